@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calc/CZul.h"
+#include "calc/colRaTabls.h"
+#include "document/ProjectDocument.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace zul {
+
+// The calculation driver: turns the project document into the normal-case and the level-1
+// earthquake-case calculation objects and runs them, once for the pile of the conditions
+// (CalcRa) or over the table of pile lengths and diameters (CalcRaTable).  It keeps the
+// results for the screens and reports that read them afterwards.
+class basCalcMain {
+public:
+    basCalcMain();
+
+    // Single-pile calculation of both cases; false on any calculation error.
+    bool CalcRa(const ProjectDocument& doc);
+    // Table calculation over lengths and diameters; false on any calculation error (the rows
+    // stored so far stay).
+    bool CalcRaTable(const ProjectDocument& doc);
+
+    // The calculation pair of the last CalcRa: index 0 normal case, 1 level-1 earthquake case.
+    const CZul& CalcPair(int index) const;
+
+    // The results table of the last CalcRaTable: ResultCount used diameters (0..10), their
+    // values in ResultDiameters (m) and one collection of rows per used diameter.
+    int ResultCount() const { return resultCount_; }
+    double ResultDiameters(int index) const;
+    const colRaTabls& ResultTables(int index) const;
+    // (further members are private state of the driver)
+private:
+    std::array<std::unique_ptr<CZul>, 2> pair_;
+    std::array<std::unique_ptr<colRaTabls>, 10> tables_;
+    std::array<double, 10> diameters_{};
+    int resultCount_ = 0;
+};
+
+} // namespace zul

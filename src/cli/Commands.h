@@ -1,0 +1,12 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace zul::cli {
+
+// Each subcommand registers itself on the application; when it runs it stores its process
+// exit status in exitCode (0 success, 1 calculation failure, 2 file failure).
+void AddConvertCommand(CLI::App& app, int& exitCode);
+void AddCalcCommands(CLI::App& app, int& exitCode); // "calc" and "table"
+
+} // namespace zul::cli

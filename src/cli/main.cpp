@@ -1,0 +1,27 @@
+// zul-cli: the calculation engine from a terminal, for scripts and batch work.
+#include "cli/Commands.h"
+
+#include <iostream>
+
+#ifndef ZUL_VERSION
+#define ZUL_VERSION "0.0.0"
+#endif
+
+int main(int argc, char** argv) {
+    CLI::App app{"Allowable bearing capacity of a single pile from a study file (.zul)", "zul-cli"};
+    app.set_version_flag("--version", std::string("zul-cli ") + ZUL_VERSION);
+    app.require_subcommand(1);
+    int exitCode = 0;
+#ifdef ZUL_HAVE_CONVERT_COMMAND
+    zul::cli::AddConvertCommand(app, exitCode);
+#endif
+#ifdef ZUL_HAVE_CALC_COMMANDS
+    zul::cli::AddCalcCommands(app, exitCode);
+#endif
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 2;
+    }
+    return exitCode;
+}

@@ -1,0 +1,32 @@
+#include "document/ProjectDocument.h"
+
+namespace zul {
+
+ProjectDocument::ProjectDocument() { InitInputData(*this); }
+
+void InitInputData(ProjectDocument& doc) {
+    doc.Anzen = {};
+    doc.JibanLevel = {};
+    doc.JibanLayer = {};
+    doc.NData = {};
+    doc.RaTable = {};
+    doc.InpJyoken = CInpJyoken{};
+    doc.AnzenInpFlg = true;
+    const double standardFactors[6] = {3.0, 4.0, 6.0, 2.0, 3.0, 3.0};
+    for (std::size_t i = 1; i <= 6; ++i) {
+        doc.Anzen(i) = CellValue::Number(standardFactors[i - 1]);
+    }
+    doc.JibanCount = 0;
+    doc.NCount = 0;
+    doc.RaTableInpFlg = false;
+    doc.RaTableDone = false;
+}
+
+bool SameStudy(const ProjectDocument& a, const ProjectDocument& b) {
+    return a.InpJyoken == b.InpJyoken && a.AnzenInpFlg == b.AnzenInpFlg && a.Anzen == b.Anzen &&
+           a.JibanInpFlg == b.JibanInpFlg && a.JibanLevel == b.JibanLevel && a.JibanCount == b.JibanCount &&
+           a.JibanLayer == b.JibanLayer && a.NCount == b.NCount && a.NData == b.NData &&
+           a.RaTableInpFlg == b.RaTableInpFlg && a.RaTable == b.RaTable;
+}
+
+} // namespace zul

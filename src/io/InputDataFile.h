@@ -1,0 +1,53 @@
+#pragma once
+
+#include "document/ProjectDocument.h"
+
+#include <string>
+
+namespace zul {
+
+// Error codes of the file layer, as the file commands show them to the user.
+namespace FileError {
+inline constexpr int None = 0;
+inline constexpr int SubscriptOutOfRange = 9; // a count above the array bound
+inline constexpr int Overflow = 6;            // an integer outside the 32-bit range
+inline constexpr int TypeMismatch = 13;       // a field that cannot be converted
+inline constexpr int BadFileName = 52;
+inline constexpr int FileNotFound = 53;
+inline constexpr int DiskFull = 61;
+inline constexpr int InputPastEnd = 62; // the file ends before all fields are read
+inline constexpr int PermissionDenied = 70;
+inline constexpr int PathFileAccess = 75;
+inline constexpr int PathNotFound = 76;
+} // namespace FileError
+
+// Writes the document as an input data file of version 1.30.  The file is written beside the
+// target first and renamed over it only when complete, so a failed save leaves an existing
+// file as it was.  On failure errorCode holds the code and false is returned.
+bool SaveInputData(const ProjectDocument& doc, const std::string& path, int& errorCode);
+
+// Reads a version 1.30 file into doc.  On failure doc is reset (InitInputData), errorCode holds
+// the code and false is returned.
+bool LoadInputData(ProjectDocument& doc, const std::string& path, int& errorCode);
+
+// Reads a version 1.00 file; Dw = 1.5 D, Dwi = 0.5 D and IsWpPa = IsWpRa are derived.
+bool LoadInputData100(ProjectDocument& doc, const std::string& path, int& errorCode);
+
+// The version text of line 3 (from its 33rd character on, without the last character), or
+// "error" when it cannot be read.
+std::string GetInputFileVersion(const std::string& path);
+
+// What reading a chosen file as File > Open does it yields.
+struct OpenResult {
+    bool success = false;
+    int errorCode = 0;               // the reader's code; 0 when no reader ran
+    bool unsupportedVersion = false; // the version was neither 1.30 nor 1.00 (show it first)
+    std::string versionText;         // the version text read from line 3
+    bool readerRan = false;          // false for a wrong extension or an unsupported version
+};
+
+// Chooses the reader as File > Open does: only paths ending in "zul" (any case) are read; the
+// version of line 3 picks the 1.30 or the 1.00 reader.  When no reader runs doc is unchanged.
+OpenResult OpenInputFile(ProjectDocument& doc, const std::string& path);
+
+} // namespace zul

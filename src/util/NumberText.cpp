@@ -1,0 +1,111 @@
+#include "util/NumberText.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zul {
+
+std::string GeneralNumberText(double value) {
+    if (value == 0.0) {
+        return "0";
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    return buffer;
+}
+
+std::string PrintNumberText(double value) {
+    if (value < 0) {
+        return "-" + GeneralNumberText(-value) + " ";
+    }
+    return " " + GeneralNumberText(value) + " ";
+}
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Copies the numeric prefix of text (without blanks) into digits; returns false when there is
+// no digit at all.  Used by both the lenient and the strict conversion.
+bool numericPrefix(std::string_view text, std::string& digits, std::size_t& consumed) {
+    std::size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < text.size() && isBlank(text[i])) {
+            ++i;
+        }
+    };
+    skipBlanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        digits += text[i++];
+        skipBlanks();
+    }
+    bool anyDigit = false;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+        digits += text[i++];
+        anyDigit = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        digits += text[i++];
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            digits += text[i++];
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) {
+        consumed = 0;
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exponent = "E";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            exponent += text[j++];
+        }
+        bool expDigit = false;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
+            exponent += text[j++];
+            expDigit = true;
+        }
+        if (expDigit) {
+            digits += exponent;
+            i = j;
+        }
+    }
+    consumed = i;
+    return true;
+}
+
+} // namespace
+
+double NumberOfText(std::string_view text) {
+    std::string digits;
+    std::size_t consumed = 0;
+    if (!numericPrefix(text, digits, consumed)) {
+        return 0.0;
+    }
+    const double value = std::strtod(digits.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0.0;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    std::string digits;
+    std::size_t consumed = 0;
+    if (!numericPrefix(text, digits, consumed)) {
+        return std::nullopt;
+    }
+    while (consumed < text.size() && isBlank(text[consumed])) {
+        ++consumed;
+    }
+    if (consumed != text.size()) {
+        return std::nullopt;
+    }
+    const double value = std::strtod(digits.c_str(), nullptr);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace zul
