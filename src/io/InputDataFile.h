@@ -1,25 +1,11 @@
 #pragma once
 
 #include "document/ProjectDocument.h"
+#include "io/FileError.h"
 
 #include <string>
 
 namespace zul {
-
-// Error codes of the file layer, as the file commands show them to the user.
-namespace FileError {
-inline constexpr int None = 0;
-inline constexpr int SubscriptOutOfRange = 9; // a count above the array bound
-inline constexpr int Overflow = 6;            // an integer outside the 32-bit range
-inline constexpr int TypeMismatch = 13;       // a field that cannot be converted
-inline constexpr int BadFileName = 52;
-inline constexpr int FileNotFound = 53;
-inline constexpr int DiskFull = 61;
-inline constexpr int InputPastEnd = 62; // the file ends before all fields are read
-inline constexpr int PermissionDenied = 70;
-inline constexpr int PathFileAccess = 75;
-inline constexpr int PathNotFound = 76;
-} // namespace FileError
 
 // Writes the document as an input data file of version 1.30.  The file is written beside the
 // target first and renamed over it only when complete, so a failed save leaves an existing

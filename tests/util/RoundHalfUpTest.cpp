@@ -1,5 +1,5 @@
-#include "util/NumberText.h"
 #include "util/RoundHalfUp.h"
+#include "util/NumberText.h"
 
 #include <gtest/gtest.h>
 

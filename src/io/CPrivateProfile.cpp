@@ -1,0 +1,228 @@
+#include "io/CPrivateProfile.h"
+
+#include "io/FileAccess.h"
+#include "io/FileError.h"
+#include "util/Cp932.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace zul {
+
+namespace {
+
+// The value buffer of the classic interface holds 128 bytes including the terminating NUL.
+constexpr std::size_t kValueBufferBytes = 128;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The file's lines as code page 932 bytes, without their line ends (CR LF, LF or CR).
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const auto end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(bytes.substr(start));
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
+// The section name of a header line "[name]", or nothing for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (line.empty() || line.front() != '[') {
+        return std::nullopt;
+    }
+    const auto close = line.find(']');
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Trim(line.substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+// Where a key lives in the file's lines.
+struct Location {
+    std::optional<std::size_t> sectionLine; // the header of the first section of that name
+    std::optional<std::size_t> keyLine;     // the first line of that key within the section
+    std::size_t lastContentLine = 0;        // last non-blank line of the section (or its header)
+};
+
+Location Find(const std::vector<std::string_view>& lines, std::string_view section, std::string_view key) {
+    Location where;
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto name = SectionName(lines[i])) {
+            if (inSection) {
+                break; // the section ended
+            }
+            if (Cp932EqualsIgnoreCase(*name, section)) {
+                inSection = true;
+                where.sectionLine = i;
+                where.lastContentLine = i;
+            }
+            continue;
+        }
+        if (!inSection) {
+            continue;
+        }
+        if (!Trim(lines[i]).empty()) {
+            where.lastContentLine = i;
+        }
+        if (!where.keyLine) {
+            if (const auto entry = ParseKeyLine(lines[i]); entry && Cp932EqualsIgnoreCase(entry->key, key)) {
+                where.keyLine = i;
+            }
+        }
+    }
+    return where;
+}
+
+// The raw value of a key in code page 932, or nothing when the file, section or key is absent.
+std::optional<std::string> ReadRawValue(const std::string& file, const std::string& section,
+                                        const std::string& key) {
+    const auto encodedSection = EncodeCp932(section);
+    const auto encodedKey = EncodeCp932(key);
+    if (!encodedSection || !encodedKey) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (ReadWholeFile(file, bytes) != FileError::None) {
+        return std::nullopt;
+    }
+    const auto lines = SplitLines(bytes);
+    const auto where = Find(lines, *encodedSection, *encodedKey);
+    if (!where.keyLine) {
+        return std::nullopt;
+    }
+    return std::string(ParseKeyLine(lines[*where.keyLine])->value);
+}
+
+bool IsSafeName(std::string_view name, std::string_view forbidden) {
+    return !Trim(name).empty() && name.find_first_of(forbidden) == std::string_view::npos;
+}
+
+} // namespace
+
+std::int32_t CPrivateProfile::GetValueLong(const std::string& strINIFileName, const std::string& strSection,
+                                           const std::string& strKey) {
+    const auto raw = ReadRawValue(strINIFileName, strSection, strKey);
+    if (!raw) {
+        return 0;
+    }
+    std::string_view text = *raw;
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+        if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) {
+            value = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1; // saturate
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        value = std::numeric_limits<std::int32_t>::max();
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::string CPrivateProfile::GetValueString(const std::string& strINIFileName, const std::string& strSection,
+                                            const std::string& strKey) {
+    const auto raw = ReadRawValue(strINIFileName, strSection, strKey);
+    if (!raw) {
+        return {};
+    }
+    const std::string_view cut =
+        std::string_view(*raw).substr(0, Cp932PrefixLength(*raw, kValueBufferBytes - 1));
+    // Bytes that are not code page 932 cannot be shown as a text: the key reads as absent.
+    return DecodeCp932(cut).value_or(std::string());
+}
+
+bool CPrivateProfile::SetValueString(const std::string& strINIFileName, const std::string& strSection,
+                                     const std::string& strKey, const std::string& strValue) {
+    const auto section = EncodeCp932(strSection);
+    const auto key = EncodeCp932(strKey);
+    const auto value = EncodeCp932(strValue);
+    if (!section || !key || !value) {
+        return false;
+    }
+    // Names and values that would change the file's structure are refused.
+    if (!IsSafeName(*section, "]\r\n") || !IsSafeName(*key, "=[\r\n") ||
+        value->find_first_of("\r\n") != std::string::npos) {
+        return false;
+    }
+    std::string bytes;
+    const int readError = ReadWholeFile(strINIFileName, bytes);
+    if (readError != FileError::None && readError != FileError::FileNotFound) {
+        return false; // never overwrite a file that could not be read
+    }
+    const auto lines = SplitLines(bytes);
+    const auto where = Find(lines, *section, *key);
+    const std::string entry = std::string(Trim(*key)) + "=" + std::string(Trim(*value));
+
+    std::vector<std::string> output(lines.begin(), lines.end());
+    if (where.keyLine) {
+        output[*where.keyLine] = entry;
+    } else if (where.sectionLine) {
+        output.insert(output.begin() + static_cast<std::ptrdiff_t>(where.lastContentLine) + 1, entry);
+    } else {
+        output.push_back("[" + std::string(Trim(*section)) + "]");
+        output.push_back(entry);
+    }
+    std::string text;
+    for (const auto& line : output) {
+        text += line;
+        text += "\r\n";
+    }
+    return ReplaceFileContents(strINIFileName, text) == FileError::None;
+}
+
+std::string GetIniString(const std::string& section, const std::string& key, const std::string& iniFile) {
+    return CPrivateProfile::GetValueString(iniFile, section, key);
+}
+
+} // namespace zul

@@ -1,0 +1,233 @@
+#include "io/FileAccess.h"
+
+#include "io/FileError.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zul {
+
+namespace {
+
+bool IsUsablePath(const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+std::string ParentFolder(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Closes a descriptor on every way out of a function.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now and reports the error of the close (delayed write errors arrive here).
+    int close() {
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+int WriteAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int WriteErrorCode(int err) {
+    // A missing folder while creating a file is "path not found", never "file not found".
+    if (err == ENOENT) {
+        return FileError::PathNotFound;
+    }
+    return FileErrorFromErrno(err, std::string());
+}
+
+int WriteInPlace(const std::string& path, std::string_view bytes) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return WriteErrorCode(errno);
+    }
+    if (const int err = WriteAll(fd.get(), bytes); err != 0) {
+        return WriteErrorCode(err);
+    }
+    if (const int err = fd.close(); err != 0) {
+        return WriteErrorCode(err);
+    }
+    return FileError::None;
+}
+
+std::string TemporarySibling(const std::string& folder) {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    static const char digits[] = "0123456789abcdef";
+    std::string name = folder == "/" ? "/" : folder + "/";
+    name += ".~zul";
+    auto bits = random();
+    for (int i = 0; i < 12; ++i) {
+        name += digits[bits & 15];
+        bits >>= 4;
+    }
+    return name + ".tmp";
+}
+
+} // namespace
+
+int FileErrorFromErrno(int err, const std::string& path) {
+    switch (err) {
+    case 0:
+        return FileError::None;
+    case ENOENT: {
+        struct stat st {};
+        if (!path.empty() && ::stat(ParentFolder(path).c_str(), &st) != 0) {
+            return FileError::PathNotFound;
+        }
+        return FileError::FileNotFound;
+    }
+    case ENOTDIR:
+    case ELOOP:
+        return FileError::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return FileError::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+        return FileError::DiskFull;
+    case ENAMETOOLONG:
+    case EINVAL:
+        return FileError::BadFileName;
+    default:
+        return FileError::PathFileAccess;
+    }
+}
+
+int ReadWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (!IsUsablePath(path)) {
+        return FileError::BadFileName;
+    }
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return FileErrorFromErrno(errno, path);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return FileErrorFromErrno(errno, path);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return FileError::PathFileAccess;
+    }
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FileErrorFromErrno(errno, path);
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return FileError::None;
+}
+
+int ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    if (!IsUsablePath(path)) {
+        return FileError::BadFileName;
+    }
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    bool exists = false;
+    mode_t mode = 0;
+    if (::stat(target.c_str(), &st) == 0) {
+        exists = true;
+        mode = st.st_mode & 07777;
+        if (S_ISDIR(st.st_mode)) {
+            return FileError::PathFileAccess;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            return WriteInPlace(target, bytes);
+        }
+        // Read-only is the file's own mark and holds even for the administrator.
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            return FileError::PermissionDenied;
+        }
+    } else if (errno != ENOENT) {
+        return WriteErrorCode(errno);
+    }
+
+    const std::string folder = ParentFolder(target);
+    std::string temporary;
+    int fdNumber = -1;
+    for (int attempt = 0; attempt < 100 && fdNumber < 0; ++attempt) {
+        temporary = TemporarySibling(folder);
+        fdNumber = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fdNumber < 0 && errno != EEXIST) {
+            return WriteErrorCode(errno);
+        }
+    }
+    if (fdNumber < 0) {
+        return FileError::PathFileAccess;
+    }
+    FileDescriptor fd(fdNumber);
+    int err = 0;
+    if (exists) {
+        ::fchmod(fd.get(), mode); // keep the permissions of the file it replaces
+    }
+    err = WriteAll(fd.get(), bytes);
+    if (err == 0 && ::fsync(fd.get()) != 0 && errno != EINVAL) {
+        err = errno;
+    }
+    if (const int closeErr = fd.close(); err == 0) {
+        err = closeErr;
+    }
+    if (err == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        err = errno;
+    }
+    if (err != 0) {
+        ::unlink(temporary.c_str());
+        return WriteErrorCode(err);
+    }
+    return FileError::None;
+}
+
+} // namespace zul

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zul {
+
+// Conversion between UTF-8 (the program's texts in memory) and code page 932 (the Japanese
+// Windows code page of the input data file, the settings file and the print files).
+// "～" is U+FF5E, "①", "№" and half-width katakana have their code page 932 forms.
+// Nothing is ever replaced: a character without a code page 932 form, or bytes that are not
+// valid in the source encoding, make the conversion fail (no value).
+std::optional<std::string> EncodeCp932(std::string_view utf8);
+std::optional<std::string> DecodeCp932(std::string_view cp932);
+
+// True when the byte opens a two-byte character of code page 932.
+constexpr bool IsCp932LeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Length of the longest prefix of text of at most maxBytes bytes that does not end inside a
+// two-byte character.
+std::size_t Cp932PrefixLength(std::string_view cp932, std::size_t maxBytes);
+
+// True when both texts are equal when the single-byte Latin letters are compared without regard
+// to case (two-byte characters compare exactly), as section and key names of settings files do.
+bool Cp932EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+} // namespace zul
