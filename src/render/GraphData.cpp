@@ -1,0 +1,97 @@
+#include "render/GraphData.h"
+
+#include "util/NumberText.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace zul {
+
+namespace {
+
+const std::array<GraphKind, kGraphCount> kKinds{{
+    {1, "Tab1", "Ｒa(常時)", "常時許容押込み支持力Ｒa(kN/本)", "RA01.WMF"},
+    {2, "Tab2", "Ｐa(常時)", "常時許容引抜き力Ｐa(kN/本)", "PA01.WMF"},
+    {3, "Tab3", "Ｒa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容押込み支持力Ｒa(kN/本)", "RA02.WMF"},
+    {4, "Tab4", "Ｐa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容引抜き力Ｐa(kN/本)", "PA02.WMF"},
+}};
+
+const std::array<const char*, 8> kMethodNames{
+    "打込み杭工法",
+    "場所打ち杭工法",
+    "中堀杭工法(最終打撃方式)",
+    "中堀杭工法(セメントミルク噴出撹拌方式)",
+    "中堀杭工法(コンクリート打設方式)",
+    "鋼管ソイルセメント杭工法",
+    "プレボーリング杭工法",
+    "VAzavozod",
+};
+
+} // namespace
+
+const GraphKind& GraphKindOf(int graphNumber) {
+    if (graphNumber < 1 || graphNumber > kGraphCount) {
+        return kKinds[0];
+    }
+    return kKinds[static_cast<std::size_t>(graphNumber - 1)];
+}
+
+const std::array<int, kGraphCount>& GraphSaveOrder() {
+    static const std::array<int, kGraphCount> order{1, 3, 2, 4};
+    return order;
+}
+
+QString GraphHeaderText(const CInpJyoken& conditions) {
+    QString text;
+    if (!conditions.Title.empty()) {
+        text = QString::fromStdString(conditions.Title) + QStringLiteral("　");
+    }
+    // A broken file may carry a method code outside the list: the header then names no method.
+    if (conditions.Sekou >= 0 && conditions.Sekou < static_cast<int>(kMethodNames.size())) {
+        text += QString::fromUtf8(kMethodNames[static_cast<std::size_t>(conditions.Sekou)]);
+    }
+    text += conditions.Siji == 0 ? QStringLiteral("(支持杭)") : QStringLiteral("(摩擦杭)");
+    return text;
+}
+
+QString DiameterLabel(double diameter) {
+    // The millimetres are rounded half away from zero on their 15-digit decimal form, so that
+    // 1.0005 m reads 1001mm although its binary value lies a hair below.
+    const double millimetres = std::strtod(GeneralNumberText(diameter * 1000.0).c_str(), nullptr);
+    const double whole = std::round(millimetres);
+    return QStringLiteral("φ") + QString::number(whole, 'f', 0) + QStringLiteral("mm");
+}
+
+double GraphValue(const GraphRow& row, int graphNumber) {
+    switch (graphNumber) {
+    case 2:
+        return row.Pa;
+    case 3:
+        return row.Rae;
+    case 4:
+        return row.Pae;
+    default:
+        return row.Ra;
+    }
+}
+
+GraphData BuildGraphData(const CInpJyoken& conditions, const std::vector<GraphTable>& tables,
+                         int graphNumber) {
+    GraphData data;
+    data.header = GraphHeaderText(conditions);
+    data.xTitle = QString::fromUtf8(GraphKindOf(graphNumber).valueTitle);
+    data.yTitle = QStringLiteral("杭長Ｌ(m)");
+    data.series.reserve(tables.size());
+    for (const GraphTable& table : tables) {
+        GraphSeries series;
+        series.label = DiameterLabel(table.diameter);
+        series.points.reserve(table.rows.size());
+        for (const GraphRow& row : table.rows) {
+            series.points.emplace_back(GraphValue(row, graphNumber), row.L);
+        }
+        data.series.push_back(std::move(series));
+    }
+    return data;
+}
+
+} // namespace zul

@@ -1,0 +1,211 @@
+#include "render/WmfRecorder.h"
+
+#include <uwmf.h>
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace zul {
+
+namespace {
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+
+std::int16_t clamp16(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
+
+U_POINT16 point16(const QPoint& p) {
+    return point16_set(clamp16(p.x()), clamp16(p.y()));
+}
+
+U_COLORREF colorRef(const QColor& c) {
+    return colorref3_set(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                         static_cast<std::uint8_t>(c.blue()));
+}
+
+void putU16(QByteArray& out, std::uint16_t v) {
+    const char bytes[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+    out.append(bytes, 2);
+}
+
+void putU32(QByteArray& out, std::uint32_t v) {
+    putU16(out, static_cast<std::uint16_t>(v & 0xFFFF));
+    putU16(out, static_cast<std::uint16_t>(v >> 16));
+}
+
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr int kMaxPolyPoints = 16000; // well inside one record's 16-bit point count
+
+} // namespace
+
+WmfRecorder::WmfRecorder(int width, int height, int unitsPerInch)
+    : width_(std::clamp(width, 1, 32767)), height_(std::clamp(height, 1, 32767)),
+      unitsPerInch_(std::clamp(unitsPerInch, 1, 65535)) {
+    // Logical coordinates with the origin top left, y downwards, over the bounding box.
+    append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
+    append(U_WMRSETWINDOWORG_set(point16_set(0, 0)));
+    append(U_WMRSETWINDOWEXT_set(point16_set(clamp16(width_), clamp16(height_))));
+}
+
+void WmfRecorder::append(char* record) {
+    const std::unique_ptr<char, FreeDeleter> owned(record);
+    if (!record) {
+        return;
+    }
+    const std::uint32_t bytes = U_wmr_size(reinterpret_cast<const U_METARECORD*>(record));
+    body_.append(record, static_cast<qsizetype>(bytes));
+    largestWords_ = std::max(largestWords_, bytes / 2);
+    ++records_;
+}
+
+int WmfRecorder::takeSlot() {
+    const auto free = std::find(slots_.begin(), slots_.end(), false);
+    if (free != slots_.end()) {
+        *free = true;
+        return static_cast<int>(free - slots_.begin());
+    }
+    slots_.push_back(true);
+    return static_cast<int>(slots_.size() - 1);
+}
+
+int WmfRecorder::createPen(int style, int width, const QColor& color) {
+    append(U_WMRCREATEPENINDIRECT_set(U_PEN_set(static_cast<std::uint16_t>(style),
+                                                static_cast<std::uint16_t>(std::clamp(width, 0, 32767)),
+                                                colorRef(color))));
+    return takeSlot();
+}
+
+int WmfRecorder::createBrush(int style, const QColor& color) {
+    append(
+        U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(static_cast<std::uint16_t>(style), colorRef(color), 0)));
+    return takeSlot();
+}
+
+int WmfRecorder::createFont(int height, int weight, bool italic, int charSet, const std::string& faceName) {
+    // The face name field holds at most 32 bytes including the terminating zero.
+    std::string face = faceName.substr(0, 31);
+    const std::unique_ptr<U_FONT, FreeDeleter> font(
+        U_FONT_set(clamp16(height), 0, 0, 0, clamp16(weight), italic ? 1 : 0, 0, 0,
+                   static_cast<std::uint8_t>(charSet), U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS,
+                   U_DEFAULT_QUALITY, U_DEFAULT_PITCH | U_FF_DONTCARE, face.data()));
+    append(U_WMRCREATEFONTINDIRECT_set(font.get()));
+    return takeSlot();
+}
+
+void WmfRecorder::selectObject(int slot) {
+    append(U_WMRSELECTOBJECT_set(static_cast<std::uint16_t>(slot)));
+}
+
+void WmfRecorder::deleteObject(int slot) {
+    append(U_WMRDELETEOBJECT_set(static_cast<std::uint16_t>(slot)));
+    if (slot >= 0 && static_cast<std::size_t>(slot) < slots_.size()) {
+        slots_[static_cast<std::size_t>(slot)] = false;
+    }
+}
+
+void WmfRecorder::setTextColor(const QColor& color) {
+    append(U_WMRSETTEXTCOLOR_set(colorRef(color)));
+}
+
+void WmfRecorder::setTextAlign(int mode) {
+    append(U_WMRSETTEXTALIGN_set(static_cast<std::uint16_t>(mode)));
+}
+
+void WmfRecorder::setBkMode(int mode) {
+    append(U_WMRSETBKMODE_set(static_cast<std::uint16_t>(mode)));
+}
+
+void WmfRecorder::setPolyFillMode(int mode) {
+    append(U_WMRSETPOLYFILLMODE_set(static_cast<std::uint16_t>(mode)));
+}
+
+void WmfRecorder::polyline(const std::vector<QPoint>& points) {
+    // Long lines go out in pieces that share their joining point.
+    for (std::size_t start = 0; start + 1 < points.size(); start += kMaxPolyPoints - 1) {
+        const std::size_t count = std::min<std::size_t>(kMaxPolyPoints, points.size() - start);
+        std::vector<U_POINT16> converted;
+        converted.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            converted.push_back(point16(points[start + i]));
+        }
+        append(U_WMRPOLYLINE_set(static_cast<std::uint16_t>(count), converted.data()));
+    }
+}
+
+void WmfRecorder::polygon(const std::vector<QPoint>& points) {
+    if (points.size() < 2) {
+        return;
+    }
+    const std::size_t count = std::min<std::size_t>(points.size(), kMaxPolyPoints);
+    std::vector<U_POINT16> converted;
+    converted.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        converted.push_back(point16(points[i]));
+    }
+    append(U_WMRPOLYGON_set(static_cast<std::uint16_t>(count), converted.data()));
+}
+
+void WmfRecorder::rectangle(const QRect& rect) {
+    // The rectangle record includes its right and bottom edge.
+    append(U_WMRRECTANGLE_set(
+        U_RECT16_set(point16(rect.topLeft()), point16(rect.bottomRight() + QPoint(1, 1)))));
+}
+
+void WmfRecorder::textOut(const QPoint& origin, const std::string& bytes) {
+    if (bytes.empty()) {
+        return;
+    }
+    // The record counts the length in 16 bits and is built from a zero-terminated text.
+    std::string text = bytes.substr(0, 32000);
+    text.erase(std::find(text.begin(), text.end(), '\0'), text.end());
+    if (text.empty()) {
+        return;
+    }
+    append(U_WMRTEXTOUT_set(point16(origin), text.data()));
+}
+
+QByteArray WmfRecorder::finish() const {
+    QByteArray out;
+    // Placeable header: key, handle, bounding box, units per inch, reserved, checksum.
+    putU32(out, kPlaceableKey);
+    putU16(out, 0);
+    putU16(out, 0);
+    putU16(out, 0);
+    putU16(out, static_cast<std::uint16_t>(width_));
+    putU16(out, static_cast<std::uint16_t>(height_));
+    putU16(out, static_cast<std::uint16_t>(unitsPerInch_));
+    putU32(out, 0);
+    std::uint16_t checksum = 0;
+    for (int i = 0; i < 10; ++i) {
+        checksum ^= qFromLittleEndian<std::uint16_t>(out.constData() + 2 * i);
+    }
+    putU16(out, checksum);
+
+    // End record: size 3 words, function 0.
+    QByteArray eof;
+    putU32(eof, 3);
+    putU16(eof, 0);
+
+    const std::uint32_t headerWords = 9;
+    const std::uint32_t totalWords = headerWords + static_cast<std::uint32_t>(body_.size() / 2) +
+                                     static_cast<std::uint32_t>(eof.size() / 2);
+    putU16(out, 1);      // in memory
+    putU16(out, 9);      // header size in words
+    putU16(out, 0x0300); // version
+    putU32(out, totalWords);
+    putU16(out, static_cast<std::uint16_t>(std::max<std::size_t>(slots_.size(), 1)));
+    putU32(out, std::max<std::uint32_t>(largestWords_, 3));
+    putU16(out, 0);
+    out.append(body_);
+    out.append(eof);
+    return out;
+}
+
+} // namespace zul
