@@ -1,9 +1,6 @@
 #include "render/GraphData.h"
 
-#include "util/NumberText.h"
-
-#include <cmath>
-#include <cstdlib>
+#include "util/NumberFormat.h"
 
 namespace zul {
 
@@ -55,11 +52,7 @@ QString GraphHeaderText(const CInpJyoken& conditions) {
 }
 
 QString DiameterLabel(double diameter) {
-    // The millimetres are rounded half away from zero on their 15-digit decimal form, so that
-    // 1.0005 m reads 1001mm although its binary value lies a hair below.
-    const double millimetres = std::strtod(GeneralNumberText(diameter * 1000.0).c_str(), nullptr);
-    const double whole = std::round(millimetres);
-    return QStringLiteral("φ") + QString::number(whole, 'f', 0) + QStringLiteral("mm");
+    return QStringLiteral("φ") + QString::fromStdString(FormatNumber(diameter * 1000.0, "###0mm"));
 }
 
 double GraphValue(const GraphRow& row, int graphNumber) {

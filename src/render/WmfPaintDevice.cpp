@@ -1,6 +1,6 @@
 #include "render/WmfPaintDevice.h"
 
-#include "render/Cp932Text.h"
+#include "render/MetafileText.h"
 #include "render/WmfRecorder.h"
 
 #include <QPaintEngine>
@@ -290,7 +290,7 @@ private:
             return;
         }
         const int slot = recorder_->createFont(key.height, key.weight, key.italic, kShiftJisCharset,
-                                               EncodeCp932(key.family));
+                                               MetafileText(key.family));
         recorder_->selectObject(slot);
         if (fontSlot_ >= 0) {
             recorder_->deleteObject(fontSlot_);
@@ -312,7 +312,7 @@ private:
         }
         recorder_->textOut(QPoint(static_cast<int>(std::lround(text.start.x())),
                                   static_cast<int>(std::lround(text.start.y()))),
-                           EncodeCp932(text.text));
+                           MetafileText(text.text));
     }
 
     QSize size_;
