@@ -25,7 +25,9 @@ std::string PrintNumberText(double value) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Copies the numeric prefix of text (without blanks) into digits; returns false when there is
 // no digit at all.  Used by both the lenient and the strict conversion.

@@ -1,0 +1,55 @@
+#include "util/ProgramPaths.h"
+
+#include "util/FileHelpers.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace zul {
+
+namespace {
+
+std::string ConfigFolder() {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && config[0] == '/') {
+        return config;
+    }
+    return HomeFolder() + "/.config";
+}
+
+} // namespace
+
+std::string ProgramFolder() {
+    std::error_code error;
+    const auto executable = std::filesystem::canonical("/proc/self/exe", error);
+    if (error) {
+        return std::filesystem::current_path(error).string();
+    }
+    return executable.parent_path().string();
+}
+
+bool IsWritableFolder(const std::string& folder) {
+    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string SettingsFilePath() {
+    const std::string program = ProgramFolder();
+    if (IsWritableFolder(program)) {
+        return program + "/Zul.ini";
+    }
+    const std::filesystem::path folder = std::filesystem::path(ConfigFolder()) / "Velmarok" / "Zul";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return (folder / "Zul.ini").string();
+}
+
+std::string PerUserDataFolder() {
+    return GetLocalAppDataFolder() + "/Velmarok/Zul";
+}
+
+std::string MetafileFolder() {
+    const std::string program = ProgramFolder();
+    return IsWritableFolder(program) ? program : PerUserDataFolder();
+}
+
+} // namespace zul
