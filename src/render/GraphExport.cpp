@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zul {
@@ -36,13 +37,15 @@ void PaintGraphFitted(QPainter& painter, const QRectF& area, const GraphData& da
     painter.restore();
 }
 
-QImage RenderGraphImage(const GraphData& data, const QSize& size) {
+QImage RenderGraphImage(const GraphData& data, double scale) {
+    scale = std::clamp(scale, 0.1, 10.0);
+    const QSize size = canvasPixels() * scale;
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawGraph(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), data);
+    PaintGraphFitted(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), data);
     painter.end();
     return image;
 }

@@ -16,8 +16,8 @@ namespace zul {
 // ratio kept and centred: the page of a printer or PDF file, or any other target.
 void PaintGraphFitted(QPainter& painter, const QRectF& area, const GraphData& data);
 
-// The graph as a picture of the given pixel size (the clipboard image).
-QImage RenderGraphImage(const GraphData& data, const QSize& size);
+// The graph as a picture of the canvas size times scale (the clipboard image).
+QImage RenderGraphImage(const GraphData& data, double scale = 2.0);
 
 // The graph as an SVG document of the canvas size (the clipboard's vector form).
 QByteArray RenderGraphSvg(const GraphData& data);
