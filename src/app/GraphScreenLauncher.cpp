@@ -1,0 +1,17 @@
+#include "app/ScreenLaunchers.h"
+
+#include "ui/results/frmResOutRaTable.h"
+
+namespace zul {
+
+bool HasGraphScreen() { return true; }
+
+// Shows the study graph of the last table calculation modally.  Closing the screen saves the
+// four graph metafiles into context.metafileFolder and sets RaTableDone of the document.
+void ShowGraphScreen(AppContext& context, QWidget* parent) {
+    frmResOutRaTable screen(context, parent);
+    screen.setUsrCaption(QString());
+    screen.exec();
+}
+
+} // namespace zul
