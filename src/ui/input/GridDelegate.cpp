@@ -1,0 +1,66 @@
+#include "ui/input/GridDelegate.h"
+
+#include "ui/UiServices.h"
+#include "ui/input/GridModel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace zul {
+
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                                    const QModelIndex& index) const {
+    const auto* model = qobject_cast<const GridModel*>(index.model());
+    if (!model) {
+        return nullptr;
+    }
+    const GridCellSpec& spec = model->spec(index.row(), index.column());
+    if (spec.kind == GridCellSpec::Kind::List) {
+        auto* combo = new QComboBox(parent);
+        combo->addItems(spec.entries);
+        combo->setEditable(false);
+        return combo;
+    }
+    auto* line = new QLineEdit(parent);
+    line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QString expression = spec.min < 0 ? QStringLiteral("[+-]?") : QStringLiteral("\\+?");
+    expression += QStringLiteral("[0-9,]{0,12}");
+    if (spec.decimals > 0) {
+        expression += QStringLiteral("(\\.[0-9]{0,%1})?").arg(spec.decimals);
+    }
+    line->setValidator(new QRegularExpressionValidator(QRegularExpression(expression), line));
+    return line;
+}
+
+void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->setCurrentIndex(static_cast<int>(combo->findText(text)));
+        return;
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        line->setText(text);
+        line->selectAll();
+    }
+}
+
+void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+    QString text;
+    if (const auto* combo = qobject_cast<const QComboBox*>(editor)) {
+        if (combo->currentIndex() < 0) {
+            return;
+        }
+        text = combo->currentText();
+    } else if (const auto* line = qobject_cast<const QLineEdit*>(editor)) {
+        text = line->text();
+    }
+    if (text == index.data(Qt::EditRole).toString()) {
+        return;
+    }
+    if (!model->setData(index, text, Qt::EditRole)) {
+        UiServices::current().beep();
+    }
+}
+
+} // namespace zul

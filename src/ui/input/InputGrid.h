@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui/input/GridModel.h"
+
+#include <QRect>
+#include <QTableView>
+
+#include <functional>
+
+namespace zul {
+
+// The editing grid of the ground layer and N value screens (vaSpread1): typed cells, an
+// active cell, block selection, Cut / Copy / Paste through the system clipboard as
+// tab-separated text, and Add / Insert / Delete of rows up to a row limit.  It tells the
+// status line the entry hint of the cell the cursor is on, and the Edit commands whether
+// Add and Insert are available.
+class InputGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit InputGrid(QWidget* parent = nullptr);
+
+    GridModel* grid() const { return model_; }
+
+    int recMax() const { return recMax_; }
+    void setRecMax(int rows) { recMax_ = rows; }
+    // Gives a row made by Add or Insert its cell kinds, ranges and start values.
+    void setRowInitializer(std::function<void(int row)> initializer) {
+        initializer_ = std::move(initializer);
+    }
+
+    int activeRow() const { return currentIndex().row(); }
+    int activeColumn() const { return currentIndex().column(); }
+    // Moves the cursor without selecting a block.
+    void setActiveCell(int row, int column);
+    // The selected block, or an empty rectangle when none (x: columns, y: rows).
+    QRect selectedBlock() const;
+
+    // Ends an edit still open in a cell, keeping what was typed when the cell takes it.
+    void commitPendingEdit();
+
+public slots:
+    void cut();
+    void copy();
+    void paste();
+    void addRow();
+    void insertRow();
+    void deleteRow();
+
+signals:
+    void hintChanged(const QString& hint);
+    void addInsertAvailable(bool available);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The block Cut and Copy work on: the selection, else the active cell alone.
+    QRect workingBlock() const;
+    void copyBlock(const QRect& block);
+    void showHint(const QModelIndex& cell);
+    void afterRowAdded(int row);
+
+    GridModel* model_;
+    int recMax_ = 0;
+    std::function<void(int row)> initializer_;
+};
+
+} // namespace zul

@@ -1,0 +1,129 @@
+#include "ui/input/InputScreen.h"
+
+#include "ui/WindowPlacement.h"
+#include "ui/input/NumberField.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace zul {
+
+namespace {
+
+QString applicationHelpFile;
+
+QPushButton* makeButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(text);
+    // A click does not take the focus from a field (its range check runs from the OK command);
+    // the keyboard still reaches the buttons with Tab.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+const QString InputScreen::TagOk = QStringLiteral("OK");
+const QString InputScreen::TagCancel = QStringLiteral("ｷｬﾝｾﾙ");
+
+InputScreen::InputScreen(const QString& caption, const std::string& section, bool withSize, QWidget* parent)
+    : QDialog(parent), section_(section), withSize_(withSize),
+      cmdOk_(makeButton(QStringLiteral("OK(&O)"), this)),
+      cmdCancel_(makeButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), this)),
+      cmdHelp_(makeButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this)) {
+    setWindowTitle(caption);
+    setModal(true);
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+    cmdCancel_->setProperty("zulSkipRangeCheck", true);
+    cmdHelp_->setProperty("zulSkipRangeCheck", true);
+    connect(cmdOk_, &QPushButton::clicked, this, &InputScreen::onOk);
+    connect(cmdCancel_, &QPushButton::clicked, this, &InputScreen::onCancel);
+    connect(cmdHelp_, &QPushButton::clicked, this, &InputScreen::onHelp);
+}
+
+QString InputScreen::ApplicationHelpFile() {
+    return applicationHelpFile;
+}
+
+void InputScreen::setVisible(bool visible) {
+    if (visible && !opened_) {
+        opened_ = true;
+        runOpening();
+    }
+    QDialog::setVisible(visible);
+}
+
+void InputScreen::runOpening() {
+    if (!usrCaption_.isEmpty()) {
+        setWindowTitle(usrCaption_);
+    }
+    if (!iniFile_.empty()) {
+        RestoreWindowPlacement(this, iniFile_, section_, withSize_);
+    }
+    if (!usrHelpFile_.isEmpty()) {
+        applicationHelpFile = usrHelpFile_;
+        setProperty("zulHelpContextID", usrHelpContextId_);
+        cmdHelp_->setEnabled(true);
+    } else {
+        cmdHelp_->setEnabled(false);
+    }
+    prepareScreen();
+    emit LoadData();
+    afterLoad();
+}
+
+void InputScreen::done(int result) {
+    if (!iniFile_.empty() && opened_) {
+        SaveWindowPlacement(this, iniFile_, section_, withSize_);
+    }
+    QDialog::done(result);
+}
+
+void InputScreen::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels; Enter outside the fields confirms nothing (the fields move on with it).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        onCancel();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool InputScreen::focusedFieldAccepts() {
+    auto* field = qobject_cast<NumberField*>(focusWidget());
+    return !field || !field->isEnabled() || field->checkRange();
+}
+
+void InputScreen::onOk() {
+    if (!focusedFieldAccepts()) {
+        return;
+    }
+    beforeSave();
+    bool cancel = false;
+    emit SaveData(cancel);
+    usrTag_ = TagOk;
+    if (!cancel) {
+        done(QDialog::Accepted);
+    }
+}
+
+void InputScreen::onCancel() {
+    usrTag_ = TagCancel;
+    done(QDialog::Rejected);
+}
+
+void InputScreen::onHelp() {
+    // F1 goes to the application, as the help key would; the topic opens when a help file is set.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(this, &press);
+}
+
+} // namespace zul
