@@ -2,8 +2,8 @@
 
 #include "util/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -152,8 +152,8 @@ struct Decimal {
 };
 
 Decimal ToDecimal(double magnitude, std::size_t decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+    char buffer[64] = {};
+    std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude, std::chars_format::scientific, 14);
     // buffer: d.dddddddddddddde[+-]xx
     std::string digits;
     digits += buffer[0];

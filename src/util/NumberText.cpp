@@ -1,9 +1,11 @@
 #include "util/NumberText.h"
 
 #include <cctype>
+#include <charconv>
+#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 
 namespace zul {
 
@@ -11,9 +13,14 @@ std::string GeneralNumberText(double value) {
     if (value == 0.0) {
         return "0";
     }
+    // to_chars does not depend on the process locale (a desktop session may use a decimal comma).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    return buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
 
 std::string PrintNumberText(double value) {
@@ -24,6 +31,12 @@ std::string PrintNumberText(double value) {
 }
 
 namespace {
+
+// strtod in the "C" locale: the decimal point is always ".", whatever the session's locale.
+double ParseInCLocale(const std::string& digits) {
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return ::strtod_l(digits.c_str(), nullptr, cLocale);
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -87,7 +100,7 @@ double NumberOfText(std::string_view text) {
     if (!numericPrefix(text, digits, consumed)) {
         return 0.0;
     }
-    const double value = std::strtod(digits.c_str(), nullptr);
+    const double value = ParseInCLocale(digits);
     return std::isfinite(value) ? value : 0.0;
 }
 
@@ -103,7 +116,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (consumed != text.size()) {
         return std::nullopt;
     }
-    const double value = std::strtod(digits.c_str(), nullptr);
+    const double value = ParseInCLocale(digits);
     if (!std::isfinite(value)) {
         return std::nullopt;
     }

@@ -1,0 +1,190 @@
+#include "io/FieldReader.h"
+
+#include "io/FileError.h"
+#include "util/Cp932.h"
+#include "util/NumberText.h"
+
+#include <cerrno>
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
+
+namespace zul {
+
+namespace {
+
+bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string DecodeOrFail(const std::string& bytes) {
+    auto text = DecodeCp932(bytes);
+    if (!text) {
+        throw ReadFailure{FileError::TypeMismatch};
+    }
+    return std::move(*text);
+}
+
+} // namespace
+
+FieldReader::FieldReader(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        throw ReadFailure{FileError::BadFileName};
+    }
+    file_.reset(std::fopen(path.c_str(), "rb"));
+    if (!file_) {
+        throw ReadFailure{FileErrorFromErrno(errno, path)};
+    }
+    struct stat st {};
+    if (::fstat(::fileno(file_.get()), &st) != 0 || S_ISDIR(st.st_mode)) {
+        throw ReadFailure{FileError::PathFileAccess};
+    }
+}
+
+void FieldReader::CheckError() {
+    if (std::ferror(file_.get())) {
+        throw ReadFailure{FileErrorFromErrno(errno, std::string())};
+    }
+}
+
+int FieldReader::Get() {
+    const int c = std::getc(file_.get());
+    if (c == EOF) {
+        CheckError();
+    }
+    return c;
+}
+
+int FieldReader::Peek() {
+    const int c = Get();
+    if (c != EOF) {
+        std::ungetc(c, file_.get());
+    }
+    return c;
+}
+
+void FieldReader::SkipLineEnd(int c) {
+    if (c == '\r' && Peek() == '\n') {
+        Get();
+    }
+}
+
+std::string FieldReader::ReadLine() {
+    int c = Get();
+    if (c == EOF) {
+        throw ReadFailure{FileError::InputPastEnd};
+    }
+    std::string line;
+    while (c != EOF && c != '\r' && c != '\n') {
+        line += static_cast<char>(c);
+        c = Get();
+    }
+    SkipLineEnd(c);
+    return line;
+}
+
+FieldReader::Field FieldReader::ReadRawField() {
+    int c = Get();
+    while (IsBlank(c)) {
+        c = Get();
+    }
+    if (c == EOF) {
+        throw ReadFailure{FileError::InputPastEnd};
+    }
+    Field field;
+    if (c == '"') {
+        field.quoted = true;
+        while ((c = Get()) != EOF && c != '"') {
+            field.bytes += static_cast<char>(c);
+        }
+        if (c == '"') {
+            c = Get();
+        }
+        while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+            c = Get();
+        }
+    } else {
+        while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+            field.bytes += static_cast<char>(c);
+            c = Get();
+        }
+        while (!field.bytes.empty() && IsBlank(field.bytes.back())) {
+            field.bytes.pop_back();
+        }
+    }
+    SkipLineEnd(c);
+    return field;
+}
+
+double FieldReader::ReadNumber() {
+    const Field field = ReadRawField();
+    if (field.bytes.empty()) {
+        return 0.0;
+    }
+    if (!field.quoted) {
+        if (field.bytes == "#TRUE#") {
+            return -1.0;
+        }
+        if (field.bytes == "#FALSE#") {
+            return 0.0;
+        }
+    }
+    const auto value = ParseNumber(field.bytes);
+    if (!value) {
+        throw ReadFailure{FileError::TypeMismatch};
+    }
+    return *value;
+}
+
+std::int32_t FieldReader::ReadInt32() {
+    // Whole numbers come out of a fractional text by rounding half to even, as the integer
+    // conversion of the original did.
+    const double value = std::nearbyint(ReadNumber());
+    if (value < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
+        value > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+        throw ReadFailure{FileError::Overflow};
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+bool FieldReader::ReadTruth() {
+    const Field field = ReadRawField();
+    if (!field.quoted) {
+        if (field.bytes == "#TRUE#") {
+            return true;
+        }
+        if (field.bytes == "#FALSE#" || field.bytes.empty()) {
+            return false;
+        }
+    }
+    const auto value = ParseNumber(field.bytes);
+    if (!value) {
+        throw ReadFailure{FileError::TypeMismatch};
+    }
+    return *value != 0.0;
+}
+
+std::string FieldReader::ReadText() {
+    return DecodeOrFail(ReadRawField().bytes);
+}
+
+CellValue FieldReader::ReadCell() {
+    const Field field = ReadRawField();
+    if (field.quoted) {
+        return CellValue::Text(DecodeOrFail(field.bytes));
+    }
+    if (field.bytes.empty()) {
+        return CellValue();
+    }
+    if (field.bytes == "#TRUE#" || field.bytes == "#FALSE#") {
+        return CellValue::Truth(field.bytes == "#TRUE#");
+    }
+    if (const auto value = ParseNumber(field.bytes)) {
+        return CellValue::Number(*value);
+    }
+    // An unquoted field must be a finite number: "nan", "inf", numbers beyond the range of a
+    // double and bare words are refused.
+    throw ReadFailure{FileError::TypeMismatch};
+}
+
+} // namespace zul

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace zul {
+
+// The texts the file commands show when reading or writing an input data file fails
+// (UTF-8, "\n" is the line feed between the parts).
+
+// "入力ﾃﾞｰﾀﾌｧｲﾙの書式（Ver.1.10）には現在対応しておりません。"
+std::string UnsupportedVersionMessage(const std::string& versionText);
+
+// The read error with its code: "指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。（ｴﾗｰｺｰﾄﾞ ： 53）" ...
+std::string ReadErrorMessage(int errorCode);
+
+// The write error with its code: "入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 70）" ...
+std::string WriteErrorMessage(int errorCode);
+
+} // namespace zul
