@@ -28,12 +28,21 @@ public:
     const CZul& CalcPair(int index) const;
 
     // The results table of the last CalcRaTable: ResultCount used diameters (0..10), their
-    // values in ResultDiameters (m) and one collection of rows per used diameter.
+    // values in ResultDiameters (m) and one collection of rows per used diameter.  Places
+    // outside 0..9 read as 0 and as an empty collection.
     int ResultCount() const { return resultCount_; }
     double ResultDiameters(int index) const;
     const colRaTabls& ResultTables(int index) const;
-    // (further members are private state of the driver)
+
+    // Most lengths one table calculation computes per diameter; a longer table fails as a
+    // calculation error instead of running for hours.
+    static constexpr double kMaxTableLengths = 100000;
+
 private:
+    // Fills obj from the document for case 1 (normal) or 2 (level-1 earthquake).
+    static void SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& obj);
+    void RunTable(const ProjectDocument& doc);
+
     std::array<std::unique_ptr<CZul>, 2> pair_;
     std::array<std::unique_ptr<colRaTabls>, 10> tables_;
     std::array<double, 10> diameters_{};

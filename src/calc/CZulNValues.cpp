@@ -1,0 +1,164 @@
+// N-value evaluation near the pile tip: interpolated points, the N-values over four pile
+// diameters above the tip with the design N-value, and the embedment evaluation.
+#include "calc/CZul.h"
+
+#include "calc/CalcMath.h"
+
+#include <cmath>
+
+namespace zul {
+
+using calcmath::Div;
+using calcmath::Finite;
+
+double CZul::RoundHalfUp(double x, int d) {
+    return calcmath::Round(x, d);
+}
+
+double CZul::CosAlpha() const {
+    return calcmath::CosDegrees(Alpha_);
+}
+
+void CZul::CopyN(colZulNs& list) const {
+    list.CopyFrom(N_);
+}
+
+void CZul::InsertN(double z, colZulNs& list) {
+    const std::int32_t count = list.Count();
+    if (count < 2 || z < list.Item(1)->Z || z > list.Item(count)->Z) {
+        return;
+    }
+    std::int32_t i = 0;
+    for (std::int32_t k = 1; k <= count; ++k) {
+        const double zk = list.Item(k)->Z;
+        if (std::fabs(Finite(zk - z)) > 0.001 && zk > z) {
+            i = k;
+            break;
+        }
+    }
+    if (i == 0) {
+        return;
+    }
+    const clsZulN* prev = list.Item(i - 1);
+    if (prev == nullptr) {
+        throw CalcError("no N-value point above the inserted depth");
+    }
+    if (Finite(z - prev->Z) <= 0.001) {
+        return;
+    }
+    const clsZulN* next = list.Item(i);
+    const double rise = Finite((z - prev->Z) * Finite(next->N - prev->N));
+    const double n = RoundHalfUp(Finite(prev->N + Div(rise, Finite(next->Z - prev->Z))), 1);
+    list.Add(z, n, i, true);
+}
+
+void CZul::PointsInRange(const colZulNs& work, double z1, double z2, colZulNs& dest) {
+    dest.Clear();
+    const std::int32_t lo = calcmath::ToMillimetres(z1);
+    const std::int32_t hi = calcmath::ToMillimetres(z2);
+    for (const clsZulN& p : work) {
+        const std::int32_t z = calcmath::ToMillimetres(p.Z);
+        if (lo <= z && z <= hi) {
+            dest.Add(p.Z, p.N);
+        }
+    }
+}
+
+void CZul::CalcN4D() {
+    if (N_.Count() < 2) {
+        return;
+    }
+    const double cosA = CosAlpha();
+    const clsZulJiban* first = Jiban_.Item(1);
+    if (first == nullptr) {
+        throw CalcError("no ground layers");
+    }
+    const double top = first->EU;
+
+    double d4 = RoundHalfUp(4 * Dp_, 3);
+    if (d4 > L_) {
+        d4 = L_;
+    }
+    const double el4 = RoundHalfUp(Finite(ELPU_ - Finite(L_ - d4) * cosA), 3);
+
+    CopyN(work_);
+    InsertN(Finite(top - ELPL_), work_);
+    InsertN(Finite(top - el4), work_);
+    PointsInRange(work_, Finite(top - el4), Finite(top - ELPL_), N4D_);
+
+    N24D_.Clear();
+    N1_ = 0;
+    N2_ = 0;
+    if (N4D_.Count() >= 2) {
+        N1_ = N4D_.Item(N4D_.Count())->N;
+        for (std::int32_t k = 1; k < N4D_.Count(); ++k) {
+            const clsZulN& upper = *N4D_.Item(k);
+            const clsZulN& lower = *N4D_.Item(k + 1);
+            N24D_.Add(Finite(top - upper.Z), Finite(top - lower.Z), upper.N, lower.N);
+        }
+        double sumLii = 0;
+        double sumLiNi = 0;
+        for (clsZulN2& r : N24D_) {
+            Finite(r.Li);
+            r.Lii = RoundHalfUp(Div(r.Li, cosA), 3);
+            r.Ni = RoundHalfUp(Finite(r.NU + r.NL) / 2, 2);
+            r.LiNi = RoundHalfUp(r.Ni * r.Li, 2);
+            sumLii = Finite(sumLii + r.Lii);
+            sumLiNi = Finite(sumLiNi + r.LiNi);
+        }
+        if (sumLii > 0.001) {
+            N2_ = RoundHalfUp(Div(sumLiNi, sumLii), 1);
+        }
+    }
+
+    NN_ = RoundHalfUp((N1_ + N2_) / 2, 1);
+    if (NN_ < 0) {
+        NN_ = 0;
+    }
+    if (NN_ > 40) {
+        NN_ = 40;
+    }
+}
+
+void CZul::CalcNeire(double el) {
+    const clsZulJiban* first = Jiban_.Item(1);
+    if (first == nullptr) {
+        throw CalcError("no ground layers");
+    }
+    const double top = first->EU;
+    const double tip = RoundHalfUp(Finite(ELPU_ - Finite(CosAlpha() * L_)), 3);
+
+    CopyN(work_);
+    InsertN(Finite(top - tip), work_);
+    InsertN(Finite(top - el), work_);
+    PointsInRange(work_, Finite(top - el), Finite(top - tip), NNeire_);
+
+    Neires_.Clear();
+    if (NNeire_.Count() < 2) {
+        Neire_ = 0;
+        NeireA_ = 0;
+        return;
+    }
+    for (std::int32_t k = 1; k < NNeire_.Count(); ++k) {
+        const clsZulN& upper = *NNeire_.Item(k);
+        const clsZulN& lower = *NNeire_.Item(k + 1);
+        Neires_.Add(Finite(top - upper.Z), Finite(top - lower.Z), upper.N, lower.N);
+    }
+    const double cosA = CosAlpha();
+    double sumLii = 0;
+    double sumLiNi = 0;
+    for (clsZulNeire& r : Neires_) {
+        Finite(r.Li);
+        r.DNU = Finite(r.NU - NN_);
+        r.DNL = Finite(r.NL - NN_);
+        r.Lii = RoundHalfUp(Div(r.Li, cosA), 3);
+        r.Ni = RoundHalfUp(Finite(r.DNU + r.DNL) / 2, 2);
+        r.LiNi = RoundHalfUp(r.Ni * r.Li, 2);
+        sumLii = Finite(sumLii + r.Lii);
+        sumLiNi = Finite(sumLiNi + r.LiNi);
+    }
+    Neire_ = sumLii;
+    NeireA_ = sumLiNi;
+}
+
+} // namespace zul
