@@ -1,0 +1,67 @@
+#include "app/AppMessages.h"
+
+#include "app/ProductInfo.h"
+#include "util/NumberFormat.h"
+
+namespace zul {
+
+namespace {
+
+const QString kContactLine =
+    QStringLiteral("お問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。");
+
+// "（ｴﾗｰｺｰﾄﾞ ： 1,234）": the code with thousands separators and a full-width parenthesis.
+QString ErrorCodeText(int errorCode) {
+    return QStringLiteral("（ｴﾗｰｺｰﾄﾞ ： ") +
+           QString::fromStdString(FormatNumber(static_cast<double>(errorCode), "##,##0）"));
+}
+
+} // namespace
+
+AppMessage MessageSaveBeforeOpen(const QString& dataFileName) {
+    return {QStringLiteral("現在編集中の入力ﾃﾞｰﾀがあります。上書き保存しますか？\n\n編集中のﾌｧｲﾙ名：") +
+                dataFileName,
+            QStringLiteral("ﾌｧｲﾙを開く..."), MessageIcon::Information, MessageButtons::YesNo};
+}
+
+AppMessage MessageSaveBeforeExit(const QString& dataFileName) {
+    return {QStringLiteral("現在編集中の入力ﾃﾞｰﾀがあります。上書き保存してから終了しますか？\n\n"
+                           "編集中のﾌｧｲﾙ名：") +
+                dataFileName,
+            QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ終了"), MessageIcon::Information, MessageButtons::YesNoCancel};
+}
+
+AppMessage MessageNew() {
+    return {QStringLiteral("現在編集中の入力ﾃﾞｰﾀを全て破棄し，入力ﾃﾞｰﾀを初期化します。"),
+            QStringLiteral("新規作成"), MessageIcon::Information, MessageButtons::OkCancel};
+}
+
+AppMessage MessageUnsupportedVersion(const QString& version) {
+    return {QStringLiteral("入力ﾃﾞｰﾀﾌｧｲﾙの書式（Ver.") + version +
+                QStringLiteral("）には現在対応しておりません。"),
+            QStringLiteral("ﾌｧｲﾙを開く"), MessageIcon::Critical, MessageButtons::Ok};
+}
+
+AppMessage MessageReadError(int errorCode) {
+    return {QStringLiteral("指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。") +
+                ErrorCodeText(errorCode) + QStringLiteral("\n\n") + kContactLine,
+            QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ読み込みｴﾗｰ"), MessageIcon::Critical, MessageButtons::Ok};
+}
+
+AppMessage MessageWriteError(int errorCode) {
+    return {QStringLiteral("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。") + ErrorCodeText(errorCode) +
+                QStringLiteral("\n\n") + kContactLine,
+            QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ書き込みｴﾗｰ"), MessageIcon::Critical, MessageButtons::Ok};
+}
+
+AppMessage MessageCalculationError() {
+    return {QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。"), kProductName,
+            MessageIcon::Information, MessageButtons::Ok};
+}
+
+MessageAnswer Show(QWidget* parent, const AppMessage& message) {
+    return UiServices::current().showMessage(parent, message.text, message.title, message.icon,
+                                             message.buttons);
+}
+
+} // namespace zul

@@ -1,0 +1,214 @@
+// The calculation flow of the main window and the check screen frmResOutRa.
+#include "AppTestSupport.h"
+#include "FakeUiServices.h"
+
+#include "calc/basCalcMain.h"
+#include "io/CPrivateProfile.h"
+#include "io/InputDataFile.h"
+#include "ui/WindowPlacement.h"
+#include "ui/results/frmResOutRa.h"
+#include "util/NumberFormat.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace zul;
+using namespace zul::test;
+
+class CheckScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheFourValuesOfEachExample();
+    void showsTheValuesOfAWrittenStudy();
+    void zeroSafetyFactorShowsCalculationErrorAndOpensNothing();
+    void screenTextsAndDisplayPattern();
+    void placementIsCentredFirstAndRestoredAfterClosing();
+};
+
+namespace {
+
+struct CheckScreenSeen {
+    bool opened = false;
+    QString caption;
+    std::array<QString, 4> values;
+    bool helpEnabled = true;
+    bool mainCommandsEnabled = true;
+};
+
+// Presses the check button and, while the modal screen is open, reads it and closes it.
+CheckScreenSeen PressCheckButton(frmMenuMain& window) {
+    CheckScreenSeen seen;
+    QTimer::singleShot(0, [&] {
+        auto* screen = qobject_cast<frmResOutRa*>(QApplication::activeModalWidget());
+        if (!screen) {
+            return;
+        }
+        seen.opened = true;
+        seen.caption = screen->windowTitle();
+        for (int i = 0; i < 4; ++i) {
+            seen.values[static_cast<std::size_t>(i)] =
+                screen->findChild<QLineEdit*>(QStringLiteral("numEp%1").arg(i))->text();
+        }
+        seen.helpEnabled = screen->findChild<QPushButton*>("cmdHelp")->isEnabled();
+        seen.mainCommandsEnabled =
+            window.FindMenuButton("InpKui")->isEnabled() || window.FindMenuButton("ResOutRa")->isEnabled();
+        QTest::mouseClick(screen->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    });
+    QTest::mouseClick(window.FindMenuButton("ResOutRa"), Qt::LeftButton);
+    return seen;
+}
+
+// The four values the screen must show, from an independent run of the calculation.
+std::array<QString, 4> ExpectedValues(const ProjectDocument& doc) {
+    basCalcMain calc;
+    if (!calc.CalcRa(doc)) {
+        return {};
+    }
+    const auto text = [](double v) { return QString::fromStdString(FormatNumber(v, "###,##0.0")); };
+    return {text(calc.CalcPair(0).Ra()), text(calc.CalcPair(1).Ra()), text(calc.CalcPair(0).Pa()),
+            text(calc.CalcPair(1).Pa())};
+}
+
+} // namespace
+
+void CheckScreenTest::showsTheFourValuesOfEachExample() {
+    const QDir examples(QStringLiteral(ZUL_SOURCE_DIR "/examples"));
+    const QStringList files = examples.entryList({QStringLiteral("*.zul")}, QDir::Files);
+    if (files.isEmpty()) {
+        QSKIP("no example studies bundled");
+    }
+    FakeUiServices ui;
+    AppSandbox sandbox;
+    for (const QString& name : files) {
+        auto window = sandbox.makeWindow();
+        const std::string path = examples.filePath(name).toStdString();
+        window->fileCommands().OpenFile(path);
+        QVERIFY2(ui.messages.isEmpty(), qPrintable(name));
+        const auto expected = ExpectedValues(window->document());
+        QVERIFY2(!expected[0].isEmpty(), qPrintable(name + " does not calculate"));
+        const CheckScreenSeen seen = PressCheckButton(*window);
+        QVERIFY2(seen.opened, qPrintable(name));
+        QCOMPARE(seen.values, expected);
+    }
+}
+
+void CheckScreenTest::showsTheValuesOfAWrittenStudy() {
+    FakeUiServices ui;
+    AppSandbox sandbox;
+    const std::string file = sandbox.path("study.zul");
+    WriteStudy(SampleStudy(), file);
+    auto window = sandbox.makeWindow();
+    window->show();
+    window->fileCommands().OpenFile(file);
+
+    basCalcMain calc;
+    QVERIFY(calc.CalcRa(SampleStudy()));
+    const CheckScreenSeen seen = PressCheckButton(*window);
+    QVERIFY(seen.opened);
+    QVERIFY(ui.messages.isEmpty());
+    QCOMPARE(seen.caption, QStringLiteral("杭支持力の確認"));
+    QVERIFY(!seen.helpEnabled);
+    QVERIFY(!seen.mainCommandsEnabled);
+    // Normal and earthquake Ra in the first two fields, Pa in the last two.
+    QCOMPARE(seen.values[0], QString::fromStdString(FormatNumber(calc.CalcPair(0).Ra(), "###,##0.0")));
+    QCOMPARE(seen.values[1], QString::fromStdString(FormatNumber(calc.CalcPair(1).Ra(), "###,##0.0")));
+    QCOMPARE(seen.values[2], QString::fromStdString(FormatNumber(calc.CalcPair(0).Pa(), "###,##0.0")));
+    QCOMPARE(seen.values[3], QString::fromStdString(FormatNumber(calc.CalcPair(1).Pa(), "###,##0.0")));
+    QVERIFY(seen.values[0] != seen.values[1]);
+    // The main window takes commands again, and the screen is gone.
+    QVERIFY(window->FindMenuButton("ResOutRa")->isEnabled());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(window->findChild<frmResOutRa*>() == nullptr);
+}
+
+void CheckScreenTest::zeroSafetyFactorShowsCalculationErrorAndOpensNothing() {
+    FakeUiServices ui;
+    AppSandbox sandbox;
+    ProjectDocument study = SampleStudy();
+    study.Anzen(1) = CellValue::Number(0.0);
+    const std::string file = sandbox.path("zero.zul");
+    WriteStudy(study, file);
+    auto window = sandbox.makeWindow();
+    window->fileCommands().OpenFile(file);
+    QVERIFY(ui.messages.isEmpty());
+
+    const CheckScreenSeen seen = PressCheckButton(*window);
+    QVERIFY(!seen.opened);
+    QCOMPARE(ui.messages.size(), 1);
+    QCOMPARE(ui.messages[0].text, QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。"));
+    QCOMPARE(ui.messages[0].title, QStringLiteral("vezarivezorazi"));
+    QCOMPARE(ui.messages[0].icon, MessageIcon::Information);
+    QCOMPARE(ui.messages[0].buttons, MessageButtons::Ok);
+    QVERIFY(window->FindMenuButton("ResOutRa")->isEnabled());
+    QCOMPARE(CPrivateProfile::GetValueString(sandbox.iniFile(), "ResOutRa", "Top"), std::string());
+}
+
+void CheckScreenTest::screenTextsAndDisplayPattern() {
+    AppSandbox sandbox;
+    frmResOutRa screen(sandbox.iniFile());
+    QStringList labels;
+    for (const QLabel* label : screen.findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    for (const char* text : {"許容値の種類", "常　　時", "地　震　時", "許容押込み支持力Ｒａ (kN/本)",
+                             "許容引抜き力Ｐａ (kN/本)"}) {
+        QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
+    }
+    QCOMPARE(screen.findChild<QPushButton*>("cmdClose")->text(), QStringLiteral("閉じる(&C)"));
+
+    const std::array<double, 4> values{1863.8, 1200.0, -12.34, 999999.9};
+    const std::array<QString, 4> shown{"1,863.8", "1,200.0", "-12.3", "999,999.9"};
+    for (int i = 0; i < 4; ++i) {
+        screen.setNumEp(i, values[static_cast<std::size_t>(i)]);
+        QCOMPARE(screen.numEpText(i), shown[static_cast<std::size_t>(i)]);
+        QCOMPARE(screen.numEp(i), values[static_cast<std::size_t>(i)]);
+        QVERIFY(screen.findChild<QLineEdit*>(QStringLiteral("numEp%1").arg(i))->isReadOnly());
+    }
+
+    // A caption override replaces the caption; a help file enables help.
+    screen.setUsrCaption(QStringLiteral("確認"));
+    screen.setUsrHelpFile(QStringLiteral("/nonexistent/help.html"));
+    int loads = 0;
+    QObject::connect(&screen, &frmResOutRa::LoadData, [&] { ++loads; });
+    screen.show();
+    QCOMPARE(screen.windowTitle(), QStringLiteral("確認"));
+    QVERIFY(screen.findChild<QPushButton*>("cmdHelp")->isEnabled());
+    QCOMPARE(loads, 1);
+    screen.hide();
+    screen.show();
+    QCOMPARE(loads, 1);
+}
+
+void CheckScreenTest::placementIsCentredFirstAndRestoredAfterClosing() {
+    AppSandbox sandbox;
+    const std::string ini = sandbox.iniFile();
+    QPoint moved;
+    {
+        frmResOutRa screen(ini);
+        screen.show();
+        const QRect area = screen.screen()->geometry();
+        const QSize frame = screen.frameGeometry().size();
+        QCOMPARE(screen.pos().x() - area.x(), std::max(0, (area.width() - frame.width()) / 2));
+        QCOMPARE(screen.pos().y() - area.y(), std::max(0, (area.height() - frame.height()) / 2));
+        moved = screen.pos() + QPoint(-30, 25);
+        screen.move(moved);
+        QTest::mouseClick(screen.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+    }
+    QVERIFY(CPrivateProfile::GetValueLong(ini, "ResOutRa", "Top") > 0);
+    frmResOutRa again(ini);
+    again.show();
+    QCOMPARE(again.pos(), moved);
+}
+
+QTEST_MAIN(CheckScreenTest)
+#include "CheckScreenTest.moc"

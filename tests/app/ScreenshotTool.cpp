@@ -1,0 +1,49 @@
+// zul_screenshots OUTDIR FILE.zul: opens the study in the real main window, runs the check and
+// saves pictures of the main window and of the check screen (main-window.png,
+// check-screen.png) for the documentation.  Run it under xvfb-run.
+#include "app/ApplicationSetup.h"
+#include "app/frmMenuMain.h"
+#include "ui/results/frmResOutRa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    zul::SetUpJapaneseApplication(app);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: zul_screenshots OUTDIR FILE.zul\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+    QTemporaryDir sandbox;
+    const std::string folder = sandbox.path().toStdString();
+    zul::frmMenuMain window({folder, folder + "/Zul.ini", folder + "/data", folder});
+    window.show();
+    window.fileCommands().OpenFile(QFileInfo(args.at(2)).absoluteFilePath().toStdString());
+    QApplication::processEvents();
+
+    bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+    bool checked = false;
+    QTimer::singleShot(300, [&] {
+        if (auto* screen = qobject_cast<zul::frmResOutRa*>(QApplication::activeModalWidget())) {
+            checked = screen->grab().save(out.filePath(QStringLiteral("check-screen.png")));
+            screen->accept();
+        }
+    });
+    window.FindMenuButton(QStringLiteral("ResOutRa"))->click();
+    window.document().DataEdited = false;
+    window.close();
+    if (!ok || !checked) {
+        std::fprintf(stderr, "zul_screenshots: a picture could not be taken\n");
+        return 1;
+    }
+    return 0;
+}
