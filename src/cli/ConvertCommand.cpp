@@ -1,5 +1,6 @@
 // zul-cli convert: reads a study file of version 1.30 or 1.00 and writes it as version 1.30.
 #include "cli/Commands.h"
+#include "io/FileAccess.h"
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
 
@@ -13,6 +14,12 @@ namespace {
 constexpr int kFileFailure = 2;
 
 int Convert(const std::string& input, const std::string& output) {
+    // A file that cannot be opened at all is named by its own error, not as an unknown version.
+    std::string bytes;
+    if (const int openError = ReadWholeFile(input, bytes); openError != FileError::None) {
+        std::cerr << ReadErrorMessage(openError) << '\n';
+        return kFileFailure;
+    }
     ProjectDocument doc;
     const OpenResult opened = OpenInputFile(doc, input);
     if (!opened.success) {

@@ -1,0 +1,133 @@
+#include "io/InputDataFile.h"
+
+#include "../util/TestFolder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+using namespace zul;
+using zul::test::ReadBytes;
+using zul::test::WriteBytes;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+} // namespace
+
+class ZulCliConvert : public ::testing::Test {
+protected:
+    test::TestFolder folder;
+
+    CliRun Cli(const std::vector<std::string>& args) {
+        std::string command = Quoted(ZUL_CLI_PATH);
+        for (const auto& arg : args) {
+            command += " " + Quoted(arg);
+        }
+        const std::string out = folder.file("stdout.txt");
+        const std::string err = folder.file("stderr.txt");
+        command += " >" + Quoted(out) + " 2>" + Quoted(err);
+        CliRun run;
+        const int rc = std::system(command.c_str());
+        run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+        run.out = ReadBytes(out);
+        run.err = ReadBytes(err);
+        return run;
+    }
+};
+
+TEST_F(ZulCliConvert, RewritesVersion130ByteForByte) {
+    ProjectDocument doc;
+    doc.InpJyoken.Title = "convert 杭";
+    doc.JibanCount = 1;
+    doc.JibanLayer(2, 1) = CellValue::Number(4.5);
+    int code = 0;
+    const std::string in = folder.file("in.zul");
+    ASSERT_TRUE(SaveInputData(doc, in, code));
+    const CliRun run = Cli({"convert", in, folder.file("out.zul")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes(folder.file("out.zul")), ReadBytes(in));
+}
+
+TEST_F(ZulCliConvert, UpgradesVersion100) {
+    std::string text = ReadBytes(std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul");
+    // Turn the fresh 1.30 file into a 1.00 one: drop Dw, Dwi and IsWpPa, add six trailing fields.
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const auto end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    lines[2] = "INPUT FILE VERSION             [1.00]";
+    lines[6] = " 2 ";                                           // D
+    lines.erase(lines.begin() + 15);                            // IsWpPa
+    lines.erase(lines.begin() + 7, lines.begin() + 9);          // Dw, Dwi
+    lines.insert(lines.begin() + 20, {"", "", "", "", "", ""}); // six ignored fields
+    std::string old;
+    for (const auto& line : lines) {
+        old += line + "\r\n";
+    }
+    const std::string in = folder.file("old.zul");
+    WriteBytes(in, old);
+    const std::string out = folder.file("new.zul");
+    const CliRun run = Cli({"convert", in, out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ProjectDocument doc;
+    int code = 0;
+    ASSERT_TRUE(LoadInputData(doc, out, code));
+    EXPECT_EQ(doc.InpJyoken.Dw, 3.0);
+    EXPECT_EQ(doc.InpJyoken.Dwi, 1.0);
+    EXPECT_EQ(doc.InpJyoken.IsWpPa, 0);
+    EXPECT_EQ(GetInputFileVersion(out), "1.30");
+}
+
+TEST_F(ZulCliConvert, FailuresPrintTheFileMessagesAndExitTwo) {
+    CliRun run = Cli({"convert", folder.file("missing.zul"), folder.file("out.zul")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。（ｴﾗｰｺｰﾄﾞ ： 53）\n\n"
+                       "お問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。\n");
+
+    const std::string odd = folder.file("odd.zul");
+    WriteBytes(odd, "a\r\nb\r\nINPUT FILE VERSION             [2.00]\r\n");
+    run = Cli({"convert", odd, folder.file("out.zul")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("入力ﾃﾞｰﾀﾌｧｲﾙの書式（Ver.2.00）には現在対応しておりません。\n指定された", 0), 0u)
+        << run.err;
+    EXPECT_NE(run.err.find("（ｴﾗｰｺｰﾄﾞ ： 0）"), std::string::npos);
+
+    const std::string fresh = std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul";
+    run = Cli({"convert", fresh, folder.file("no/such/folder/out.zul")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 76）\n", 0), 0u)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.zul")));
+}
+
+TEST_F(ZulCliConvert, HelpVersionAndUsageErrors) {
+    CliRun run = Cli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("convert"), std::string::npos);
+    run = Cli({"convert", "--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("IN"), std::string::npos);
+    run = Cli({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("zul-cli ", 0), 0u);
+    EXPECT_EQ(Cli({"convert", "only-one.zul"}).status, 2);
+    EXPECT_EQ(Cli({}).status, 2);
+}
