@@ -15,7 +15,11 @@ namespace {
 // distributions so that a seed means the same document everywhere.
 class Dice {
 public:
-    explicit Dice(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 0x2545F4914F6CDD1DULL) {}
+    // The seed is scrambled first, so that neighbouring seeds give unrelated sequences.
+    explicit Dice(std::uint64_t seed) : state_(seed) {
+        state_ = Next() ^ 0x2545F4914F6CDD1DULL;
+        state_ = Next();
+    }
 
     std::uint64_t Next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
@@ -98,7 +102,7 @@ void PileConditions(Dice& dice, CInpJyoken& c) {
     } else {
         c.Theta = dice.OneOf({90.0, 91.5, 120.0, 180.0, 270.0, 360.0, -12.0, 89.999});
     }
-    c.Sekou = dice.Below(8);
+    c.Sekou = dice.Chance(0.45) ? static_cast<std::int32_t>(dice.OneOf({0.0, 2.0, 7.0})) : dice.Below(8);
     c.Siji = dice.Chance(0.75) ? 0 : 1;
     c.IsWpRa = dice.Below(2);
     c.IsWpPa = dice.Below(2);
@@ -113,7 +117,7 @@ Ground Layers(Dice& dice, ProjectDocument& doc) {
     Ground g;
     g.top = dice.Between(-5.0, 10.0, 2);
     const double rc = dice.Unit();
-    const int count = rc < 0.04 ? 0 : rc < 0.75 ? 1 + dice.Below(8) : 1 + dice.Below(kMaxLayers);
+    const int count = rc < 0.02 ? 0 : rc < 0.75 ? 1 + dice.Below(8) : 1 + dice.Below(kMaxLayers);
     doc.JibanCount = count;
     double top = g.top;
     for (int r = 1; r <= count; ++r) {
@@ -140,12 +144,17 @@ Ground Layers(Dice& dice, ProjectDocument& doc) {
     return g;
 }
 
+// A layer boundary (or the ground top), now and then missed by a millimetre or less, where
+// the calculation's millimetre tolerances decide.
 double SomeBoundary(Dice& dice, const Ground& g) {
-    if (g.boundaries.empty()) {
-        return g.top;
+    double b = g.top;
+    if (!g.boundaries.empty() && dice.Chance(0.9)) {
+        b = g.boundaries[static_cast<std::size_t>(dice.Below(static_cast<int>(g.boundaries.size())))];
     }
-    return Dice::Typed(
-        g.boundaries[static_cast<std::size_t>(dice.Below(static_cast<int>(g.boundaries.size())))], 3);
+    if (dice.Chance(0.3)) {
+        b += dice.OneOf({-0.001, 0.001, -0.0005, 0.0005, -0.0011, 0.0011});
+    }
+    return Dice::Typed(b, 4);
 }
 
 void PilePosition(Dice& dice, const Ground& g, CInpJyoken& c) {
@@ -161,11 +170,22 @@ void PilePosition(Dice& dice, const Ground& g, CInpJyoken& c) {
     } else {
         c.ELPU = dice.Between(g.top - 5.0, g.top + 3.0, 2);
     }
+    // a short pile around elevation 0, where differences of elevations lose their last bits
+    if (dice.Chance(0.08)) {
+        c.ELPU = dice.Between(-0.5, 1.5, 2);
+        c.L = dice.Between(0.3, 3.0, 2);
+    }
     // a vertical pile whose tip lies exactly on a layer boundary
-    if (c.Theta == 0.0 && dice.Chance(0.15)) {
+    if (c.Theta == 0.0 && dice.Chance(0.3)) {
         const double b = SomeBoundary(dice, g);
         if (b < c.ELPU) {
-            c.L = Dice::Typed(c.ELPU - b, 3);
+            c.L = Dice::Typed(c.ELPU - b, 4);
+            if (dice.Chance(0.4)) { // where the bearing layer is looked up by the tip
+                c.Sekou = 0;
+                c.Siji = 0;
+                c.QdMethod = 1;
+                c.QdSiji = 1;
+            }
         }
     }
 }
@@ -197,10 +217,12 @@ void Levels(Dice& dice, const Ground& g, ProjectDocument& doc) {
             v = g.top;
         } else if (r < 0.55) {
             v = Dice::Typed(c.ELPU + dice.Between(0.0, 2.0, 2), 2);
-        } else if (r < 0.75) {
+        } else if (r < 0.8) {
             v = Dice::Typed(c.ELPU - dice.Between(0.0, 5.0, 2), 2);
-        } else if (r < 0.85) {
+        } else if (r < 0.84) {
             v = Dice::Typed(tip - 1.0, 2);
+        } else if (r < 0.9) {
+            v = SomeBoundary(dice, g);
         } else {
             v = c.ELPU;
         }

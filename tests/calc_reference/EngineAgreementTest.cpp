@@ -14,7 +14,7 @@ namespace zul::reference {
 namespace {
 
 constexpr std::uint64_t kCasesPerBlock = 100;
-constexpr std::uint64_t kBlocks = 6;
+constexpr std::uint64_t kBlocks = 20;
 
 std::string Report(std::uint64_t seed, const char* what, const Differences& d) {
     std::ostringstream text;
