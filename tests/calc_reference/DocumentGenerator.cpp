@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace zul::reference {
@@ -339,6 +340,24 @@ void SpoilOneCell(Dice& dice, ProjectDocument& doc) {
     }
 }
 
+// Inputs no screen would produce but a hand-edited file can hold: N-value points out of
+// order, a negative thickness, a soil kind between two codes.
+void OddInputs(Dice& dice, ProjectDocument& doc) {
+    if (doc.NCount >= 3 && dice.Chance(0.03)) {
+        const auto a = 1 + static_cast<std::size_t>(dice.Below(doc.NCount));
+        const auto b = 1 + static_cast<std::size_t>(dice.Below(doc.NCount));
+        std::swap(doc.NData(1, a), doc.NData(1, b));
+    }
+    if (doc.JibanCount > 0 && dice.Chance(0.02)) {
+        const auto row = 1 + static_cast<std::size_t>(dice.Below(doc.JibanCount));
+        doc.JibanLayer(2, row) = CellValue::Number(-dice.Between(0.1, 3.0, 1));
+    }
+    if (doc.JibanCount > 0 && dice.Chance(0.02)) {
+        const auto row = 1 + static_cast<std::size_t>(dice.Below(doc.JibanCount));
+        doc.JibanLayer(1, row) = CellValue::Number(dice.OneOf({0.5, 1.5, 2.5, 1.4}));
+    }
+}
+
 } // namespace
 
 ProjectDocument GenerateDocument(std::uint64_t seed) {
@@ -355,6 +374,7 @@ ProjectDocument GenerateDocument(std::uint64_t seed) {
     SafetyFactors(dice, doc);
     LengthTable(dice, doc);
     SpoilOneCell(dice, doc);
+    OddInputs(dice, doc);
     return doc;
 }
 
