@@ -4,6 +4,7 @@
 #include "render/GraphPainter.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -185,6 +186,22 @@ private slots:
                 QVERIFY(image.pixelColor(x, y) != SeriesColor(0));
             }
         }
+    }
+
+    void tinyAndOddTargetsDoNotBreakTheDrawing() {
+        auto tables = twoDiameters();
+        tables[0].rows[1].Ra = std::numeric_limits<double>::quiet_NaN(); // skipped, not drawn
+        const GraphData data = BuildGraphData(CInpJyoken{}, tables, 1);
+        for (const QSize size : {QSize(1, 1), QSize(7, 5), QSize(3000, 40)}) {
+            QImage image(size, QImage::Format_RGB32);
+            QPainter painter(&image);
+            DrawGraph(painter, QRectF(QPointF(0, 0), QSizeF(size)), data);
+            painter.end();
+            const GraphLayout layout = LayoutGraph(QRectF(QPointF(0, 0), QSizeF(size)), data);
+            QVERIFY(layout.plot.width() >= 1 && layout.plot.height() >= 1);
+        }
+        const GraphLayout layout = LayoutGraph(QRectF(0, 0, 800, 600), data);
+        QVERIFY(std::isfinite(layout.x.max) && layout.x.max >= 2250.2);
     }
 
     void imageShowsEverySeriesColour() {

@@ -296,6 +296,7 @@ void frmResOutRaTable::done(int result) {
     }
     SaveWindowPlacement(this, context_.iniFile, kSection, true);
     QDialog::done(result);
+    closing_ = false;
 }
 
 } // namespace zul
