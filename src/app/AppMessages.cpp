@@ -1,22 +1,9 @@
 #include "app/AppMessages.h"
 
 #include "app/ProductInfo.h"
-#include "util/NumberFormat.h"
+#include "io/FileMessages.h"
 
 namespace zul {
-
-namespace {
-
-const QString kContactLine =
-    QStringLiteral("お問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。");
-
-// "（ｴﾗｰｺｰﾄﾞ ： 1,234）": the code with thousands separators and a full-width parenthesis.
-QString ErrorCodeText(int errorCode) {
-    return QStringLiteral("（ｴﾗｰｺｰﾄﾞ ： ") +
-           QString::fromStdString(FormatNumber(static_cast<double>(errorCode), "##,##0）"));
-}
-
-} // namespace
 
 AppMessage MessageSaveBeforeOpen(const QString& dataFileName) {
     return {QStringLiteral("現在編集中の入力ﾃﾞｰﾀがあります。上書き保存しますか？\n\n編集中のﾌｧｲﾙ名：") +
@@ -37,21 +24,18 @@ AppMessage MessageNew() {
 }
 
 AppMessage MessageUnsupportedVersion(const QString& version) {
-    return {QStringLiteral("入力ﾃﾞｰﾀﾌｧｲﾙの書式（Ver.") + version +
-                QStringLiteral("）には現在対応しておりません。"),
+    return {QString::fromStdString(UnsupportedVersionMessage(version.toStdString())),
             QStringLiteral("ﾌｧｲﾙを開く"), MessageIcon::Critical, MessageButtons::Ok};
 }
 
 AppMessage MessageReadError(int errorCode) {
-    return {QStringLiteral("指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。") +
-                ErrorCodeText(errorCode) + QStringLiteral("\n\n") + kContactLine,
-            QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ読み込みｴﾗｰ"), MessageIcon::Critical, MessageButtons::Ok};
+    return {QString::fromStdString(ReadErrorMessage(errorCode)), QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ読み込みｴﾗｰ"),
+            MessageIcon::Critical, MessageButtons::Ok};
 }
 
 AppMessage MessageWriteError(int errorCode) {
-    return {QStringLiteral("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。") + ErrorCodeText(errorCode) +
-                QStringLiteral("\n\n") + kContactLine,
-            QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ書き込みｴﾗｰ"), MessageIcon::Critical, MessageButtons::Ok};
+    return {QString::fromStdString(WriteErrorMessage(errorCode)), QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ書き込みｴﾗｰ"),
+            MessageIcon::Critical, MessageButtons::Ok};
 }
 
 AppMessage MessageCalculationError() {
