@@ -1,0 +1,419 @@
+// zul-cli calc and zul-cli table: the single-pile calculation and the study table of a
+// study file, as readable text, as CSV or as JSON for other programs.
+#include "calc/basCalcMain.h"
+#include "cli/Commands.h"
+#include "io/FileAccess.h"
+#include "io/FileMessages.h"
+#include "io/InputDataFile.h"
+#include "util/NumberFormat.h"
+#include "util/NumberText.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zul::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr int kCalcFailure = 1;
+constexpr int kFileFailure = 2;
+const char* const kCalcErrorMessage = "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。";
+
+// ---- JSON output: the structure through nlohmann-json, every double with 17 significant digits.
+
+void WriteJson(const Json& value, std::string& out) {
+    switch (value.type()) {
+    case Json::value_t::object: {
+        out += '{';
+        bool first = true;
+        for (const auto& [key, item] : value.items()) {
+            out += first ? "" : ", ";
+            first = false;
+            out += Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
+            out += ": ";
+            WriteJson(item, out);
+        }
+        out += '}';
+        break;
+    }
+    case Json::value_t::array: {
+        out += '[';
+        bool first = true;
+        for (const Json& item : value) {
+            out += first ? "" : ", ";
+            first = false;
+            WriteJson(item, out);
+        }
+        out += ']';
+        break;
+    }
+    case Json::value_t::number_float: {
+        const double v = value.get<double>();
+        if (!std::isfinite(v)) {
+            out += "null";
+            break;
+        }
+        char buffer[40];
+        std::snprintf(buffer, sizeof buffer, "%.17g", v);
+        out += buffer;
+        break;
+    }
+    default:
+        out += value.dump(-1, ' ', false, Json::error_handler_t::replace);
+        break;
+    }
+}
+
+std::string JsonText(const Json& value) {
+    std::string out;
+    WriteJson(value, out);
+    return out;
+}
+
+Json LiFisJson(const colZulLiFis& list) {
+    Json rows = Json::array();
+    for (const clsZulLiFi& s : list) {
+        rows.push_back({{"No", s.No},
+                        {"Kind", s.Kind},
+                        {"EU", s.EU},
+                        {"EL", s.EL},
+                        {"Li", s.Li},
+                        {"Lii", s.Lii},
+                        {"Gs", s.Gs},
+                        {"Ws", s.Ws},
+                        {"Fi", s.Fi},
+                        {"LiFi", s.LiFi},
+                        {"IsNonF", s.IsNonF}});
+    }
+    return rows;
+}
+
+Json NsJson(const colZulNs& list) {
+    Json rows = Json::array();
+    for (const clsZulN& p : list) {
+        rows.push_back({{"Z", p.Z}, {"N", p.N}});
+    }
+    return rows;
+}
+
+Json CZulJson(const CZul& c) {
+    Json j = {
+        {"Error", c.Error()},
+        {"IsEcoPile", c.IsEcoPile()},
+        {"KuiType", c.KuiType()},
+        {"Dp", c.Dp()},
+        {"Dw", c.Dw()},
+        {"Dwi", c.Dwi()},
+        {"Up", c.Up()},
+        {"Ap", c.Ap()},
+        {"Aw", c.Aw()},
+        {"Alpha", c.Alpha()},
+        {"Gp1", c.Gp1()},
+        {"Gp2", c.Gp2()},
+        {"ELGL", c.ELGL()},
+        {"ELWL", c.ELWL()},
+        {"ELPU", c.ELPU()},
+        {"L", c.L()},
+        {"nRa", c.nRa()},
+        {"nPa", c.nPa()},
+        {"IsWpRa", c.IsWpRa()},
+        {"IsWpPa", c.IsWpPa()},
+        {"QdMethod", c.QdMethod()},
+        {"QdNeireType", c.QdNeireType()},
+        {"QdELNeire", c.QdELNeire()},
+        {"QdAp", c.QdAp()},
+        {"ELPL", c.ELPL()},
+        {"N1", c.N1()},
+        {"N2", c.N2()},
+        {"NN", c.NN()},
+        {"Neire", c.Neire()},
+        {"NeireA", c.NeireA()},
+        {"RNeireDp", c.RNeireDp()},
+        {"RQdNN", c.RQdNN()},
+        {"L1", c.L1()},
+        {"L2", c.L2()},
+        {"Wp", c.Wp()},
+        {"Ws", c.Ws()},
+        {"qd", c.qd()},
+        {"QfRa", c.QfRa()},
+        {"QfPa", c.QfPa()},
+        {"Ru", c.Ru()},
+        {"Pu", c.Pu()},
+        {"Ra", c.Ra()},
+        {"Pa", c.Pa()},
+        {"Qw", c.Qw()},
+        {"H", c.H()},
+        {"Gave", c.Gave()},
+        {"Beta", c.Beta()},
+        {"Fai", c.Fai()},
+    };
+    Json jiban = Json::array();
+    for (const clsZulJiban& l : c.Jiban()) {
+        jiban.push_back({{"EU", l.EU},
+                         {"EL", l.EL},
+                         {"H", l.H},
+                         {"Kind", l.Kind},
+                         {"Gs1", l.Gs1},
+                         {"Gs2", l.Gs2},
+                         {"Fai", l.Fai},
+                         {"N", l.N},
+                         {"aEo", l.aEo},
+                         {"f", l.f},
+                         {"qd", l.qd},
+                         {"DE", l.DE}});
+    }
+    j["Jiban"] = jiban;
+    j["N"] = NsJson(c.N());
+    j["N4D"] = NsJson(c.N4D());
+    j["NNeire"] = NsJson(c.NNeire());
+    Json n24d = Json::array();
+    for (const clsZulN2& r : c.N24D()) {
+        n24d.push_back({{"EU", r.EU},
+                        {"EL", r.EL},
+                        {"Li", r.Li},
+                        {"Lii", r.Lii},
+                        {"NU", r.NU},
+                        {"NL", r.NL},
+                        {"Ni", r.Ni},
+                        {"LiNi", r.LiNi}});
+    }
+    j["N24D"] = n24d;
+    Json neires = Json::array();
+    for (const clsZulNeire& r : c.Neires()) {
+        neires.push_back({{"EU", r.EU},
+                          {"EL", r.EL},
+                          {"Li", r.Li},
+                          {"Lii", r.Lii},
+                          {"NU", r.NU},
+                          {"NL", r.NL},
+                          {"DNU", r.DNU},
+                          {"DNL", r.DNL},
+                          {"Ni", r.Ni},
+                          {"LiNi", r.LiNi}});
+    }
+    j["Neires"] = neires;
+    j["RaLiFi"] = LiFisJson(c.RaLiFi());
+    j["PaLiFi"] = LiFisJson(c.PaLiFi());
+    return j;
+}
+
+Json TablesJson(const basCalcMain& driver) {
+    Json diameters = Json::array();
+    Json tables = Json::array();
+    for (int i = 0; i < driver.ResultCount(); ++i) {
+        diameters.push_back(driver.ResultDiameters(i));
+        Json rows = Json::array();
+        for (const clsRaTable& r : driver.ResultTables(i)) {
+            rows.push_back(
+                {{"L", r.L}, {"Ra", r.Ra}, {"Pa", r.Pa}, {"Rae", r.Rae}, {"Pae", r.Pae}, {"Error", r.Error}});
+        }
+        tables.push_back(rows);
+    }
+    return {{"ResultCount", driver.ResultCount()}, {"ResultDiameters", diameters}, {"ResultTables", tables}};
+}
+
+// ---- readable text
+
+// Columns a text takes in a terminal: wide characters two, half-width katakana one.
+std::size_t DisplayWidth(const std::string& text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        char32_t cp = c;
+        std::size_t len = 1;
+        if (c >= 0xF0) {
+            len = 4;
+            cp = c & 0x07;
+        } else if (c >= 0xE0) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xC0) {
+            len = 2;
+            cp = c & 0x1F;
+        }
+        for (std::size_t k = 1; k < len && i + k < text.size(); ++k) {
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        const bool halfWidthKana = cp >= 0xFF61 && cp <= 0xFF9F;
+        width += cp >= 0x1100 && !halfWidthKana ? 2 : 1;
+        i += len;
+    }
+    return width;
+}
+
+std::string PadRight(const std::string& text, std::size_t width) {
+    const std::size_t w = DisplayWidth(text);
+    return text + std::string(w < width ? width - w : 0, ' ');
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    const std::size_t w = DisplayWidth(text);
+    return std::string(w < width ? width - w : 0, ' ') + text;
+}
+
+std::string Capacity(double value) {
+    return FormatNumber(value, "###,##0.0");
+}
+
+void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
+    const std::size_t labelWidth = 30;
+    const std::size_t valueWidth = 12;
+    std::cout << "検討ｹｰｽ名称：" << doc.InpJyoken.Title << '\n';
+    std::cout << PadRight("許容値の種類", labelWidth) << PadLeft("常　　時", valueWidth)
+              << PadLeft("地　震　時", valueWidth) << '\n';
+    std::cout << PadRight("許容押込み支持力Ｒａ (kN/本)", labelWidth)
+              << PadLeft(Capacity(driver.CalcPair(0).Ra()), valueWidth)
+              << PadLeft(Capacity(driver.CalcPair(1).Ra()), valueWidth) << '\n';
+    std::cout << PadRight("許容引抜き力Ｐａ (kN/本)", labelWidth)
+              << PadLeft(Capacity(driver.CalcPair(0).Pa()), valueWidth)
+              << PadLeft(Capacity(driver.CalcPair(1).Pa()), valueWidth) << '\n';
+}
+
+void PrintTable(const basCalcMain& driver) {
+    const std::vector<std::string> headings = {"杭長Ｌ(m)", "Ｒａ常時", "Ｐａ常時", "Ｒａ地震時",
+                                               "Ｐａ地震時"};
+    const std::size_t width = 12;
+    for (int i = 0; i < driver.ResultCount(); ++i) {
+        std::cout << (i > 0 ? "\n" : "") << "杭径φ " << FormatNumber(driver.ResultDiameters(i), "0.000")
+                  << " m (kN/本)\n";
+        for (const std::string& h : headings) {
+            std::cout << PadLeft(h, width);
+        }
+        std::cout << '\n';
+        for (const clsRaTable& r : driver.ResultTables(i)) {
+            std::cout << PadLeft(GeneralNumberText(r.L), width) << PadLeft(Capacity(r.Ra), width)
+                      << PadLeft(Capacity(r.Pa), width) << PadLeft(Capacity(r.Rae), width)
+                      << PadLeft(Capacity(r.Pae), width) << '\n';
+        }
+    }
+}
+
+void PrintCsv(const basCalcMain& driver) {
+    std::cout << "D,L,Ra,Pa,Rae,Pae\n";
+    for (int i = 0; i < driver.ResultCount(); ++i) {
+        const std::string d = GeneralNumberText(driver.ResultDiameters(i));
+        for (const clsRaTable& r : driver.ResultTables(i)) {
+            std::cout << d << ',' << GeneralNumberText(r.L) << ',' << GeneralNumberText(r.Ra) << ','
+                      << GeneralNumberText(r.Pa) << ',' << GeneralNumberText(r.Rae) << ','
+                      << GeneralNumberText(r.Pae) << '\n';
+        }
+    }
+}
+
+// ---- the commands
+
+struct Options {
+    std::string path;
+    bool json = false;
+    bool csv = false;
+};
+
+// Reads the study as File > Open does.  On failure reports the file message and returns false.
+bool ReadStudy(const Options& options, ProjectDocument& doc) {
+    std::string message;
+    int code = 0;
+    std::string bytes;
+    if (const int openError = ReadWholeFile(options.path, bytes); openError != FileError::None) {
+        message = ReadErrorMessage(openError);
+        code = openError;
+    } else {
+        const OpenResult opened = OpenInputFile(doc, options.path);
+        if (opened.success) {
+            return true;
+        }
+        code = opened.errorCode;
+        message = opened.unsupportedVersion ? UnsupportedVersionMessage(opened.versionText)
+                                            : ReadErrorMessage(opened.errorCode);
+        if (opened.unsupportedVersion && !options.json) {
+            message += "\n" + ReadErrorMessage(opened.errorCode);
+        }
+    }
+    if (options.json) {
+        std::cout << JsonText({{"ok", false}, {"error", message}, {"code", code}}) << '\n';
+    } else {
+        std::cerr << message << '\n';
+    }
+    return false;
+}
+
+int RunCalc(const Options& options) {
+    ProjectDocument doc;
+    if (!ReadStudy(options, doc)) {
+        return kFileFailure;
+    }
+    basCalcMain driver;
+    const bool ok = driver.CalcRa(doc);
+    if (options.json) {
+        Json result = ok ? Json{{"ok", true},
+                                {"normal", CZulJson(driver.CalcPair(0))},
+                                {"earthquake", CZulJson(driver.CalcPair(1))}}
+                         : Json{{"ok", false}, {"error", kCalcErrorMessage}};
+        std::cout << JsonText(result) << '\n';
+    } else if (ok) {
+        PrintCheck(doc, driver);
+    } else {
+        std::cerr << kCalcErrorMessage << '\n';
+    }
+    return ok ? 0 : kCalcFailure;
+}
+
+int RunTable(const Options& options) {
+    ProjectDocument doc;
+    if (!ReadStudy(options, doc)) {
+        return kFileFailure;
+    }
+    basCalcMain driver;
+    const bool ok = driver.CalcRaTable(doc);
+    if (options.json) {
+        Json result = {{"ok", ok}};
+        if (!ok) {
+            result["error"] = kCalcErrorMessage;
+        }
+        for (const auto& [key, value] : TablesJson(driver).items()) {
+            result[key] = value;
+        }
+        std::cout << JsonText(result) << '\n';
+    } else {
+        if (options.csv) {
+            PrintCsv(driver);
+        } else {
+            PrintTable(driver);
+        }
+        if (!ok) {
+            std::cerr << kCalcErrorMessage << '\n';
+        }
+    }
+    return ok ? 0 : kCalcFailure;
+}
+
+} // namespace
+
+void AddCalcCommands(CLI::App& app, int& exitCode) {
+    auto calcOptions = std::make_shared<Options>();
+    auto* calc = app.add_subcommand(
+        "calc", "Allowable push-in (Ra) and pull-out (Pa) capacity of the pile of a study, normal and "
+                "level-1 earthquake case");
+    calc->add_option("FILE", calcOptions->path, "Study file (.zul, version 1.30 or 1.00)")->required();
+    calc->add_flag("--json", calcOptions->json, "Every value of both calculations as JSON");
+    calc->callback([calcOptions, &exitCode] { exitCode = RunCalc(*calcOptions); });
+
+    auto tableOptions = std::make_shared<Options>();
+    auto* table = app.add_subcommand("table", "Ra and Pa over the study table of pile lengths and diameters");
+    table->add_option("FILE", tableOptions->path, "Study file (.zul, version 1.30 or 1.00)")->required();
+    auto* json = table->add_flag("--json", tableOptions->json, "The table as JSON");
+    auto* csv = table->add_flag("--csv", tableOptions->csv, "The table as CSV: D,L,Ra,Pa,Rae,Pae");
+    json->excludes(csv);
+    table->callback([tableOptions, &exitCode] { exitCode = RunTable(*tableOptions); });
+}
+
+} // namespace zul::cli
