@@ -84,6 +84,8 @@ struct Location {
 };
 
 Location Find(const std::vector<std::string_view>& lines, std::string_view section, std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
     Location where;
     bool inSection = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -32,6 +32,10 @@ TEST_F(PrivateProfile, NamesIgnoreCaseAndBlanksAroundValuesAreDropped) {
     EXPECT_EQ(CPrivateProfile::GetValueLong(ini, "MenuMain", "Top"), 1234);
     EXPECT_EQ(CPrivateProfile::GetValueLong(ini, "MENUMAIN", "left"), -15);
     EXPECT_EQ(GetIniString("FileName", "InitDir", ini), "/home/a b");
+    // names given with blanks around them mean the same section and key
+    ASSERT_TRUE(CPrivateProfile::SetValueString(ini, " MenuMain ", " Top ", " 7 "));
+    EXPECT_EQ(CPrivateProfile::GetValueLong(ini, "MenuMain", "Top"), 7);
+    EXPECT_EQ(CPrivateProfile::GetValueString(ini, "  menumain", "top  "), "7");
 }
 
 TEST_F(PrivateProfile, IntegerIsTheLeadingDigits) {
