@@ -4,7 +4,9 @@
 
 namespace zul {
 
-bool HasGraphScreen() { return true; }
+bool HasGraphScreen() {
+    return true;
+}
 
 // Shows the study graph of the last table calculation modally.  Closing the screen saves the
 // four graph metafiles into context.metafileFolder and sets RaTableDone of the document.
