@@ -1,0 +1,261 @@
+// The common behaviour of the input screens: range check of the number fields, OK / Cancel /
+// frame close, the owner's refusal, placement, field navigation, the case name field.
+#include "TestServices.h"
+
+#include "document/ProjectDocument.h"
+#include "io/CPrivateProfile.h"
+#include "ui/input/InputBindings.h"
+#include "ui/input/NumberField.h"
+#include "ui/input/TextField.h"
+#include "ui/input/frmInpAnzen.h"
+#include "ui/input/frmInpJiban.h"
+#include "ui/input/frmInpJyoken.h"
+#include "ui/input/frmInpRaTable.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace zul;
+using zul::test::RecordingServices;
+
+class FrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void leavingStepFieldOutOfRangeShowsMessageAndKeepsFocus() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpRaTable screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        NumberField* step = screen.numLStep();
+        step->setFocus();
+        step->selectAll();
+        QTest::keyClicks(step, "10");
+        QTest::keyClick(step, Qt::Key_Tab);
+
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].text, QStringLiteral("入力範囲：0.1 ～ 9.9"));
+        QCOMPARE(services.messages[0].title, QStringLiteral("杭長の増分ﾋﾟｯﾁ　ΔＬ(m)"));
+        QCOMPARE(services.messages[0].icon, MessageIcon::Information);
+        QCOMPARE(services.messages[0].buttons, MessageButtons::Ok);
+        QCOMPARE(services.beeps, 1);
+        QCOMPARE(QApplication::focusWidget(), step);
+        QCOMPARE(step->value(), std::optional<double>(10.0));
+
+        // Corrected, the field lets the focus go.
+        step->selectAll();
+        QTest::keyClicks(step, "2.5");
+        QTest::keyClick(step, Qt::Key_Tab);
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(QApplication::focusWidget() != step);
+        QCOMPARE(step->text(), QStringLiteral("2.5"));
+    }
+
+    void emptyFieldPassesTheRangeCheck() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpRaTable screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        NumberField* step = screen.numLStep();
+        step->setFocus();
+        step->selectAll();
+        QTest::keyClick(step, Qt::Key_Delete);
+        QTest::keyClick(step, Qt::Key_Tab);
+        QVERIFY(services.messages.isEmpty());
+        QVERIFY(!step->value().has_value());
+    }
+
+    void rangeMessagesFormatBoundsWithTheFieldPattern() {
+        frmInpJyoken screen;
+        QCOMPARE(screen.numL()->rangeMessage(), QStringLiteral("入力範囲：0.000 ～ 999.999"));
+        QCOMPARE(screen.numAlpha()->rangeMessage(), QStringLiteral("入力範囲：0.0 ～ 99.9"));
+        QCOMPARE(screen.numELPU()->rangeMessage(), QStringLiteral("入力範囲：-999.999 ～ +999.999"));
+        frmInpAnzen anzen;
+        QCOMPARE(anzen.numJyK(1)->rangeMessage(), QStringLiteral("入力範囲：-99 ～ 99"));
+    }
+
+    void safetyFactorOf100IsRefusedWithAnEmptyTitle() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpAnzen screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        NumberField* field = screen.numJiK(2);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "100");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].text, QStringLiteral("入力範囲：-99 ～ 99"));
+        QCOMPARE(services.messages[0].title, QString());
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
+
+    void okWithTheFocusedFieldOutOfRangeStoresNothing() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpAnzen screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        NumberField* field = screen.numJyK(1);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "-100");
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(screen.isVisible());
+        QVERIFY(!doc.DataEdited);
+        QCOMPARE(doc.Anzen(1), CellValue::Number(3.0));
+    }
+
+    void cancelStoresNothing() {
+        RecordingServices services;
+        ProjectDocument doc;
+        const ProjectDocument before = doc;
+        frmInpJyoken screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        screen.txtTitle()->setText(QStringLiteral("変更"));
+        screen.numDp()->setValue(2.5);
+        screen.optSekou(5)->click();
+        QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.UsrTag(), QStringLiteral("ｷｬﾝｾﾙ"));
+        QVERIFY(SameStudy(doc, before));
+        QVERIFY(!doc.DataEdited);
+        QVERIFY(!doc.InpJyoken.InpFlg);
+    }
+
+    void okStoresAndMarksEditedEvenWithoutChange() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpAnzen screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.UsrTag(), QStringLiteral("OK"));
+        QVERIFY(doc.DataEdited);
+        QVERIFY(doc.AnzenInpFlg);
+    }
+
+    void ownerRefusalKeepsTheScreenOpenWithTagOk() {
+        RecordingServices services;
+        frmInpAnzen screen;
+        int saves = 0;
+        QObject::connect(&screen, &InputScreen::SaveData, &screen, [&saves](bool& cancel) {
+            ++saves;
+            cancel = true;
+        });
+        test::ShowActive(&screen);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(saves, 1);
+        QVERIFY(screen.isVisible());
+        QCOMPARE(screen.UsrTag(), QStringLiteral("OK"));
+        screen.close();
+    }
+
+    void frameCloseKeepsTheTagAndStoresNothing() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpRaTable screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        screen.numLmin()->setValue(3);
+        screen.close();
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.UsrTag(), QString());
+        QVERIFY(!doc.RaTableInpFlg);
+        QVERIFY(doc.RaTable(1).isEmpty());
+    }
+
+    void placementIsStoredOnCloseAndTheHelpButtonNeedsAHelpFile() {
+        RecordingServices services;
+        const std::string ini = test::TemporaryIniFile();
+        ProjectDocument doc;
+        {
+            frmInpJiban screen;
+            screen.setUsrRecMax(20);
+            screen.setIniFile(ini);
+            BindInputScreen(screen, doc);
+            test::ShowActive(&screen);
+            QVERIFY(!screen.cmdHelp()->isEnabled());
+            screen.resize(900, 640);
+            QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
+        }
+        QVERIFY(CPrivateProfile::GetValueLong(ini, "InpJiban", "Width") > 0);
+        QVERIFY(CPrivateProfile::GetValueLong(ini, "InpJiban", "Height") > 0);
+        frmInpJiban again;
+        again.setIniFile(ini);
+        again.setUsrHelpFile(QStringLiteral("zul.hlp"));
+        BindInputScreen(again, doc);
+        test::ShowActive(&again);
+        QCOMPARE(again.size(), QSize(900, 640));
+        QVERIFY(again.cmdHelp()->isEnabled());
+        again.close();
+    }
+
+    void captionOverrideReplacesTheBuiltInCaption() {
+        frmInpAnzen plain;
+        plain.show();
+        QCOMPARE(plain.windowTitle(), QStringLiteral("安全率の入力"));
+        plain.close();
+        frmInpAnzen renamed;
+        renamed.setUsrCaption(QStringLiteral("別名"));
+        renamed.show();
+        QCOMPARE(renamed.windowTitle(), QStringLiteral("別名"));
+        renamed.close();
+    }
+
+    void enterAndArrowsWalkTheFields() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpJyoken screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        screen.numDp()->setFocus();
+        QTest::keyClick(screen.numDp(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen.numL());
+        QTest::keyClick(screen.numL(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), screen.numAlpha());
+        QTest::keyClick(screen.numAlpha(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), screen.numL());
+        QTest::keyClick(screen.numL(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), screen.numDp());
+        QTest::keyClick(screen.numDp(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), screen.txtTitle());
+        screen.close();
+    }
+
+    void caseNameRefusesDoubleQuotesAndStopsAtForty() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpJyoken screen;
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        TextField* title = screen.txtTitle();
+        title->setFocus();
+        title->selectAll();
+        QTest::keyClicks(title, "A\"B");
+        QCOMPARE(title->text(), QStringLiteral("AB"));
+        // A pasted text with a quote is refused as a whole.
+        title->clear();
+        title->insert(QStringLiteral("x\"y"));
+        QCOMPARE(title->text(), QString());
+        title->setText(QString());
+        QTest::keyClicks(title, QString(45, QLatin1Char('k')));
+        QCOMPARE(title->text().size(), 40);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(doc.InpJyoken.Title), QString(40, QLatin1Char('k')));
+    }
+};
+
+int RunFrameTests(int argc, char** argv) {
+    FrameTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "FrameTest.moc"

@@ -1,0 +1,354 @@
+// The editing grid through the ground layer and N value screens: row limits and the enabling
+// of Add / Insert, Insert and Delete positions, Cut / Copy / Paste through the clipboard,
+// entries refused out of range, and the status-line hints.
+#include "TestServices.h"
+
+#include "document/ProjectDocument.h"
+#include "ui/input/GridEditBar.h"
+#include "ui/input/InputBindings.h"
+#include "ui/input/InputGrid.h"
+#include "ui/input/NumberField.h"
+#include "ui/input/frmInpJiban.h"
+#include "ui/input/frmInpJibanN.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+
+using namespace zul;
+using zul::test::RecordingServices;
+
+namespace {
+
+void fillLayers(ProjectDocument& doc, int count) {
+    doc.JibanCount = count;
+    for (int r = 1; r <= count; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        doc.JibanLayer(1, row) = CellValue::Number(r % 3);
+        doc.JibanLayer(2, row) = CellValue::Number(1.5);
+        doc.JibanLayer(3, row) = CellValue::Number(18);
+        doc.JibanLayer(5, row) = CellValue::Number(r);
+        doc.JibanLayer(8, row) = CellValue::Number(1);
+    }
+}
+
+void fillPoints(ProjectDocument& doc, int count) {
+    doc.NCount = count;
+    for (int r = 1; r <= count; ++r) {
+        doc.NData(1, static_cast<std::size_t>(r)) = CellValue::Number(r * 0.5);
+        doc.NData(2, static_cast<std::size_t>(r)) = CellValue::Number(r % 50);
+    }
+}
+
+bool toolButtonEnabled(const GridEditBar* bar, QAction* action) {
+    const QWidget* button = bar->toolBar()->widgetForAction(action);
+    return button && button->isEnabled();
+}
+
+bool addInsertEnabled(const GridEditBar* bar) {
+    const bool menu = bar->mnuEditAdd()->isEnabled() && bar->mnuEditIns()->isEnabled();
+    const bool tools = toolButtonEnabled(bar, bar->mnuEditAdd()) && toolButtonEnabled(bar, bar->mnuEditIns());
+    if (menu != tools) {
+        qWarning("menu and toolbar disagree");
+    }
+    return menu && tools;
+}
+
+} // namespace
+
+class GridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void groundGridStopsAtTwentyRows() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillLayers(doc, 19);
+        frmInpJiban screen;
+        screen.setUsrRecMax(20);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        GridEditBar* bar = screen.editBar();
+        GridModel* grid = screen.vaSpread1()->grid();
+        QVERIFY(addInsertEnabled(bar));
+        bar->mnuEditAdd()->trigger();
+        QCOMPARE(grid->rows(), 20);
+        QVERIFY(!bar->mnuEditAdd()->isEnabled());
+        QVERIFY(!bar->mnuEditIns()->isEnabled());
+        QVERIFY(!toolButtonEnabled(bar, bar->mnuEditAdd()));
+        QVERIFY(!toolButtonEnabled(bar, bar->mnuEditIns()));
+        // The commands themselves refuse at the limit, whatever calls them.
+        screen.vaSpread1()->addRow();
+        screen.vaSpread1()->insertRow();
+        QCOMPARE(grid->rows(), 20);
+        bar->mnuEditDel()->trigger();
+        QCOMPARE(grid->rows(), 19);
+        QVERIFY(addInsertEnabled(bar));
+        QVERIFY(services.messages.isEmpty());
+        screen.close();
+    }
+
+    void twentyLoadedRowsLeaveAddEnabledButInactive() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillLayers(doc, 20);
+        frmInpJiban screen;
+        screen.setUsrRecMax(20);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        QVERIFY(addInsertEnabled(screen.editBar()));
+        screen.editBar()->mnuEditAdd()->trigger();
+        screen.editBar()->mnuEditIns()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 20);
+        screen.close();
+    }
+
+    void nValueGridStopsAtHundredRows() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillPoints(doc, 99);
+        frmInpJibanN screen;
+        screen.setUsrRecMax(100);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        GridEditBar* bar = screen.editBar();
+        screen.vaSpread1()->setActiveCell(10, 0);
+        bar->mnuEditIns()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 100);
+        QVERIFY(!addInsertEnabled(bar));
+        bar->mnuEditAdd()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 100);
+        bar->mnuEditDel()->trigger();
+        QVERIFY(addInsertEnabled(bar));
+        screen.close();
+    }
+
+    void insertPutsAnInitialisedRowAboveTheActiveRow() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillLayers(doc, 3);
+        frmInpJiban screen;
+        screen.setUsrRecMax(20);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        InputGrid* grid = screen.vaSpread1();
+        grid->setActiveCell(1, 4);
+        screen.editBar()->mnuEditIns()->trigger();
+        GridModel* model = grid->grid();
+        QCOMPARE(model->rows(), 4);
+        QCOMPARE(model->displayText(1, 0), QStringLiteral("砂質土層"));
+        QCOMPARE(model->displayText(1, 1), QStringLiteral("0.000"));
+        QCOMPARE(model->displayText(1, 6), QStringLiteral("0"));
+        QCOMPARE(model->displayText(1, 7), QStringLiteral("1.000"));
+        // The loaded row 2 moved down to row 3.
+        QCOMPARE(model->value(2, 4), std::optional<double>(2.0));
+        QCOMPARE(grid->activeRow(), 1);
+        // Delete removes the active row without asking.
+        screen.editBar()->mnuEditDel()->trigger();
+        QCOMPARE(model->rows(), 3);
+        QCOMPARE(model->value(1, 4), std::optional<double>(2.0));
+        QVERIFY(services.messages.isEmpty());
+        screen.close();
+    }
+
+    void deleteAndAddOnAnEmptyGrid() {
+        RecordingServices services;
+        ProjectDocument doc;
+        frmInpJibanN screen;
+        screen.setUsrRecMax(100);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        screen.editBar()->mnuEditDel()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 0);
+        screen.editBar()->mnuEditAdd()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 1);
+        QCOMPARE(screen.vaSpread1()->grid()->valueText(0, 0), QStringLiteral("0"));
+        screen.close();
+    }
+
+    void cutWithoutSelectionTakesOnlyTheActiveCell() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillPoints(doc, 3);
+        frmInpJibanN screen;
+        screen.setUsrRecMax(100);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        InputGrid* grid = screen.vaSpread1();
+        grid->setActiveCell(1, 0);
+        grid->clearSelection();
+        QVERIFY(grid->selectedBlock().isEmpty());
+        screen.editBar()->mnuEditCut()->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\n"));
+        QVERIFY(!grid->grid()->value(1, 0).has_value());
+        QCOMPARE(grid->grid()->value(1, 1), std::optional<double>(2.0));
+        QCOMPARE(grid->grid()->value(0, 0), std::optional<double>(0.5));
+        QVERIFY(grid->selectedBlock().isEmpty());
+        screen.close();
+    }
+
+    void copyAndPasteBlocksAsTabSeparatedText() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillPoints(doc, 4);
+        frmInpJibanN screen;
+        screen.setUsrRecMax(100);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        InputGrid* grid = screen.vaSpread1();
+        GridModel* model = grid->grid();
+        grid->selectionModel()->select(QItemSelection(model->index(0, 0), model->index(1, 1)),
+                                       QItemSelectionModel::ClearAndSelect);
+        screen.editBar()->mnuEditCopy()->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.5\t1\n1\t2\n"));
+
+        // A block from a spreadsheet: CR LF lines, digit grouping, one cell out of range.
+        QApplication::clipboard()->setText(QStringLiteral("12.25\t1,00\r\n13\t150\r\n14\t7\r\n15\t8\r\n"));
+        grid->setActiveCell(2, 0);
+        screen.editBar()->mnuEditPaste()->trigger();
+        QCOMPARE(model->value(2, 0), std::optional<double>(12.25));
+        QCOMPARE(model->value(2, 1), std::optional<double>(100.0));
+        QCOMPARE(model->value(3, 0), std::optional<double>(13.0));
+        // 150 is above the N value maximum: the cell keeps its value, one beep.
+        QCOMPARE(model->value(3, 1), std::optional<double>(4.0));
+        QCOMPARE(services.beeps, 1);
+        // Rows beyond the grid are not made by a paste.
+        QCOMPARE(model->rows(), 4);
+        screen.close();
+    }
+
+    void pastedSoilKindAsEntryTextOrIndex() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillLayers(doc, 4);
+        frmInpJiban screen;
+        screen.setUsrRecMax(20);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        InputGrid* grid = screen.vaSpread1();
+        QApplication::clipboard()->setText(QStringLiteral("粘性土層\t2.5\n1\t3\n砂礫\t4\n3\t5\n"));
+        grid->setActiveCell(0, 0);
+        screen.editBar()->mnuEditPaste()->trigger();
+        GridModel* model = grid->grid();
+        QCOMPARE(model->value(0, 0), std::optional<double>(2.0));
+        QCOMPARE(model->displayText(0, 0), QStringLiteral("粘性土層"));
+        QCOMPARE(model->value(0, 1), std::optional<double>(2.5));
+        QCOMPARE(model->value(1, 0), std::optional<double>(1.0));
+        QCOMPARE(model->displayText(1, 0), QStringLiteral("砂れき層"));
+        // Neither an entry nor an index 0 to 2: refused.
+        QCOMPARE(model->value(2, 0), std::optional<double>(0.0));
+        QCOMPARE(model->value(3, 0), std::optional<double>(1.0));
+        QCOMPARE(model->value(3, 1), std::optional<double>(5.0));
+        QCOMPARE(services.beeps, 1);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(doc.JibanLayer(1, 1), CellValue::Number(2));
+        QCOMPARE(doc.JibanLayer(1, 2), CellValue::Number(1));
+    }
+
+    void typedEntryOutsideTheCellRangeIsRefused() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillLayers(doc, 1);
+        frmInpJiban screen;
+        screen.setUsrRecMax(20);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        InputGrid* grid = screen.vaSpread1();
+        screen.editBar()->mnuEditAdd()->trigger();
+        const auto typeInto = [&](int row, int column, const char* text) {
+            grid->setFocus();
+            grid->setActiveCell(row, column);
+            grid->edit(grid->grid()->index(row, column));
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, text);
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The delegate commits the editor through the event queue.
+            QCoreApplication::processEvents();
+        };
+        // Column 6 (skin friction): 5000 passes in the loaded row, not in the added one.
+        typeInto(0, 5, "5000");
+        QCOMPARE(grid->grid()->value(0, 5), std::optional<double>(5000.0));
+        QCOMPARE(grid->grid()->displayText(0, 5), QStringLiteral("5,000.0"));
+        typeInto(1, 5, "5000");
+        QCOMPARE(grid->grid()->value(1, 5), std::optional<double>(0.0));
+        QCOMPARE(services.beeps, 1);
+        typeInto(1, 5, "999.9");
+        QCOMPARE(grid->grid()->value(1, 5), std::optional<double>(999.9));
+        // The loaded coefficient column starts at 0.001, the added one at 0.
+        typeInto(0, 7, "0");
+        QCOMPARE(grid->grid()->value(0, 7), std::optional<double>(1.0));
+        typeInto(1, 7, "0");
+        QCOMPARE(grid->grid()->value(1, 7), std::optional<double>(0.0));
+        QCOMPARE(services.beeps, 2);
+        screen.close();
+    }
+
+    void statusLineShowsTheHintOfTheCurrentCell() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillLayers(doc, 1);
+        frmInpJiban screen;
+        screen.setUsrRecMax(20);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        InputGrid* grid = screen.vaSpread1();
+        GridEditBar* bar = screen.editBar();
+        grid->setFocus();
+        QCOMPARE(bar->hintText(), QStringLiteral("入力範囲：(選択ﾘｽﾄ一覧より選択)"));
+        grid->setActiveCell(0, 1);
+        QCOMPARE(bar->hintText(), QStringLiteral("入力範囲：0.001～999.999"));
+        grid->setActiveCell(0, 5);
+        QCOMPARE(bar->hintText(), QStringLiteral("入力範囲：0～99999.9"));
+        grid->setActiveCell(0, 6);
+        QCOMPARE(bar->hintText(), QStringLiteral("入力範囲：-99999～99999"));
+        bar->mnuEditAdd()->trigger();
+        grid->setActiveCell(1, 5);
+        QCOMPARE(bar->hintText(), QStringLiteral("入力範囲：0～999.9"));
+        grid->setActiveCell(1, 7);
+        QCOMPARE(bar->hintText(), QStringLiteral("入力範囲：0～1"));
+        // Leaving the grid clears the panel.
+        screen.numELGL()->setFocus();
+        QCOMPARE(bar->hintText(), QString());
+        screen.close();
+    }
+
+    void nValueHints() {
+        RecordingServices services;
+        ProjectDocument doc;
+        fillPoints(doc, 1);
+        frmInpJibanN screen;
+        screen.setUsrRecMax(100);
+        BindInputScreen(screen, doc);
+        test::ShowActive(&screen);
+        screen.vaSpread1()->setFocus();
+        QCOMPARE(screen.editBar()->hintText(), QStringLiteral("入力範囲：0～99.999"));
+        screen.vaSpread1()->setActiveCell(0, 1);
+        QCOMPARE(screen.editBar()->hintText(), QStringLiteral("入力範囲：0～100"));
+        screen.close();
+    }
+
+    void editCommandCaptionsAndTips() {
+        frmInpJibanN screen;
+        const GridEditBar* bar = screen.editBar();
+        QCOMPARE(bar->mnuEditCut()->text(), QStringLiteral("切り取り(&T)"));
+        QCOMPARE(bar->mnuEditCopy()->toolTip(), QStringLiteral("ｺﾋﾟｰ(Ctrl+C)"));
+        QCOMPARE(bar->mnuEditPaste()->toolTip(), QStringLiteral("貼り付け(Ctrl+V)"));
+        QCOMPARE(bar->mnuEditAdd()->text(), QStringLiteral("ﾃﾞｰﾀ行追加(&A)"));
+        QCOMPARE(bar->mnuEditIns()->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+        QCOMPARE(bar->mnuEditDel()->text(), QStringLiteral("ﾃﾞｰﾀ行削除(&D) "));
+        QCOMPARE(bar->mnuEditDel()->toolTip(), QStringLiteral("ﾃﾞｰﾀ行削除(Shift+Del)"));
+        QCOMPARE(bar->mnuEditDel()->data().toString(), QStringLiteral("Delete"));
+    }
+};
+
+int RunGridTests(int argc, char** argv) {
+    GridTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "GridTest.moc"

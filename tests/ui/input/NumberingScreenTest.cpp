@@ -1,0 +1,130 @@
+// The numbering screen: its binding to the settings file, the previews and the edited flag.
+#include "TestServices.h"
+
+#include "document/ProjectDocument.h"
+#include "io/CPrivateProfile.h"
+#include "ui/input/InputBindings.h"
+#include "ui/input/NumberField.h"
+#include "ui/input/frmInpRenban.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace zul;
+using zul::test::RecordingServices;
+
+namespace {
+
+QStringList previewLines(const QPlainTextEdit* box) {
+    return box->toPlainText().split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class NumberingScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void marginPreviewOfMethodThree() {
+        RecordingServices services;
+        const std::string ini = test::TemporaryIniFile();
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        screen.optMethod(3)->click();
+        const int margins[] = {0, 2, 4, 6};
+        for (int i = 0; i < 4; ++i) {
+            screen.numMargin(i)->setValue(margins[i]);
+        }
+        screen.TabStrip1()->setCurrentIndex(2);
+        const QString expected = QStringLiteral("(章)○○○\r\n  (章).(節)○○○\r\n    (章).(節).(項)○○○\r\n"
+                                                "      (No)○○○\r\n\r\n(章)○○○\r\n  (章).(節)○○○\r\n");
+        QCOMPARE(screen.marginPreview(), expected);
+        const QStringList lines = previewLines(screen.txtMargin());
+        QCOMPARE(lines.value(0), QStringLiteral("(章)○○○"));
+        QCOMPARE(lines.value(1), QStringLiteral("  (章).(節)○○○"));
+        QCOMPARE(lines.value(2), QStringLiteral("    (章).(節).(項)○○○"));
+        QCOMPARE(lines.value(3), QStringLiteral("      (No)○○○"));
+        QCOMPARE(lines.value(4), QString());
+        QCOMPARE(lines.value(6), QStringLiteral("  (章).(節)○○○"));
+        screen.close();
+    }
+
+    void previewsFollowTheMethodAndTheMargins() {
+        RecordingServices services;
+        const std::string ini = test::TemporaryIniFile();
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        screen.optMethod(2)->click();
+        QCOMPARE(previewLines(screen.txtMethod()).value(2), QStringLiteral("    (章)-(節)-(項)○○○"));
+        QCOMPARE(previewLines(screen.txtMethod()).value(3), QStringLiteral("        (No)○○○"));
+        screen.TabStrip1()->setCurrentIndex(2);
+        screen.numMargin(1)->setValue(3);
+        QCOMPARE(previewLines(screen.txtMargin()).value(6), QStringLiteral("   (章)-(節)○○○"));
+        QCOMPARE(previewLines(screen.txtMargin()).value(1), QStringLiteral("   (章)-(節)○○○"));
+        // Only the shown panel is enabled.
+        QVERIFY(screen.numMargin(0)->isEnabled());
+        QVERIFY(!screen.cboStyle(0)->isEnabled());
+        // A disabled panel takes no clicks; back on the first tab it does.
+        screen.optMethod(0)->click();
+        QVERIFY(screen.optMethod(2)->isChecked());
+        screen.TabStrip1()->setCurrentIndex(0);
+        screen.optMethod(0)->click();
+        QCOMPARE(previewLines(screen.txtMethod()).value(1), QStringLiteral("  ○○○"));
+        screen.close();
+    }
+
+    void firstStartShowsZerosAndOkWritesThemWithoutEditingTheDocument() {
+        RecordingServices services;
+        const std::string ini = test::TemporaryIniFile();
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        QVERIFY(screen.optMethod(0)->isChecked());
+        QCOMPARE(screen.numInit()->text(), QStringLiteral("0"));
+        QCOMPARE(screen.cboStyle(0)->currentIndex(), -1);
+        QCOMPARE(screen.TabStrip1()->currentIndex(), 0);
+        screen.cboStyle(0)->setCurrentIndex(7);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        for (const char* key :
+             {"Method", "Init", "Style2", "Style3", "Style4", "Margin1", "Margin2", "Margin3", "Margin4"}) {
+            QCOMPARE(QString::fromStdString(CPrivateProfile::GetValueString(ini, "Chapter", key)),
+                     QStringLiteral("0"));
+        }
+        QCOMPARE(CPrivateProfile::GetValueString(ini, "Chapter", "Style1"), std::string("8"));
+    }
+
+    void storedSettingsAreShownAndCancelWritesNothing() {
+        RecordingServices services;
+        const std::string ini = test::TemporaryIniFile();
+        CPrivateProfile::SetValueString(ini, "Chapter", "Method", "2");
+        CPrivateProfile::SetValueString(ini, "Chapter", "Init", "5");
+        CPrivateProfile::SetValueString(ini, "Chapter", "Style2", "3");
+        CPrivateProfile::SetValueString(ini, "Chapter", "Margin4", "7");
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        QVERIFY(screen.optMethod(2)->isChecked());
+        QCOMPARE(screen.numInit()->value(), std::optional<double>(5));
+        QCOMPARE(screen.cboStyle(1)->currentText(), QStringLiteral("1),2),3),.(99)"));
+        QCOMPARE(screen.numMargin(3)->value(), std::optional<double>(7));
+        QCOMPARE(screen.marginPreview().split(QStringLiteral("\r\n")).value(3),
+                 QStringLiteral("       (No)○○○"));
+        screen.numInit()->setValue(9);
+        QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
+        QCOMPARE(CPrivateProfile::GetValueString(ini, "Chapter", "Init"), std::string("5"));
+        QVERIFY(CPrivateProfile::GetValueString(ini, "Chapter", "Margin1").empty());
+    }
+};
+
+int RunNumberingScreenTests(int argc, char** argv) {
+    NumberingScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "NumberingScreenTest.moc"

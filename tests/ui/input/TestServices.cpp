@@ -1,0 +1,33 @@
+#include "TestServices.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace zul::test {
+
+MessageAnswer RecordingServices::showMessage(QWidget* /*parent*/, const QString& text, const QString& title,
+                                             MessageIcon icon, MessageButtons buttons) {
+    messages.append({text, title, icon, buttons});
+    return MessageAnswer::Ok;
+}
+
+void ShowActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) {
+        qWarning("window did not become active");
+    }
+}
+
+std::string TemporaryIniFile() {
+    static std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    folders.push_back(std::make_unique<QTemporaryDir>());
+    return (folders.back()->path() + QStringLiteral("/Zul.ini")).toStdString();
+}
+
+} // namespace zul::test
