@@ -379,7 +379,8 @@ int RunTable(const Options& options) {
         if (!ok) {
             result["error"] = kCalcErrorMessage;
         }
-        for (const auto& [key, value] : TablesJson(driver).items()) {
+        const Json tables = TablesJson(driver);
+        for (const auto& [key, value] : tables.items()) {
             result[key] = value;
         }
         std::cout << JsonText(result) << '\n';
