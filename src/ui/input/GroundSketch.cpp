@@ -25,9 +25,9 @@ void GroundSketch::paintEvent(QPaintEvent* /*event*/) {
     const QColor layerColours[] = {QColor(238, 222, 176), QColor(214, 206, 190), QColor(196, 212, 188)};
     const char* const layerNames[] = {"層1", "層2", "層3"};
     for (int i = 0; i < 3; ++i) {
-        p.fillRect(QRect(10, layerTops[i], 170, layerTops[i + 1] - layerTops[i]), layerColours[i]);
+        p.fillRect(QRect(10, layerTops[i], 130, layerTops[i + 1] - layerTops[i]), layerColours[i]);
         p.setPen(QColor(120, 120, 120));
-        p.drawLine(10, layerTops[i], 180, layerTops[i]);
+        p.drawLine(10, layerTops[i], 140, layerTops[i]);
         p.setPen(Qt::black);
         p.drawText(QRect(14, layerTops[i] + 2, 40, 16), Qt::AlignLeft, QString::fromUtf8(layerNames[i]));
     }
@@ -35,7 +35,7 @@ void GroundSketch::paintEvent(QPaintEvent* /*event*/) {
     // The pile.
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(150, 150, 150));
-    p.drawRect(QRect(95, 22, 16, 150));
+    p.drawRect(QRect(80, 22, 16, 150));
 
     // Levels, each with its line and its name.
     struct Level {
@@ -50,19 +50,18 @@ void GroundSketch::paintEvent(QPaintEvent* /*event*/) {
     int labelY = 14;
     for (const Level& level : levels) {
         p.setPen(QPen(level.colour, 1, level.y == surface ? Qt::SolidLine : Qt::DashLine));
-        p.drawLine(10, level.y, 190, level.y);
-        p.drawLine(190, level.y, 196, labelY + 6);
-        p.drawText(QRect(198, labelY, 100, 14), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawLine(10, level.y, 144, level.y);
+        p.drawLine(144, level.y, 150, labelY + 7);
+        p.drawText(QRect(152, labelY, 146, 14), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromUtf8(level.name));
         labelY += 18;
     }
 
     // Layer thickness h of the first layer.
     p.setPen(Qt::black);
-    p.drawLine(60, surface, 60, 85);
-    p.drawText(QRect(64, 56, 24, 14), Qt::AlignLeft, QStringLiteral("h"));
-    p.drawText(QRect(198, 110, 100, 60), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("層1が最上層\n現地盤面 = 層1の上面"));
+    p.drawLine(50, surface, 50, 85);
+    p.drawText(QRect(54, 56, 24, 14), Qt::AlignLeft, QStringLiteral("h"));
+    p.drawText(QRect(152, 120, 146, 40), Qt::AlignLeft, QStringLiteral("層1が最上層\n現地盤面＝層1の上面"));
 }
 
 } // namespace zul

@@ -39,6 +39,11 @@ frmInpAnzen::frmInpAnzen(QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* normal = MakeNumberField(this, QStringLiteral("numJyK%1").arg(i + 1), QString(), -99, 99, "#0");
         auto* quake = MakeNumberField(this, QStringLiteral("numJiK%1").arg(i + 1), QString(), -99, 99, "#0");
+        for (NumberField* field : {normal, quake}) {
+            // Each field fills its cell of the table.
+            field->setMinimumWidth(0);
+            field->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
         numJyK_.at(static_cast<std::size_t>(i)) = normal;
         numJiK_.at(static_cast<std::size_t>(i)) = quake;
         table->addWidget(normal, 3, 1 + i);

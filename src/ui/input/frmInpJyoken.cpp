@@ -110,19 +110,21 @@ frmInpJyoken::frmInpJyoken(QWidget* parent)
     const QStringList embedments = {QStringLiteral("支持層が明確と見なせる場合(支持層面を指定する)"),
                                     QStringLiteral("支持層が明確と見なせる場合(最下層への根入れ長とする)"),
                                     QStringLiteral("中間層と支持層が明確と見なせない場合")};
+    int neireRow = 1;
     for (int i = 0; i < embedments.size(); ++i) {
         auto* option = new QRadioButton(embedments.at(i), fraNeire_);
         option->setObjectName(QStringLiteral("optNeire%1").arg(i));
         optNeire_.at(static_cast<std::size_t>(i)) = option;
         neireGroup_->addButton(option, i);
-        neireLayout->addWidget(option, 1 + i, 0, 1, 3);
+        neireLayout->addWidget(option, neireRow++, 0, 1, 3);
         if (i == 0) {
+            // The bearing layer level belongs to the option that asks for it.
             auto* levelRow = new QHBoxLayout;
             levelRow->addSpacing(24);
             levelRow->addWidget(MakeCaptionLabel(fraNeire_, numELSL_->caption(), numELSL_));
             levelRow->addWidget(numELSL_);
             levelRow->addStretch(1);
-            neireLayout->addLayout(levelRow, 4, 0, 1, 3);
+            neireLayout->addLayout(levelRow, neireRow++, 0, 1, 3);
         }
     }
     neireLayout->addWidget(chkST_, 5, 0, 1, 3);

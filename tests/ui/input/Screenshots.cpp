@@ -1,6 +1,7 @@
 // Renders every input screen with sample data into PNG pictures for the documentation:
 //   input_screenshots DOCS_FOLDER
 #include "document/ProjectDocument.h"
+#include "io/CPrivateProfile.h"
 #include "ui/input/InputBindings.h"
 #include "ui/input/InputGrid.h"
 #include "ui/input/frmInpAnzen.h"
@@ -73,6 +74,12 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     const std::string ini = (settings.path() + QStringLiteral("/Zul.ini")).toStdString();
     ProjectDocument doc = sampleStudy();
+    const char* const chapter[][2] = {{"Method", "3"},  {"Init", "1"},   {"Style1", "1"},  {"Style2", "2"},
+                                      {"Style3", "3"},  {"Style4", "8"}, {"Margin1", "0"}, {"Margin2", "2"},
+                                      {"Margin3", "4"}, {"Margin4", "6"}};
+    for (const auto& [key, value] : chapter) {
+        CPrivateProfile::SetValueString(ini, "Chapter", key, value);
+    }
     bool ok = true;
     {
         frmInpJyoken screen;
@@ -111,7 +118,6 @@ int main(int argc, char** argv) {
         frmInpRenban screen;
         BindInputScreen(screen, ini);
         screen.show();
-        screen.setMethod(3);
         screen.TabStrip1()->setCurrentIndex(tab);
         ok &= save(screen, folder + QStringLiteral("/input-numbering-%1.png").arg(tab + 1));
     }
