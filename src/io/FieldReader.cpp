@@ -6,8 +6,10 @@
 
 #include <cerrno>
 #include <cmath>
+#include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zul {
 
@@ -31,12 +33,21 @@ FieldReader::FieldReader(const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos) {
         throw ReadFailure{FileError::BadFileName};
     }
-    file_.reset(std::fopen(path.c_str(), "rb"));
-    if (!file_) {
+    // Opened without blocking so that a pipe cannot stall the program; only plain files are read
+    // (a device such as /dev/zero would never end).
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         throw ReadFailure{FileErrorFromErrno(errno, path)};
     }
     struct stat st {};
-    if (::fstat(::fileno(file_.get()), &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw ReadFailure{FileError::PathFileAccess};
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file_.reset(::fdopen(fd, "rb"));
+    if (!file_) {
+        ::close(fd);
         throw ReadFailure{FileError::PathFileAccess};
     }
 }
@@ -69,14 +80,16 @@ void FieldReader::SkipLineEnd(int c) {
     }
 }
 
-std::string FieldReader::ReadLine() {
+std::string FieldReader::ReadLine(std::size_t maxBytes) {
     int c = Get();
     if (c == EOF) {
         throw ReadFailure{FileError::InputPastEnd};
     }
     std::string line;
     while (c != EOF && c != '\r' && c != '\n') {
-        line += static_cast<char>(c);
+        if (line.size() < maxBytes) {
+            line += static_cast<char>(c);
+        }
         c = Get();
     }
     SkipLineEnd(c);

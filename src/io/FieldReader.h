@@ -25,10 +25,12 @@ struct ReadFailure {
 // a truth value ("#TRUE#", "#FALSE#"), a text (quoted) or a finite number; anything else is 13.
 class FieldReader {
 public:
-    // Opens the file; raises the code of the failed open.
+    // Opens the file; raises the code of the failed open.  Only plain files are read.
     explicit FieldReader(const std::string& path);
 
-    std::string ReadLine();
+    // The next line without its end; bytes beyond maxBytes are read but not kept.
+    std::string ReadLine(std::size_t maxBytes = 4096);
+    void SkipLine() { ReadLine(0); }
     void SkipField() { ReadRawField(); }
     double ReadNumber();
     std::int32_t ReadInt32();

@@ -136,7 +136,8 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
     if (!IsUsablePath(path)) {
         return FileError::BadFileName;
     }
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Only plain files are read: a pipe could stall the program and a device never end.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         return FileErrorFromErrno(errno, path);
     }
@@ -144,7 +145,7 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
     if (::fstat(fd.get(), &st) != 0) {
         return FileErrorFromErrno(errno, path);
     }
-    if (S_ISDIR(st.st_mode)) {
+    if (!S_ISREG(st.st_mode)) {
         return FileError::PathFileAccess;
     }
     char buffer[65536];

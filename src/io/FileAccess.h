@@ -5,7 +5,8 @@
 
 namespace zul {
 
-// Reads the whole file into bytes.  Returns 0 or the file error code (FileError).
+// Reads the whole plain file into bytes (a folder, pipe or device is "path/file access error").
+// Returns 0 or the file error code (FileError).
 int ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Replaces the contents of the file at path by bytes without ever leaving a half-written file:

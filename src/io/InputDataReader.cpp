@@ -66,7 +66,7 @@ void ReadConditions100(FieldReader& in, CInpJyoken& c) {
 
 void ReadDocument(FieldReader& in, ProjectDocument& doc, Version version) {
     for (int i = 0; i < 3; ++i) {
-        in.ReadLine();
+        in.SkipLine();
     }
     in.SkipField(); // DataKind: fixed by the program, not taken from the file
     if (version == Version::V130) {
@@ -157,8 +157,8 @@ std::string GetInputFileVersion(const std::string& path) {
     std::string line;
     try {
         FieldReader in(path);
-        in.ReadLine();
-        in.ReadLine();
+        in.SkipLine();
+        in.SkipLine();
         line = in.ReadLine();
     } catch (const ReadFailure&) {
         return "error";

@@ -88,6 +88,7 @@ TEST_F(PrivateProfile, RefusedWritesLeaveTheFileAlone) {
     std::filesystem::create_directory(folder.file("dir.ini"));
     EXPECT_FALSE(CPrivateProfile::SetValueString(folder.file("dir.ini"), "A", "k", "1"));
     EXPECT_EQ(CPrivateProfile::GetValueString(folder.file("dir.ini"), "A", "k"), "");
+    EXPECT_EQ(CPrivateProfile::GetValueLong("/dev/zero", "A", "k"), 0); // a device is no settings file
 }
 
 TEST_F(PrivateProfile, UndecodableValueReadsAsEmpty) {

@@ -346,6 +346,13 @@ TEST_F(InputDataFile, OpeningErrorsMapToTheirCodes) {
     EXPECT_EQ(code, FileError::BadFileName);
     EXPECT_FALSE(LoadInputData(doc, folder.path().string(), code));
     EXPECT_EQ(code, FileError::PathFileAccess);
+    // a pipe would wait for a writer and a device never end: neither is read
+    ASSERT_EQ(::mkfifo(folder.file("pipe.zul").c_str(), 0600), 0);
+    EXPECT_FALSE(LoadInputData(doc, folder.file("pipe.zul"), code));
+    EXPECT_EQ(code, FileError::PathFileAccess);
+    EXPECT_EQ(GetInputFileVersion(folder.file("pipe.zul")), "error");
+    EXPECT_FALSE(LoadInputData(doc, "/dev/zero", code));
+    EXPECT_EQ(code, FileError::PathFileAccess);
     WriteBytes(path, "x");
     EXPECT_FALSE(LoadInputData(doc, path + "/inner.zul", code)); // a file used as a folder
     EXPECT_EQ(code, FileError::PathNotFound);
