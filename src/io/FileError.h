@@ -9,8 +9,8 @@ namespace FileError {
 inline constexpr int None = 0;
 inline constexpr int SubscriptOutOfRange = 9; // a count above the array bound
 inline constexpr int Overflow = 6;            // an integer outside the 32-bit range
-inline constexpr int OutOfMemory = 7;
-inline constexpr int TypeMismatch = 13; // a field that cannot be converted
+inline constexpr int OutOfMemory = 7;         // the file holds more than memory can take
+inline constexpr int TypeMismatch = 13;       // a field that cannot be converted
 inline constexpr int BadFileName = 52;
 inline constexpr int FileNotFound = 53;
 inline constexpr int DiskFull = 61;
