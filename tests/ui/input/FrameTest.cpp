@@ -111,6 +111,30 @@ private slots:
         QCOMPARE(doc.Anzen(1), CellValue::Number(3.0));
     }
 
+    void cancelAndEscapeLeaveWithoutCheckingTheField() {
+        RecordingServices services;
+        ProjectDocument doc;
+        for (const bool escape : {false, true}) {
+            frmInpAnzen screen;
+            BindInputScreen(screen, doc);
+            test::ShowActive(&screen);
+            NumberField* field = screen.numJyK(3);
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClicks(field, "500");
+            if (escape) {
+                QTest::keyClick(field, Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
+            }
+            QVERIFY(!screen.isVisible());
+            QCOMPARE(screen.UsrTag(), QStringLiteral("ｷｬﾝｾﾙ"));
+        }
+        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(doc.Anzen(3), CellValue::Number(6));
+        QVERIFY(!doc.DataEdited);
+    }
+
     void cancelStoresNothing() {
         RecordingServices services;
         ProjectDocument doc;
