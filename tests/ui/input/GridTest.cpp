@@ -332,6 +332,24 @@ private slots:
         screen.close();
     }
 
+    void hintTextsOfEveryCellKind() {
+        GridCellSpec date;
+        date.kind = GridCellSpec::Kind::Date;
+        QCOMPARE(CellHintText(date), QStringLiteral("入力範囲：[M|T|S|H]YY/MM/DD（f3:本日，f4:ｶﾚﾝﾀﾞｰ表示）"));
+        GridCellSpec text;
+        text.kind = GridCellSpec::Kind::Text;
+        text.maxLength = 40;
+        QCOMPARE(CellHintText(text), QStringLiteral("入力範囲：40ﾊﾞｲﾄ以内の文字列"));
+        GridCellSpec whole = GridCellSpec::Decimal(-5, 12, 0);
+        whole.kind = GridCellSpec::Kind::WholeNumber;
+        QCOMPARE(CellHintText(whole), QStringLiteral("入力範囲：-5～12"));
+        QCOMPARE(CellHintText(GridCellSpec::Decimal(0.0001, 1e15, 3)),
+                 QStringLiteral("入力範囲：0.0001～1E+15"));
+        GridCellSpec other;
+        other.kind = GridCellSpec::Kind::Other;
+        QCOMPARE(CellHintText(other), QString());
+    }
+
     void editCommandCaptionsAndTips() {
         frmInpJibanN screen;
         const GridEditBar* bar = screen.editBar();
