@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -82,6 +83,30 @@ std::array<QString, 4> ExpectedValues(const ProjectDocument& doc) {
             text(calc.CalcPair(1).Pa())};
 }
 
+// The terminal program prints the same table: Ra normal and earthquake on one line, Pa on the
+// next.  Each line must carry the screen's texts in that order.
+void CompareWithCommandLine(const std::string& path, const std::array<QString, 4>& values) {
+    const QString cli = QStringLiteral(ZUL_PROGRAM_DIR "/zul-cli");
+    if (!QFileInfo::exists(cli)) {
+        return;
+    }
+    QProcess process;
+    process.start(cli, {QStringLiteral("calc"), QString::fromStdString(path)});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    const auto columns = [&](const QString& heading) {
+        for (const QString& line : lines) {
+            if (line.startsWith(heading)) {
+                return line.mid(heading.size()).split(' ', Qt::SkipEmptyParts);
+            }
+        }
+        return QStringList();
+    };
+    QCOMPARE(columns(QStringLiteral("許容押込み支持力Ｒａ (kN/本)")), (QStringList{values[0], values[1]}));
+    QCOMPARE(columns(QStringLiteral("許容引抜き力Ｐａ (kN/本)")), (QStringList{values[2], values[3]}));
+}
+
 } // namespace
 
 void CheckScreenTest::showsTheFourValuesOfEachExample() {
@@ -110,6 +135,7 @@ void CheckScreenTest::showsTheFourValuesOfEachExample() {
         }
         QVERIFY2(seen.opened, qPrintable(name));
         QCOMPARE(seen.values, expected);
+        CompareWithCommandLine(path, seen.values);
     }
 }
 
