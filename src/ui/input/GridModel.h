@@ -10,7 +10,7 @@
 
 namespace zul {
 
-// The cells of an input grid: each cell has its own spec (rows made by Add and Insert may
+// The cells of an input grid: each cell has its own settings (rows made by Add and Insert may
 // differ from the rows present when the screen opened) and a value or none.  A list cell's
 // value is the index of its entry.  Rows and columns are 0-based here.
 class GridModel : public QAbstractTableModel {
