@@ -4,6 +4,7 @@
 #include "FakeUiServices.h"
 
 #include "app/AppMessages.h"
+#include "app/ApplicationSetup.h"
 #include "app/ProductInfo.h"
 #include "app/frmAbout.h"
 #include "io/CPrivateProfile.h"
@@ -13,9 +14,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -37,6 +40,7 @@ private slots:
     void enteredColoursFollowTheDocument();
     void exitPromptAnswers();
     void aboutBoxShowsVersionAndMissingSystemInformation();
+    void standardButtonsReadInJapanese();
 };
 
 namespace {
@@ -338,6 +342,18 @@ void MainWindowTest::aboutBoxShowsVersionAndMissingSystemInformation() {
     about.show();
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!about.isVisible());
+}
+
+void MainWindowTest::standardButtonsReadInJapanese() {
+    QVERIFY(SetUpJapaneseApplication(*qApp));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+    QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    if (QFontDatabase::families().contains(QStringLiteral("IPAGothic"))) {
+        QCOMPARE(QApplication::font().family(), QStringLiteral("IPAGothic"));
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
