@@ -4,7 +4,6 @@
 #include "app/ProductInfo.h"
 #include "app/ScreenLaunchers.h"
 #include "app/frmAbout.h"
-#include "io/CPrivateProfile.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/frmResOutRa.h"
