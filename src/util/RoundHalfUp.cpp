@@ -2,9 +2,64 @@
 
 #include "util/NumberText.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace zul {
+
+namespace {
+
+// What the decision needs from the general text form of t (15 significant digits): 0 when
+// the text has no decimal point, otherwise 1 + the value of the first digit after it.
+int FractionDigitOfText(double t) {
+    const std::string text = GeneralNumberText(t);
+    const auto dot = text.find('.');
+    if (dot == std::string::npos) {
+        return 0;
+    }
+    const bool digit = dot + 1 < text.size() && text[dot + 1] >= '0' && text[dot + 1] <= '9';
+    return 1 + (digit ? text[dot + 1] - '0' : 0);
+}
+
+// The same answer without writing the text, for 0.1 <= t < 1e14, where the text is the plain
+// decimal form with 15 - (integer digits) decimals.  The binary value of t is scaled by that
+// power of ten exactly in 128-bit integers and rounded half to even, as the text conversion
+// rounds; the decimals shown are then the remainder of that integer.
+int FractionDigitExact(double t) {
+    static constexpr auto kPow10 = [] {
+        std::array<std::uint64_t, 16> p{};
+        p[0] = 1;
+        for (std::size_t i = 1; i < p.size(); ++i) {
+            p[i] = p[i - 1] * 10;
+        }
+        return p;
+    }();
+    int integerDigits = 0;
+    for (auto whole = static_cast<std::uint64_t>(t); whole > 0; whole /= 10) {
+        ++integerDigits;
+    }
+    const int decimals = 15 - integerDigits; // 1..15
+    int exponent = 0;
+    const double fraction = std::frexp(t, &exponent); // t = fraction x 2^exponent, fraction in [0.5, 1)
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;              // t = mantissa / 2^shift, shift in 6..57 here
+    __extension__ typedef unsigned __int128 u128; // a GCC and Clang extension
+    const u128 scaled = static_cast<u128>(mantissa) * kPow10[decimals];
+    u128 shown = scaled >> shift;
+    const u128 rest = scaled & ((static_cast<u128>(1) << shift) - 1);
+    const u128 half = static_cast<u128>(1) << (shift - 1);
+    if (rest > half || (rest == half && (shown & 1) != 0)) {
+        ++shown;
+    }
+    const auto decimalsShown = static_cast<std::uint64_t>(shown % kPow10[decimals]);
+    if (decimalsShown == 0) {
+        return 0;
+    }
+    return 1 + static_cast<int>(decimalsShown / kPow10[decimals - 1]);
+}
+
+} // namespace
 
 double RoundHalfUp(double x, int d) {
     const double a = std::fabs(x);
@@ -13,12 +68,11 @@ double RoundHalfUp(double x, int d) {
     }
     const double p = std::pow(10.0, d);
     const double t = a * p + 0.00001;
-    const std::string text = GeneralNumberText(t);
-    const auto dot = text.find('.');
+    const int digit = t >= 0.1 && t < 1e14 ? FractionDigitExact(t) : FractionDigitOfText(t);
     double r = 0.0;
-    if (dot == std::string::npos) {
+    if (digit == 0) {
         r = t / p;
-    } else if (dot + 1 < text.size() && text[dot + 1] >= '5' && text[dot + 1] <= '9') {
+    } else if (digit - 1 >= 5) {
         r = std::trunc(t + 1.0) / p;
     } else {
         r = std::trunc(t) / p;
