@@ -36,9 +36,11 @@ ProjectDocument EndBearingExample() {
     return doc;
 }
 
-// A driven pile in 20 layers of 50 m (1000 m of ground) with 100 N-values every 10 m that
-// rise and fall, so the area-balance search has work at every pile length.
-ProjectDocument WorstCaseStudy() {
+// A driven pile in 20 layers with 100 N-values that rise and fall, so the area-balance search
+// has work wherever the tip meets them.  Deep: 20 layers of 50 m (1000 m of ground) and
+// N-values every 10 m, so every pile length of the table reaches them (a study only a file can
+// hold).  Otherwise as the screens allow: 20 layers of 5 m and N-values every metre to 99 m.
+ProjectDocument WorstCaseStudy(bool deep) {
     ProjectDocument doc;
     CInpJyoken& c = doc.InpJyoken;
     c.D = 1.0;
@@ -57,15 +59,16 @@ ProjectDocument WorstCaseStudy() {
     doc.JibanCount = 20;
     for (std::size_t r = 1; r <= 20; ++r) {
         const double kind = static_cast<double>(r % 3);
-        const double values[8] = {kind, 50, 18, 9, 10.0 + r, 20.0 + 2 * r, 3000, 0.5 + 0.025 * r};
+        const double values[8] = {kind,     deep ? 50.0 : 5.0, 18,   9,
+                                  10.0 + r, 20.0 + 2 * r,      3000, 0.5 + 0.025 * r};
         for (std::size_t col = 1; col <= 8; ++col) {
             doc.JibanLayer(col, r) = CellValue::Number(values[col - 1]);
         }
     }
     doc.NCount = 100;
     for (std::size_t r = 1; r <= 100; ++r) {
-        const double z = 10.0 * static_cast<double>(r) - 9.0;
-        const double n = std::round(10 * (25 + 15 * std::sin(z / 23.0) + 0.02 * z)) / 10;
+        const double z = deep ? 10.0 * static_cast<double>(r) - 9.0 : static_cast<double>(r) - 0.9;
+        const double n = std::round(10 * (25 + 15 * std::sin(z / (deep ? 23.0 : 2.3)) + 0.02 * z)) / 10;
         doc.NData(1, r) = CellValue::Number(z);
         doc.NData(2, r) = CellValue::Number(n);
     }
@@ -92,13 +95,14 @@ void BM_CalcRa_WorkedExample(benchmark::State& state) {
         benchmark::DoNotOptimize(driver.CalcRa(doc));
     }
     // Two CalcPaRa runs (normal and earthquake case) per CalcRa.
-    state.counters["CalcPaRa"] = benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["CalcPaRa"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CalcRa_WorkedExample);
 
 void BM_CalcPaRa_AreaBalance(benchmark::State& state) {
-    ProjectDocument doc = WorstCaseStudy();
+    ProjectDocument doc = WorstCaseStudy(state.range(1) != 0);
     doc.InpJyoken.L = static_cast<double>(state.range(0));
     basCalcMain driver;
     if (!driver.CalcRa(doc)) {
@@ -111,11 +115,11 @@ void BM_CalcPaRa_AreaBalance(benchmark::State& state) {
         benchmark::DoNotOptimize(pile.Ra());
     }
 }
-BENCHMARK(BM_CalcPaRa_AreaBalance)->Arg(30)->Arg(300);
+BENCHMARK(BM_CalcPaRa_AreaBalance)->ArgNames({"L", "deep"})->Args({30, 0})->Args({30, 1})->Args({300, 1});
 
-// The study table over state.range(0) tenths of a metre of lengths (from 1.0 m) for ten diameters.
+// The study table over state.range(0) lengths (from 1.0 m by 0.1 m) for ten diameters.
 void BM_CalcRaTable_WorstCase(benchmark::State& state) {
-    ProjectDocument doc = WorstCaseStudy();
+    ProjectDocument doc = WorstCaseStudy(state.range(1) != 0);
     doc.RaTable(2) = CellValue::Number(1.0 + static_cast<double>(state.range(0) - 1) / 10.0);
     basCalcMain driver;
     double runs = 0;
@@ -133,7 +137,13 @@ void BM_CalcRaTable_WorstCase(benchmark::State& state) {
         benchmark::Counter(runs, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     ReportPeakMemory(state);
 }
-BENCHMARK(BM_CalcRaTable_WorstCase)->Arg(999)->Arg(9990)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalcRaTable_WorstCase)
+    ->ArgNames({"lengths", "deep"})
+    ->Args({999, 0})
+    ->Args({9990, 0})
+    ->Args({999, 1})
+    ->Args({9990, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,7 +15,7 @@ if command -v taskset >/dev/null; then runner=(taskset -c 0); fi
 # Peak memory of the small and the full table: flat in the number of lengths.
 for lengths in 999 9990; do
   if [ -x /usr/bin/time ]; then
-    rss=$( { /usr/bin/time -v "${runner[@]}" "$bench" --benchmark_filter="BM_CalcRaTable_WorstCase/${lengths}\$" \
+    rss=$( { /usr/bin/time -v "${runner[@]}" "$bench" --benchmark_filter="BM_CalcRaTable_WorstCase/lengths:${lengths}/deep:0\$" \
       --benchmark_min_time=0.01 >/dev/null; } 2>&1 | sed -n 's/.*Maximum resident set size (kbytes): //p')
     echo "peak memory, table of ${lengths} lengths x 10 diameters: ${rss} kB"
   fi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/BalanceBound.h"
 #include "calc/colZulJiban.h"
 #include "calc/colZulLiFis.h"
 #include "calc/colZulN2s.h"
@@ -203,8 +204,11 @@ private:
 
     // Overburden segments for the blade pull-out (vertical, no zone).
     colZulLiFis SvLiFi_;
-    // Scratch point list of the N-value evaluations, kept to avoid reallocation.
+    // Scratch point lists of the N-value evaluations, kept to avoid reallocation.
     colZulNs work_;
+    colZulNs balanceWork_;
+    // Skips the evaluations of the area-balance search whose outcome is certain.
+    BalanceBound balanceBound_;
 };
 
 } // namespace zul

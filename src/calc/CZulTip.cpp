@@ -106,29 +106,62 @@ void CZul::SearchNeireByBalance() {
     if (first == nullptr) {
         throw CalcError("no ground layers");
     }
+    const double top = first->EU;
     // The embedment range never reaches above the ground top or the pile head.
-    const double limit = std::min(first->EU, ELPU_);
+    const double limit = std::min(top, ELPU_);
+    const double zTip = Finite(top - RoundHalfUp(Finite(ELPU_ - Finite(CosAlpha() * L_)), 3));
+    bool prepared = false; // the bound is prepared once the search starts to climb
+
     double step = 0.1;
     double el = Finite(ELPL_ + 0.1);
     for (int evaluations = 1;; ++evaluations) {
         if (evaluations > kMaxBalanceEvaluations) {
             throw CalcError("embedment search does not settle");
         }
-        CalcNeire(el);
-        if (std::fabs(NeireA_) < 0.001 || step < 0.001) {
-            return;
+        // Where the balance area is certainly above 0.001 the evaluation would only say
+        // "climb on"; it is skipped, over a whole stretch between two points where possible.
+        const double z = Finite(top - el);
+        double zTop = 0;
+        if (prepared && step >= 0.001 && balanceBound_.StretchSurelyPositive(z, zTop)) {
+            for (;;) {
+                const double next = Finite(el + step);
+                if (next > limit) {
+                    CalcNeire(limit);
+                    return;
+                }
+                el = next;
+                if (!(Finite(top - el) >= zTop)) {
+                    break;
+                }
+                if (++evaluations > kMaxBalanceEvaluations) {
+                    throw CalcError("embedment search does not settle");
+                }
+            }
+            continue;
         }
-        if (NeireA_ > 0) {
-            const double next = Finite(el + step);
-            if (next > limit) {
-                CalcNeire(limit);
+        if (!(prepared && step >= 0.001 && balanceBound_.SurelyPositive(z))) {
+            CalcNeire(el);
+            if (std::fabs(NeireA_) < 0.001 || step < 0.001) {
                 return;
             }
-            el = next;
-        } else {
-            el = Finite(el - step);
-            step = step / 2;
+            if (!(NeireA_ > 0)) {
+                el = Finite(el - step);
+                step = step / 2;
+                continue;
+            }
+            if (!prepared) {
+                CopyN(balanceWork_);
+                InsertN(zTip, balanceWork_);
+                balanceBound_.Prepare(balanceWork_, top, zTip, NN_);
+                prepared = true;
+            }
         }
+        const double next = Finite(el + step);
+        if (next > limit) {
+            CalcNeire(limit);
+            return;
+        }
+        el = next;
     }
 }
 

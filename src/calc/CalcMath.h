@@ -1,5 +1,9 @@
 #pragma once
 
+#include "calc/CalcError.h"
+#include "util/RoundHalfUp.h"
+
+#include <cmath>
 #include <cstdint>
 
 namespace zul::calcmath {
@@ -12,18 +16,57 @@ inline constexpr double kQuarterPi = 0.7853981635;
 // through these checks; each throws CalcError where the arithmetic has no finite result.
 
 // The value itself when finite.
-double Finite(double x);
+inline double Finite(double x) {
+    if (!std::isfinite(x)) {
+        throw CalcError("overflow");
+    }
+    return x;
+}
+
 // a / b; fails for a zero or non-finite divisor or a non-finite result.
-double Div(double a, double b);
+inline double Div(double a, double b) {
+    if (b == 0.0 || !std::isfinite(b) || !std::isfinite(a)) {
+        throw CalcError("division by zero");
+    }
+    return Finite(a / b);
+}
+
 // Natural logarithm; fails for a non-positive argument.
-double Log(double x);
+inline double Log(double x) {
+    if (!(x > 0.0) || !std::isfinite(x)) {
+        throw CalcError("logarithm of a non-positive number");
+    }
+    return std::log(x);
+}
+
 // The calculation's half-up rounding to d decimals of a finite value.
-double Round(double x, int d);
+inline double Round(double x, int d) {
+    return Finite(RoundHalfUp(Finite(x), d));
+}
+
 // Conversion to a 32-bit integer, halves to the even integer; fails outside the 32-bit range.
-std::int32_t ToLong(double x);
+inline std::int32_t ToLong(double x) {
+    if (!(std::fabs(x) < 2147483649.0)) {
+        throw CalcError("integer overflow");
+    }
+    // Adding and removing 1.5 x 2^52 rounds to the nearest integer, halves to even, in the
+    // default rounding mode (exact for magnitudes below 2^51).
+    constexpr double kRound = 6755399441055744.0;
+    const double r = (x + kRound) - kRound;
+    if (r < -2147483648.0 || r > 2147483647.0) {
+        throw CalcError("integer overflow");
+    }
+    return static_cast<std::int32_t>(r);
+}
+
 // An elevation or depth in whole millimetres (x * 1000 converted as ToLong).
-std::int32_t ToMillimetres(double x);
+inline std::int32_t ToMillimetres(double x) {
+    return ToLong(x * 1000.0);
+}
+
 // Cosine of an angle in degrees, converted with the calculation's pi.
-double CosDegrees(double degrees);
+inline double CosDegrees(double degrees) {
+    return Finite(std::cos(Finite(degrees * kPi / 180.0)));
+}
 
 } // namespace zul::calcmath

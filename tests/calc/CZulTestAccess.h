@@ -2,6 +2,8 @@
 
 #include "calc/CZul.h"
 
+#include <cmath>
+
 namespace zul {
 
 // Reaches the private steps of CZul so they can be checked one at a time.
@@ -15,6 +17,31 @@ struct CZulTestAccess {
     static void SetELPL(CZul& c, double v) { c.ELPL_ = v; }
     static void CalcNeire(CZul& c, double el) { c.CalcNeire(el); }
     static void SetNN(CZul& c, double v) { c.NN_ = v; }
+
+    // The area-balance search exactly as described, one evaluation per step, with the bound at
+    // the ground top or the pile head: the reference for the search that skips evaluations.
+    static void NaiveBalanceSearch(CZul& c) {
+        const double top = c.Jiban().Item(1)->EU;
+        const double limit = top < c.ELPU() ? top : c.ELPU();
+        double step = 0.1;
+        double el = c.ELPL() + 0.1;
+        for (;;) {
+            c.CalcNeire(el);
+            if (std::fabs(c.NeireA()) < 0.001 || step < 0.001) {
+                return;
+            }
+            if (c.NeireA() > 0) {
+                if (el + step > limit) {
+                    c.CalcNeire(limit);
+                    return;
+                }
+                el = el + step;
+            } else {
+                el = el - step;
+                step = step / 2;
+            }
+        }
+    }
 };
 
 } // namespace zul

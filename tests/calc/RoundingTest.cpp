@@ -34,12 +34,15 @@ double RoundByText(double x, int d) {
     return x >= 0 ? r : -r;
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 void ExpectAgrees(double x, int d) {
     const double fast = RoundHalfUp(x, d);
     const double text = RoundByText(x, d);
-    ASSERT_TRUE(SameBits(fast, text)) << std::hexfloat << x << " d=" << d << " fast " << fast << " text " << text;
+    ASSERT_TRUE(SameBits(fast, text))
+        << std::hexfloat << x << " d=" << d << " fast " << fast << " text " << text;
 }
 
 TEST(Rounding, DescribedExamples) {
