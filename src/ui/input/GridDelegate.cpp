@@ -15,19 +15,19 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (!model) {
         return nullptr;
     }
-    const GridCellSpec& spec = model->spec(index.row(), index.column());
-    if (spec.kind == GridCellSpec::Kind::List) {
+    const GridCellType& cellType = model->cellType(index.row(), index.column());
+    if (cellType.kind == GridCellType::Kind::List) {
         auto* combo = new QComboBox(parent);
-        combo->addItems(spec.entries);
+        combo->addItems(cellType.entries);
         combo->setEditable(false);
         return combo;
     }
     auto* line = new QLineEdit(parent);
     line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QString expression = spec.min < 0 ? QStringLiteral("[+-]?") : QStringLiteral("\\+?");
+    QString expression = cellType.min < 0 ? QStringLiteral("[+-]?") : QStringLiteral("\\+?");
     expression += QStringLiteral("[0-9,]{0,12}");
-    if (spec.decimals > 0) {
-        expression += QStringLiteral("(\\.[0-9]{0,%1})?").arg(spec.decimals);
+    if (cellType.decimals > 0) {
+        expression += QStringLiteral("(\\.[0-9]{0,%1})?").arg(cellType.decimals);
     }
     line->setValidator(new QRegularExpressionValidator(QRegularExpression(expression), line));
     return line;

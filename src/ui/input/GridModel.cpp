@@ -26,19 +26,19 @@ std::string decimalPicture(int decimals) {
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void GridModel::setColumns(const QStringList& headers, const std::vector<GridCellSpec>& columnSpecs) {
+void GridModel::setColumns(const QStringList& headers, const std::vector<GridCellType>& columnTypes) {
     beginResetModel();
     headers_ = headers;
-    columnSpecs_ = columnSpecs;
+    columnTypes_ = columnTypes;
     cells_.clear();
     endResetModel();
 }
 
 std::vector<GridModel::Cell> GridModel::newRow() const {
     std::vector<Cell> row;
-    row.reserve(columnSpecs_.size());
-    for (const GridCellSpec& spec : columnSpecs_) {
-        row.push_back(Cell{spec, std::nullopt});
+    row.reserve(columnTypes_.size());
+    for (const GridCellType& cellType : columnTypes_) {
+        row.push_back(Cell{cellType, std::nullopt});
     }
     return row;
 }
@@ -86,12 +86,12 @@ void GridModel::sortRowsBy(int column) {
     endResetModel();
 }
 
-const GridCellSpec& GridModel::spec(int row, int column) const {
-    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)).spec;
+const GridCellType& GridModel::cellType(int row, int column) const {
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)).cellType;
 }
 
-void GridModel::setSpec(int row, int column, const GridCellSpec& spec) {
-    cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)).spec = spec;
+void GridModel::setCellType(int row, int column, const GridCellType& cellType) {
+    cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)).cellType = cellType;
     changedRow(row);
 }
 
@@ -115,18 +115,19 @@ QString GridModel::displayText(int row, int column) const {
     if (!cellValue) {
         return {};
     }
-    const GridCellSpec& cellSpec = spec(row, column);
-    if (cellSpec.kind == GridCellSpec::Kind::List) {
+    const GridCellType& cellDefinition = cellType(row, column);
+    if (cellDefinition.kind == GridCellType::Kind::List) {
         const double index = *cellValue;
-        return index >= 0 && index < cellSpec.entries.size() ? cellSpec.entries.at(static_cast<int>(index))
-                                                             : QString();
+        return index >= 0 && index < cellDefinition.entries.size()
+                   ? cellDefinition.entries.at(static_cast<int>(index))
+                   : QString();
     }
-    return QString::fromStdString(FormatNumber(*cellValue, decimalPicture(cellSpec.decimals)));
+    return QString::fromStdString(FormatNumber(*cellValue, decimalPicture(cellDefinition.decimals)));
 }
 
 QString GridModel::clipboardText(int row, int column) const {
-    return spec(row, column).kind == GridCellSpec::Kind::List ? displayText(row, column)
-                                                              : valueText(row, column);
+    return cellType(row, column).kind == GridCellType::Kind::List ? displayText(row, column)
+                                                                  : valueText(row, column);
 }
 
 bool GridModel::enterText(int row, int column, const QString& text) {
@@ -138,13 +139,13 @@ bool GridModel::enterText(int row, int column, const QString& text) {
         setValue(row, column, std::nullopt);
         return true;
     }
-    const GridCellSpec& cellSpec = spec(row, column);
-    if (cellSpec.kind == GridCellSpec::Kind::List) {
-        int entry = static_cast<int>(cellSpec.entries.indexOf(trimmed));
+    const GridCellType& cellDefinition = cellType(row, column);
+    if (cellDefinition.kind == GridCellType::Kind::List) {
+        int entry = static_cast<int>(cellDefinition.entries.indexOf(trimmed));
         if (entry < 0) {
             const auto number = ParseNumber(trimmed.toStdString());
             if (number && *number == std::floor(*number) && *number >= 0 &&
-                *number < cellSpec.entries.size()) {
+                *number < cellDefinition.entries.size()) {
                 entry = static_cast<int>(*number);
             }
         }
@@ -163,8 +164,8 @@ bool GridModel::enterText(int row, int column, const QString& text) {
     if (!number) {
         return false;
     }
-    const double rounded = RoundHalfUp(*number, cellSpec.decimals);
-    if (rounded < cellSpec.min || rounded > cellSpec.max) {
+    const double rounded = RoundHalfUp(*number, cellDefinition.decimals);
+    if (rounded < cellDefinition.min || rounded > cellDefinition.max) {
         return false;
     }
     setValue(row, column, rounded);
@@ -191,11 +192,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return displayText(index.row(), index.column());
     case Qt::EditRole:
-        return spec(index.row(), index.column()).kind == GridCellSpec::Kind::List
+        return cellType(index.row(), index.column()).kind == GridCellType::Kind::List
                    ? displayText(index.row(), index.column())
                    : valueText(index.row(), index.column());
     case Qt::TextAlignmentRole:
-        return spec(index.row(), index.column()).kind == GridCellSpec::Kind::List
+        return cellType(index.row(), index.column()).kind == GridCellType::Kind::List
                    ? QVariant(Qt::AlignCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:

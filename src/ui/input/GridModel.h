@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/input/GridCellSpec.h"
+#include "ui/input/GridCellType.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -19,11 +19,11 @@ public:
     explicit GridModel(QObject* parent = nullptr);
 
     // Column headers and the column settings that rows get when the row count grows.
-    void setColumns(const QStringList& headers, const std::vector<GridCellSpec>& columnSpecs);
-    const std::vector<GridCellSpec>& columnSpecs() const { return columnSpecs_; }
+    void setColumns(const QStringList& headers, const std::vector<GridCellType>& columnTypes);
+    const std::vector<GridCellType>& columnTypes() const { return columnTypes_; }
 
     int rows() const { return static_cast<int>(cells_.size()); }
-    int columns() const { return static_cast<int>(columnSpecs_.size()); }
+    int columns() const { return static_cast<int>(columnTypes_.size()); }
     // Grows (new rows with the column settings, empty) or shrinks the grid.
     void setRows(int count);
     void insertRowAt(int row);
@@ -31,8 +31,8 @@ public:
     // Reorders whole rows by the number of one column, ascending; equal keys keep their order.
     void sortRowsBy(int column);
 
-    const GridCellSpec& spec(int row, int column) const;
-    void setSpec(int row, int column, const GridCellSpec& spec);
+    const GridCellType& cellType(int row, int column) const;
+    void setCellType(int row, int column, const GridCellType& cellType);
     std::optional<double> value(int row, int column) const;
     // Puts a value in without the range check (loading, standard values).
     void setValue(int row, int column, std::optional<double> value);
@@ -59,14 +59,14 @@ public:
 
 private:
     struct Cell {
-        GridCellSpec spec;
+        GridCellType cellType;
         std::optional<double> value;
     };
     std::vector<Cell> newRow() const;
     void changedRow(int row);
 
     QStringList headers_;
-    std::vector<GridCellSpec> columnSpecs_;
+    std::vector<GridCellType> columnTypes_;
     std::vector<std::vector<Cell>> cells_;
 };
 

@@ -176,7 +176,7 @@ void InputGrid::deleteRow() {
 
 void InputGrid::showHint(const QModelIndex& cell) {
     if (cell.isValid()) {
-        emit hintChanged(CellHintText(model_->spec(cell.row(), cell.column())));
+        emit hintChanged(CellHintText(model_->cellType(cell.row(), cell.column())));
     }
 }
 

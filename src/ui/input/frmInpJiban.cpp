@@ -26,19 +26,19 @@ const QStringList& layerKinds() {
 }
 
 // Column settings: what rows present when the screen opens carry.
-std::vector<GridCellSpec> columnSettings() {
-    return {GridCellSpec::List(layerKinds()),        GridCellSpec::Decimal(0.001, 999.999, 3),
-            GridCellSpec::Decimal(0.01, 99.99, 2),   GridCellSpec::Decimal(0.01, 99.99, 2),
-            GridCellSpec::Decimal(0, 100, 1),        GridCellSpec::Decimal(0.0, 99999.9, 1),
-            GridCellSpec::Decimal(-99999, 99999, 0), GridCellSpec::Decimal(0.001, 1.000, 3)};
+std::vector<GridCellType> columnSettings() {
+    return {GridCellType::List(layerKinds()),        GridCellType::Decimal(0.001, 999.999, 3),
+            GridCellType::Decimal(0.01, 99.99, 2),   GridCellType::Decimal(0.01, 99.99, 2),
+            GridCellType::Decimal(0, 100, 1),        GridCellType::Decimal(0.0, 99999.9, 1),
+            GridCellType::Decimal(-99999, 99999, 0), GridCellType::Decimal(0.001, 1.000, 3)};
 }
 
 // A row made by Add or Insert: narrower ranges for f, qd and DE, and its start values.
-std::vector<GridCellSpec> newLayerSettings() {
-    return {GridCellSpec::List(layerKinds()),      GridCellSpec::Decimal(0.001, 999.999, 3),
-            GridCellSpec::Decimal(0.01, 99.99, 2), GridCellSpec::Decimal(0.01, 99.99, 2),
-            GridCellSpec::Decimal(0, 100, 1),      GridCellSpec::Decimal(0.0, 999.9, 1),
-            GridCellSpec::Decimal(0, 99999, 0),    GridCellSpec::Decimal(0.000, 1.000, 3)};
+std::vector<GridCellType> newLayerSettings() {
+    return {GridCellType::List(layerKinds()),      GridCellType::Decimal(0.001, 999.999, 3),
+            GridCellType::Decimal(0.01, 99.99, 2), GridCellType::Decimal(0.01, 99.99, 2),
+            GridCellType::Decimal(0, 100, 1),      GridCellType::Decimal(0.0, 999.9, 1),
+            GridCellType::Decimal(0, 99999, 0),    GridCellType::Decimal(0.000, 1.000, 3)};
 }
 
 constexpr double kNewLayerStart[frmInpJiban::kColumns] = {0, 0, 0, 0, 0, 0, 0, 1};
@@ -105,9 +105,9 @@ frmInpJiban::frmInpJiban(QWidget* parent)
 
 void frmInpJiban::InitLayerRow(int row) {
     GridModel* model = vaSpread1()->grid();
-    const std::vector<GridCellSpec> settings = newLayerSettings();
+    const std::vector<GridCellType> settings = newLayerSettings();
     for (int c = 0; c < kColumns; ++c) {
-        model->setSpec(row, c, settings.at(static_cast<std::size_t>(c)));
+        model->setCellType(row, c, settings.at(static_cast<std::size_t>(c)));
         model->setValue(row, c, kNewLayerStart[c]);
     }
 }

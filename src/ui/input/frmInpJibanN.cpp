@@ -11,8 +11,8 @@ namespace zul {
 
 namespace {
 
-std::vector<GridCellSpec> nColumns() {
-    return {GridCellSpec::Decimal(0, 99.999, 3), GridCellSpec::Decimal(0, 100, 1)};
+std::vector<GridCellType> nColumns() {
+    return {GridCellType::Decimal(0, 99.999, 3), GridCellType::Decimal(0, 100, 1)};
 }
 
 } // namespace
@@ -29,9 +29,9 @@ frmInpJibanN::frmInpJibanN(QWidget* parent)
 
 void frmInpJibanN::InitNRow(int row) {
     GridModel* model = vaSpread1()->grid();
-    const std::vector<GridCellSpec> settings = nColumns();
+    const std::vector<GridCellType> settings = nColumns();
     for (int c = 0; c < 2; ++c) {
-        model->setSpec(row, c, settings.at(static_cast<std::size_t>(c)));
+        model->setCellType(row, c, settings.at(static_cast<std::size_t>(c)));
         model->setValue(row, c, 0.0);
     }
 }

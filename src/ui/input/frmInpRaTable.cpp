@@ -23,7 +23,7 @@ frmInpRaTable::frmInpRaTable(QWidget* parent)
       numLStep_(MakeNumberField(this, QStringLiteral("numLStep"), QStringLiteral("杭長の増分ﾋﾟｯﾁ　ΔＬ(m)"),
                                 0.1, 9.9, "0.0")) {
     grid_->setObjectName(QStringLiteral("vaSpread1"));
-    grid_->grid()->setColumns({QStringLiteral("杭径φ(m)")}, {GridCellSpec::Decimal(0, 9.999, 3)});
+    grid_->grid()->setColumns({QStringLiteral("杭径φ(m)")}, {GridCellType::Decimal(0, 9.999, 3)});
     grid_->grid()->setRows(kDiameterRows);
     grid_->setRecMax(kDiameterRows);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -333,20 +333,20 @@ private slots:
     }
 
     void hintTextsOfEveryCellKind() {
-        GridCellSpec date;
-        date.kind = GridCellSpec::Kind::Date;
+        GridCellType date;
+        date.kind = GridCellType::Kind::Date;
         QCOMPARE(CellHintText(date), QStringLiteral("入力範囲：[M|T|S|H]YY/MM/DD（f3:本日，f4:ｶﾚﾝﾀﾞｰ表示）"));
-        GridCellSpec text;
-        text.kind = GridCellSpec::Kind::Text;
+        GridCellType text;
+        text.kind = GridCellType::Kind::Text;
         text.maxLength = 40;
         QCOMPARE(CellHintText(text), QStringLiteral("入力範囲：40ﾊﾞｲﾄ以内の文字列"));
-        GridCellSpec whole = GridCellSpec::Decimal(-5, 12, 0);
-        whole.kind = GridCellSpec::Kind::WholeNumber;
+        GridCellType whole = GridCellType::Decimal(-5, 12, 0);
+        whole.kind = GridCellType::Kind::WholeNumber;
         QCOMPARE(CellHintText(whole), QStringLiteral("入力範囲：-5～12"));
-        QCOMPARE(CellHintText(GridCellSpec::Decimal(0.0001, 1e15, 3)),
+        QCOMPARE(CellHintText(GridCellType::Decimal(0.0001, 1e15, 3)),
                  QStringLiteral("入力範囲：0.0001～1E+15"));
-        GridCellSpec other;
-        other.kind = GridCellSpec::Kind::Other;
+        GridCellType other;
+        other.kind = GridCellType::Kind::Other;
         QCOMPARE(CellHintText(other), QString());
     }
 

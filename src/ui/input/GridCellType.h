@@ -9,7 +9,7 @@ namespace zul {
 // entries, no free typing, stored as the entry's index) and decimal cells (bounds, decimals,
 // "." decimal point, "," digit grouping, right-aligned).  The other kinds exist for the entry
 // hint only.
-struct GridCellSpec {
+struct GridCellType {
     enum class Kind { List, Decimal, WholeNumber, Text, Date, Other };
 
     Kind kind = Kind::Decimal;
@@ -19,26 +19,26 @@ struct GridCellSpec {
     QStringList entries; // list cells
     int maxLength = 0;   // text cells
 
-    static GridCellSpec List(const QStringList& entries) {
-        GridCellSpec spec;
-        spec.kind = Kind::List;
-        spec.entries = entries;
-        return spec;
+    static GridCellType List(const QStringList& entries) {
+        GridCellType cellType;
+        cellType.kind = Kind::List;
+        cellType.entries = entries;
+        return cellType;
     }
-    static GridCellSpec Decimal(double min, double max, int decimals) {
-        GridCellSpec spec;
-        spec.kind = Kind::Decimal;
-        spec.min = min;
-        spec.max = max;
-        spec.decimals = decimals;
-        return spec;
+    static GridCellType Decimal(double min, double max, int decimals) {
+        GridCellType cellType;
+        cellType.kind = Kind::Decimal;
+        cellType.min = min;
+        cellType.max = max;
+        cellType.decimals = decimals;
+        return cellType;
     }
 
-    bool operator==(const GridCellSpec&) const = default;
+    bool operator==(const GridCellType&) const = default;
 };
 
 // The entry hint of a cell as the status line shows it (ShowCellHint): "入力範囲：" and the
 // bounds in the general number form joined by "～", or the list hint; empty for other kinds.
-QString CellHintText(const GridCellSpec& spec);
+QString CellHintText(const GridCellType& cellType);
 
 } // namespace zul
