@@ -291,7 +291,7 @@ void PrintTable(const basCalcMain& driver) {
         }
         std::cout << '\n';
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << PadLeft(GeneralNumberText(r.L), width) << PadLeft(Capacity(r.Ra), width)
+            std::cout << PadLeft(FormatNumber(r.L, "##0.0"), width) << PadLeft(Capacity(r.Ra), width)
                       << PadLeft(Capacity(r.Pa), width) << PadLeft(Capacity(r.Rae), width)
                       << PadLeft(Capacity(r.Pae), width) << '\n';
         }
