@@ -2,6 +2,7 @@
 
 #include "ui/input/NumberField.h"
 
+#include <QGridLayout>
 #include <QLabel>
 
 namespace zul {
@@ -23,6 +24,16 @@ QLabel* MakeCaptionLabel(QWidget* parent, const QString& text, QWidget* buddy) {
         label->setBuddy(buddy);
     }
     return label;
+}
+
+void AddFieldRows(QGridLayout* layout, QWidget* parent, std::initializer_list<NumberField*> fields,
+                  int firstRow) {
+    int row = firstRow;
+    for (NumberField* field : fields) {
+        layout->addWidget(MakeCaptionLabel(parent, field->caption(), field), row, 0);
+        layout->addWidget(field, row, 1);
+        ++row;
+    }
 }
 
 } // namespace zul

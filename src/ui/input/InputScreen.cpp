@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zul {
 
@@ -44,6 +45,15 @@ InputScreen::InputScreen(const QString& caption, const std::string& section, boo
     connect(cmdOk_, &QPushButton::clicked, this, &InputScreen::onOk);
     connect(cmdCancel_, &QPushButton::clicked, this, &InputScreen::onCancel);
     connect(cmdHelp_, &QPushButton::clicked, this, &InputScreen::onHelp);
+}
+
+QVBoxLayout* InputScreen::makeButtonColumn() const {
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOk_);
+    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(cmdHelp_);
+    buttons->addStretch(1);
+    return buttons;
 }
 
 QString InputScreen::ApplicationHelpFile() {

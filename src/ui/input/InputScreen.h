@@ -7,6 +7,7 @@
 #include <string>
 
 class QPushButton;
+class QVBoxLayout;
 
 namespace zul {
 
@@ -55,6 +56,9 @@ signals:
 protected:
     // section: the settings-file section of the screen; withSize: Width and Height are kept.
     InputScreen(const QString& caption, const std::string& section, bool withSize, QWidget* parent);
+
+    // The OK, Cancel and Help buttons stacked at the top of a column of their own.
+    QVBoxLayout* makeButtonColumn() const;
 
     // Screen set-up before LoadData and follow-up after it.
     virtual void prepareScreen() {}

@@ -58,16 +58,10 @@ frmInpAnzen::frmInpAnzen(QWidget* parent)
     left->addLayout(table);
     left->addStretch(1);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOk());
-    buttons->addWidget(cmdCancel());
-    buttons->addWidget(cmdHelp());
-    buttons->addStretch(1);
-
     auto* main = new QHBoxLayout(this);
     main->addLayout(left);
     main->addSpacing(12);
-    main->addLayout(buttons);
+    main->addLayout(makeButtonColumn());
     main->setSizeConstraint(QLayout::SetFixedSize);
 
     // Enter walks the normal row, then the earthquake row.

@@ -137,19 +137,11 @@ frmInpJyoken::frmInpJyoken(QWidget* parent)
 
     // Dimensions and levels.
     auto* dimensions = new QGridLayout;
-    int row = 0;
-    for (NumberField* field : {numDp_, numL_, numAlpha_, numELPU_}) {
-        dimensions->addWidget(MakeCaptionLabel(this, field->caption(), field), row, 0);
-        dimensions->addWidget(field, row, 1);
-        ++row;
-    }
+    AddFieldRows(dimensions, this, {numDp_, numL_, numAlpha_, numELPU_});
     dimensions->setColumnStretch(2, 1);
 
     auto* bladeLayout = new QGridLayout(fraDw_);
-    bladeLayout->addWidget(MakeCaptionLabel(fraDw_, numDw_->caption(), numDw_), 0, 0);
-    bladeLayout->addWidget(numDw_, 0, 1);
-    bladeLayout->addWidget(MakeCaptionLabel(fraDw_, numDwi_->caption(), numDwi_), 1, 0);
-    bladeLayout->addWidget(numDwi_, 1, 1);
+    AddFieldRows(bladeLayout, fraDw_, {numDw_, numDwi_});
     bladeLayout->addWidget(new QLabel(QStringLiteral("参考）羽根径の標準値"), fraDw_), 2, 0, 1, 2);
     bladeLayout->addWidget(new QLabel(QStringLiteral("Ｄw=1.5･Ｄ， Ｄwi=0.5･Ｄ"), fraDw_), 3, 0, 1, 2);
     bladeLayout->setColumnStretch(2, 1);
@@ -158,10 +150,7 @@ frmInpJyoken::frmInpJyoken(QWidget* parent)
     auto* weightLayout = new QGridLayout(weightFrame);
     weightLayout->addWidget(chkIsWpRa_, 0, 0, 1, 2);
     weightLayout->addWidget(chkIsWpPa_, 1, 0, 1, 2);
-    weightLayout->addWidget(MakeCaptionLabel(weightFrame, numGp1_->caption(), numGp1_), 2, 0);
-    weightLayout->addWidget(numGp1_, 2, 1);
-    weightLayout->addWidget(MakeCaptionLabel(weightFrame, numGp2_->caption(), numGp2_), 3, 0);
-    weightLayout->addWidget(numGp2_, 3, 1);
+    AddFieldRows(weightLayout, weightFrame, {numGp1_, numGp2_}, 2);
 
     auto* right = new QVBoxLayout;
     right->addLayout(dimensions);
@@ -169,16 +158,10 @@ frmInpJyoken::frmInpJyoken(QWidget* parent)
     right->addWidget(weightFrame);
     right->addStretch(1);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOk());
-    buttons->addWidget(cmdCancel());
-    buttons->addWidget(cmdHelp());
-    buttons->addStretch(1);
-
     auto* body = new QHBoxLayout;
     body->addLayout(left);
     body->addLayout(right);
-    body->addLayout(buttons);
+    body->addLayout(makeButtonColumn());
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(titleRow);

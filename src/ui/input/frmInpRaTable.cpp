@@ -40,29 +40,18 @@ frmInpRaTable::frmInpRaTable(QWidget* parent)
     diameters->addStretch(1);
 
     auto* lengthFields = new QGridLayout;
-    int row = 0;
-    for (NumberField* field : {numLmin_, numLmax_, numLStep_}) {
-        lengthFields->addWidget(MakeCaptionLabel(this, field->caption(), field), row, 0);
-        lengthFields->addWidget(field, row, 1);
-        ++row;
-    }
+    AddFieldRows(lengthFields, this, {numLmin_, numLmax_, numLStep_});
     auto* lengths = new QVBoxLayout;
     lengths->addWidget(new QLabel(QStringLiteral("■杭長の範囲"), this));
     lengths->addLayout(lengthFields);
     lengths->addStretch(1);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOk());
-    buttons->addWidget(cmdCancel());
-    buttons->addWidget(cmdHelp());
-    buttons->addStretch(1);
 
     auto* main = new QHBoxLayout(this);
     main->addLayout(diameters);
     main->addSpacing(12);
     main->addLayout(lengths);
     main->addSpacing(12);
-    main->addLayout(buttons);
+    main->addLayout(makeButtonColumn());
     main->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(grid_, numLmin_);

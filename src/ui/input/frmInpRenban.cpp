@@ -125,16 +125,10 @@ frmInpRenban::frmInpRenban(QWidget* parent)
         tabs_->tabBar()->setTabData(i, QStringLiteral("Tab%1").arg(i + 1));
     }
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOk());
-    buttons->addWidget(cmdCancel());
-    buttons->addWidget(cmdHelp());
-    buttons->addStretch(1);
-
     auto* main = new QHBoxLayout(this);
     main->addWidget(tabs_);
     main->addSpacing(8);
-    main->addLayout(buttons);
+    main->addLayout(makeButtonColumn());
     main->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(methodGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
