@@ -17,51 +17,40 @@ std::int32_t ReadCount(FieldReader& in, std::int32_t bound) {
     return count;
 }
 
-void ReadConditions130(FieldReader& in, CInpJyoken& c) {
+// The pile conditions.  Version 1.00 had no blade diameters and one self-weight switch for both
+// capacities, and six more fields at the end of the block.
+void ReadConditions(FieldReader& in, CInpJyoken& c, Version version) {
+    const bool v130 = version == Version::V130;
     c.InpFlg = in.ReadTruth();
     c.Title = in.ReadText();
     c.D = in.ReadNumber();
-    c.Dw = in.ReadNumber();
-    c.Dwi = in.ReadNumber();
-    c.L = in.ReadNumber();
-    c.Theta = in.ReadNumber();
-    c.ELPU = in.ReadNumber();
-    c.Sekou = in.ReadInt32();
-    c.Siji = in.ReadInt32();
-    c.IsWpRa = in.ReadInt32();
-    c.IsWpPa = in.ReadInt32();
-    c.Gp1 = in.ReadNumber();
-    c.Gp2 = in.ReadNumber();
-    c.QdMethod = in.ReadInt32();
-    c.QdSiji = in.ReadInt32();
-    c.ELSL = in.ReadNumber();
-    c.Bottom = in.ReadInt32();
-}
-
-// Version 1.00 had no blade diameters and one self-weight switch for both capacities, and six
-// more fields at the end of the block.
-void ReadConditions100(FieldReader& in, CInpJyoken& c) {
-    c.InpFlg = in.ReadTruth();
-    c.Title = in.ReadText();
-    c.D = in.ReadNumber();
-    c.L = in.ReadNumber();
-    c.Theta = in.ReadNumber();
-    c.ELPU = in.ReadNumber();
-    c.Sekou = in.ReadInt32();
-    c.Siji = in.ReadInt32();
-    c.IsWpRa = in.ReadInt32();
-    c.Gp1 = in.ReadNumber();
-    c.Gp2 = in.ReadNumber();
-    c.QdMethod = in.ReadInt32();
-    c.QdSiji = in.ReadInt32();
-    c.ELSL = in.ReadNumber();
-    c.Bottom = in.ReadInt32();
-    for (int i = 0; i < 6; ++i) {
-        in.SkipField();
+    if (v130) {
+        c.Dw = in.ReadNumber();
+        c.Dwi = in.ReadNumber();
     }
-    c.Dw = 1.5 * c.D;
-    c.Dwi = 0.5 * c.D;
-    c.IsWpPa = c.IsWpRa;
+    c.L = in.ReadNumber();
+    c.Theta = in.ReadNumber();
+    c.ELPU = in.ReadNumber();
+    c.Sekou = in.ReadInt32();
+    c.Siji = in.ReadInt32();
+    c.IsWpRa = in.ReadInt32();
+    if (v130) {
+        c.IsWpPa = in.ReadInt32();
+    }
+    c.Gp1 = in.ReadNumber();
+    c.Gp2 = in.ReadNumber();
+    c.QdMethod = in.ReadInt32();
+    c.QdSiji = in.ReadInt32();
+    c.ELSL = in.ReadNumber();
+    c.Bottom = in.ReadInt32();
+    if (!v130) {
+        for (int i = 0; i < 6; ++i) {
+            in.SkipField();
+        }
+        c.Dw = 1.5 * c.D;
+        c.Dwi = 0.5 * c.D;
+        c.IsWpPa = c.IsWpRa;
+    }
 }
 
 void ReadDocument(FieldReader& in, ProjectDocument& doc, Version version) {
@@ -69,11 +58,7 @@ void ReadDocument(FieldReader& in, ProjectDocument& doc, Version version) {
         in.SkipLine();
     }
     in.SkipField(); // DataKind: fixed by the program, not taken from the file
-    if (version == Version::V130) {
-        ReadConditions130(in, doc.InpJyoken);
-    } else {
-        ReadConditions100(in, doc.InpJyoken);
-    }
+    ReadConditions(in, doc.InpJyoken, version);
     doc.AnzenInpFlg = in.ReadTruth();
     for (std::size_t i = 1; i <= doc.Anzen.size; ++i) {
         doc.Anzen(i) = in.ReadCell();
@@ -102,15 +87,17 @@ void ReadDocument(FieldReader& in, ProjectDocument& doc, Version version) {
 bool Load(ProjectDocument& doc, const std::string& path, int& errorCode, Version version) {
     // Read into a copy: values read before a failure are never kept.
     ProjectDocument work = doc;
+    bool read = false;
     try {
         FieldReader in(path);
         ReadDocument(in, work, version);
+        read = true;
     } catch (const ReadFailure& failure) {
         errorCode = failure.code;
-        InitInputData(doc);
-        return false;
     } catch (const std::bad_alloc&) {
         errorCode = FileError::OutOfMemory;
+    }
+    if (!read) {
         InitInputData(doc);
         return false;
     }
