@@ -194,8 +194,8 @@ public:
         if (text.isEmpty()) {
             return;
         }
-        const QPointF start = transform_.map(p) * WmfPaintDevice::kUnitsPerPixel;
-        const QPointF end = transform_.map(p + QPointF(textItem.width(), 0)) * WmfPaintDevice::kUnitsPerPixel;
+        const QPointF start = toUnitsF(p);
+        const QPointF end = toUnitsF(p + QPointF(textItem.width(), 0));
         const FontKey font = fontKey(textItem.font());
         const QRgb color = qpen_.color().rgb();
         if (pending_ && pending_->font == font && pending_->color == color &&
@@ -220,10 +220,13 @@ private:
         return std::sqrt(std::fabs(transform_.determinant())) * WmfPaintDevice::kUnitsPerPixel;
     }
 
-    QPoint toUnits(const QPointF& p) const {
-        const QPointF mapped = transform_.map(p) * WmfPaintDevice::kUnitsPerPixel;
-        return {static_cast<int>(std::lround(mapped.x())), static_cast<int>(std::lround(mapped.y()))};
+    static QPoint rounded(const QPointF& p) {
+        return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
     }
+
+    // A point of the painter in metafile units, exact and rounded to whole units.
+    QPointF toUnitsF(const QPointF& p) const { return transform_.map(p) * WmfPaintDevice::kUnitsPerPixel; }
+    QPoint toUnits(const QPointF& p) const { return rounded(toUnitsF(p)); }
 
     FontKey fontKey(const QFont& font) const {
         const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
@@ -260,11 +263,7 @@ private:
             return;
         }
         const int slot = recorder_->createPen(key.style, key.width, QColor::fromRgb(key.color));
-        recorder_->selectObject(slot);
-        if (penSlot_ >= 0) {
-            recorder_->deleteObject(penSlot_);
-        }
-        penSlot_ = slot;
+        selectInPlaceOf(slot, penSlot_);
         pen_ = key;
     }
 
@@ -277,11 +276,7 @@ private:
             return;
         }
         const int slot = recorder_->createBrush(key.style, QColor::fromRgb(key.color));
-        recorder_->selectObject(slot);
-        if (brushSlot_ >= 0) {
-            recorder_->deleteObject(brushSlot_);
-        }
-        brushSlot_ = slot;
+        selectInPlaceOf(slot, brushSlot_);
         brush_ = key;
     }
 
@@ -291,12 +286,17 @@ private:
         }
         const int slot = recorder_->createFont(key.height, key.weight, key.italic, kShiftJisCharset,
                                                MetafileText(key.family));
-        recorder_->selectObject(slot);
-        if (fontSlot_ >= 0) {
-            recorder_->deleteObject(fontSlot_);
-        }
-        fontSlot_ = slot;
+        selectInPlaceOf(slot, fontSlot_);
         font_ = key;
+    }
+
+    // Selects a new object in place of the one of its kind in use, and deletes that one.
+    void selectInPlaceOf(int slot, int& current) {
+        recorder_->selectObject(slot);
+        if (current >= 0) {
+            recorder_->deleteObject(current);
+        }
+        current = slot;
     }
 
     void flushText() {
@@ -310,9 +310,7 @@ private:
             recorder_->setTextColor(QColor::fromRgb(text.color));
             textColor_ = text.color;
         }
-        recorder_->textOut(QPoint(static_cast<int>(std::lround(text.start.x())),
-                                  static_cast<int>(std::lround(text.start.y()))),
-                           MetafileText(text.text));
+        recorder_->textOut(rounded(text.start), MetafileText(text.text));
     }
 
     QSize size_;
