@@ -18,17 +18,14 @@
 #include <QTest>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 class FrameTest : public QObject {
     Q_OBJECT
 private slots:
     void leavingStepFieldOutOfRangeShowsMessageAndKeepsFocus() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpRaTable screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpRaTable> shown;
+        auto& [services, doc, screen] = shown;
         NumberField* step = screen.numLStep();
         step->setFocus();
         step->selectAll();
@@ -54,11 +51,8 @@ private slots:
     }
 
     void emptyFieldPassesTheRangeCheck() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpRaTable screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpRaTable> shown;
+        auto& [services, doc, screen] = shown;
         NumberField* step = screen.numLStep();
         step->setFocus();
         step->selectAll();
@@ -78,11 +72,8 @@ private slots:
     }
 
     void safetyFactorOf100IsRefusedWithAnEmptyTitle() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpAnzen screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpAnzen> shown;
+        auto& [services, doc, screen] = shown;
         NumberField* field = screen.numJiK(2);
         field->setFocus();
         field->selectAll();
@@ -95,11 +86,8 @@ private slots:
     }
 
     void okWithTheFocusedFieldOutOfRangeStoresNothing() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpAnzen screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpAnzen> shown;
+        auto& [services, doc, screen] = shown;
         NumberField* field = screen.numJyK(1);
         field->setFocus();
         field->selectAll();
@@ -112,7 +100,7 @@ private slots:
     }
 
     void cancelAndEscapeLeaveWithoutCheckingTheField() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         for (const bool escape : {false, true}) {
             frmInpAnzen screen;
@@ -136,7 +124,7 @@ private slots:
     }
 
     void cancelStoresNothing() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         const ProjectDocument before = doc;
         frmInpJyoken screen;
@@ -154,11 +142,8 @@ private slots:
     }
 
     void okStoresAndMarksEditedEvenWithoutChange() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpAnzen screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpAnzen> shown;
+        auto& [services, doc, screen] = shown;
         QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
         QVERIFY(!screen.isVisible());
         QCOMPARE(screen.UsrTag(), QStringLiteral("OK"));
@@ -167,7 +152,7 @@ private slots:
     }
 
     void ownerRefusalKeepsTheScreenOpenWithTagOk() {
-        RecordingServices services;
+        FakeUiServices services;
         frmInpAnzen screen;
         int saves = 0;
         QObject::connect(&screen, &InputScreen::SaveData, &screen, [&saves](bool& cancel) {
@@ -183,11 +168,8 @@ private slots:
     }
 
     void frameCloseKeepsTheTagAndStoresNothing() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpRaTable screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpRaTable> shown;
+        auto& [services, doc, screen] = shown;
         screen.numLmin()->setValue(3);
         screen.close();
         QVERIFY(!screen.isVisible());
@@ -197,7 +179,7 @@ private slots:
     }
 
     void placementIsStoredOnCloseAndTheHelpButtonNeedsAHelpFile() {
-        RecordingServices services;
+        FakeUiServices services;
         const std::string ini = test::TemporaryIniFile();
         ProjectDocument doc;
         {
@@ -235,11 +217,8 @@ private slots:
     }
 
     void enterAndArrowsWalkTheFields() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpJyoken screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
         screen.numDp()->setFocus();
         QTest::keyClick(screen.numDp(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), screen.numL());
@@ -255,11 +234,8 @@ private slots:
     }
 
     void caseNameRefusesDoubleQuotesAndStopsAtForty() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpJyoken screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
         TextField* title = screen.txtTitle();
         title->setFocus();
         title->selectAll();

@@ -19,8 +19,10 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <functional>
+
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 namespace {
 
@@ -44,6 +46,15 @@ void fillPoints(ProjectDocument& doc, int count) {
     }
 }
 
+// The study a screen opens with: that many ground layers or N value points.
+std::function<void(ProjectDocument&)> layers(int count) {
+    return [count](ProjectDocument& doc) { fillLayers(doc, count); };
+}
+
+std::function<void(ProjectDocument&)> points(int count) {
+    return [count](ProjectDocument& doc) { fillPoints(doc, count); };
+}
+
 bool toolButtonEnabled(const GridEditBar* bar, QAction* action) {
     const QWidget* button = bar->toolBar()->widgetForAction(action);
     return button && button->isEnabled();
@@ -64,13 +75,8 @@ class GridTest : public QObject {
     Q_OBJECT
 private slots:
     void groundGridStopsAtTwentyRows() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillLayers(doc, 19);
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown(layers(19), 20);
+        auto& [services, doc, screen] = shown;
         GridEditBar* bar = screen.editBar();
         GridModel* grid = screen.vaSpread1()->grid();
         QVERIFY(addInsertEnabled(bar));
@@ -92,13 +98,8 @@ private slots:
     }
 
     void twentyLoadedRowsLeaveAddEnabledButInactive() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillLayers(doc, 20);
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown(layers(20), 20);
+        auto& [services, doc, screen] = shown;
         QVERIFY(addInsertEnabled(screen.editBar()));
         screen.editBar()->mnuEditAdd()->trigger();
         screen.editBar()->mnuEditIns()->trigger();
@@ -107,13 +108,8 @@ private slots:
     }
 
     void nValueGridStopsAtHundredRows() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillPoints(doc, 99);
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown(points(99), 100);
+        auto& [services, doc, screen] = shown;
         GridEditBar* bar = screen.editBar();
         screen.vaSpread1()->setActiveCell(10, 0);
         bar->mnuEditIns()->trigger();
@@ -127,13 +123,8 @@ private slots:
     }
 
     void insertPutsAnInitialisedRowAboveTheActiveRow() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillLayers(doc, 3);
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown(layers(3), 20);
+        auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         grid->setActiveCell(1, 4);
         screen.editBar()->mnuEditIns()->trigger();
@@ -155,12 +146,8 @@ private slots:
     }
 
     void deleteAndAddOnAnEmptyGrid() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown({}, 100);
+        auto& [services, doc, screen] = shown;
         screen.editBar()->mnuEditDel()->trigger();
         QCOMPARE(screen.vaSpread1()->grid()->rows(), 0);
         screen.editBar()->mnuEditAdd()->trigger();
@@ -170,13 +157,8 @@ private slots:
     }
 
     void cutWithoutSelectionTakesOnlyTheActiveCell() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillPoints(doc, 3);
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown(points(3), 100);
+        auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         grid->setActiveCell(1, 0);
         grid->clearSelection();
@@ -191,13 +173,8 @@ private slots:
     }
 
     void copyAndPasteBlocksAsTabSeparatedText() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillPoints(doc, 4);
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown(points(4), 100);
+        auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         GridModel* model = grid->grid();
         grid->selectionModel()->select(QItemSelection(model->index(0, 0), model->index(1, 1)),
@@ -221,13 +198,8 @@ private slots:
     }
 
     void pastedSoilKindAsEntryTextOrIndex() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillLayers(doc, 4);
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown(layers(4), 20);
+        auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         QApplication::clipboard()->setText(QStringLiteral("粘性土層\t2.5\n1\t3\n砂礫\t4\n3\t5\n"));
         grid->setActiveCell(0, 0);
@@ -249,13 +221,8 @@ private slots:
     }
 
     void typedEntryOutsideTheCellRangeIsRefused() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillLayers(doc, 1);
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown(layers(1), 20);
+        auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         screen.editBar()->mnuEditAdd()->trigger();
         const auto typeInto = [&](int row, int column, const char* text) {
@@ -289,13 +256,8 @@ private slots:
     }
 
     void statusLineShowsTheHintOfTheCurrentCell() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillLayers(doc, 1);
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown(layers(1), 20);
+        auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         GridEditBar* bar = screen.editBar();
         grid->setFocus();
@@ -318,13 +280,8 @@ private slots:
     }
 
     void nValueHints() {
-        RecordingServices services;
-        ProjectDocument doc;
-        fillPoints(doc, 1);
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown(points(1), 100);
+        auto& [services, doc, screen] = shown;
         screen.vaSpread1()->setFocus();
         QCOMPARE(screen.editBar()->hintText(), QStringLiteral("入力範囲：0～99.999"));
         screen.vaSpread1()->setActiveCell(0, 1);

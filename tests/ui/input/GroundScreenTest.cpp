@@ -12,7 +12,7 @@
 #include <QTest>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 namespace {
 
@@ -110,7 +110,7 @@ private slots:
     }
 
     void defaultsKeepTheOtherColumnsAndUseTheStoredMethod() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         doc.InpJyoken.Sekou = 1;
         doc.JibanCount = 2;
@@ -141,12 +141,8 @@ private slots:
     }
 
     void defaultsOnAnEmptyGridChangeNothing() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpJiban screen;
-        screen.setUsrRecMax(20);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJiban> shown({}, 20);
+        auto& [services, doc, screen] = shown;
         screen.cmdDefault()->click();
         QCOMPARE(screen.vaSpread1()->grid()->rows(), 0);
         QVERIFY(services.messages.isEmpty());
@@ -154,7 +150,7 @@ private slots:
     }
 
     void levelsShowZeroWithoutLayers() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         doc.JibanLevel(1) = CellValue::Number(12.3);
         doc.JibanLevel(2) = CellValue::Number(10);
@@ -169,7 +165,7 @@ private slots:
     }
 
     void layersSurviveTheScreen() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         doc.JibanCount = 2;
         const double layers[2][8] = {{2, 3.5, 17, 8, 4.5, 45, 0, 0.667}, {0, 12.25, 19, 10, 35, 70, 3500, 1}};

@@ -15,7 +15,7 @@
 #include <QTest>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 namespace {
 
@@ -84,7 +84,7 @@ private slots:
         QFETCH(bool, options);
         QFETCH(bool, level);
 
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         doc.InpJyoken.Sekou = method;
         doc.InpJyoken.QdMethod = automatic ? 1 : 0;
@@ -122,7 +122,7 @@ private slots:
     }
 
     void castInPlaceKeepsValuesAndDrivenRestoresTheFrameStates() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         doc.InpJyoken.QdSiji = 0;
         doc.InpJyoken.ELSL = -12.5;
@@ -158,11 +158,8 @@ private slots:
     }
 
     void selfWeightBoxesOpenTheUnitWeights() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpJyoken screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
         QVERIFY(!screen.chkIsWpRa()->isChecked());
         QVERIFY(screen.chkIsWpPa()->isChecked());
         QVERIFY(screen.numGp1()->isEnabled());
@@ -176,7 +173,7 @@ private slots:
     }
 
     void everyMemberSurvivesTheScreen() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         CInpJyoken& c = doc.InpJyoken;
         c.Title = "試験ケース No.1";
@@ -211,11 +208,8 @@ private slots:
     }
 
     void typedValuesReachTheDocument() {
-        RecordingServices services;
-        ProjectDocument doc;
-        frmInpJyoken screen;
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
         NumberField* elpu = screen.numELPU();
         elpu->setFocus();
         elpu->selectAll();

@@ -12,7 +12,7 @@
 #include <QTest>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 namespace {
 
@@ -32,13 +32,12 @@ class NValueScreenTest : public QObject {
     Q_OBJECT
 private slots:
     void okSortsByDepthCarryingTheNValues() {
-        RecordingServices services;
-        ProjectDocument doc;
-        setPoints(doc, {{3.0, 30}, {1.0, 10}, {2.0, 20}, {1.0, 11}});
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown(
+            [](ProjectDocument& d) {
+                setPoints(d, {{3.0, 30}, {1.0, 10}, {2.0, 20}, {1.0, 11}});
+            },
+            100);
+        auto& [services, doc, screen] = shown;
         // A row added and left at its start values sorts to the top.
         screen.editBar()->mnuEditAdd()->trigger();
         QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
@@ -52,7 +51,7 @@ private slots:
     }
 
     void cancelAfterReorderingKeepsTheStoredOrder() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         setPoints(doc, {{3.0, 30}, {1.0, 10}});
         const ProjectDocument before = doc;
@@ -68,13 +67,8 @@ private slots:
     }
 
     void emptiedCellsAreStoredAsZero() {
-        RecordingServices services;
-        ProjectDocument doc;
-        setPoints(doc, {{1.5, 12}});
-        frmInpJibanN screen;
-        screen.setUsrRecMax(100);
-        BindInputScreen(screen, doc);
-        test::ShowActive(&screen);
+        test::ShownScreen<frmInpJibanN> shown([](ProjectDocument& d) { setPoints(d, {{1.5, 12}}); }, 100);
+        auto& [services, doc, screen] = shown;
         screen.vaSpread1()->setActiveCell(0, 1);
         screen.editBar()->mnuEditCut()->trigger();
         QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);

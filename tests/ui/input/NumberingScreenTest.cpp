@@ -15,7 +15,7 @@
 #include <QTest>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 namespace {
 
@@ -29,7 +29,7 @@ class NumberingScreenTest : public QObject {
     Q_OBJECT
 private slots:
     void marginPreviewOfMethodThree() {
-        RecordingServices services;
+        FakeUiServices services;
         const std::string ini = test::TemporaryIniFile();
         frmInpRenban screen;
         BindInputScreen(screen, ini);
@@ -54,7 +54,7 @@ private slots:
     }
 
     void previewsFollowTheMethodAndTheMargins() {
-        RecordingServices services;
+        FakeUiServices services;
         const std::string ini = test::TemporaryIniFile();
         frmInpRenban screen;
         BindInputScreen(screen, ini);
@@ -79,7 +79,7 @@ private slots:
     }
 
     void firstStartShowsZerosAndOkWritesThemWithoutEditingTheDocument() {
-        RecordingServices services;
+        FakeUiServices services;
         const std::string ini = test::TemporaryIniFile();
         frmInpRenban screen;
         BindInputScreen(screen, ini);
@@ -100,7 +100,7 @@ private slots:
     }
 
     void storedSettingsAreShownAndCancelWritesNothing() {
-        RecordingServices services;
+        FakeUiServices services;
         const std::string ini = test::TemporaryIniFile();
         CPrivateProfile::SetValueString(ini, "Chapter", "Method", "2");
         CPrivateProfile::SetValueString(ini, "Chapter", "Init", "5");

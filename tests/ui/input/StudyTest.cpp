@@ -31,7 +31,7 @@
 #include <functional>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 namespace {
 
@@ -68,7 +68,7 @@ class StudyTest : public QObject {
     Q_OBJECT
 private slots:
     void typedStudySurvivesTheFileAndCalculatesTheSame() {
-        RecordingServices services;
+        FakeUiServices services;
         QTemporaryDir folder;
         ProjectDocument doc;
         basCalcMain calc;

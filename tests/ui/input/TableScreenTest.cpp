@@ -12,13 +12,13 @@
 #include <QTest>
 
 using namespace zul;
-using zul::test::RecordingServices;
+using zul::test::FakeUiServices;
 
 class TableScreenTest : public QObject {
     Q_OBJECT
 private slots:
     void neverEnteredTableStartsFromThePileDiameter() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         doc.InpJyoken.D = 1.2;
         // Stored values do not count while the table was never entered.
@@ -43,7 +43,7 @@ private slots:
     }
 
     void smallDiametersAreStoredAsZeroAndReopenBlank() {
-        RecordingServices services;
+        FakeUiServices services;
         ProjectDocument doc;
         {
             frmInpRaTable screen;

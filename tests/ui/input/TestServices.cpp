@@ -9,12 +9,6 @@
 
 namespace zul::test {
 
-MessageAnswer RecordingServices::showMessage(QWidget* /*parent*/, const QString& text, const QString& title,
-                                             MessageIcon icon, MessageButtons buttons) {
-    messages.append({text, title, icon, buttons});
-    return MessageAnswer::Ok;
-}
-
 void ShowActive(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
