@@ -266,17 +266,19 @@ std::string Capacity(double value) {
 }
 
 void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
-    const std::size_t labelWidth = 30;
-    const std::size_t valueWidth = 12;
+    // A row: its label, then the normal and the earthquake column.
+    const auto row = [](const std::string& label, const std::string& normal, const std::string& earthquake) {
+        const std::size_t labelWidth = 30;
+        const std::size_t valueWidth = 12;
+        std::cout << PadRight(label, labelWidth) << PadLeft(normal, valueWidth)
+                  << PadLeft(earthquake, valueWidth) << '\n';
+    };
+    const CZul& normal = driver.CalcPair(0);
+    const CZul& earthquake = driver.CalcPair(1);
     std::cout << "検討ｹｰｽ名称：" << doc.InpJyoken.Title << '\n';
-    std::cout << PadRight("許容値の種類", labelWidth) << PadLeft("常　　時", valueWidth)
-              << PadLeft("地　震　時", valueWidth) << '\n';
-    std::cout << PadRight("許容押込み支持力Ｒａ (kN/本)", labelWidth)
-              << PadLeft(Capacity(driver.CalcPair(0).Ra()), valueWidth)
-              << PadLeft(Capacity(driver.CalcPair(1).Ra()), valueWidth) << '\n';
-    std::cout << PadRight("許容引抜き力Ｐａ (kN/本)", labelWidth)
-              << PadLeft(Capacity(driver.CalcPair(0).Pa()), valueWidth)
-              << PadLeft(Capacity(driver.CalcPair(1).Pa()), valueWidth) << '\n';
+    row("許容値の種類", "常　　時", "地　震　時");
+    row("許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra()));
+    row("許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa()));
 }
 
 void PrintTable(const basCalcMain& driver) {
@@ -291,9 +293,11 @@ void PrintTable(const basCalcMain& driver) {
         }
         std::cout << '\n';
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << PadLeft(FormatNumber(r.L, "##0.0"), width) << PadLeft(Capacity(r.Ra), width)
-                      << PadLeft(Capacity(r.Pa), width) << PadLeft(Capacity(r.Rae), width)
-                      << PadLeft(Capacity(r.Pae), width) << '\n';
+            std::cout << PadLeft(FormatNumber(r.L, "##0.0"), width);
+            for (const double capacity : {r.Ra, r.Pa, r.Rae, r.Pae}) {
+                std::cout << PadLeft(Capacity(capacity), width);
+            }
+            std::cout << '\n';
         }
     }
 }
@@ -303,9 +307,11 @@ void PrintCsv(const basCalcMain& driver) {
     for (int i = 0; i < driver.ResultCount(); ++i) {
         const std::string d = GeneralNumberText(driver.ResultDiameters(i));
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << d << ',' << GeneralNumberText(r.L) << ',' << GeneralNumberText(r.Ra) << ','
-                      << GeneralNumberText(r.Pa) << ',' << GeneralNumberText(r.Rae) << ','
-                      << GeneralNumberText(r.Pae) << '\n';
+            std::cout << d;
+            for (const double value : {r.L, r.Ra, r.Pa, r.Rae, r.Pae}) {
+                std::cout << ',' << GeneralNumberText(value);
+            }
+            std::cout << '\n';
         }
     }
 }
