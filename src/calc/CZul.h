@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/BalanceBound.h"
+#include "calc/NValueProfile.h"
 #include "calc/colZulJiban.h"
 #include "calc/colZulLiFis.h"
 #include "calc/colZulN2s.h"
@@ -8,6 +9,7 @@
 #include "calc/colZulNs.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace zul {
 
@@ -121,10 +123,19 @@ private:
     static void InsertN(double z, colZulNs& list);
     // Keeps the points of work whose depth lies in [z1, z2] (whole millimetres) in dest.
     static void PointsInRange(const colZulNs& work, double z1, double z2, colZulNs& dest);
+    // The points of the work list (the N-value points with points inserted at zLower, then at
+    // zUpper) within [zUpper, zLower] into dest; from_ tells which come from the profile.
+    void SelectPoints(double zUpper, double zLower, colZulNs& dest);
+    // The profile position of the interval between the selected points k and k + 1 (1-based),
+    // or -1 when it is not an interval of the profile.
+    std::int32_t StoredInterval(std::int32_t k) const;
     // N-values over four diameters above the tip: N4D, N24D, N1, N2, NN.
     void CalcN4D();
     // Embedment evaluation from elevation el down to the tip: NNeire, Neires, Neire, NeireA.
     void CalcNeire(double el);
+    // The same on the profile as CalcN4D of this run left it (the N-values, the ground top and
+    // the inclination do not change within a run).
+    void EvaluateNeire(double el);
     // Area-balance search of the embedment (no distinct bearing layer).
     void SearchNeireByBalance();
     // Shaft segments between elTop and elBottom for mode 0 (push-in), 1 (pull-out) or
@@ -207,6 +218,12 @@ private:
     // Scratch point lists of the N-value evaluations, kept to avoid reallocation.
     colZulNs work_;
     colZulNs balanceWork_;
+    // The N-value points in depth order with the interval values known so far, kept between
+    // runs; profileUsable_ tells whether it applies to this run.  from_ holds the profile
+    // position of each point of the last selection (-1 for an inserted point).
+    NValueProfile profile_;
+    bool profileUsable_ = false;
+    std::vector<std::int32_t> from_;
     // Skips the evaluations of the area-balance search whose outcome is certain.
     BalanceBound balanceBound_;
 };

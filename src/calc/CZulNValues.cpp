@@ -46,10 +46,7 @@ void CZul::InsertN(double z, colZulNs& list) {
     if (Finite(z - prev->Z) <= 0.001) {
         return;
     }
-    const clsZulN* next = list.Item(i);
-    const double rise = Finite((z - prev->Z) * Finite(next->N - prev->N));
-    const double n = RoundHalfUp(Finite(prev->N + Div(rise, Finite(next->Z - prev->Z))), 1);
-    list.Add(z, n, i, true);
+    list.Add(z, InterpolatedN(*prev, *list.Item(i), z), i, true);
 }
 
 void CZul::PointsInRange(const colZulNs& work, double z1, double z2, colZulNs& dest) {
@@ -64,6 +61,23 @@ void CZul::PointsInRange(const colZulNs& work, double z1, double z2, colZulNs& d
     }
 }
 
+void CZul::SelectPoints(double zUpper, double zLower, colZulNs& dest) {
+    if (profileUsable_ && profile_.Select(zUpper, zLower, dest, from_)) {
+        return;
+    }
+    CopyN(work_);
+    InsertN(zLower, work_);
+    InsertN(zUpper, work_);
+    PointsInRange(work_, zUpper, zLower, dest);
+    from_.assign(static_cast<std::size_t>(dest.Count()), -1);
+}
+
+std::int32_t CZul::StoredInterval(std::int32_t k) const {
+    const std::int32_t upper = from_[static_cast<std::size_t>(k - 1)];
+    const std::int32_t lower = from_[static_cast<std::size_t>(k)];
+    return upper >= 0 && lower == upper + 1 ? upper : -1;
+}
+
 void CZul::CalcN4D() {
     if (N_.Count() < 2) {
         return;
@@ -74,35 +88,27 @@ void CZul::CalcN4D() {
         throw CalcError("no ground layers");
     }
     const double top = first->EU;
+    profileUsable_ = profile_.Sync(N_, top, cosA);
 
     double d4 = RoundHalfUp(4 * Dp_, 3);
     if (d4 > L_) {
         d4 = L_;
     }
     const double el4 = RoundHalfUp(Finite(ELPU_ - Finite(L_ - d4) * cosA), 3);
-
-    CopyN(work_);
-    InsertN(Finite(top - ELPL_), work_);
-    InsertN(Finite(top - el4), work_);
-    PointsInRange(work_, Finite(top - el4), Finite(top - ELPL_), N4D_);
+    SelectPoints(Finite(top - el4), Finite(top - ELPL_), N4D_);
 
     N24D_.Clear();
     N1_ = 0;
     N2_ = 0;
     if (N4D_.Count() >= 2) {
         N1_ = N4D_.Item(N4D_.Count())->N;
-        for (std::int32_t k = 1; k < N4D_.Count(); ++k) {
-            const clsZulN& upper = *N4D_.Item(k);
-            const clsZulN& lower = *N4D_.Item(k + 1);
-            N24D_.Add(Finite(top - upper.Z), Finite(top - lower.Z), upper.N, lower.N);
-        }
         double sumLii = 0;
         double sumLiNi = 0;
-        for (clsZulN2& r : N24D_) {
-            Finite(r.Li);
-            r.Lii = RoundHalfUp(Div(r.Li, cosA), 3);
-            r.Ni = RoundHalfUp(Finite(r.NU + r.NL) / 2, 2);
-            r.LiNi = RoundHalfUp(r.Ni * r.Li, 2);
+        for (std::int32_t k = 1; k < N4D_.Count(); ++k) {
+            const std::int32_t stored = StoredInterval(k);
+            const clsZulN2 r = stored >= 0 ? profile_.N2Interval(stored)
+                                           : MakeN2Interval(top, *N4D_.Item(k), *N4D_.Item(k + 1), cosA);
+            N24D_.Add(r.EU, r.EL, r.NU, r.NL) = r;
             sumLii = Finite(sumLii + r.Lii);
             sumLiNi = Finite(sumLiNi + r.LiNi);
         }
@@ -125,13 +131,19 @@ void CZul::CalcNeire(double el) {
     if (first == nullptr) {
         throw CalcError("no ground layers");
     }
-    const double top = first->EU;
-    const double tip = RoundHalfUp(Finite(ELPU_ - Finite(CosAlpha() * L_)), 3);
+    profileUsable_ = profile_.Sync(N_, first->EU, CosAlpha());
+    EvaluateNeire(el);
+}
 
-    CopyN(work_);
-    InsertN(Finite(top - tip), work_);
-    InsertN(Finite(top - el), work_);
-    PointsInRange(work_, Finite(top - el), Finite(top - tip), NNeire_);
+void CZul::EvaluateNeire(double el) {
+    const clsZulJiban* first = Jiban_.Item(1);
+    if (first == nullptr) {
+        throw CalcError("no ground layers");
+    }
+    const double top = first->EU;
+    const double cosA = CosAlpha();
+    const double tip = RoundHalfUp(Finite(ELPU_ - Finite(cosA * L_)), 3);
+    SelectPoints(Finite(top - el), Finite(top - tip), NNeire_);
 
     Neires_.Clear();
     if (NNeire_.Count() < 2) {
@@ -139,21 +151,14 @@ void CZul::CalcNeire(double el) {
         NeireA_ = 0;
         return;
     }
-    for (std::int32_t k = 1; k < NNeire_.Count(); ++k) {
-        const clsZulN& upper = *NNeire_.Item(k);
-        const clsZulN& lower = *NNeire_.Item(k + 1);
-        Neires_.Add(Finite(top - upper.Z), Finite(top - lower.Z), upper.N, lower.N);
-    }
-    const double cosA = CosAlpha();
     double sumLii = 0;
     double sumLiNi = 0;
-    for (clsZulNeire& r : Neires_) {
-        Finite(r.Li);
-        r.DNU = Finite(r.NU - NN_);
-        r.DNL = Finite(r.NL - NN_);
-        r.Lii = RoundHalfUp(Div(r.Li, cosA), 3);
-        r.Ni = RoundHalfUp(Finite(r.DNU + r.DNL) / 2, 2);
-        r.LiNi = RoundHalfUp(r.Ni * r.Li, 2);
+    for (std::int32_t k = 1; k < NNeire_.Count(); ++k) {
+        const std::int32_t stored = StoredInterval(k);
+        const clsZulNeire r = stored >= 0
+                                  ? profile_.NeireInterval(stored, NN_)
+                                  : MakeNeireInterval(top, *NNeire_.Item(k), *NNeire_.Item(k + 1), NN_, cosA);
+        Neires_.Add(r.EU, r.EL, r.NU, r.NL) = r;
         sumLii = Finite(sumLii + r.Lii);
         sumLiNi = Finite(sumLiNi + r.LiNi);
     }

@@ -126,7 +126,7 @@ void CZul::SearchNeireByBalance() {
             for (;;) {
                 const double next = Finite(el + step);
                 if (next > limit) {
-                    CalcNeire(limit);
+                    EvaluateNeire(limit);
                     return;
                 }
                 el = next;
@@ -140,7 +140,7 @@ void CZul::SearchNeireByBalance() {
             continue;
         }
         if (!(prepared && step >= 0.001 && balanceBound_.SurelyPositive(z))) {
-            CalcNeire(el);
+            EvaluateNeire(el);
             if (std::fabs(NeireA_) < 0.001 || step < 0.001) {
                 return;
             }
@@ -158,7 +158,7 @@ void CZul::SearchNeireByBalance() {
         }
         const double next = Finite(el + step);
         if (next > limit) {
-            CalcNeire(limit);
+            EvaluateNeire(limit);
             return;
         }
         el = next;

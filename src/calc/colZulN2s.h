@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/ZulCollection.h"
+#include "calc/ZulIntervals.h"
 
 namespace zul {
 
@@ -18,18 +18,6 @@ struct clsZulN2 {
     bool operator==(const clsZulN2&) const = default;
 };
 
-class colZulN2s : public ZulCollection<clsZulN2> {
-public:
-    clsZulN2& Add(double dblEU, double dblEL, double dblNU, double dblNL) {
-        clsZulN2 r;
-        r.EU = dblEU;
-        r.EL = dblEL;
-        r.Li = dblEU - dblEL;
-        r.Lii = r.Li;
-        r.NU = dblNU;
-        r.NL = dblNL;
-        return Append(r);
-    }
-};
+class colZulN2s : public ZulIntervalCollection<clsZulN2> {};
 
 } // namespace zul

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/ZulCollection.h"
+#include "calc/ZulIntervals.h"
 
 namespace zul {
 
@@ -20,18 +20,6 @@ struct clsZulNeire {
     bool operator==(const clsZulNeire&) const = default;
 };
 
-class colZulNeires : public ZulCollection<clsZulNeire> {
-public:
-    clsZulNeire& Add(double dblEU, double dblEL, double dblNU, double dblNL) {
-        clsZulNeire r;
-        r.EU = dblEU;
-        r.EL = dblEL;
-        r.Li = dblEU - dblEL;
-        r.Lii = r.Li;
-        r.NU = dblNU;
-        r.NL = dblNL;
-        return Append(r);
-    }
-};
+class colZulNeires : public ZulIntervalCollection<clsZulNeire> {};
 
 } // namespace zul
