@@ -65,6 +65,7 @@ void BalanceBound::Prepare(const colZulNs& work, double top, double zTip, double
     summedFrom_ = last_;
     magnitude_ = 0;
     wholeStretch_.assign(z_.size(), -1);
+    lastStretch_ = 0;
     usable_ = true;
 }
 
@@ -106,11 +107,16 @@ bool BalanceBound::WholeStretchPositive(std::size_t j) const {
 }
 
 std::size_t BalanceBound::StretchOf(double z) const {
-    const auto it = std::upper_bound(z_.begin(), z_.end(), z);
-    if (it == z_.begin() || it == z_.end()) {
-        return 0;
+    // The search asks about depths close together: the stretch of the last question first.
+    std::size_t j = lastStretch_;
+    if (!(j >= 1 && j < z_.size() && z_[j - 1] <= z && z < z_[j])) {
+        const auto it = std::upper_bound(z_.begin(), z_.end(), z);
+        if (it == z_.begin() || it == z_.end()) {
+            return 0;
+        }
+        j = static_cast<std::size_t>(it - z_.begin());
+        lastStretch_ = j;
     }
-    const auto j = static_cast<std::size_t>(it - z_.begin());
     if (j > last_ || z - z_[j - 1] < kEdge || z_[j] - z < kEdge) {
         return 0;
     }

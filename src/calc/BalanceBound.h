@@ -51,6 +51,7 @@ private:
     mutable std::size_t summedFrom_ = 0;
     mutable double magnitude_ = 0;
     mutable std::vector<signed char> wholeStretch_;
+    mutable std::size_t lastStretch_ = 0; // the stretch StretchOf found last
 };
 
 } // namespace zul

@@ -129,13 +129,18 @@ private:
     // The profile position of the interval between the selected points k and k + 1 (1-based),
     // or -1 when it is not an interval of the profile.
     std::int32_t StoredInterval(std::int32_t k) const;
-    // N-values over four diameters above the tip: N4D, N24D, N1, N2, NN.
+    // Brings the N-value profile up to the current points, ground top and inclination.
+    void SyncProfile();
+    // N-values over four diameters above the tip: N4D, N24D, N1, N2, NN (profile in step).
     void CalcN4D();
     // Embedment evaluation from elevation el down to the tip: NNeire, Neires, Neire, NeireA.
     void CalcNeire(double el);
-    // The same on the profile as CalcN4D of this run left it (the N-values, the ground top and
-    // the inclination do not change within a run).
+    // The same with the profile as the last SyncProfile left it (the N-values, the ground top
+    // and the inclination do not change within a run), without the intervals: NNeire, Neire
+    // and NeireA.
     void EvaluateNeire(double el);
+    // Neire and NeireA from the points of NNeire, and with keep also the intervals in Neires.
+    void SumNeireIntervals(bool keep);
     // Area-balance search of the embedment (no distinct bearing layer).
     void SearchNeireByBalance();
     // Shaft segments between elTop and elBottom for mode 0 (push-in), 1 (pull-out) or

@@ -88,7 +88,6 @@ void CZul::CalcN4D() {
         throw CalcError("no ground layers");
     }
     const double top = first->EU;
-    profileUsable_ = profile_.Sync(N_, top, cosA);
 
     double d4 = RoundHalfUp(4 * Dp_, 3);
     if (d4 > L_) {
@@ -126,13 +125,15 @@ void CZul::CalcN4D() {
     }
 }
 
-void CZul::CalcNeire(double el) {
+void CZul::SyncProfile() {
     const clsZulJiban* first = Jiban_.Item(1);
-    if (first == nullptr) {
-        throw CalcError("no ground layers");
-    }
-    profileUsable_ = profile_.Sync(N_, first->EU, CosAlpha());
+    profileUsable_ = first != nullptr && profile_.Sync(N_, first->EU, CosAlpha());
+}
+
+void CZul::CalcNeire(double el) {
+    SyncProfile();
     EvaluateNeire(el);
+    SumNeireIntervals(true);
 }
 
 void CZul::EvaluateNeire(double el) {
@@ -141,24 +142,33 @@ void CZul::EvaluateNeire(double el) {
         throw CalcError("no ground layers");
     }
     const double top = first->EU;
-    const double cosA = CosAlpha();
-    const double tip = RoundHalfUp(Finite(ELPU_ - Finite(cosA * L_)), 3);
+    const double tip = RoundHalfUp(Finite(ELPU_ - Finite(CosAlpha() * L_)), 3);
     SelectPoints(Finite(top - el), Finite(top - tip), NNeire_);
+    SumNeireIntervals(false);
+}
 
-    Neires_.Clear();
+void CZul::SumNeireIntervals(bool keep) {
+    if (keep) {
+        Neires_.Clear();
+    }
     if (NNeire_.Count() < 2) {
         Neire_ = 0;
         NeireA_ = 0;
         return;
     }
+    const double top = Jiban_.Item(1)->EU;
+    const double cosA = CosAlpha();
     double sumLii = 0;
     double sumLiNi = 0;
+    clsZulNeire fresh;
     for (std::int32_t k = 1; k < NNeire_.Count(); ++k) {
         const std::int32_t stored = StoredInterval(k);
-        const clsZulNeire r = stored >= 0
-                                  ? profile_.NeireInterval(stored, NN_)
-                                  : MakeNeireInterval(top, *NNeire_.Item(k), *NNeire_.Item(k + 1), NN_, cosA);
-        Neires_.Add(r.EU, r.EL, r.NU, r.NL) = r;
+        const clsZulNeire& r =
+            stored >= 0 ? profile_.NeireInterval(stored, NN_)
+                        : (fresh = MakeNeireInterval(top, *NNeire_.Item(k), *NNeire_.Item(k + 1), NN_, cosA));
+        if (keep) {
+            Neires_.Add(r.EU, r.EL, r.NU, r.NL) = r;
+        }
         sumLii = Finite(sumLii + r.Lii);
         sumLiNi = Finite(sumLiNi + r.LiNi);
     }

@@ -45,6 +45,7 @@ void CZul::CalcQdAuto() {
     if (N_.Count() < 2) {
         return;
     }
+    SyncProfile();
     CalcN4D();
     const double cosA = CosAlpha();
     switch (QdNeireType_) {
@@ -112,10 +113,14 @@ void CZul::SearchNeireByBalance() {
     const double zTip = Finite(top - RoundHalfUp(Finite(ELPU_ - Finite(CosAlpha() * L_)), 3));
     bool prepared = false; // the bound is prepared once the search starts to climb
 
+    // The evaluations of the climb only need the two sums; the intervals of the last one are
+    // kept when the search ends.
     double step = 0.1;
     double el = Finite(ELPL_ + 0.1);
     for (int evaluations = 1;; ++evaluations) {
         if (evaluations > kMaxBalanceEvaluations) {
+            EvaluateNeire(el);
+            SumNeireIntervals(true);
             throw CalcError("embedment search does not settle");
         }
         // Where the balance area is certainly above 0.001 the evaluation would only say
@@ -127,6 +132,7 @@ void CZul::SearchNeireByBalance() {
                 const double next = Finite(el + step);
                 if (next > limit) {
                     EvaluateNeire(limit);
+                    SumNeireIntervals(true);
                     return;
                 }
                 el = next;
@@ -134,6 +140,8 @@ void CZul::SearchNeireByBalance() {
                     break;
                 }
                 if (++evaluations > kMaxBalanceEvaluations) {
+                    EvaluateNeire(el);
+                    SumNeireIntervals(true);
                     throw CalcError("embedment search does not settle");
                 }
             }
@@ -142,6 +150,7 @@ void CZul::SearchNeireByBalance() {
         if (!(prepared && step >= 0.001 && balanceBound_.SurelyPositive(z))) {
             EvaluateNeire(el);
             if (std::fabs(NeireA_) < 0.001 || step < 0.001) {
+                SumNeireIntervals(true);
                 return;
             }
             if (!(NeireA_ > 0)) {
@@ -159,6 +168,7 @@ void CZul::SearchNeireByBalance() {
         const double next = Finite(el + step);
         if (next > limit) {
             EvaluateNeire(limit);
+            SumNeireIntervals(true);
             return;
         }
         el = next;

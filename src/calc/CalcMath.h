@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/CalcError.h"
-#include "util/RoundHalfUp.h"
+#include "calc/RoundingMemo.h"
 
 #include <cmath>
 #include <cstdint>
@@ -41,7 +41,7 @@ inline double Log(double x) {
 
 // The calculation's half-up rounding to d decimals of a finite value.
 inline double Round(double x, int d) {
-    return Finite(RoundHalfUp(Finite(x), d));
+    return RememberedRound(x, d);
 }
 
 // Conversion to a 32-bit integer, halves to the even integer; fails outside the 32-bit range.
