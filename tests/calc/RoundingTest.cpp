@@ -1,13 +1,18 @@
 // The calculation's rounding decides on the decimal text of the scaled value; the shared
 // rounding reaches the same decision without writing the text.  Both must agree everywhere.
+#include "calc/CalcError.h"
+#include "calc/RoundingMemo.h"
 #include "util/NumberText.h"
 #include "util/RoundHalfUp.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <random>
+#include <thread>
+#include <vector>
 
 namespace zul {
 namespace {
@@ -91,6 +96,59 @@ TEST(Rounding, FastDecisionAtHalvesAndWholeNumbers) {
             ExpectAgrees(x, d);
         }
     }
+}
+
+TEST(RememberedRounding, AnswersAsTheRoundingDoes) {
+    // Far more values than places, asked in changing order and again, so that answers are
+    // found, replaced and found again; each must be the rounding of the value asked.
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    std::vector<double> values;
+    for (int i = 0; i < 6000; ++i) {
+        values.push_back(std::round(unit(rng) * 1e6) / 1000); // many share their last bits
+        values.push_back(unit(rng) * std::pow(10.0, static_cast<int>(unit(rng) * 8)));
+    }
+    values.insert(values.end(), {0.0, -0.0, 2.345, -2.345, 0.0004, 1e15, -1e17, 0.05, 0.5});
+    for (int pass = 0; pass < 3; ++pass) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const double x = values[pass == 1 ? values.size() - 1 - i : i];
+            for (int d = -1; d <= 4; ++d) {
+                ASSERT_TRUE(SameBits(calcmath::RememberedRound(x, d), RoundHalfUp(x, d)))
+                    << std::hexfloat << x << " d=" << d;
+            }
+        }
+        std::shuffle(values.begin(), values.end(), rng);
+    }
+}
+
+TEST(RememberedRounding, FailsWithoutAFiniteResult) {
+    EXPECT_THROW(calcmath::RememberedRound(std::nan(""), 1), CalcError);
+    EXPECT_THROW(calcmath::RememberedRound(HUGE_VAL, 0), CalcError);
+    EXPECT_THROW(calcmath::RememberedRound(-HUGE_VAL, 3), CalcError);
+    EXPECT_THROW(calcmath::RememberedRound(1e308, 3), CalcError); // x 1000 overflows
+    EXPECT_EQ(calcmath::RememberedRound(2.345, 2), 2.35);         // still answering after that
+}
+
+TEST(RememberedRounding, EachThreadAnswersRight) {
+    std::vector<std::thread> threads;
+    std::vector<int> wrong(4, 0);
+    for (std::size_t t = 0; t < wrong.size(); ++t) {
+        threads.emplace_back([t, &wrong] {
+            std::mt19937_64 rng(100 + t);
+            std::uniform_real_distribution<double> unit(0, 100);
+            for (int i = 0; i < 50000; ++i) {
+                const double x = std::round(unit(rng) * 1000) / 1000;
+                const int d = i % 4;
+                if (!SameBits(calcmath::RememberedRound(x, d), RoundHalfUp(x, d))) {
+                    ++wrong[t];
+                }
+            }
+        });
+    }
+    for (std::thread& th : threads) {
+        th.join();
+    }
+    EXPECT_EQ(wrong, std::vector<int>(wrong.size(), 0));
 }
 
 } // namespace
