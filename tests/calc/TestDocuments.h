@@ -2,6 +2,9 @@
 
 #include "document/ProjectDocument.h"
 
+#include <cmath>
+#include <initializer_list>
+
 namespace zul::testdocs {
 
 // The worked end-bearing example as a project document: cast-in-place pile D = 1.0 m,
@@ -42,6 +45,47 @@ inline void SetTable(ProjectDocument& doc, double from, double to, double step,
         doc.RaTable(place++) = CellValue::Number(d);
     }
     doc.RaTableInpFlg = true;
+}
+
+// A driven pile in 20 layers with 100 N-values that rise and fall, automatic tip resistance by
+// the area balance, and the longest table: lengths 1.0 to 999.9 by 0.1 for ten diameters 0.4 to
+// 2.2.  As the screens allow: layers of 5 m and N-values every metre down to 99.1 m.  Deep: layers
+// of 50 m (1000 m of ground) and N-values every 10 m down to 991 m, so that every pile length of
+// the table meets them (a study only a file can hold).
+inline ProjectDocument WorstCaseStudyDocument(bool deep) {
+    ProjectDocument doc;
+    CInpJyoken& c = doc.InpJyoken;
+    c.D = 1.0;
+    c.L = 30.0;
+    c.Sekou = 0;
+    c.QdMethod = 1;
+    c.QdSiji = 2;
+    c.IsWpRa = 1;
+    c.IsWpPa = 1;
+    c.Gp1 = 24.5;
+    c.Gp2 = 14.5;
+    doc.JibanLevel(1) = CellValue::Number(0.0);
+    doc.JibanLevel(2) = CellValue::Number(-2.5);
+    doc.JibanLevel(3) = CellValue::Number(0.0);
+    doc.JibanLevel(4) = CellValue::Number(-1.0);
+    doc.JibanCount = 20;
+    for (std::size_t r = 1; r <= 20; ++r) {
+        const double kind = static_cast<double>(r % 3);
+        const double values[8] = {kind,     deep ? 50.0 : 5.0, 18,   9,
+                                  10.0 + r, 20.0 + 2 * r,      3000, 0.5 + 0.025 * r};
+        for (std::size_t col = 1; col <= 8; ++col) {
+            doc.JibanLayer(col, r) = CellValue::Number(values[col - 1]);
+        }
+    }
+    doc.NCount = 100;
+    for (std::size_t r = 1; r <= 100; ++r) {
+        const double z = deep ? 10.0 * static_cast<double>(r) - 9.0 : static_cast<double>(r) - 0.9;
+        const double n = std::round(10 * (25 + 15 * std::sin(z / (deep ? 23.0 : 2.3)) + 0.02 * z)) / 10;
+        doc.NData(1, r) = CellValue::Number(z);
+        doc.NData(2, r) = CellValue::Number(n);
+    }
+    SetTable(doc, 1.0, 999.9, 0.1, {0.4, 0.6, 0.8, 1.0, 1.2, 1.4, 1.6, 1.8, 2.0, 2.2});
+    return doc;
 }
 
 } // namespace zul::testdocs
