@@ -95,9 +95,16 @@ bool numericPrefix(std::string_view text, std::string& digits, std::size_t& cons
 } // namespace
 
 double NumberOfText(std::string_view text) {
+    // Blanks count for nothing anywhere in the text: "1 000" is 1000, "- 2. 5" is -2.5.
+    std::string packed;
+    for (const char c : text) {
+        if (!isBlank(c) && c != '\n') {
+            packed += c;
+        }
+    }
     std::string digits;
     std::size_t consumed = 0;
-    if (!numericPrefix(text, digits, consumed)) {
+    if (!numericPrefix(packed, digits, consumed)) {
         return 0.0;
     }
     const double value = ParseInCLocale(digits);

@@ -16,8 +16,9 @@ std::string GeneralNumberText(double value);
 // general form of the magnitude, one blank.  1 gives " 1 ", -2.5 gives "-2.5 ".
 std::string PrintNumberText(double value);
 
-// Number formed by the leading numeric characters of a text (blanks ignored, optional sign,
-// "." decimal point, optional exponent); 0 when the text does not start with a number.
+// Number formed by the leading numeric characters of a text (blanks, tabs and line feeds
+// ignored wherever they stand, optional sign, "." decimal point, optional exponent); 0 when
+// the text does not start with a number.
 double NumberOfText(std::string_view text);
 
 // Strict conversion of a whole text to a finite number (blanks around it allowed).

@@ -56,6 +56,11 @@ TEST(NumberText, NumberOfTextTakesTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(zul::NumberOfText("1E3"), 1000.0);
     EXPECT_DOUBLE_EQ(zul::NumberOfText("abc"), 0.0);
     EXPECT_DOUBLE_EQ(zul::NumberOfText(""), 0.0);
+    // blanks inside the number count for nothing, as before it
+    EXPECT_DOUBLE_EQ(zul::NumberOfText("1 000"), 1000.0);
+    EXPECT_DOUBLE_EQ(zul::NumberOfText(" - 2. 5 E\t1x7"), -25.0);
+    EXPECT_DOUBLE_EQ(zul::NumberOfText("12\n5 kN"), 125.0);
+    EXPECT_FALSE(zul::ParseNumber("1 000").has_value());
     EXPECT_FALSE(zul::ParseNumber("1.5abc").has_value());
     EXPECT_FALSE(zul::ParseNumber("nan").has_value());
     EXPECT_FALSE(zul::ParseNumber("inf").has_value());
