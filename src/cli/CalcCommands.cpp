@@ -328,8 +328,7 @@ struct Options {
 bool ReadStudy(const Options& options, ProjectDocument& doc) {
     std::string message;
     int code = 0;
-    std::string bytes;
-    if (const int openError = ReadWholeFile(options.path, bytes); openError != FileError::None) {
+    if (const int openError = CheckReadableFile(options.path); openError != FileError::None) {
         message = ReadErrorMessage(openError);
         code = openError;
     } else {

@@ -15,8 +15,7 @@ constexpr int kFileFailure = 2;
 
 int Convert(const std::string& input, const std::string& output) {
     // A file that cannot be opened at all is named by its own error, not as an unknown version.
-    std::string bytes;
-    if (const int openError = ReadWholeFile(input, bytes); openError != FileError::None) {
+    if (const int openError = CheckReadableFile(input); openError != FileError::None) {
         std::cerr << ReadErrorMessage(openError) << '\n';
         return kFileFailure;
     }

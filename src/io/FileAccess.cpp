@@ -38,6 +38,12 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
+    void reset(int fd) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = fd;
+    }
     // Closes now and reports the error of the close (delayed write errors arrive here).
     int close() {
         const int rc = ::close(fd_);
@@ -131,13 +137,15 @@ int FileErrorFromErrno(int err, const std::string& path) {
     }
 }
 
-int ReadWholeFile(const std::string& path, std::string& bytes) {
-    bytes.clear();
+namespace {
+
+// Opens a plain file for reading.  Only plain files are read: a pipe could stall the program and
+// a device never end.  Returns 0 or the file error code.
+int OpenPlainFile(const std::string& path, FileDescriptor& fd) {
     if (!IsUsablePath(path)) {
         return FileError::BadFileName;
     }
-    // Only plain files are read: a pipe could stall the program and a device never end.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    fd.reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         return FileErrorFromErrno(errno, path);
     }
@@ -147,6 +155,22 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
     }
     if (!S_ISREG(st.st_mode)) {
         return FileError::PathFileAccess;
+    }
+    return FileError::None;
+}
+
+} // namespace
+
+int CheckReadableFile(const std::string& path) {
+    FileDescriptor fd(-1);
+    return OpenPlainFile(path, fd);
+}
+
+int ReadWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    FileDescriptor fd(-1);
+    if (const int err = OpenPlainFile(path, fd); err != FileError::None) {
+        return err;
     }
     char buffer[65536];
     while (true) {

@@ -33,8 +33,9 @@ class ZulCliConvert : public ::testing::Test {
 protected:
     test::TestFolder folder;
 
-    CliRun Cli(const std::vector<std::string>& args) {
-        std::string command = Quoted(ZUL_CLI_PATH);
+    // shellPrefix runs before the program in the same shell (for example a memory limit).
+    CliRun Cli(const std::vector<std::string>& args, const std::string& shellPrefix = "") {
+        std::string command = shellPrefix + Quoted(ZUL_CLI_PATH);
         for (const auto& arg : args) {
             command += " " + Quoted(arg);
         }
@@ -116,6 +117,21 @@ TEST_F(ZulCliConvert, FailuresPrintTheFileMessagesAndExitTwo) {
     EXPECT_EQ(run.err.rfind("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 76）\n", 0), 0u)
         << run.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.zul")));
+}
+
+TEST_F(ZulCliConvert, HugeFileIsCheckedWithoutBeingLoadedIntoMemory) {
+    // Three header lines of an unknown version, then 8 GB that take no disk space.
+    const std::string huge = folder.file("huge.zul");
+    WriteBytes(huge, "a\r\nb\r\nINPUT FILE VERSION             [9.99]\r\n");
+    std::filesystem::resize_file(huge, std::uintmax_t{8} << 30);
+    const std::string limit = "ulimit -v 1000000; "; // 1 GB of address space
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"convert", huge, folder.file("out.zul")},
+          std::vector<std::string>{"calc", "--json", huge}, std::vector<std::string>{"table", huge}}) {
+        const CliRun run = Cli(args, limit);
+        EXPECT_EQ(run.status, 2) << args[0] << run.err;
+        EXPECT_NE((run.out + run.err).find("（Ver.9.99）"), std::string::npos) << args[0];
+    }
 }
 
 TEST_F(ZulCliConvert, HelpVersionAndUsageErrors) {
