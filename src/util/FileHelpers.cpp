@@ -54,6 +54,14 @@ bool AppendTextFile(const std::string& destination, const std::string& source) {
     if (!out) {
         return false;
     }
+    // A file appended to itself would grow while it is read and never end: refused, as a file
+    // that is already open.
+    struct stat inStat {};
+    struct stat outStat {};
+    if (::fstat(::fileno(in.get()), &inStat) != 0 || ::fstat(::fileno(out.get()), &outStat) != 0 ||
+        (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino)) {
+        return false;
+    }
     bool lineOpen = false; // bytes of a line were copied and its end is still due
     int c = 0;
     while ((c = std::getc(in.get())) != EOF) {

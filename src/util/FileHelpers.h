@@ -18,7 +18,8 @@ bool MakeFolder(const std::string& path);
 bool CreateEmptyFile(const std::string& path);
 
 // Appends every line of the source file to the destination (created when missing), each ended
-// by CR LF.  A source line ends at CR LF, LF or CR; its bytes are copied unchanged.
+// by CR LF.  A source line ends at CR LF, LF or CR; its bytes are copied unchanged.  False when
+// destination and source are the same file (it would grow without end while being read).
 bool AppendTextFile(const std::string& destination, const std::string& source);
 
 // Creates a new empty file with a unique name beginning with "~PS" in the user's temporary

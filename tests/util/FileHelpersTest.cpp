@@ -64,6 +64,17 @@ TEST(FileHelpers, AppendTextFileEndsEveryLineWithCrLf) {
     EXPECT_EQ(fs::file_size(destination), 29u); // an empty source adds nothing
     EXPECT_FALSE(AppendTextFile(destination, folder.file("missing.txt")));
     EXPECT_FALSE(AppendTextFile(folder.file("no/dest.txt"), source));
+
+    // a file appended to itself, also through a link, is refused and left as it was
+    std::string lines;
+    for (int i = 0; i < 2000; ++i) {
+        lines += "line of a print file\r\n";
+    }
+    WriteBytes(source, lines);
+    fs::create_symlink(source, folder.file("link.txt"));
+    EXPECT_FALSE(AppendTextFile(source, source));
+    EXPECT_FALSE(AppendTextFile(folder.file("link.txt"), source));
+    EXPECT_EQ(ReadBytes(source), lines);
 }
 
 TEST(FileHelpers, TempFileNamesAreNewEmptyFilesWithPrefix) {
