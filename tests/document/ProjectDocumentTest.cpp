@@ -33,6 +33,10 @@ TEST(ProjectDocument, ResetKeepsRunStateAndGroundFlag) {
     doc.JibanCount = 3;
     doc.NCount = 4;
     doc.RaTableDone = true;
+    doc.RaTableInpFlg = true;
+    doc.AnzenInpFlg = false;
+    doc.DataKind = 7;
+    doc.IniFileName = "/opt/zul/Zul.ini";
     doc.JibanLevel(1) = CellValue::Number(5);
     doc.InpJyoken.D = 2;
     InitInputData(doc);
@@ -42,6 +46,10 @@ TEST(ProjectDocument, ResetKeepsRunStateAndGroundFlag) {
     EXPECT_EQ(doc.JibanCount, 0);
     EXPECT_EQ(doc.NCount, 0);
     EXPECT_FALSE(doc.RaTableDone);
+    EXPECT_FALSE(doc.RaTableInpFlg);
+    EXPECT_TRUE(doc.AnzenInpFlg);
+    EXPECT_EQ(doc.DataKind, 7);
+    EXPECT_EQ(doc.IniFileName, "/opt/zul/Zul.ini");
     EXPECT_TRUE(doc.JibanLevel(1).isEmpty());
     EXPECT_EQ(doc.InpJyoken.D, 1.0);
 }
