@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 
@@ -32,6 +33,7 @@ private slots:
     void showsTheValuesOfAWrittenStudy();
     void zeroSafetyFactorShowsCalculationErrorAndOpensNothing();
     void screenTextsAndDisplayPattern();
+    void valuesBeyondTheFieldRangeShowEveryDigit();
     void placementIsCentredFirstAndRestoredAfterClosing();
 };
 
@@ -224,6 +226,33 @@ void CheckScreenTest::screenTextsAndDisplayPattern() {
     screen.hide();
     screen.show();
     QCOMPARE(loads, 1);
+}
+
+void CheckScreenTest::valuesBeyondTheFieldRangeShowEveryDigit() {
+    AppSandbox sandbox;
+    frmResOutRa screen(sandbox.iniFile());
+    // A pile length typed in millimetres gives results like these: every digit and the sign
+    // must stay visible, not only the end of the text.
+    const std::array<double, 4> values{-1136302.4, -12345678901234.5, 1139429.6, 12.5};
+    for (int i = 0; i < 4; ++i) {
+        screen.setNumEp(i, values[static_cast<std::size_t>(i)]);
+    }
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QCOMPARE(screen.numEpText(1), QStringLiteral("-12,345,678,901,234.5"));
+    for (int i = 0; i < 4; ++i) {
+        const auto* field = screen.findChild<QLineEdit*>(QStringLiteral("numEp%1").arg(i));
+        const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+        const int textSpace = field->width() - 2 * frame - 4; // the line edit keeps 2 pixels each side
+        QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= textSpace,
+                 qPrintable(field->text()));
+    }
+    // The usual values keep the usual field width.
+    frmResOutRa usual(sandbox.iniFile());
+    usual.setNumEp(0, 1863.8);
+    const auto* first = usual.findChild<QLineEdit*>(QStringLiteral("numEp0"));
+    const auto* second = usual.findChild<QLineEdit*>(QStringLiteral("numEp1"));
+    QCOMPARE(first->minimumWidth(), second->minimumWidth());
 }
 
 void CheckScreenTest::placementIsCentredFirstAndRestoredAfterClosing() {

@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -26,6 +28,11 @@ QLabel* HeadingLabel(const QString& text, QWidget* parent) {
     label->setFrameShadow(QFrame::Raised);
     label->setMargin(6);
     return label;
+}
+
+// Width of a value field that shows text completely, frame and margins included.
+int FieldWidthFor(const QLineEdit* field, const QString& text) {
+    return field->fontMetrics().horizontalAdvance(text) + 24;
 }
 
 } // namespace
@@ -48,7 +55,7 @@ frmResOutRa::frmResOutRa(std::string iniFile, QWidget* parent)
         field->setReadOnly(true);
         field->setFocusPolicy(Qt::NoFocus);
         field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-999,999.9")) + 24);
+        field->setMinimumWidth(FieldWidthFor(field, QStringLiteral("-999,999.9")));
         numEp_[static_cast<std::size_t>(i)] = field;
         // Ra in the first row, Pa in the second; normal case left, earthquake case right.
         grid->addWidget(field, 1 + i / 2, 1 + i % 2);
@@ -84,7 +91,14 @@ frmResOutRa::frmResOutRa(std::string iniFile, QWidget* parent)
 void frmResOutRa::setNumEp(int index, double value) {
     const auto i = static_cast<std::size_t>(index);
     values_.at(i) = value;
-    numEp_.at(i)->setText(QString::fromStdString(FormatNumber(value, "###,##0.0")));
+    QLineEdit* field = numEp_.at(i);
+    const QString text = QString::fromStdString(FormatNumber(value, "###,##0.0"));
+    field->setText(text);
+    // The fields are sized for -999,999.9 to 999,999.9.  A value beyond that (absurd input, but
+    // still the result) widens its field rather than show only some of its digits or no sign.
+    field->setMinimumWidth(
+        std::max(FieldWidthFor(field, QStringLiteral("-999,999.9")), FieldWidthFor(field, text)));
+    field->setCursorPosition(0);
 }
 
 double frmResOutRa::numEp(int index) const {
