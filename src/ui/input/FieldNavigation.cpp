@@ -42,4 +42,9 @@ bool HandleFieldNavigationKey(QWidget* field, QKeyEvent* event) {
     }
 }
 
+bool IsRowCommandKey(const QKeyEvent* event) {
+    return event->modifiers() == Qt::ShiftModifier &&
+           (event->key() == Qt::Key_Insert || event->key() == Qt::Key_Delete);
+}
+
 } // namespace zul

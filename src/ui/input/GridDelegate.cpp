@@ -1,9 +1,11 @@
 #include "ui/input/GridDelegate.h"
 
 #include "ui/UiServices.h"
+#include "ui/input/FieldNavigation.h"
 #include "ui/input/GridModel.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -61,6 +63,14 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
     if (!model->setData(index, text, Qt::EditRole)) {
         UiServices::current().beep();
     }
+}
+
+bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsRowCommandKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 } // namespace zul

@@ -16,6 +16,10 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+protected:
+    // Leaves the row command keys to the window while a cell is being edited.
+    bool eventFilter(QObject* object, QEvent* event) override;
 };
 
 } // namespace zul

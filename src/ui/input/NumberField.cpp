@@ -65,6 +65,14 @@ bool NumberField::checkRange() {
     return false;
 }
 
+bool NumberField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsRowCommandKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
 void NumberField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {

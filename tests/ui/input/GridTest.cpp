@@ -10,6 +10,7 @@
 #include "ui/input/NumberField.h"
 #include "ui/input/frmInpJiban.h"
 #include "ui/input/frmInpJibanN.h"
+#include "ui/input/frmInpRaTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,6 +143,46 @@ private slots:
         QCOMPARE(model->rows(), 3);
         QCOMPARE(model->value(1, 4), std::optional<double>(2.0));
         QVERIFY(services.messages.isEmpty());
+        screen.close();
+    }
+
+    void rowCommandKeysReachTheWindowFromFieldsAndCellEditors() {
+        test::ShownScreen<frmInpJiban> shown(layers(2), 20);
+        auto& [services, doc, screen] = shown;
+        InputGrid* view = screen.vaSpread1();
+        GridModel* model = view->grid();
+        // From a level field: the field's own paste and cut keys give way to the row commands.
+        QApplication::clipboard()->setText(QStringLiteral("12"));
+        screen.numELGL()->setFocus();
+        QTest::keyClick(screen.numELGL(), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(model->rows(), 3);
+        QCOMPARE(screen.numELGL()->value(), std::optional<double>(0.0));
+        QTest::keyClick(screen.numELGL(), Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(model->rows(), 2);
+        QCOMPARE(screen.numELGL()->value(), std::optional<double>(0.0));
+
+        // From a cell being edited: the typed entry is kept and the row goes in above it.
+        view->setFocus();
+        view->setActiveCell(1, 1);
+        QTest::keyClick(view, Qt::Key_7);
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QLineEdit*>(editor) && editor != screen.numELGL());
+        QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(model->rows(), 3);
+        QCOMPARE(model->value(2, 1), std::optional<double>(7.0));
+        QCOMPARE(model->value(1, 1), std::optional<double>(0.0));
+        screen.close();
+    }
+
+    void rowCommandKeysStillPasteInFieldsOfScreensWithoutRows() {
+        test::ShownScreen<frmInpRaTable> shown;
+        auto& [services, doc, screen] = shown;
+        QApplication::clipboard()->setText(QStringLiteral("12.5"));
+        NumberField* field = screen.numLmin();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(field->text(), QStringLiteral("12.5"));
         screen.close();
     }
 
