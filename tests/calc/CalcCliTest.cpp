@@ -1,13 +1,11 @@
 #include "ExampleStudies.h"
 #include "io/InputDataFile.h"
 
+#include "../support/CliRunner.h"
 #include "../util/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 namespace zul {
 namespace {
@@ -16,38 +14,12 @@ using Json = nlohmann::json;
 
 const char* const kCalcError = "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。";
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
 class ZulCliCalc : public ::testing::Test {
 protected:
     test::TestFolder folder;
 
-    CliRun Cli(const std::vector<std::string>& args) {
-        std::string command = Quoted(ZUL_CLI_PATH);
-        for (const auto& arg : args) {
-            command += " " + Quoted(arg);
-        }
-        const std::string out = folder.file("stdout.txt");
-        const std::string err = folder.file("stderr.txt");
-        command += " >" + Quoted(out) + " 2>" + Quoted(err);
-        CliRun run;
-        const int rc = std::system(command.c_str());
-        run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-        run.out = test::ReadBytes(out);
-        run.err = test::ReadBytes(err);
-        return run;
+    test::CliRun Cli(const std::vector<std::string>& args) {
+        return test::RunCli(ZUL_CLI_PATH, args, folder);
     }
 
     std::string Save(const ProjectDocument& doc, const std::string& name) {
@@ -60,7 +32,7 @@ protected:
 
 TEST_F(ZulCliCalc, JsonHoldsEveryMemberOfBothCalculations) {
     const std::string path = Save(examples::EndBearingPile().doc, "pile.zul");
-    const CliRun run = Cli({"calc", "--json", path});
+    const test::CliRun run = Cli({"calc", "--json", path});
     ASSERT_EQ(run.status, 0) << run.err;
     const Json j = Json::parse(run.out);
     EXPECT_EQ(j["ok"], true);
@@ -86,7 +58,7 @@ TEST_F(ZulCliCalc, JsonHoldsEveryMemberOfBothCalculations) {
 
 TEST_F(ZulCliCalc, ReadableCheckUsesTheScreenLabels) {
     const std::string path = Save(examples::EndBearingPile().doc, "pile.zul");
-    const CliRun run = Cli({"calc", path});
+    const test::CliRun run = Cli({"calc", path});
     ASSERT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("許容押込み支持力Ｒａ (kN/本)"), std::string::npos);
     EXPECT_NE(run.out.find("許容引抜き力Ｐａ (kN/本)"), std::string::npos);
@@ -98,7 +70,7 @@ TEST_F(ZulCliCalc, CalculationFailureAndFileFailure) {
     ProjectDocument doc = examples::EndBearingPile().doc;
     doc.Anzen(1) = CellValue::Number(0);
     const std::string path = Save(doc, "zero.zul");
-    CliRun run = Cli({"calc", "--json", path});
+    test::CliRun run = Cli({"calc", "--json", path});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Json::parse(run.out), (Json{{"ok", false}, {"error", kCalcError}}));
     run = Cli({"calc", path});
@@ -128,7 +100,7 @@ TEST_F(ZulCliCalc, CalculationFailureAndFileFailure) {
 
 TEST_F(ZulCliCalc, TableAsJsonCsvAndText) {
     const std::string path = Save(examples::EndBearingPile().doc, "pile.zul");
-    CliRun run = Cli({"table", "--json", path});
+    test::CliRun run = Cli({"table", "--json", path});
     ASSERT_EQ(run.status, 0) << run.err;
     const Json j = Json::parse(run.out);
     EXPECT_EQ(j["ok"], true);
@@ -158,7 +130,7 @@ TEST_F(ZulCliCalc, FailedTableListsTheRowsStoredSoFar) {
     ProjectDocument doc = examples::EndBearingPile().doc;
     doc.RaTable(12) = CellValue::Text("x"); // the second diameter is not a number
     const std::string path = Save(doc, "bad.zul");
-    const CliRun run = Cli({"table", "--json", path});
+    const test::CliRun run = Cli({"table", "--json", path});
     EXPECT_EQ(run.status, 1);
     const Json j = Json::parse(run.out);
     EXPECT_EQ(j["ok"], false);

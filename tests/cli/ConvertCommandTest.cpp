@@ -1,33 +1,16 @@
 #include "io/InputDataFile.h"
 
+#include "../support/CliRunner.h"
 #include "../util/TestFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 using namespace zul;
+using zul::test::CliRun;
 using zul::test::ReadBytes;
+using zul::test::RunCli;
 using zul::test::WriteBytes;
-
-namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-} // namespace
 
 class ZulCliConvert : public ::testing::Test {
 protected:
@@ -35,19 +18,7 @@ protected:
 
     // shellPrefix runs before the program in the same shell (for example a memory limit).
     CliRun Cli(const std::vector<std::string>& args, const std::string& shellPrefix = "") {
-        std::string command = shellPrefix + Quoted(ZUL_CLI_PATH);
-        for (const auto& arg : args) {
-            command += " " + Quoted(arg);
-        }
-        const std::string out = folder.file("stdout.txt");
-        const std::string err = folder.file("stderr.txt");
-        command += " >" + Quoted(out) + " 2>" + Quoted(err);
-        CliRun run;
-        const int rc = std::system(command.c_str());
-        run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-        run.out = ReadBytes(out);
-        run.err = ReadBytes(err);
-        return run;
+        return RunCli(ZUL_CLI_PATH, args, folder, shellPrefix);
     }
 };
 
