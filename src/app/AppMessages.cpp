@@ -1,6 +1,7 @@
 #include "app/AppMessages.h"
 
 #include "app/ProductInfo.h"
+#include "calc/CalcMessages.h"
 #include "io/FileMessages.h"
 
 namespace zul {
@@ -39,8 +40,7 @@ AppMessage MessageWriteError(int errorCode) {
 }
 
 AppMessage MessageCalculationError() {
-    return {QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。"), kProductName,
-            MessageIcon::Information, MessageButtons::Ok};
+    return {QString::fromUtf8(kCalcErrorMessage), kProductName, MessageIcon::Information, MessageButtons::Ok};
 }
 
 MessageAnswer Show(QWidget* parent, const AppMessage& message) {

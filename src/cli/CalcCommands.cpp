@@ -1,5 +1,6 @@
 // zul-cli calc and zul-cli table: the single-pile calculation and the study table of a
 // study file, as readable text, as CSV or as JSON for other programs.
+#include "calc/CalcMessages.h"
 #include "calc/basCalcMain.h"
 #include "cli/Commands.h"
 #include "io/FileAccess.h"
@@ -27,7 +28,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr int kCalcFailure = 1;
 constexpr int kFileFailure = 2;
-const char* const kCalcErrorMessage = "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。";
 
 // ---- JSON output: the structure through nlohmann-json, every double with 17 significant digits.
 
