@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestDocuments.h"
 #include "document/ProjectDocument.h"
 
 #include <string>
@@ -12,55 +13,6 @@ struct ExampleStudy {
     std::string fileName;
     ProjectDocument doc;
 };
-
-namespace detail {
-
-struct Layer {
-    int kind;
-    double h, gs1, gs2, n, f, qd, de;
-};
-
-inline void SetGround(ProjectDocument& doc, double top, double water, double surfaceNormal,
-                      double surfaceQuake, const std::vector<Layer>& layers) {
-    doc.JibanLevel(1) = CellValue::Number(top);
-    doc.JibanLevel(2) = CellValue::Number(water);
-    doc.JibanLevel(3) = CellValue::Number(surfaceNormal);
-    doc.JibanLevel(4) = CellValue::Number(surfaceQuake);
-    doc.JibanCount = static_cast<std::int32_t>(layers.size());
-    std::size_t r = 1;
-    for (const Layer& l : layers) {
-        const double values[8] = {static_cast<double>(l.kind), l.h, l.gs1, l.gs2, l.n, l.f, l.qd, l.de};
-        for (std::size_t c = 1; c <= 8; ++c) {
-            doc.JibanLayer(c, r) = CellValue::Number(values[c - 1]);
-        }
-        ++r;
-    }
-}
-
-inline void SetNValues(ProjectDocument& doc, const std::vector<std::pair<double, double>>& points) {
-    doc.NCount = static_cast<std::int32_t>(points.size());
-    std::size_t r = 1;
-    for (const auto& [z, n] : points) {
-        doc.NData(1, r) = CellValue::Number(z);
-        doc.NData(2, r) = CellValue::Number(n);
-        ++r;
-    }
-}
-
-// The study table as the table screen stores it: lengths as numbers, diameters as typed.
-inline void SetStudyTable(ProjectDocument& doc, double from, double to, double step,
-                          const std::vector<std::string>& diameters) {
-    doc.RaTable(1) = CellValue::Number(from);
-    doc.RaTable(2) = CellValue::Number(to);
-    doc.RaTable(3) = CellValue::Number(step);
-    std::size_t place = 11;
-    for (const std::string& d : diameters) {
-        doc.RaTable(place++) = CellValue::Text(d);
-    }
-    doc.RaTableInpFlg = true;
-}
-
-} // namespace detail
 
 // A cast-in-place end-bearing pile, D = 1.0 m and 10 m long, through 5 m of sand into sandy
 // gravel, with the pile's weight counted in both allowable values.
@@ -80,11 +32,11 @@ inline ExampleStudy EndBearingPile() {
     c.Gp1 = 24.5;
     c.Gp2 = 14.5;
     c.QdMethod = 0;
-    detail::SetGround(e.doc, 0.0, -3.0, 0.0, 0.0,
-                      {{0, 5.0, 18, 9, 10, 20, 1500, 1}, {1, 10.0, 20, 10, 40, 100, 5000, 1}});
-    detail::SetNValues(e.doc,
-                       {{1, 8}, {2, 10}, {3, 9}, {4, 12}, {5, 25}, {6, 38}, {8, 42}, {10, 45}, {12, 50}});
-    detail::SetStudyTable(e.doc, 6.0, 15.0, 0.5, {"0.8", "1.0", "1.2"});
+    testdocs::SetGround(e.doc, 0.0, -3.0, 0.0, 0.0,
+                        {{0, 5.0, 18, 9, 10, 20, 1500, 1}, {1, 10.0, 20, 10, 40, 100, 5000, 1}});
+    testdocs::SetNValues(e.doc,
+                         {{1, 8}, {2, 10}, {3, 9}, {4, 12}, {5, 25}, {6, 38}, {8, 42}, {10, 45}, {12, 50}});
+    testdocs::SetStudyTable(e.doc, 6.0, 15.0, 0.5, {"0.8", "1.0", "1.2"});
     return e;
 }
 
@@ -106,10 +58,10 @@ inline ExampleStudy DrivenPileAutoTip() {
     c.QdMethod = 1;
     c.QdSiji = 1;
     c.Bottom = 0;
-    detail::SetGround(e.doc, 0.0, -2.0, 0.0, 0.0,
-                      {{2, 8.0, 16, 6, 8, 80, 0, 0.67}, {0, 10.0, 19, 9, 40, 80, 0, 1}});
-    detail::SetNValues(e.doc, {{1, 5}, {5, 10}, {8, 20}, {9, 40}, {12, 50}});
-    detail::SetStudyTable(e.doc, 8.0, 16.0, 0.5, {"0.6", "0.8", "1.0"});
+    testdocs::SetGround(e.doc, 0.0, -2.0, 0.0, 0.0,
+                        {{2, 8.0, 16, 6, 8, 80, 0, 0.67}, {0, 10.0, 19, 9, 40, 80, 0, 1}});
+    testdocs::SetNValues(e.doc, {{1, 5}, {5, 10}, {8, 20}, {9, 40}, {12, 50}});
+    testdocs::SetStudyTable(e.doc, 8.0, 16.0, 0.5, {"0.6", "0.8", "1.0"});
     return e;
 }
 
@@ -129,10 +81,10 @@ inline ExampleStudy RotaryPressInPile() {
     c.IsWpRa = 0;
     c.IsWpPa = 0;
     c.QdMethod = 0;
-    detail::SetGround(e.doc, 0.0, -1.0, 0.0, 0.0,
-                      {{2, 3.0, 17, 7, 3, 30, 0, 0.5}, {0, 12.0, 19, 9, 30, 60, 9000, 1}});
-    detail::SetNValues(e.doc, {{1, 3}, {2, 3}, {3, 12}, {4, 26}, {6, 30}, {8, 32}, {10, 33}, {14, 35}});
-    detail::SetStudyTable(e.doc, 4.0, 12.0, 0.5, {"0.3", "0.4", "0.5"});
+    testdocs::SetGround(e.doc, 0.0, -1.0, 0.0, 0.0,
+                        {{2, 3.0, 17, 7, 3, 30, 0, 0.5}, {0, 12.0, 19, 9, 30, 60, 9000, 1}});
+    testdocs::SetNValues(e.doc, {{1, 3}, {2, 3}, {3, 12}, {4, 26}, {6, 30}, {8, 32}, {10, 33}, {14, 35}});
+    testdocs::SetStudyTable(e.doc, 4.0, 12.0, 0.5, {"0.3", "0.4", "0.5"});
     return e;
 }
 
@@ -154,11 +106,12 @@ inline ExampleStudy FrictionPileClay() {
     c.Gp1 = 24.5;
     c.Gp2 = 14.5;
     c.QdMethod = 0;
-    detail::SetGround(
+    testdocs::SetGround(
         e.doc, 0.0, -1.0, 0.0, -1.5,
         {{2, 6.0, 16, 6, 2, 20, 0, 0.5}, {2, 10.0, 17, 7, 5, 50, 0, 1}, {2, 12.0, 17, 7, 8, 80, 0, 1}});
-    detail::SetNValues(e.doc, {{1, 1}, {3, 2}, {5, 2}, {7, 4}, {10, 5}, {13, 6}, {16, 7}, {20, 8}, {25, 9}});
-    detail::SetStudyTable(e.doc, 10.0, 28.0, 1.0, {"0.5", "0.6", "0.8"});
+    testdocs::SetNValues(e.doc,
+                         {{1, 1}, {3, 2}, {5, 2}, {7, 4}, {10, 5}, {13, 6}, {16, 7}, {20, 8}, {25, 9}});
+    testdocs::SetStudyTable(e.doc, 10.0, 28.0, 1.0, {"0.5", "0.6", "0.8"});
     return e;
 }
 
