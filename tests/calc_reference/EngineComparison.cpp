@@ -1,6 +1,7 @@
 #include "EngineComparison.h"
 
 #include <cstdio>
+#include <type_traits>
 
 namespace zul::reference {
 
@@ -70,6 +71,25 @@ void CompareLayers(const colZulJiban& engine, const std::vector<Layer>& referenc
         });
 }
 
+// The members of an interval between two N-value points; an embedment interval also has the
+// excess of its N-values over the design N-value.
+template <class EngineInterval, class ReferenceInterval>
+void CompareInterval(const EngineInterval& a, const ReferenceInterval& b, const std::string& at,
+                     Differences& out) {
+    out.Check(at + "EU", a.EU, b.EU);
+    out.Check(at + "EL", a.EL, b.EL);
+    out.Check(at + "Li", a.Li, b.Li);
+    out.Check(at + "Lii", a.Lii, b.Lii);
+    out.Check(at + "NU", a.NU, b.NU);
+    out.Check(at + "NL", a.NL, b.NL);
+    if constexpr (std::is_same_v<ReferenceInterval, EmbedInterval>) {
+        out.Check(at + "DNU", a.DNU, b.DNU);
+        out.Check(at + "DNL", a.DNL, b.DNL);
+    }
+    out.Check(at + "Ni", a.Ni, b.Ni);
+    out.Check(at + "LiNi", a.LiNi, b.LiNi);
+}
+
 } // namespace
 
 void Differences::Check(const std::string& where, double engine, double reference) {
@@ -126,14 +146,7 @@ void CompareCase(const CZul& e, const PileCase& r, const std::string& prefix, Di
     ComparePoints(e.N4D(), r.N4D, prefix + "N4D", out);
     CompareList(e.N24D(), r.N24D, prefix + "N24D", out,
                 [&](const clsZulN2& a, const NInterval& b, const std::string& at) {
-                    out.Check(at + "EU", a.EU, b.EU);
-                    out.Check(at + "EL", a.EL, b.EL);
-                    out.Check(at + "Li", a.Li, b.Li);
-                    out.Check(at + "Lii", a.Lii, b.Lii);
-                    out.Check(at + "NU", a.NU, b.NU);
-                    out.Check(at + "NL", a.NL, b.NL);
-                    out.Check(at + "Ni", a.Ni, b.Ni);
-                    out.Check(at + "LiNi", a.LiNi, b.LiNi);
+                    CompareInterval(a, b, at, out);
                 });
     ZUL_SAME(N1);
     ZUL_SAME(N2);
@@ -141,16 +154,7 @@ void CompareCase(const CZul& e, const PileCase& r, const std::string& prefix, Di
     ComparePoints(e.NNeire(), r.NNeire, prefix + "NNeire", out);
     CompareList(e.Neires(), r.Neires, prefix + "Neires", out,
                 [&](const clsZulNeire& a, const EmbedInterval& b, const std::string& at) {
-                    out.Check(at + "EU", a.EU, b.EU);
-                    out.Check(at + "EL", a.EL, b.EL);
-                    out.Check(at + "Li", a.Li, b.Li);
-                    out.Check(at + "Lii", a.Lii, b.Lii);
-                    out.Check(at + "NU", a.NU, b.NU);
-                    out.Check(at + "NL", a.NL, b.NL);
-                    out.Check(at + "DNU", a.DNU, b.DNU);
-                    out.Check(at + "DNL", a.DNL, b.DNL);
-                    out.Check(at + "Ni", a.Ni, b.Ni);
-                    out.Check(at + "LiNi", a.LiNi, b.LiNi);
+                    CompareInterval(a, b, at, out);
                 });
     ZUL_SAME(Neire);
     ZUL_SAME(NeireA);

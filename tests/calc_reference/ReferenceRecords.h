@@ -40,18 +40,10 @@ struct NInterval {
 };
 
 // An interval between two N-value points of the embedment evaluation, with the excess of
-// the N-values over the design N-value.
-struct EmbedInterval {
-    double EU = 0.0;
-    double EL = 0.0;
-    double Li = 0.0;
-    double Lii = 0.0;
-    double NU = 0.0;
-    double NL = 0.0;
+// the N-values over the design N-value; Ni and LiNi are then taken from the excess.
+struct EmbedInterval : NInterval {
     double DNU = 0.0;
     double DNL = 0.0;
-    double Ni = 0.0;
-    double LiNi = 0.0;
 };
 
 // A piece of the shaft inside one layer and on one side of the water level.
