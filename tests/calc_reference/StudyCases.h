@@ -1,27 +1,22 @@
 #pragma once
 
+#include "../support/StudyBuilders.h"
 #include "document/ProjectDocument.h"
 
 #include <initializer_list>
+#include <vector>
 
 namespace zul::reference {
 
 // One ground layer row as entered on the ground layer screen.
-struct LayerRow {
-    int kind = 0;
-    double h = 0.0;
-    double gs1 = 18.0;
-    double gs2 = 9.0;
-    double n = 10.0;
-    double f = 0.0;
-    double qd = 0.0;
-    double de = 1.0;
-};
+using LayerRow = testdocs::Layer;
+using testdocs::SetNValues;
 
-// Study cases written out by hand for the worked examples.
+// Study cases written out by hand for the worked examples: the ground levels with one design
+// ground level for both cases, and the layers.
 ProjectDocument StudyWithGround(double groundTop, double water, double designGround,
-                                std::initializer_list<LayerRow> layers);
-void SetNValues(ProjectDocument& doc, std::initializer_list<std::pair<double, double>> points);
+                                const std::vector<LayerRow>& layers);
+// The study table; diameter places not given are emptied.
 void SetLengthTable(ProjectDocument& doc, double from, double to, double step,
                     std::initializer_list<double> diameters);
 
