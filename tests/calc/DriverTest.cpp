@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace zul {
@@ -11,6 +12,14 @@ namespace {
 
 using testdocs::EndBearingDocument;
 using testdocs::SetTable;
+
+// The worked example with a study table of the given lengths and diameters.
+ProjectDocument EndBearingTable(double from, double to, double step,
+                                std::initializer_list<double> diameters) {
+    ProjectDocument doc = EndBearingDocument();
+    SetTable(doc, from, to, step, diameters);
+    return doc;
+}
 
 std::vector<double> Lengths(const colRaTabls& rows) {
     std::vector<double> out;
@@ -129,8 +138,7 @@ TEST(CalcRa, FailuresReturnFalse) {
 
 TEST(CalcRaTable, LengthSteps) {
     basCalcMain driver;
-    ProjectDocument doc = EndBearingDocument();
-    SetTable(doc, 10.0, 20.0, 2.5, {1.0});
+    ProjectDocument doc = EndBearingTable(10.0, 20.0, 2.5, {1.0});
     ASSERT_TRUE(driver.CalcRaTable(doc));
     ASSERT_EQ(driver.ResultCount(), 1);
     EXPECT_EQ(Lengths(driver.ResultTables(0)), (std::vector<double>{10, 12.5, 15, 17.5, 20}));
@@ -153,8 +161,7 @@ TEST(CalcRaTable, LengthSteps) {
 
 TEST(CalcRaTable, RowsMatchTheSinglePileCalculation) {
     basCalcMain driver;
-    ProjectDocument doc = EndBearingDocument();
-    SetTable(doc, 8.0, 10.0, 1.0, {1.0});
+    ProjectDocument doc = EndBearingTable(8.0, 10.0, 1.0, {1.0});
     ASSERT_TRUE(driver.CalcRaTable(doc));
     const clsRaTable& row = *driver.ResultTables(0).Item(3);
     EXPECT_EQ(row.L, 10);
@@ -167,8 +174,7 @@ TEST(CalcRaTable, RowsMatchTheSinglePileCalculation) {
 
 TEST(CalcRaTable, UsedDiametersSkipEmptyColumns) {
     basCalcMain driver;
-    ProjectDocument doc = EndBearingDocument();
-    SetTable(doc, 10.0, 11.0, 1.0, {0.8, 0, 1.0, 0.09, 0.0901});
+    ProjectDocument doc = EndBearingTable(10.0, 11.0, 1.0, {0.8, 0, 1.0, 0.09, 0.0901});
     doc.RaTable(20) = CellValue::Text("1.2");
     ASSERT_TRUE(driver.CalcRaTable(doc));
     ASSERT_EQ(driver.ResultCount(), 4);
@@ -212,29 +218,21 @@ TEST(CalcRaTable, RotaryPressInPileUsesStandardBladeProportions) {
 
 TEST(CalcRaTable, FailuresKeepTheRowsStoredSoFar) {
     basCalcMain driver;
-    ProjectDocument doc = EndBearingDocument();
-    SetTable(doc, 10.0, 12.0, 1.0, {0.8, 1.0});
+    ProjectDocument doc = EndBearingTable(10.0, 12.0, 1.0, {0.8, 1.0});
     doc.RaTable(13) = CellValue::Text("abc");
     EXPECT_FALSE(driver.CalcRaTable(doc));
     EXPECT_EQ(driver.ResultCount(), 2);
     EXPECT_EQ(driver.ResultTables(1).Count(), 3);
 
-    ProjectDocument zeroStep = EndBearingDocument();
-    SetTable(zeroStep, 10.0, 12.0, 0.0, {1.0});
-    EXPECT_FALSE(driver.CalcRaTable(zeroStep));
-    ProjectDocument zeroFactor = EndBearingDocument();
-    SetTable(zeroFactor, 10.0, 12.0, 1.0, {1.0});
+    EXPECT_FALSE(driver.CalcRaTable(EndBearingTable(10.0, 12.0, 0.0, {1.0}))); // zero step
+    ProjectDocument zeroFactor = EndBearingTable(10.0, 12.0, 1.0, {1.0});
     zeroFactor.Anzen(1) = CellValue::Number(0);
     EXPECT_FALSE(driver.CalcRaTable(zeroFactor));
     EXPECT_EQ(driver.ResultCount(), 1);
     EXPECT_EQ(driver.ResultTables(0).Count(), 0);
     // A table of millions of lengths is refused instead of running for hours.
-    ProjectDocument huge = EndBearingDocument();
-    SetTable(huge, 0.0, 1e7, 0.1, {1.0});
-    EXPECT_FALSE(driver.CalcRaTable(huge));
-    ProjectDocument overflow = EndBearingDocument();
-    SetTable(overflow, 0.0, 1e300, 1.0, {1.0});
-    EXPECT_FALSE(driver.CalcRaTable(overflow));
+    EXPECT_FALSE(driver.CalcRaTable(EndBearingTable(0.0, 1e7, 0.1, {1.0})));
+    EXPECT_FALSE(driver.CalcRaTable(EndBearingTable(0.0, 1e300, 1.0, {1.0})));
 }
 
 } // namespace
