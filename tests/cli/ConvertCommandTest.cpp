@@ -1,6 +1,7 @@
 #include "io/InputDataFile.h"
 
 #include "../support/CliRunner.h"
+#include "../support/CrlfLines.h"
 #include "../util/TestFolder.h"
 
 #include <filesystem>
@@ -39,23 +40,14 @@ TEST_F(ZulCliConvert, RewritesVersion130ByteForByte) {
 TEST_F(ZulCliConvert, UpgradesVersion100) {
     std::string text = ReadBytes(std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul");
     // Turn the fresh 1.30 file into a 1.00 one: drop Dw, Dwi and IsWpPa, add six trailing fields.
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const auto end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
+    std::vector<std::string> lines = test::CrlfLines(text);
     lines[2] = "INPUT FILE VERSION             [1.00]";
     lines[6] = " 2 ";                                           // D
     lines.erase(lines.begin() + 15);                            // IsWpPa
     lines.erase(lines.begin() + 7, lines.begin() + 9);          // Dw, Dwi
     lines.insert(lines.begin() + 20, {"", "", "", "", "", ""}); // six ignored fields
-    std::string old;
-    for (const auto& line : lines) {
-        old += line + "\r\n";
-    }
     const std::string in = folder.file("old.zul");
-    WriteBytes(in, old);
+    WriteBytes(in, test::JoinCrlfLines(lines));
     const std::string out = folder.file("new.zul");
     const CliRun run = Cli({"convert", in, out});
     ASSERT_EQ(run.status, 0) << run.err;

@@ -1,6 +1,7 @@
 #include "io/InputDataFile.h"
 #include "util/Cp932.h"
 
+#include "../support/CrlfLines.h"
 #include "../util/TestFolder.h"
 
 #include <filesystem>
@@ -18,25 +19,6 @@ namespace {
 
 std::string Cp932(const std::string& utf8) {
     return EncodeCp932(utf8).value();
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const auto end = bytes.find("\r\n", start);
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-std::string Join(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
 }
 
 // A document with every kind of value in every area.
@@ -106,7 +88,7 @@ std::string File100(const std::vector<std::string>& conditions) {
     lines.push_back(" 0 ");
     lines.push_back("#FALSE#");
     lines.insert(lines.end(), 20, "");
-    return Join(lines);
+    return test::JoinCrlfLines(lines);
 }
 
 } // namespace
@@ -124,9 +106,9 @@ protected:
     // Replaces line `number` (1-based) of the file written for doc and reads it back.
     bool LoadWithLine(const ProjectDocument& written, std::size_t number, const std::string& line,
                       ProjectDocument& target) {
-        auto lines = Lines(SaveText(written));
+        auto lines = test::CrlfLines(SaveText(written));
         lines.at(number - 1) = line;
-        WriteBytes(path, Join(lines));
+        WriteBytes(path, test::JoinCrlfLines(lines));
         return LoadInputData(target, path, code);
     }
 };
@@ -172,12 +154,12 @@ TEST_F(InputDataFile, FreshDocumentWritesTheSixtySevenLineLayout) {
     expected.push_back("#FALSE#");
     expected.insert(expected.end(), 20, "");
     ASSERT_EQ(expected.size(), 67u);
-    EXPECT_EQ(SaveText(ProjectDocument()), Join(expected));
+    EXPECT_EQ(SaveText(ProjectDocument()), test::JoinCrlfLines(expected));
     EXPECT_EQ(code, FileError::None);
 }
 
 TEST_F(InputDataFile, LayersAndNRowsFollowTheirCounts) {
-    const auto lines = Lines(SaveText(FullDocument()));
+    const auto lines = test::CrlfLines(SaveText(FullDocument()));
     ASSERT_EQ(lines.size(), 67u + 24 + 2);
     EXPECT_EQ(lines[0], Cp932("VELMAROK INPUT FILE FORMAT V1：") + " 12.5 ");
     EXPECT_EQ(lines[5], "\"" + Cp932("杭1, 検討ｹｰｽ～①") + "\"");
@@ -214,7 +196,7 @@ TEST_F(InputDataFile, DoubleQuoteInATextIsWrittenFullWidthSoTheFileStaysReadable
     ProjectDocument doc;
     doc.InpJyoken.Title = "pile \"A\", case 2";
     doc.RaTable(11) = CellValue::Text("0.8\"");
-    EXPECT_EQ(Lines(SaveText(doc))[5], "\"pile " + Cp932("＂") + "A" + Cp932("＂") + ", case 2\"");
+    EXPECT_EQ(test::CrlfLines(SaveText(doc))[5], "\"pile " + Cp932("＂") + "A" + Cp932("＂") + ", case 2\"");
     ProjectDocument read;
     ASSERT_TRUE(LoadInputData(read, path, code)) << code;
     EXPECT_EQ(read.InpJyoken.Title, "pile ＂A＂, case 2");
@@ -222,7 +204,7 @@ TEST_F(InputDataFile, DoubleQuoteInATextIsWrittenFullWidthSoTheFileStaysReadable
 }
 
 TEST_F(InputDataFile, ReaderAcceptsFieldVariantsOfOtherWriters) {
-    auto lines = Lines(SaveText(FullDocument()));
+    auto lines = test::CrlfLines(SaveText(FullDocument()));
     lines[4] = "  -1  ";                 // InpFlg as a number
     lines[5] = "\"title\" ignored tail"; // the rest after the closing quote is skipped
     lines[6] = ".75";                    // D without leading zero
@@ -474,9 +456,9 @@ TEST_F(InputDataFile, OpenChoosesTheReaderFromExtensionAndVersion) {
     EXPECT_EQ(result.errorCode, 0);
     EXPECT_TRUE(SameStudy(doc, full));
 
-    auto lines = Lines(ReadBytes(path));
+    auto lines = test::CrlfLines(ReadBytes(path));
     lines[2] = "INPUT FILE VERSION             [2.00]";
-    WriteBytes(path, Join(lines));
+    WriteBytes(path, test::JoinCrlfLines(lines));
     result = OpenInputFile(doc, path);
     EXPECT_TRUE(result.unsupportedVersion);
     EXPECT_EQ(result.versionText, "2.00");
