@@ -60,7 +60,7 @@ void writeSetting(const std::string& iniFile, const std::string& key, const std:
 
 void objInpJyoken_LoadData(frmInpJyoken& screen, const ProjectDocument& doc) {
     const CInpJyoken& c = doc.InpJyoken;
-    screen.txtTitle()->setText(QString::fromStdString(c.Title));
+    screen.txtTitle()->setStoredText(QString::fromStdString(c.Title));
     screen.numDp()->setValue(c.D);
     screen.numDw()->setValue(c.Dw);
     screen.numDwi()->setValue(c.Dwi);

@@ -36,6 +36,13 @@ void TextField::setRefusedCharacters(const QString& characters) {
     refused_ = characters;
 }
 
+void TextField::setStoredText(const QString& text) {
+    if (text.size() > maxLength()) {
+        setMaxLength(static_cast<int>(text.size()));
+    }
+    setText(text);
+}
+
 void TextField::keyPressEvent(QKeyEvent* event) {
     if (HandleFieldNavigationKey(this, event)) {
         event->accept();

@@ -17,6 +17,11 @@ public:
     void setRefusedCharacters(const QString& characters);
     const QString& refusedCharacters() const { return refused_; }
 
+    // Shows a stored text whole.  A text longer than the length limit (a file written
+    // elsewhere) raises the limit to its length instead of being cut, so that confirming the
+    // screen never shortens what the user did not touch; typing still cannot lengthen it.
+    void setStoredText(const QString& text);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -207,6 +207,29 @@ private slots:
         QVERIFY(doc.DataEdited);
     }
 
+    void titleCannotBeTypedPastFortyCharacters() {
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
+        screen.txtTitle()->clear();
+        screen.txtTitle()->setFocus();
+        QTest::keyClicks(screen.txtTitle(), QString(45, QLatin1Char('A')));
+        QCOMPARE(screen.txtTitle()->text().size(), 40);
+    }
+
+    void longStoredTitleIsShownWholeAndStoredUnchanged() {
+        const QString longTitle(50, QChar(u'基'));
+        test::ShownScreen<frmInpJyoken> shown(
+            [&](ProjectDocument& d) { d.InpJyoken.Title = longTitle.toStdString(); });
+        auto& [services, doc, screen] = shown;
+        QCOMPARE(screen.txtTitle()->text(), longTitle);
+        screen.txtTitle()->setFocus();
+        screen.txtTitle()->end(false);
+        QTest::keyClicks(screen.txtTitle(), QStringLiteral("X"));
+        QCOMPARE(screen.txtTitle()->text(), longTitle);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(doc.InpJyoken.Title), longTitle);
+    }
+
     void typedValuesReachTheDocument() {
         test::ShownScreen<frmInpJyoken> shown;
         auto& [services, doc, screen] = shown;
