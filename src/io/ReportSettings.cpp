@@ -1,0 +1,65 @@
+#include "io/ReportSettings.h"
+
+#include "io/CPrivateProfile.h"
+
+namespace zul {
+
+namespace {
+
+constexpr const char* kChapter = "Chapter";
+constexpr const char* kPrint = "Print";
+
+std::string levelKey(const char* name, std::size_t index) {
+    return name + std::to_string(index + 1);
+}
+
+} // namespace
+
+NumberingSettings ReadNumberingSettings(const std::string& iniFile) {
+    const auto read = [&](const std::string& key) {
+        return CPrivateProfile::GetValueLong(iniFile, kChapter, key);
+    };
+    NumberingSettings settings;
+    settings.Method = read("Method");
+    settings.Init = read("Init");
+    for (std::size_t i = 0; i < 4; ++i) {
+        settings.Style[i] = read(levelKey("Style", i));
+        settings.Margin[i] = read(levelKey("Margin", i));
+    }
+    return settings;
+}
+
+bool WriteNumberingSettings(const std::string& iniFile, const NumberingSettings& settings) {
+    const auto write = [&](const std::string& key, std::int32_t value) {
+        return CPrivateProfile::SetValueString(iniFile, kChapter, key, std::to_string(value));
+    };
+    bool ok = write("Method", settings.Method);
+    ok = write("Init", settings.Init) && ok;
+    for (std::size_t i = 0; i < 4; ++i) {
+        ok = write(levelKey("Style", i), settings.Style[i]) && ok;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        ok = write(levelKey("Margin", i), settings.Margin[i]) && ok;
+    }
+    return ok;
+}
+
+PrintItemChoices ReadPrintItemChoices(const std::string& iniFile) {
+    PrintItemChoices choices;
+    for (std::size_t i = 0; i < choices.Chosen.size(); ++i) {
+        choices.Chosen[i] = CPrivateProfile::GetValueLong(iniFile, kPrint, std::to_string(i)) != 0;
+    }
+    return choices;
+}
+
+bool WritePrintItemChoices(const std::string& iniFile, const PrintItemChoices& choices) {
+    bool ok = true;
+    for (std::size_t i = 0; i < choices.Chosen.size(); ++i) {
+        ok = CPrivateProfile::SetValueString(iniFile, kPrint, std::to_string(i),
+                                             choices.Chosen[i] ? "1" : "0") &&
+             ok;
+    }
+    return ok;
+}
+
+} // namespace zul

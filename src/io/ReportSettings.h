@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zul {
+
+// Heading numbering of the calculation report, section "Chapter" of the settings file.
+// Method: 0 none, 1 the level's own number, 2 "1-1" style, 3 "1.1" style.  Init: the number of
+// the first chapter.  Style1..4: number style of each heading level (0 none, 1..9).
+// Margin1..4: left margin of each level in half-width columns.  A missing key reads as 0.
+struct NumberingSettings {
+    std::int32_t Method = 0;
+    std::int32_t Init = 0;
+    std::array<std::int32_t, 4> Style{};
+    std::array<std::int32_t, 4> Margin{};
+    bool operator==(const NumberingSettings&) const = default;
+};
+
+NumberingSettings ReadNumberingSettings(const std::string& iniFile);
+// Writes every key of the section; true when every write succeeded.
+bool WriteNumberingSettings(const std::string& iniFile, const NumberingSettings& settings);
+
+// The report items chosen on the print menu, section "Print" keys "0".."3" (1 chosen, 0 not).
+struct PrintItemChoices {
+    std::array<bool, 4> Chosen{};
+    bool operator==(const PrintItemChoices&) const = default;
+};
+
+PrintItemChoices ReadPrintItemChoices(const std::string& iniFile);
+bool WritePrintItemChoices(const std::string& iniFile, const PrintItemChoices& choices);
+
+} // namespace zul
