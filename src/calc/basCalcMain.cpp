@@ -2,6 +2,7 @@
 
 #include "calc/CalcError.h"
 #include "calc/CalcMath.h"
+#include "document/ConstructionMethod.h"
 
 #include <cmath>
 #include <cstdint>
@@ -122,7 +123,7 @@ void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& o
 
     // The automatic tip resistance applies to driven piles and to inner excavation with
     // final driving only.
-    if ((c.Sekou == 0 || c.Sekou == 2) && c.QdMethod != 0) {
+    if (AllowsAutomaticTip(c.Sekou) && c.QdMethod != 0) {
         obj.setQdMethod(1);
         obj.setQdNeireType(c.QdSiji);
         obj.setQdELNeire(c.ELSL);
@@ -130,7 +131,7 @@ void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& o
     } else {
         obj.setQdMethod(0);
     }
-    obj.setIsEcoPile(c.Sekou == 7);
+    obj.setIsEcoPile(IsRotaryPressIn(c.Sekou));
 }
 
 bool basCalcMain::CalcRa(const ProjectDocument& doc) {
