@@ -1,8 +1,8 @@
 #include "ui/results/frmResOutRaTable.h"
 
-#include "app/ScreenLaunchers.h"
 #include "render/GraphExport.h"
 #include "render/GraphFromResults.h"
+#include "ui/AppContext.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/GraphChartView.h"

@@ -1,8 +1,8 @@
 // The plotted points of the sample studies are the numbers `zul-cli table --json` prints for
 // the same files: screen and terminal show one calculation.
-#include "app/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
 #include "io/InputDataFile.h"
+#include "ui/AppContext.h"
 #include "ui/results/frmResOutRaTable.h"
 
 #include <QDir>

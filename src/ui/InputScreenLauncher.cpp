@@ -2,7 +2,7 @@
 // settings (no caption override, no help file, help topic 0, the row limits of the two grid
 // screens), bound to the document or the settings file, shown modally, and its outcome tag
 // returned.  The table screen's calculation is the main window's business.
-#include "app/ScreenLaunchers.h"
+#include "ui/ScreenLaunchers.h"
 
 #include "ui/input/InputBindings.h"
 #include "ui/input/frmInpAnzen.h"
@@ -41,7 +41,7 @@ template <typename Screen> QString runOnDocument(AppContext& context, QWidget* p
 
 } // namespace
 
-bool HasInputScreen(const QString& tag) {
+bool IsInputScreenTag(const QString& tag) {
     static const QStringList tags = {QStringLiteral("InpKui"),     QStringLiteral("InpAnzen"),
                                      QStringLiteral("InpJiban"),   QStringLiteral("InpJibanN"),
                                      QStringLiteral("InpRaTable"), QStringLiteral("InpRenban")};
