@@ -18,9 +18,6 @@ namespace zul {
 
 namespace {
 
-constexpr int kGroundRows = 20;
-constexpr int kNValueRows = 100;
-
 template <typename Screen> void prepare(Screen& screen, const AppContext& context) {
     screen.setUsrCaption(QString());
     screen.setUsrHelpFile(QString());
@@ -56,10 +53,10 @@ QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent
         return runOnDocument<frmInpAnzen>(context, parent);
     }
     if (tag == QStringLiteral("InpJiban")) {
-        return runOnDocument<frmInpJiban>(context, parent, kGroundRows);
+        return runOnDocument<frmInpJiban>(context, parent, kMaxLayers);
     }
     if (tag == QStringLiteral("InpJibanN")) {
-        return runOnDocument<frmInpJibanN>(context, parent, kNValueRows);
+        return runOnDocument<frmInpJibanN>(context, parent, kMaxNPoints);
     }
     if (tag == QStringLiteral("InpRaTable")) {
         return runOnDocument<frmInpRaTable>(context, parent);
