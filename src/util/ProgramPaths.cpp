@@ -32,9 +32,14 @@ bool IsWritableFolder(const std::string& folder) {
     return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool IsProgramFolderWritable(const std::string& folder) {
+    const bool underUsr = folder == "/usr" || folder.rfind("/usr/", 0) == 0;
+    return !underUsr && IsWritableFolder(folder);
+}
+
 std::string SettingsFilePath() {
     const std::string program = ProgramFolder();
-    if (IsWritableFolder(program)) {
+    if (IsProgramFolderWritable(program)) {
         return program + "/Zul.ini";
     }
     const std::filesystem::path folder = std::filesystem::path(ConfigFolder()) / "Velmarok" / "Zul";
@@ -49,7 +54,7 @@ std::string PerUserDataFolder() {
 
 std::string MetafileFolder() {
     const std::string program = ProgramFolder();
-    return IsWritableFolder(program) ? program : PerUserDataFolder();
+    return IsProgramFolderWritable(program) ? program : PerUserDataFolder();
 }
 
 } // namespace zul

@@ -116,6 +116,17 @@ TEST(ProgramPaths, ProgramFolderHoldsTheRunningExecutable) {
     EXPECT_FALSE(IsWritableFolder(folder + "/no-such-folder"));
 }
 
+TEST(ProgramPaths, AnInstalledProgramFolderUnderUsrIsNeverWritten) {
+    test::TestFolder folder;
+    // A writable folder elsewhere holds the program's own files.
+    EXPECT_TRUE(IsProgramFolderWritable(folder.path().string()));
+    // Folders under /usr never do, even when the administrator could write them.
+    for (const char* installed : {"/usr", "/usr/lib", "/usr/local/lib"}) {
+        EXPECT_FALSE(IsProgramFolderWritable(installed)) << installed;
+    }
+    EXPECT_FALSE(IsProgramFolderWritable(folder.file("no-such-folder")));
+}
+
 TEST(CSystem, SplitsCommandTextAtBlanksOutsideQuotes) {
     using Parts = std::vector<std::string>;
     EXPECT_EQ(CSystem::SplitCommandLine("prog a  b"), (Parts{"prog", "a", "b"}));
