@@ -4,6 +4,7 @@
 #include "app/ProductInfo.h"
 #include "app/ScreenLaunchers.h"
 #include "app/frmAbout.h"
+#include "calc/PlausibilityNotes.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/frmResOutRa.h"
@@ -354,6 +355,11 @@ void frmMenuMain::objResOutRa_LoadData() {
     objResOutRa_->setNumEp(1, earthquake.Ra());
     objResOutRa_->setNumEp(2, normal.Pa());
     objResOutRa_->setNumEp(3, earthquake.Pa());
+    QStringList notes;
+    for (const std::string& note : PlausibilityNotes(doc_, normal, earthquake)) {
+        notes << QString::fromStdString(note);
+    }
+    objResOutRa_->setNotes(notes);
 }
 
 void frmMenuMain::mnuAbout_Click() {

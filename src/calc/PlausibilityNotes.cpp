@@ -225,7 +225,11 @@ std::vector<TableNote> TableNoteCollector::End() {
     return notes;
 }
 
-std::string TableNoteLine(double diameter, const TableNote& note) {
+std::string TableNoteLine(const std::vector<double>& diameters, const TableNote& note) {
+    std::string diameterText;
+    for (const double d : diameters) {
+        diameterText += (diameterText.empty() ? "" : "・") + FormatNumber(d, "0.000");
+    }
     const std::string first = FormatNumber(note.firstLength, "0.0");
     std::string lengths;
     if (note.lastLength == note.firstLength) {
@@ -236,7 +240,7 @@ std::string TableNoteLine(double diameter, const TableNote& note) {
         lengths = first + "～" + FormatNumber(note.lastLength, "0.0") + " m" +
                   (note.everyLengthBetween ? "" : " の一部");
     }
-    return "杭径φ " + FormatNumber(diameter, "0.000") + " m、杭長 " + lengths + "：" + note.text;
+    return "杭径φ " + diameterText + " m、杭長 " + lengths + "：" + note.text;
 }
 
 } // namespace zul

@@ -111,7 +111,8 @@ private:
     long row_ = -1;
 };
 
-// "杭径φ 0.800 m、杭長 21.0 m 以上：" followed by the note: one line of the table notes.
-std::string TableNoteLine(double diameter, const TableNote& note);
+// "杭径φ 0.800 m、杭長 21.0 m 以上：" followed by the note: one line of the table notes.  With
+// several diameters, for a note that holds alike for each: "杭径φ 0.800・1.000 m、…".
+std::string TableNoteLine(const std::vector<double>& diameters, const TableNote& note);
 
 } // namespace zul

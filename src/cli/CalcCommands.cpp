@@ -290,7 +290,7 @@ void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
 void PrintTableNotes(const basCalcMain& driver) {
     for (int i = 0; i < driver.ResultCount(); ++i) {
         for (const TableNote& note : driver.ResultNotes(i)) {
-            std::cerr << "注意：" << TableNoteLine(driver.ResultDiameters(i), note) << '\n';
+            std::cerr << "注意：" << TableNoteLine({driver.ResultDiameters(i)}, note) << '\n';
         }
     }
 }
