@@ -1,11 +1,7 @@
 #include "ui/results/frmResOutRaTable.h"
 
-<<<<<<< HEAD
-=======
-#include "app/ScreenLaunchers.h"
 #include "calc/PlausibilityNotes.h"
 #include "calc/basCalcMain.h"
->>>>>>> notes
 #include "render/GraphExport.h"
 #include "render/GraphFromResults.h"
 #include "ui/AppContext.h"
