@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/ProductInfo.h"
 #include "app/frmAbout.h"
+#include "calc/PlausibilityNotes.h"
 #include "ui/ScreenLaunchers.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
@@ -346,6 +347,11 @@ void frmMenuMain::objResOutRa_LoadData() {
     objResOutRa_->setNumEp(1, earthquake.Ra());
     objResOutRa_->setNumEp(2, normal.Pa());
     objResOutRa_->setNumEp(3, earthquake.Pa());
+    QStringList notes;
+    for (const std::string& note : PlausibilityNotes(doc_, normal, earthquake)) {
+        notes << QString::fromStdString(note);
+    }
+    objResOutRa_->setNotes(notes);
 }
 
 void frmMenuMain::mnuAbout_Click() {

@@ -48,6 +48,11 @@ const colRaTabls& EmptyTable() {
     return empty;
 }
 
+const std::vector<TableNote>& NoNotes() {
+    static const std::vector<TableNote> none;
+    return none;
+}
+
 } // namespace
 
 basCalcMain::basCalcMain() {
@@ -68,6 +73,10 @@ const colRaTabls& basCalcMain::ResultTables(int index) const {
         return EmptyTable();
     }
     return *tables_[static_cast<std::size_t>(index)];
+}
+
+const std::vector<TableNote>& basCalcMain::ResultNotes(int index) const {
+    return index < 0 || index >= 10 ? NoNotes() : notes_[static_cast<std::size_t>(index)];
 }
 
 void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& obj) {
@@ -167,6 +176,8 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
     CZul quake;
     SetCalcInput(doc, 1, normal);
     SetCalcInput(doc, 2, quake);
+    // The notes only read the objects after each row; they change no number of the table.
+    TableNoteCollector notes(doc, normal);
 
     // Lengths in tenths of a metre.
     const double endLength = Cell(doc.RaTable(2));
@@ -198,6 +209,8 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
         }
         colRaTabls& rows = *tables_[place];
         rows.Clear();
+        notes_[place].clear();
+        notes.Begin();
         for (CZul* obj : {&normal, &quake}) {
             obj->setDp(d);
             obj->setDw(dw);
@@ -217,8 +230,10 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
             quake.CalcPaRa();
             if (normal.Error() == 0) {
                 rows.Add(length, normal.Ra(), normal.Pa(), quake.Ra(), quake.Pa(), 0);
+                notes.Row(length, normal, quake);
             }
         }
+        notes_[place] = notes.End();
     }
 }
 
