@@ -30,7 +30,7 @@ check() { # check DESCRIPTION COMMAND...: runs the command, counts and prints th
 }
 as_user() { # runs a command as the throw-away user in a clean login-like environment
   runuser -u "$user" -- env -i HOME="$home" USER="$user" LOGNAME="$user" SHELL=/bin/bash \
-    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 TMPDIR="$home/tmp" "$@"
+    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 TMPDIR="$home/tmp" XDG_RUNTIME_DIR="$home/run" "$@"
 }
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -70,20 +70,24 @@ if [ ${#tools[@]} -gt 0 ]; then
 fi
 
 useradd --create-home --shell /bin/bash "$user"
-as_user mkdir -p "$home/tmp" "$home/out"
+as_user mkdir -p -m 700 "$home/tmp" "$home/out" "$home/run"
 cp "$deb" "$home/" && chown "$user:" "$home/$(basename "$deb")"
 
 echo "# package: ${deb}"
 dpkg-deb -f "$deb" Package Version Architecture Section Maintainer Depends | sed 's/^/#   /'
 
-# lintian, as an ordinary user.
-lintian_out="$(as_user lintian --no-tag-display-limit "$home/$(basename "$deb")" 2>&1)"
+# lintian, as an ordinary user; informational tags are listed too.
+lintian_out="$(as_user lintian --info --display-info --tag-display-limit 0 "$home/$(basename "$deb")" 2>&1)"
 echo "$lintian_out" | sed 's/^/# lintian: /'
 check "lintian reports no error" bash -c '! grep -q "^E: " <<<"$1"' _ "$lintian_out"
 
 # Installation.
-check "apt installs the package" \
-  env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb"
+apt_quiet() { # apt-get with its progress lines left out and the rest marked as comments
+  env DEBIAN_FRONTEND=noninteractive apt-get -y -q "$@" 2>&1 |
+    grep -v '^(Reading database\|^debconf: \|^Reading \|^Building \|^\s*$' | sed 's/^/#   apt: /'
+  return "${PIPESTATUS[0]}"
+}
+check "apt installs the package" apt_quiet install "$deb"
 dpkg-query -W -f='${Status}' zul 2>/dev/null | grep -q 'install ok installed' && installed=1
 check "dpkg lists zul as installed" test "$installed" -eq 1
 mapfile -t files < <(dpkg -L zul | while read -r f; do [ -d "$f" ] || echo "$f"; done)
@@ -154,7 +158,7 @@ check "the program folder holds only the package's files" \
   test -z "$(comm -13 <(printf '%s\n' "${files[@]}" | sort) <(find /usr/lib/zul -type f | sort))"
 
 # Removal.
-check "apt removes the package" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq zul
+check "apt removes the package" apt_quiet remove zul
 dpkg-query -W -f='${Status}' zul 2>/dev/null | grep -q 'install ok installed' || installed=0
 left=()
 for f in "${files[@]}"; do [ -e "$f" ] || [ -L "$f" ] && left+=("$f"); done
