@@ -158,8 +158,8 @@ public:
     // The heading number of a level-1..4 heading (counters advanced), followed by a space; UTF-8.
     std::string MakeHeadNumber(std::int32_t level);
     // Line head for level, the filled template and a line end.
-    void PrintFmtLine(std::int32_t level, std::string_view cp932Template, std::span<const double> numbers = {},
-                      std::span<const std::string> texts = {});
+    void PrintFmtLine(std::int32_t level, std::string_view cp932Template,
+                      std::span<const double> numbers = {}, std::span<const std::string> texts = {});
     // Template line k of block with values; as PrintFmtLine.
     void PrintFmtLine(const TemplateBlock& block, std::int32_t k, std::initializer_list<double> numbers = {},
                       std::initializer_list<std::string> texts = {});
