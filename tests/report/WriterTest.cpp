@@ -166,9 +166,9 @@ TEST(PageControl, PageCheckBlankAndFormFeed) {
 TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
     TestFolder folder;
     const std::string fmt = folder.file("Zul.fmt");
-    test::WriteBytes(fmt,
-                     Sjis("一覧\r\n  1 0before\r\nEnd\r\n計算条件\r\n'comment\r\n  1 1表題\r\n"
-                          " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n  2 2x\r\nEnd\r\n"));
+    test::WriteBytes(fmt, Sjis("一覧\r\n  1 0before\r\nEnd\r\n計算条件\r\n'comment\r\n  1 1表題\r\n"
+                               " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n2  "
+                               "2x\r\nEnd\r\n零\r\n  0 0\r\nEnd\r\n"));
     const TemplateBlock block = ReadFmtSection(fmt, "短い");
     EXPECT_EQ(block.count(), 1);
     EXPECT_EQ(block.Level(2), 2);
@@ -182,6 +182,7 @@ TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
     EXPECT_EQ(wide.Level(1), 1);
     EXPECT_EQ(wide.Text(12), "  ##0.00");
     EXPECT_THROW(ReadFmtSection(fmt, "ない"), ReportError);
+    EXPECT_THROW(ReadFmtSection(fmt, "零"), ReportError); // template number 0
     EXPECT_THROW(ReadFmtSection(folder.file("none.fmt"), "一覧"), ReportError);
 }
 
