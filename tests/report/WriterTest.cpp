@@ -167,7 +167,7 @@ TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
     TestFolder folder;
     const std::string fmt = folder.file("Zul.fmt");
     test::WriteBytes(fmt, Sjis("一覧\r\n  1 0before\r\nEnd\r\n計算条件\r\n'comment\r\n  1 1表題\r\n"
-                               " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n2  "
+                               " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n2   "
                                "2x\r\nEnd\r\n零\r\n  0 0\r\nEnd\r\n"));
     const TemplateBlock block = ReadFmtSection(fmt, "短い");
     EXPECT_EQ(block.count(), 1);
