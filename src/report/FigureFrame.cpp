@@ -136,7 +136,6 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double g
     Line(fig, left, kPileBottom, kRangeRight, kPileBottom, kThick);
     Line(fig, kRangeRight, kPileBottom, kRangeRight, kPileTop, kThick);
     Line(fig, left - 2, (kPileBottom + kPileTop) / 2, kRangeRight + 2, (kPileBottom + kPileTop) / 2, kCentre);
-    Line(fig, kRangeLeft, kPileTop, kRangeLeft, kZeroN, kDashed);
     fig.LineKind = kThin;
     DrawDimensionV(fig, kPileBottom, kPileTop, kRangeRight, DimensionSide::Positive, "D", "11111U");
     DrawDimensionH(fig, kRangeLeft, kRangeRight, kPileBottom, DimensionSide::Negative, rangeLabel, "11111U");
