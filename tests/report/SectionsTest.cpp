@@ -216,6 +216,35 @@ TEST(DetailSections, IntervalTablesRunOverPagesWithTheirHeads) {
     }
 }
 
+// The tip resistance heading with its chart needs ten lines: on studies whose embedment table
+// ends at different places of a page it starts a new page exactly when fewer are left, counting
+// the 26 lines under each N-value figure.
+TEST(DetailSections, TipChartStartsANewPageWhenTooFewLinesAreLeft) {
+    const std::string heading = Utf8(ReadFmtSection(test::kZulFmt, "打込杭・中堀杭の場合_2").Text(21));
+    int newPages = 0;
+    int samePages = 0;
+    for (int tenths = 5; tenths <= 20; ++tenths) {
+        ProjectDocument doc = LongIntervalStudy();
+        doc.InpJyoken.D = tenths / 10.0;
+        SectionRun run(doc);
+        const std::vector<std::string> lines = run.Write(basResOutRa);
+        ASSERT_TRUE(run.ok());
+        const auto at = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, heading); });
+        ASSERT_NE(at, lines.end());
+        const std::size_t i = static_cast<std::size_t>(at - lines.begin());
+        if (test::StartsPage(*at)) {
+            ++newPages;
+            EXPECT_LT(kLinesPerPage - LinesUsedUpTo(lines, i - 1), 10) << "D " << doc.InpJyoken.D;
+        } else {
+            ++samePages;
+            EXPECT_GE(kLinesPerPage - LinesUsedUpTo(lines, i - 2), 10) << "D " << doc.InpJyoken.D;
+            EXPECT_TRUE(lines[i - 1].empty());
+        }
+    }
+    EXPECT_GT(newPages, 0);
+    EXPECT_GT(samePages, 0);
+}
+
 TEST(DetailSections, FiguresFitTheirAreasAndCarryTheirTexts) {
     SectionRun run(LongIntervalStudy());
     const std::vector<std::string> lines = run.Write(basResOutRa);
