@@ -4,6 +4,7 @@
 #include "util/FileHelpers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -554,6 +555,11 @@ void PrintState::AppendFormFeed() {
         std::fputc(kFormFeed, f);
         std::fclose(f);
     }
+}
+
+std::int32_t PrintState::RowsOnPage(std::int32_t linesPerRow) const {
+    return static_cast<std::int32_t>(
+        std::nearbyint(static_cast<double>(LinesPerPage - LineCount) / static_cast<double>(linesPerRow)));
 }
 
 } // namespace zul

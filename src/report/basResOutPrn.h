@@ -176,6 +176,10 @@ public:
     // Appends a form feed to PrnFileName (the file must not be open); errors are ignored.
     void AppendFormFeed();
 
+    // Rows of linesPerRow lines that fit in the lines left on the page, rounded to the nearest
+    // whole number, halves to even (may be 0 or less on a full page).
+    std::int32_t RowsOnPage(std::int32_t linesPerRow) const;
+
 private:
     std::string NewTempFile(std::vector<std::string>& list, std::size_t limit);
     void Write(std::string_view bytes);

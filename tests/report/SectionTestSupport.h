@@ -15,27 +15,22 @@
 
 namespace zul::test {
 
-inline const std::string kZulFmt = std::string(ZUL_SOURCE_DIR) + "/data/Zul.fmt";
+// The data shipped beside the program: the templates and the two definition files.
+inline const std::string kDataFolder = std::string(ZUL_SOURCE_DIR) + "/data";
+inline const std::string kZulFmt = kDataFolder + "/Zul.fmt";
 
-// A calculated study with a print state, a program folder holding the two definition files
-// and the print file the sections write.
+// A calculated study with a print state and the print file the sections write.
 class SectionRun {
 public:
     explicit SectionRun(const ProjectDocument& doc) : doc_(doc), ps_(folder_.path().string()) {
         if (!calc_.CalcRa(doc_)) {
             throw std::runtime_error("the test study does not calculate");
         }
-        WriteBytes(folder_.file("LINE_PRN.DEF"),
-                   Sjis("線種定義,線種,線幅(1/100mm)\r\n実線(細),0,18\r\n実線(太),0,35\r\n破線,1,18\r\n"
-                        "一点鎖線,3,18\r\n点線,2,13\r\nEND\r\n"));
-        WriteBytes(folder_.file("STR_PRN.DEF"), Sjis("文字種定義,太さ,書体,文字高(twip),字間(twip),色,予備\r\n"
-                                                     "標準,400,IPAGothic,170,0,0,0\r\n"
-                                                     "小,400,IPAGothic,140,0,0,0\r\nEND\r\n"));
         ps_.PrnFileName = ps_.NewPrnFile();
     }
 
     ReportContext Context() const {
-        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, folder_.path().string(), {}};
+        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, kDataFolder, {}};
     }
     const CZul& Normal() const { return calc_.CalcPair(0); }
     const CZul& Quake() const { return calc_.CalcPair(1); }
