@@ -25,7 +25,8 @@ using test::Utf8;
 TEST(SectionPaging, RowsPerPageRoundHalvesToEven) {
     const struct {
         std::int32_t lines, perRow, rows;
-    } cases[] = {{42, 4, 10}, {57, 2, 28}, {58, 4, 14}, {43, 4, 11}, {2, 4, 0}, {6, 4, 2}, {1, 2, 0}, {3, 2, 2}, {-5, 2, -2}};
+    } cases[] = {{42, 4, 10}, {57, 2, 28}, {58, 4, 14}, {43, 4, 11}, {2, 4, 0},
+                 {6, 4, 2},   {1, 2, 0},   {3, 2, 2},   {-5, 2, -2}};
     for (const auto& c : cases) {
         EXPECT_EQ(RowsPerPage(c.lines, c.perRow), c.rows) << c.lines << " / " << c.perRow;
     }
@@ -45,9 +46,9 @@ TEST(SectionPaging, TablesSplitOverPagesAndNeverLeaveAHeadAlone) {
     } cases[] = {
         {0, 3, "H1 H2 R B R B R"},
         {40, 12, "H1 H2 R B R B R B R B R B R B R B R B R B R E | H1 H2 R B R"}, // 20 lines left: 10 rows
-        {58, 3, "H1 H2 R E | H1 H2 R B R"},                                  // 2 lines left under the head: 1 row
-        {59, 3, "| H1 H2 R B R B R"},                                        // 1 line left: 0.5 rows, a new page first
-        {61, 0, "H1 H2"},                                                    // no rows: the head alone stays
+        {58, 3, "H1 H2 R E | H1 H2 R B R"}, // 2 lines left under the head: 1 row
+        {59, 3, "| H1 H2 R B R B R"},       // 1 line left: 0.5 rows, a new page first
+        {61, 0, "H1 H2"},                   // no rows: the head alone stays
     };
     for (const auto& c : cases) {
         test::TestFolder folder;
@@ -55,7 +56,8 @@ TEST(SectionPaging, TablesSplitOverPagesAndNeverLeaveAHeadAlone) {
         ps.PrnFileName = ps.NewPrnFile();
         ps.OpenPrnFile();
         ps.LineCount = c.lineCount;
-        WritePagedTable(ps, block, TableLines{1, 2, 4, 5, 2}, c.rows, [&](std::int32_t) { ps.PrintAsIs(block, 3); });
+        WritePagedTable(ps, block, TableLines{1, 2, 4, 5, 2}, c.rows,
+                        [&](std::int32_t) { ps.PrintAsIs(block, 3); });
         ps.ClosePrnFile();
         std::string written;
         for (std::string line : test::PrintLines(ps.PrnFileName)) {
@@ -65,7 +67,8 @@ TEST(SectionPaging, TablesSplitOverPagesAndNeverLeaveAHeadAlone) {
             }
             written += line.substr(line.find_first_not_of(' ')) + " ";
         }
-        EXPECT_EQ(written, std::string(c.expected) + " ") << c.lineCount << " lines used, " << c.rows << " rows";
+        EXPECT_EQ(written, std::string(c.expected) + " ")
+            << c.lineCount << " lines used, " << c.rows << " rows";
     }
 }
 
@@ -79,15 +82,18 @@ TEST(DetailSections, EveryExampleWritesItsPartsWithTheirValues) {
         ASSERT_TRUE(run.ok());
 
         // Three figures exactly for a driven pile with the automatic tip resistance.
-        const bool tipPart = AllowsAutomaticTip(e.doc.InpJyoken.Sekou) && z.QdMethod() == 1 && z.KuiType() == 0;
+        const bool tipPart =
+            AllowsAutomaticTip(e.doc.InpJyoken.Sekou) && z.QdMethod() == 1 && z.KuiType() == 0;
         EXPECT_EQ(test::FigureIndexFiles(lines).size(), tipPart ? 3u : 0u);
-        EXPECT_EQ(CountShowing(lines, Filled("打込杭・中堀杭の場合_2", 27, {z.RQdNN(), z.NN(), z.qd()})), tipPart ? 1 : 0);
+        EXPECT_EQ(CountShowing(lines, Filled("打込杭・中堀杭の場合_2", 27, {z.RQdNN(), z.NN(), z.qd()})),
+                  tipPart ? 1 : 0);
 
         // Ra of both cases in the block of the own-weight choice.
         const std::string block = z.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合";
         for (const CZul* c : {&run.Normal(), &run.Quake()}) {
-            const std::vector<double> ra = z.IsWpRa() ? std::vector<double>{c->Ru(), c->Ws(), c->Ws(), c->Wp(), c->Ra()}
-                                                      : std::vector<double>{c->Ru(), c->Ra()};
+            const std::vector<double> ra =
+                z.IsWpRa() ? std::vector<double>{c->Ru(), c->Ws(), c->Ws(), c->Wp(), c->Ra()}
+                           : std::vector<double>{c->Ru(), c->Ra()};
             EXPECT_EQ(CountShowing(lines, Filled(block, z.IsWpRa() ? 8 : 5, ra)), 1) << c->Ra();
         }
         EXPECT_EQ(CountShowing(lines, Filled(block, 1, {}, {"［常時］"})), 1);
@@ -186,7 +192,8 @@ TEST(DetailSections, IntervalTablesRunOverPagesWithTheirHeads) {
         SCOPED_TRACE(t.block);
         const TemplateBlock b = ReadFmtSection(test::kZulFmt, t.block);
         const std::string columns = Utf8(b.Text(t.columns));
-        const auto firstHead = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, columns); });
+        const auto firstHead =
+            std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, columns); });
         ASSERT_NE(firstHead, lines.end());
         const std::size_t headEnd = static_cast<std::size_t>(firstHead - lines.begin()) + 2;
 
@@ -229,7 +236,8 @@ TEST(DetailSections, TipChartStartsANewPageWhenTooFewLinesAreLeft) {
         SectionRun run(doc);
         const std::vector<std::string> lines = run.Write(basResOutRa);
         ASSERT_TRUE(run.ok());
-        const auto at = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, heading); });
+        const auto at =
+            std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, heading); });
         ASSERT_NE(at, lines.end());
         const std::size_t i = static_cast<std::size_t>(at - lines.begin());
         if (test::StartsPage(*at)) {
@@ -256,7 +264,10 @@ TEST(DetailSections, FiguresFitTheirAreasAndCarryTheirTexts) {
         std::vector<std::string> texts;
     } figures[] = {{100, 90, {"Ｎ値", "D", "4･D", "50"}},
                    {100, 90, {"Ｎ値", "D", "換算根入れ長深さ", "Ｎ", "＿"}},
-                   {80, 55, {"qd", "Ｎ", "──", "＿", "支持層への換算根入れ深さ", "杭  径", "(─────────────)", "開端鋼管杭の場合", "300", "5"}}};
+                   {80,
+                    55,
+                    {"qd", "Ｎ", "──", "＿", "支持層への換算根入れ深さ", "杭  径", "(─────────────)",
+                     "開端鋼管杭の場合", "300", "5"}}};
     for (std::size_t f = 0; f < 3; ++f) {
         SCOPED_TRACE(f);
         const std::vector<std::string> idx = test::PrintLines(index[f]);
@@ -285,13 +296,15 @@ TEST(DetailSections, RotaryPressInPullOutStartsEachCaseOnANewPage) {
     ASSERT_TRUE(run.ok());
     for (const char* name : {"［常時］", "［レベル１地震時］"}) {
         const std::string heading = Filled("許容引抜き力の計算_羽根杭(3)", 1, {}, {name});
-        const auto at = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, heading); });
+        const auto at =
+            std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, heading); });
         ASSERT_NE(at, lines.end()) << name;
         EXPECT_TRUE(test::StartsPage(*at)) << name;
     }
     // The case headings page: a blank line before each heading but the first.
     const TemplateBlock b = ReadFmtSection(test::kZulFmt, "許容引抜き力の計算_羽根杭(2)", 80);
-    const auto first = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, Utf8(b.Text(1))); });
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [&](const std::string& l) { return Shows(l, Utf8(b.Text(1))); });
     ASSERT_NE(first, lines.end());
     EXPECT_TRUE(test::StartsPage(*first));
     std::size_t i = static_cast<std::size_t>(first - lines.begin());
@@ -305,9 +318,10 @@ TEST(DetailSections, RotaryPressInPullOutStartsEachCaseOnANewPage) {
     }
     // Blade resistance with its factors.
     const CZul& z = run.Normal();
-    EXPECT_EQ(CountShowing(lines, Filled("許容引抜き力の計算_羽根杭(3)", 15,
-                                         {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()})),
-              1);
+    EXPECT_EQ(
+        CountShowing(lines, Filled("許容引抜き力の計算_羽根杭(3)", 15,
+                                   {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()})),
+        1);
 }
 
 TEST(DetailSections, PullOutWithoutOwnWeightLeavesThePileWeightOut) {
@@ -318,7 +332,8 @@ TEST(DetailSections, PullOutWithoutOwnWeightLeavesThePileWeightOut) {
         const std::vector<std::string> lines = run.Write(basResOutPa);
         ASSERT_TRUE(run.ok());
         const CZul& z = run.Normal();
-        EXPECT_EQ(CountShowing(lines, Filled("許容引抜き力の計算(1)", 15, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()})),
+        EXPECT_EQ(CountShowing(lines, Filled("許容引抜き力の計算(1)", 15,
+                                             {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()})),
                   ownWeight);
         EXPECT_EQ(CountShowing(lines, Filled("許容引抜き力の計算(1)", 24, {z.Dp(), z.Up()})), 1);
     }
