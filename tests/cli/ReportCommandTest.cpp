@@ -103,6 +103,11 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
     // Item 1 holds chapters 4 and 5 (push-in and pull-out).
     EXPECT_NE(text.find("\r\n\f?R16. 許容押込み支持力・許容引抜き力一覧"), std::string::npos);
 
+    const auto noFolder =
+        RunCli(ZUL_CLI_PATH,
+               {"report", Example("end-bearing-pile.zul"), "--print-file", folder.file("no/r.prn")}, folder);
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_FALSE(fs::exists(folder.file("no")));
     const auto missing =
         RunCli(ZUL_CLI_PATH, {"report", folder.file("none.zul"), "--print-file", out}, folder);
     EXPECT_EQ(missing.status, 2);
