@@ -137,7 +137,7 @@ int RunReport(const ReportOptions& options) {
 
     // The figure files stay beside the print file, where the records in it point.
     std::error_code error;
-    const fs::path figures = fs::absolute(options.printFile + ".figures", error);
+    const fs::path figures = fs::absolute(options.printFile + ".figures", error).lexically_normal();
     fs::create_directory(figures, error); // beside the print file: its folder must exist
     if (error || !fs::is_directory(figures)) {
         std::cerr << PrintFileGenerator::kJoinFailedMessage << '\n';
@@ -167,7 +167,8 @@ int RunReport(const ReportOptions& options) {
     generator.State().FigTempFiles.clear();
     TidyFigureFolder(figures, kept);
     if (!allWritten) {
-        std::cerr << generator.ErrorText().substr(1) << '\n';
+        const std::string& lines = generator.ErrorText(); // each line after a line feed
+        std::cerr << (lines.empty() ? lines : lines.substr(1)) << '\n';
         return kItemFailure;
     }
     return kSuccess;
