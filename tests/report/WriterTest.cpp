@@ -83,7 +83,8 @@ TEST(FillTemplate, OverwriteRuleKeepsTheLineLength) {
         {"[&   &]", {}, {""}, "[     ]"},
         {"[##0][&  &]", {}, {}, "[  0][    ]"}, // missing values: 0 and the empty text
         {"[#0.0][!]", {1.25, 9}, {"AB"}, "[ 1.3][A]"},
-        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"}, // not in code page 932: "?"
+        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"},        // not in code page 932: "?"
+        {"[&   &]", {}, {"a\r\n\fb"}, "[a   b]"}, // control characters: spaces
     };
     for (const Case& c : cases) {
         const std::string line = FillTemplate(Sjis(c.tmpl), c.numbers, c.texts);
