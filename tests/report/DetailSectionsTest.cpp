@@ -151,6 +151,19 @@ TEST(DetailSections, FrictionTablesSplitOverPagesWithTheirHeads) {
     EXPECT_GT(splits, 0);
 }
 
+TEST(DetailSections, MeanNValueAbove40IsLimitedInWords) {
+    for (double n : {30.0, 50.0}) {
+        examples::ExampleStudy e = examples::DrivenPileAutoTip();
+        testdocs::SetNValues(e.doc, {{1, n}, {5, n}, {9, n}, {12, n}});
+        SectionRun run(e.doc);
+        const std::vector<std::string> lines = run.Write(basResOutRa);
+        ASSERT_TRUE(run.ok());
+        EXPECT_EQ(CountShowing(lines, Filled("打込杭・中堀杭の場合_1", 9, {n})), 1);
+        EXPECT_EQ(CountShowing(lines, Filled("打込杭・中堀杭の場合_1", 11)), n > 40 ? 1 : 0) << n;
+        EXPECT_EQ(run.Normal().NN(), std::min(n, 40.0));
+    }
+}
+
 TEST(DetailSections, FrictionPileHasNoTipResistancePart) {
     examples::ExampleStudy e = examples::DrivenPileAutoTip();
     e.doc.InpJyoken.Siji = 1;
