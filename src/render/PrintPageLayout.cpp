@@ -46,9 +46,16 @@ int RecordSlots(const PrintDocument& document, const PrintLine& line) {
 std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
     std::vector<PrintPage> pages(1);
     int slot = 0;
-    const auto newPage = [&] {
-        pages.emplace_back();
-        slot = 0;
+    bool breakPending = false; // a form feed ended the page; the next line starts a new one
+    const auto place = [&](PrintLine line) {
+        const int need = RecordSlots(document, line);
+        if (breakPending || (slot > 0 && slot + need > PrintPageGeometry::kLinesPerPage)) {
+            pages.emplace_back();
+            slot = 0;
+            breakPending = false;
+        }
+        pages.back().placements.push_back({slot, need, std::move(line)});
+        slot += need;
     };
     for (const std::string& raw : document.lines) {
         std::size_t start = 0;
@@ -62,18 +69,11 @@ std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
             // A form feed is followed directly by the next line's text: the empty rest after a
             // form feed is no line (a line end there would otherwise start the page with a
             // blank line, or make a blank page of a form feed at the end of a joined item).
-            const bool isLine = end > start || (first && !formFeedFollows);
-            if (isLine) {
-                PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
-                const int need = RecordSlots(document, line);
-                if (slot > 0 && slot + need > PrintPageGeometry::kLinesPerPage) {
-                    newPage();
-                }
-                pages.back().placements.push_back({slot, need, std::move(line)});
-                slot += need;
+            if (end > start || (first && !formFeedFollows)) {
+                place(ParsePrintLine(std::string_view(raw).substr(start, end - start)));
             }
             if (formFeedFollows && slot > 0) {
-                newPage();
+                breakPending = true;
             }
             first = false;
             start = end + 1;

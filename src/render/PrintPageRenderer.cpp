@@ -53,6 +53,8 @@ QFont PrintTextFont() {
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setKerning(false);
+    // Unhinted advances are exact fractions, so the columns hold also at screen resolution.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
