@@ -178,6 +178,40 @@ private slots:
         QCOMPARE(window.previewWidget()->zoomMode(), QPrintPreviewWidget::FitInView);
     }
 
+    void headingsAreBoldOnTheScreen() {
+        PrintFolder folder;
+        folder.write("print.prn", "?R1ABCD 計算条件\nABCD 計算条件\n");
+        QString error;
+        auto document = LoadPrintDocument(folder.path("print.prn"), folder.folder(), &error);
+        QVERIFY(document);
+        PreviewWindow window(std::make_shared<PrintPageRenderer>(std::move(*document)), QString(),
+                             QStringLiteral("print.pdf"));
+        window.resize(900, 1000);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.previewWidget()->fitToWidth();
+        QApplication::processEvents();
+        const QImage shown = window.previewWidget()->grab().toImage();
+        // The two text lines are the first two bands of dark rows on the page.
+        std::vector<int> bands;
+        bool inBand = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            int dark = 0;
+            for (int x = shown.width() / 8; x < shown.width() * 3 / 4; ++x) {
+                dark += qGray(shown.pixel(x, y)) < 100 ? 1 : 0;
+            }
+            if (dark > 0 && !inBand) {
+                bands.push_back(0);
+            }
+            inBand = dark > 0;
+            if (inBand) {
+                bands.back() += dark;
+            }
+        }
+        QVERIFY2(bands.size() >= 2, qPrintable(QString::number(bands.size())));
+        QVERIFY2(bands[0] > bands[1] * 1.15, qPrintable(QStringLiteral("%1 %2").arg(bands[0]).arg(bands[1])));
+    }
+
     void ctrlSSavesAPdfUnderTheOfferedName() {
         PrintFolder folder;
         FakeUiServices services;
