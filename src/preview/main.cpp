@@ -16,6 +16,14 @@
 
 namespace {
 
+// Without a display the platform's chatter (missing runtime folder and the like) is no news
+// for the caller: only the program's own messages go to stderr.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    }
+}
+
 void printError(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
@@ -80,6 +88,7 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        qInstallMessageHandler(quietHandler);
         QGuiApplication app(argc, argv);
         return writePdf(command);
     }
