@@ -18,6 +18,9 @@ int main(int argc, char** argv) {
 #ifdef ZUL_HAVE_CALC_COMMANDS
     zul::cli::AddCalcCommands(app, exitCode);
 #endif
+#ifdef ZUL_HAVE_REPORT_COMMAND
+    zul::cli::AddReportCommand(app, exitCode);
+#endif
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
