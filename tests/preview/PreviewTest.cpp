@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QtTest>
 
@@ -260,6 +261,43 @@ private slots:
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.size(), QSize(700, 640));
+    }
+
+    void printedPagesFollowThePrintDialog() {
+        QPrinter printer;
+        QCOMPARE(PrintedPages(printer, 2, 5), std::make_pair(0, 4));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        QCOMPARE(PrintedPages(printer, 1, 5), std::make_pair(1, 2));
+        printer.setFromTo(4, 9);
+        QCOMPARE(PrintedPages(printer, 1, 5), std::make_pair(3, 4));
+        printer.setPrintRange(QPrinter::CurrentPage);
+        QCOMPARE(PrintedPages(printer, 3, 5), std::make_pair(2, 2));
+    }
+
+    void printerGetsTheChosenPagesFittedToItsPaper() {
+        // The real printer class writing its PDF form, on Letter paper.
+        PrintFolder folder;
+        const auto renderer = threePages(folder);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.path("printed.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setFullPage(true);
+        QVERIFY(renderer->paintPages(printer, 1, 2));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {folder.path("printed.pdf")});
+        QVERIFY(info.waitForFinished(60000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("612 x 792")), qPrintable(text));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {folder.path("printed.pdf"), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        const QString pages = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(pages.contains(QStringLiteral("行63")));
+        QVERIFY(!pages.contains(QStringLiteral("行62")));
+        QVERIFY(pages.contains(QStringLiteral("三ページ目")));
     }
 
     void programWritesAPdfWithoutADisplay() {
