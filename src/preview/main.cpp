@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -59,7 +58,7 @@ int showPreview(const zul::PreviewCommandLine& command) {
     const QString folder =
         command.iniFolder.isEmpty() ? QString::fromStdString(zul::PerUserDataFolder()) : command.iniFolder;
     const QString settingsFile = QDir(folder).filePath(QStringLiteral("Preview.ini"));
-    const QString pdfName = QFileInfo(command.printFile).completeBaseName() + QStringLiteral(".pdf");
+    const QString pdfName = zul::DefaultPdfName(command);
     zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), settingsFile,
                               pdfName);
     window.show();

@@ -129,6 +129,16 @@ private slots:
         }
     }
 
+    void pdfIsOfferedUnderTheStudyName() {
+        const auto name = [](const QStringList& arguments) {
+            return DefaultPdfName(ParsePreviewCommandLine(arguments));
+        };
+        QCOMPARE(name({"/tmp/~PS3f2a.tmp"}), QStringLiteral("計算書.pdf"));
+        QCOMPARE(name({"/home/u/杭A.prn"}), QStringLiteral("杭A.pdf"));
+        QCOMPARE(name({"/NAME=\"/home/u/A 棟.zul\"", "/tmp/~PS1.tmp"}), QStringLiteral("A 棟.pdf"));
+        QCOMPARE(name({"/name=報告", "/tmp/~PS1.tmp"}), QStringLiteral("報告.pdf"));
+    }
+
     void printMenuCommandTextReachesThePreview() {
         // The command text the print menu hands to CSystem::Shell, split as Shell splits it.
         const auto parts = CSystem::SplitCommandLine(
