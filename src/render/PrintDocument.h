@@ -71,6 +71,9 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
 // Largest file the preview reads (print file or referenced file).
 inline constexpr qint64 kMaxPrintInputBytes = 64 * 1024 * 1024;
 
+// Most bytes all files a print file names may take together.
+inline constexpr qint64 kMaxReferencedBytes = 256 * 1024 * 1024;
+
 // Reads a whole file up to kMaxPrintInputBytes; error set (Japanese) on failure.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);
 
