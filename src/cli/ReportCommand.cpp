@@ -137,8 +137,8 @@ int RunReport(const ReportOptions& options) {
 
     // The figure files stay beside the print file, where the records in it point.
     std::error_code error;
-    const fs::path figures = fs::absolute(options.printFile + ".figures", error);
-    fs::create_directories(figures, error);
+    const fs::path figures = fs::absolute(options.printFile + ".figures", error).lexically_normal();
+    fs::create_directory(figures, error); // beside the print file: its folder must exist
     if (error || !fs::is_directory(figures)) {
         std::cerr << PrintFileGenerator::kJoinFailedMessage << '\n';
         return kFileFailure;
@@ -157,8 +157,9 @@ int RunReport(const ReportOptions& options) {
             std::cerr << "（ｴﾗｰｺｰﾄﾞ ： " << writeError << "）";
         }
         std::cerr << '\n';
+        // An earlier print file stays as it was, and with it the figure files it refers to.
         generator.State().DeleteTempFiles();
-        TidyFigureFolder(figures, {});
+        fs::remove(figures, error); // only when empty
         return kFileFailure;
     }
     // The print text files go with the generator; the figure files are kept.
@@ -166,7 +167,8 @@ int RunReport(const ReportOptions& options) {
     generator.State().FigTempFiles.clear();
     TidyFigureFolder(figures, kept);
     if (!allWritten) {
-        std::cerr << generator.ErrorText().substr(1) << '\n';
+        const std::string& lines = generator.ErrorText(); // each line after a line feed
+        std::cerr << (lines.empty() ? lines : lines.substr(1)) << '\n';
         return kItemFailure;
     }
     return kSuccess;

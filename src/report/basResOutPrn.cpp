@@ -247,18 +247,27 @@ std::string FormatNumField(double value, std::string_view format) {
 }
 
 std::string PrintText(std::string_view utf8) {
-    if (auto whole = EncodeCp932(utf8)) {
-        return *std::move(whole);
-    }
-    // Character by character: what code page 932 cannot hold becomes "?".
     std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        n = std::min(n, utf8.size() - i);
-        const auto one = EncodeCp932(utf8.substr(i, n));
-        out += one ? *one : std::string("?");
-        i += n;
+    if (auto whole = EncodeCp932(utf8)) {
+        out = *std::move(whole);
+    } else {
+        // Character by character: what code page 932 cannot hold becomes "?".
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto c = static_cast<unsigned char>(utf8[i]);
+            std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            n = std::min(n, utf8.size() - i);
+            const auto one = EncodeCp932(utf8.substr(i, n));
+            out += one ? *one : std::string("?");
+            i += n;
+        }
+    }
+    // A line end, form feed or other control character inside a value would break the lines and
+    // pages of the print file: it prints as a space.  (Control bytes never occur as the second
+    // byte of a two-byte character.)
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = ' ';
+        }
     }
     return out;
 }

@@ -3,9 +3,6 @@
 // tables split over pages.
 #include "../calc/ExampleStudies.h"
 #include "SectionTestSupport.h"
-#include "document/ConstructionMethod.h"
-#include "report/DetailReport.h"
-#include "util/RoundHalfUp.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +107,60 @@ TEST(DetailSections, EveryExampleWritesItsPartsWithTheirValues) {
                                                       : std::vector<double>{c->Pu(), c->Pa()};
             EXPECT_EQ(CountShowing(out, Filled(cases, z.IsWpPa() ? 5 : 8, pa)), 1) << c->Pa();
         }
+    }
+}
+
+// The skin friction tables of the examples: a head always has rows under it, and a table that
+// goes on over a page break ends the page with its page-end line.
+TEST(DetailSections, FrictionTablesSplitOverPagesWithTheirHeads) {
+    const struct {
+        bool (*section)(PrintState&, const ReportContext&);
+        const char* block;
+        std::int32_t headLast, pageEnd;
+    } tables[] = {{basResOutRa, "杭の自重を無視する場合", 17, 23},
+                  {basResOutRa, "杭の自重を考慮する場合", 20, 26},
+                  {basResOutPa, "許容引抜き力の計算(2)", 16, 22},
+                  {basResOutPaEcoPile, "許容引抜き力の計算_羽根杭(3)", 22, 28}};
+    const auto isRow = [](const std::string& l) {
+        return l.find("砂質土層") != std::string::npos || l.find("砂れき層") != std::string::npos ||
+               l.find("粘性土層") != std::string::npos;
+    };
+    int heads = 0;
+    int splits = 0;
+    for (const examples::ExampleStudy& e : examples::AllExamples()) {
+        for (const auto& t : tables) {
+            SectionRun run(e.doc);
+            const std::vector<std::string> lines = run.Write(t.section);
+            ASSERT_TRUE(run.ok());
+            const TemplateBlock b = ReadFmtSection(test::kZulFmt, t.block);
+            // The units line just above the head's closing rule (the rules all look alike).
+            const std::string units = Utf8(b.Text(t.headLast - 1));
+            for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
+                if (Shows(lines[i], units)) {
+                    ++heads;
+                    EXPECT_TRUE(isRow(lines[i + 2])) << e.fileName << " " << t.block;
+                }
+                if (i > 0 && test::StartsPage(lines[i + 1]) && isRow(lines[i - 1])) {
+                    ++splits;
+                    EXPECT_TRUE(Shows(lines[i], Utf8(b.Text(t.pageEnd)))) << e.fileName << " " << t.block;
+                }
+            }
+        }
+    }
+    EXPECT_GE(heads, 8); // both cases of every example's push-in and pull-out report
+    EXPECT_GT(splits, 0);
+}
+
+TEST(DetailSections, MeanNValueAbove40IsLimitedInWords) {
+    for (double n : {30.0, 50.0}) {
+        examples::ExampleStudy e = examples::DrivenPileAutoTip();
+        testdocs::SetNValues(e.doc, {{1, n}, {5, n}, {9, n}, {12, n}});
+        SectionRun run(e.doc);
+        const std::vector<std::string> lines = run.Write(basResOutRa);
+        ASSERT_TRUE(run.ok());
+        EXPECT_EQ(CountShowing(lines, Filled("打込杭・中堀杭の場合_1", 9, {n})), 1);
+        EXPECT_EQ(CountShowing(lines, Filled("打込杭・中堀杭の場合_1", 11)), n > 40 ? 1 : 0) << n;
+        EXPECT_EQ(run.Normal().NN(), std::min(n, 40.0));
     }
 }
 

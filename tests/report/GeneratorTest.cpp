@@ -1,5 +1,6 @@
 // The generation run and the join: item order, heading numbers across items, error lines,
 // joins rebuilt from the item files, temporary files deleted with the generator.
+#include "DocumentGenerator.h"
 #include "ReportStudies.h"
 #include "ReportTestSupport.h"
 #include "report/PrintFileGenerator.h"
@@ -130,6 +131,33 @@ TEST(PrintFileGenerator, ExampleStudiesCarryTheirValuesAndBranches) {
             EXPECT_EQ(text.find(part), std::string::npos) << c.file << ": " << part;
         }
     }
+}
+
+} // namespace
+} // namespace zul
+
+namespace zul {
+namespace {
+
+// Generated studies, plain and nasty: every one that calculates gets all four items written.
+TEST(PrintFileGenerator, EveryCalculatedGeneratedStudyIsWrittenWhole) {
+    TestFolder folder;
+    const std::string data = test::DataFolder();
+    int calculated = 0;
+    for (std::uint64_t seed = 0; seed < 200; ++seed) {
+        const ProjectDocument doc = reference::GenerateDocument(seed);
+        basCalcMain driver;
+        if (!driver.CalcRa(doc)) {
+            continue;
+        }
+        ++calculated;
+        const ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), data + "/Zul.fmt", data, data};
+        PrintFileGenerator gen(folder.path().string());
+        EXPECT_TRUE(gen.GeneratePrintFiles(ctx, {3, 1, {1, 2, 4, 8}, {0, 2, 4, 6}}))
+            << seed << gen.ErrorText();
+        EXPECT_TRUE(gen.JoinPrintFiles({true, true, true, true})) << seed;
+    }
+    EXPECT_GT(calculated, 100);
 }
 
 } // namespace

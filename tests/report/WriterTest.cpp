@@ -83,7 +83,8 @@ TEST(FillTemplate, OverwriteRuleKeepsTheLineLength) {
         {"[&   &]", {}, {""}, "[     ]"},
         {"[##0][&  &]", {}, {}, "[  0][    ]"}, // missing values: 0 and the empty text
         {"[#0.0][!]", {1.25, 9}, {"AB"}, "[ 1.3][A]"},
-        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"}, // not in code page 932: "?"
+        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"},        // not in code page 932: "?"
+        {"[&   &]", {}, {"a\r\n\fb"}, "[a   b]"}, // control characters: spaces
     };
     for (const Case& c : cases) {
         const std::string line = FillTemplate(Sjis(c.tmpl), c.numbers, c.texts);
@@ -161,6 +162,16 @@ TEST(PageControl, PageCheckBlankAndFormFeed) {
     w.state.PrintBlank(2);
     EXPECT_EQ(w.state.LineCount, 3);
     EXPECT_EQ(w.lines(), (std::vector<std::string>{"", "\f  x", "", ""}));
+
+    // Rows per page: lines left / lines per row, halves to even.
+    struct Rows {
+        std::int32_t used, perRow, expected;
+    };
+    for (const Rows& r : {Rows{20, 4, 10}, Rows{18, 4, 11}, Rows{22, 4, 10}, Rows{5, 4, 14}, Rows{5, 2, 28},
+                          Rows{55, 2, 4}, Rows{57, 2, 2}, Rows{61, 4, 0}}) {
+        w.state.LineCount = r.used;
+        EXPECT_EQ(w.state.RowsOnPage(r.perRow), r.expected) << r.used << "/" << r.perRow;
+    }
 }
 
 TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
