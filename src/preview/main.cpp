@@ -3,6 +3,7 @@
 #include "preview/PreviewWindow.h"
 #include "render/PrintDocument.h"
 #include "render/PrintPageRenderer.h"
+#include "ui/JapaneseUi.h"
 #include "ui/UiServices.h"
 #include "util/ProgramPaths.h"
 
@@ -93,5 +94,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Preview"));
+    zul::UseJapaneseQt(app);
     return showPreview(command);
 }
