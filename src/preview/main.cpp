@@ -39,6 +39,10 @@ int writePdf(const zul::PreviewCommandLine& command) {
         printError(error);
         return 1;
     }
+    // The PDF is written all the same; what could not be read is said, and stands on its page.
+    for (const QString& problem : zul::DocumentProblems(*document)) {
+        printError(QStringLiteral("注意：%1").arg(problem));
+    }
     const zul::PrintPageRenderer renderer(std::move(*document));
     if (!zul::WritePrintPdf(renderer, command.pdfFile, &error)) {
         printError(error);

@@ -257,6 +257,21 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
     return document;
 }
 
+std::vector<QString> DocumentProblems(const PrintDocument& document) {
+    std::vector<QString> problems = document.notes;
+    for (const auto& [path, figure] : document.figures) {
+        if (!figure.error.isEmpty()) {
+            problems.push_back(figure.error);
+        }
+    }
+    for (const auto& [path, picture] : document.pictures) {
+        if (!picture.error.isEmpty()) {
+            problems.push_back(picture.error);
+        }
+    }
+    return problems;
+}
+
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
                                                QString* error) {
     QString reason;

@@ -55,6 +55,10 @@ struct PrintDocument {
     std::vector<QString> notes; // definition files that were missing (built-in rows used)
 };
 
+// What could not be read (definition files replaced by the built-in rows, figures and graphs that
+// show a note instead), one Japanese line each; empty when everything was read.
+std::vector<QString> DocumentProblems(const PrintDocument& document);
+
 // The lines of a print file's contents: split at CR LF, LF or CR; no empty last line.
 std::vector<std::string> SplitPrintLines(std::string_view cp932);
 
