@@ -212,13 +212,13 @@ private slots:
 
     void placementIsRestored() {
         const std::string file = ini().toStdString();
-        CPrivateProfile::SetValueString(file, "ResOutRaTable", "Width", "12000");
+        CPrivateProfile::SetValueString(file, "ResOutRaTable", "Width", "11000");
         CPrivateProfile::SetValueString(file, "ResOutRaTable", "Height", "7500");
         CPrivateProfile::SetValueString(file, "ResOutRaTable", "Top", "600");
         CPrivateProfile::SetValueString(file, "ResOutRaTable", "Left", "900");
         frmResOutRaTable screen(*context_);
         screen.show();
-        QCOMPARE(screen.width(), TwipsToPixels(&screen, 12000));
+        QCOMPARE(screen.width(), TwipsToPixels(&screen, 11000));
         QCOMPARE(screen.height(), TwipsToPixels(&screen, 7500));
         // The chart fills what the tab strip leaves.
         QVERIFY(screen.chart()->width() > screen.width() - 60);
