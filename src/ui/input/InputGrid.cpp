@@ -3,6 +3,7 @@
 #include "ui/UiServices.h"
 #include "ui/input/GridClipboard.h"
 #include "ui/input/GridDelegate.h"
+#include "ui/input/GridMessages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -68,6 +69,10 @@ void InputGrid::commitPendingEdit() {
     }
 }
 
+QString InputGrid::columnHeader(int column) const {
+    return model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
 void InputGrid::copyBlock(const QRect& block) {
     std::vector<QStringList> rows;
     for (int r = block.top(); r <= block.bottom(); ++r) {
@@ -104,30 +109,64 @@ void InputGrid::copy() {
 
 void InputGrid::paste() {
     commitPendingEdit();
-    const QModelIndex start = currentIndex();
-    if (!start.isValid()) {
+    const std::vector<QStringList> block = ClipboardTextToBlock(QApplication::clipboard()->text());
+    if (block.empty()) {
         return;
     }
-    const std::vector<QStringList> rows = ClipboardTextToBlock(QApplication::clipboard()->text());
-    bool refused = false;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = start.row() + static_cast<int>(i);
-        if (r >= model_->rows()) {
-            break;
-        }
-        for (int j = 0; j < rows[i].size(); ++j) {
-            const int c = start.column() + j;
-            if (c >= model_->columns()) {
-                break;
-            }
-            if (!model_->enterText(r, c, rows[i].at(j))) {
-                refused = true;
+    const QModelIndex active = currentIndex();
+    const int top = active.isValid() ? active.row() : 0;
+    const int left = active.isValid() ? active.column() : 0;
+    const int rowCount = static_cast<int>(block.size());
+    const int rowLimit = std::max(recMax_, model_->rows());
+    if (top + rowCount > rowLimit) {
+        refusePaste(PastedRowsMessage(top + 1, rowCount, rowLimit), window()->windowTitle());
+        return;
+    }
+    for (int i = 0; i < rowCount; ++i) {
+        const QStringList& cells = block[static_cast<std::size_t>(i)];
+        for (int j = static_cast<int>(cells.size()) - 1; left + j >= model_->columns(); --j) {
+            if (!cells.at(j).trimmed().isEmpty()) {
+                refusePaste(PastedColumnsMessage(top + i + 1, left + j + 1, cells.at(j), model_->columns()),
+                            window()->windowTitle());
+                return;
             }
         }
     }
-    if (refused) {
-        UiServices::current().beep();
+
+    // Rows the paste needs are added as Add adds them; a value a cell refuses puts all back.
+    const GridModel::Snapshot before = model_->snapshot();
+    const int rowsBefore = model_->rows();
+    while (model_->rows() < top + rowCount) {
+        model_->setRows(model_->rows() + 1);
+        if (initializer_) {
+            initializer_(model_->rows() - 1);
+        }
     }
+    for (int i = 0; i < rowCount; ++i) {
+        const QStringList& cells = block[static_cast<std::size_t>(i)];
+        const int r = top + i;
+        for (int j = 0; j < cells.size() && left + j < model_->columns(); ++j) {
+            const int c = left + j;
+            if (!model_->enterText(r, c, cells.at(j))) {
+                const QString message =
+                    PastedValueMessage(r + 1, columnHeader(c), cells.at(j).trimmed(), model_->cellType(r, c));
+                model_->restore(before);
+                setActiveCell(top, left);
+                refusePaste(message, columnHeader(c));
+                return;
+            }
+        }
+    }
+    setActiveCell(top, left);
+    if (model_->rows() > rowsBefore && model_->rows() >= recMax_) {
+        emit addInsertAvailable(false);
+    }
+}
+
+void InputGrid::refusePaste(const QString& text, const QString& title) {
+    UiServices& services = UiServices::current();
+    services.beep();
+    services.showMessage(this, text, title, MessageIcon::Information, MessageButtons::Ok);
 }
 
 void InputGrid::afterRowAdded(int row) {

@@ -11,7 +11,8 @@ namespace zul {
 
 // The editing grid of the ground layer and N value screens (vaSpread1): typed cells, an
 // active cell, block selection, Cut / Copy / Paste through the system clipboard as
-// tab-separated text, and Add / Insert / Delete of rows up to a row limit.  It tells the
+// tab-separated text, and Add / Insert / Delete of rows up to a row limit.  A paste adds the
+// rows it needs and is applied whole or not at all.  It tells the
 // status line the entry hint of the cell the cursor is on, and the Edit commands whether
 // Add and Insert are available.
 class InputGrid : public QTableView {
@@ -60,6 +61,9 @@ private:
     // The block Cut and Copy work on: the selection, else the active cell alone.
     QRect workingBlock() const;
     void copyBlock(const QRect& block);
+    QString columnHeader(int column) const;
+    // Reports a refused paste: beep and message, the grid unchanged.
+    void refusePaste(const QString& text, const QString& title);
     void showHint(const QModelIndex& cell);
     void afterRowAdded(int row);
 

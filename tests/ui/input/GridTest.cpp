@@ -223,42 +223,164 @@ private slots:
         screen.editBar()->mnuEditCopy()->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0.5\t1\n1\t2\n"));
 
-        // A block from a spreadsheet: CR LF lines, digit grouping, one cell out of range.
-        QApplication::clipboard()->setText(QStringLiteral("12.25\t1,00\r\n13\t150\r\n14\t7\r\n15\t8\r\n"));
+        // A block from a spreadsheet: CR LF lines, digit grouping, rows past the last one.
+        QApplication::clipboard()->setText(QStringLiteral("12.25\t1,00\r\n13\t15\r\n14\t7\r\n15\t8\r\n"));
         grid->setActiveCell(2, 0);
         screen.editBar()->mnuEditPaste()->trigger();
-        QCOMPARE(model->value(2, 0), std::optional<double>(12.25));
-        QCOMPARE(model->value(2, 1), std::optional<double>(100.0));
-        QCOMPARE(model->value(3, 0), std::optional<double>(13.0));
-        // 150 is above the N value maximum: the cell keeps its value, one beep.
-        QCOMPARE(model->value(3, 1), std::optional<double>(4.0));
-        QCOMPARE(services.beeps, 1);
-        // Rows beyond the grid are not made by a paste.
-        QCOMPARE(model->rows(), 4);
+        QCOMPARE(model->rows(), 6);
+        const double expected[4][2] = {{12.25, 100}, {13, 15}, {14, 7}, {15, 8}};
+        for (int r = 0; r < 4; ++r) {
+            QCOMPARE(model->value(2 + r, 0), std::optional<double>(expected[r][0]));
+            QCOMPARE(model->value(2 + r, 1), std::optional<double>(expected[r][1]));
+        }
+        QCOMPARE(model->value(1, 1), std::optional<double>(2.0));
+        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(services.beeps, 0);
+        screen.close();
+    }
+
+    void spreadsheetBlockOfEightNValueRowsPastesIntoTheEmptyGrid() {
+        test::ShownScreen<frmInpJibanN> shown({}, 100);
+        auto& [services, doc, screen] = shown;
+        QString block;
+        for (int r = 1; r <= 8; ++r) {
+            block += QStringLiteral("%1\t%2\r\n").arg(9 - r).arg(r * 5);
+        }
+        QApplication::clipboard()->setText(block);
+        screen.editBar()->mnuEditPaste()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 8);
+        QVERIFY(services.messages.isEmpty());
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(doc.NCount, 8);
+        // Sorted by depth on OK: depth 1 carried N 40.
+        QCOMPARE(doc.NData(1, 1), CellValue::Number(1));
+        QCOMPARE(doc.NData(2, 1), CellValue::Number(40));
+        QCOMPARE(doc.NData(1, 8), CellValue::Number(8));
+        QCOMPARE(doc.NData(2, 8), CellValue::Number(5));
+    }
+
+    void pasteThatCannotBeAppliedWholeChangesNothingAndSaysWhere_data() {
+        QTest::addColumn<bool>("ground");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("activeRow");
+        QTest::addColumn<int>("activeColumn");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("N value out of range")
+            << false << 4 << 1 << 0 << QStringLiteral("12\t5\n13\t150\n")
+            << QStringLiteral("3行目「Ｎ値」の値「150」は貼り付けできません。\n"
+                              "入力範囲：0.0 ～ 100.0")
+            << QStringLiteral("Ｎ値");
+        QTest::newRow("depth not a number")
+            << false << 0 << 0 << 0 << QStringLiteral("1\t5\n2\t6\nabc\t7\n")
+            << QStringLiteral("3行目「深度」の値「abc」は貼り付けできません。\n入力範囲：0.000 ～ 99.999")
+            << QStringLiteral("深度");
+        QTest::newRow("more rows than the limit")
+            << false << 95 << 89 << 0 << QString(QStringLiteral("1\t1\n")).repeated(12)
+            << QStringLiteral("90行目から12行を貼り付けると101行目までとなり，行数の上限を超えます。\n"
+                              "入力範囲：1 ～ 100行目")
+            << QStringLiteral("Ｎ値の入力");
+        QTest::newRow("right of the last column")
+            << false << 3 << 0 << 1 << QStringLiteral("5\t7\n")
+            << QStringLiteral("1行目3列目の値「7」は貼り付けできません。\n入力範囲：1 ～ 2列目")
+            << QStringLiteral("Ｎ値の入力");
+        QTest::newRow("unknown soil kind")
+            << true << 4 << 0 << 0 << QStringLiteral("粘性土層\t2.5\n1\t3\n砂礫\t4\n")
+            << QStringLiteral("3行目「層種」の値「砂礫」は貼り付けできません。\n"
+                              "入力範囲：砂質土層，砂れき層，粘性土層")
+            << QStringLiteral("層種");
+        // Rows the paste adds are new layers, with the narrower range of skin friction.
+        QTest::newRow("new layer beyond its range")
+            << true << 1 << 0 << 0 << QStringLiteral("0\t2\t18\t9\t10\t5000\n0\t3\t18\t9\t10\t5000\n")
+            << QStringLiteral("2行目「ｆ (kN/m2)」の値「5000」は貼り付けできません。\n入力範囲：0.0 ～ 999.9")
+            << QStringLiteral("ｆ (kN/m2)");
+    }
+
+    void pasteThatCannotBeAppliedWholeChangesNothingAndSaysWhere() {
+        QFETCH(bool, ground);
+        QFETCH(int, rows);
+        QFETCH(int, activeRow);
+        QFETCH(int, activeColumn);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        const auto check = [&](auto& shown) {
+            auto& [services, doc, screen] = shown;
+            InputGrid* grid = screen.vaSpread1();
+            const std::vector<double> before = [&] {
+                std::vector<double> values;
+                for (int r = 0; r < grid->grid()->rows(); ++r) {
+                    for (int c = 0; c < grid->grid()->columns(); ++c) {
+                        values.push_back(grid->grid()->value(r, c).value_or(-1));
+                    }
+                }
+                return values;
+            }();
+            grid->setActiveCell(activeRow, activeColumn);
+            QApplication::clipboard()->setText(clipboard);
+            screen.editBar()->mnuEditPaste()->trigger();
+            QCOMPARE(services.messages.size(), 1);
+            QCOMPARE(services.messages[0].text, text);
+            QCOMPARE(services.messages[0].title, title);
+            QCOMPARE(services.messages[0].buttons, MessageButtons::Ok);
+            QCOMPARE(services.beeps, 1);
+            QCOMPARE(grid->grid()->rows(), rows);
+            std::vector<double> after;
+            for (int r = 0; r < grid->grid()->rows(); ++r) {
+                for (int c = 0; c < grid->grid()->columns(); ++c) {
+                    after.push_back(grid->grid()->value(r, c).value_or(-1));
+                }
+            }
+            QVERIFY(after == before);
+            QVERIFY(addInsertEnabled(screen.editBar()));
+            screen.close();
+        };
+        if (ground) {
+            test::ShownScreen<frmInpJiban> shown(layers(rows), 20);
+            check(shown);
+        } else {
+            test::ShownScreen<frmInpJibanN> shown(points(rows), 100);
+            check(shown);
+        }
+    }
+
+    void pasteUpToTheRowLimitDisablesAddAndInsert() {
+        test::ShownScreen<frmInpJibanN> shown(points(95), 100);
+        auto& [services, doc, screen] = shown;
+        screen.vaSpread1()->setActiveCell(89, 0);
+        QApplication::clipboard()->setText(QString(QStringLiteral("50\t9\n")).repeated(11));
+        screen.editBar()->mnuEditPaste()->trigger();
+        QCOMPARE(screen.vaSpread1()->grid()->rows(), 100);
+        QCOMPARE(screen.vaSpread1()->grid()->value(99, 1), std::optional<double>(9.0));
+        QVERIFY(!addInsertEnabled(screen.editBar()));
+        QVERIFY(services.messages.isEmpty());
         screen.close();
     }
 
     void pastedSoilKindAsEntryTextOrIndex() {
-        test::ShownScreen<frmInpJiban> shown(layers(4), 20);
+        test::ShownScreen<frmInpJiban> shown(layers(2), 20);
         auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
-        QApplication::clipboard()->setText(QStringLiteral("粘性土層\t2.5\n1\t3\n砂礫\t4\n3\t5\n"));
+        QApplication::clipboard()->setText(QStringLiteral("粘性土層\t2.5\n1\t3\n2\t4\n"));
         grid->setActiveCell(0, 0);
         screen.editBar()->mnuEditPaste()->trigger();
         GridModel* model = grid->grid();
+        QCOMPARE(model->rows(), 3);
         QCOMPARE(model->value(0, 0), std::optional<double>(2.0));
         QCOMPARE(model->displayText(0, 0), QStringLiteral("粘性土層"));
         QCOMPARE(model->value(0, 1), std::optional<double>(2.5));
         QCOMPARE(model->value(1, 0), std::optional<double>(1.0));
         QCOMPARE(model->displayText(1, 0), QStringLiteral("砂れき層"));
-        // Neither an entry nor an index 0 to 2: refused.
-        QCOMPARE(model->value(2, 0), std::optional<double>(0.0));
-        QCOMPARE(model->value(3, 0), std::optional<double>(1.0));
-        QCOMPARE(model->value(3, 1), std::optional<double>(5.0));
-        QCOMPARE(services.beeps, 1);
+        // The added third row is a new layer: its own start values where nothing was pasted.
+        QCOMPARE(model->value(2, 1), std::optional<double>(4.0));
+        QCOMPARE(model->value(2, 7), std::optional<double>(1.0));
+        QVERIFY(services.messages.isEmpty());
         QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(doc.JibanCount, 3);
         QCOMPARE(doc.JibanLayer(1, 1), CellValue::Number(2));
         QCOMPARE(doc.JibanLayer(1, 2), CellValue::Number(1));
+        QCOMPARE(doc.JibanLayer(1, 3), CellValue::Number(2));
     }
 
     void typedEntryOutsideTheCellRangeIsRefused() {
