@@ -1,6 +1,5 @@
 #include "ui/input/GridDelegate.h"
 
-#include "ui/UiServices.h"
 #include "ui/input/FieldNavigation.h"
 #include "ui/input/GridModel.h"
 
@@ -61,8 +60,15 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
         return;
     }
     if (!model->setData(index, text, Qt::EditRole)) {
-        UiServices::current().beep();
+        refused_ = true;
+        emit entryRefused(index, text);
     }
+}
+
+bool GridDelegate::takeRefusal() const {
+    const bool refused = refused_;
+    refused_ = false;
+    return refused;
 }
 
 bool GridDelegate::eventFilter(QObject* object, QEvent* event) {

@@ -10,14 +10,24 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace zul {
 
-InputGrid::InputGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+InputGrid::InputGrid(QWidget* parent)
+    : QTableView(parent), model_(new GridModel(this)), delegate_(new GridDelegate(this)) {
     setModel(model_);
-    setItemDelegate(new GridDelegate(this));
+    setItemDelegate(delegate_);
+    // The editor closes before the message: it comes once the view has settled.
+    connect(delegate_, &GridDelegate::entryRefused, this,
+            [this](const QModelIndex& index, const QString& text) {
+                refusedCell_ = index;
+                refusedText_ = text;
+                QTimer::singleShot(0, this, &InputGrid::reportRefusedEntry);
+            });
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -58,19 +68,42 @@ QRect InputGrid::workingBlock() const {
     return cell.isValid() ? QRect(cell.column(), cell.row(), 1, 1) : QRect();
 }
 
-void InputGrid::commitPendingEdit() {
+bool InputGrid::commitPendingEdit() {
     if (state() != QAbstractItemView::EditingState) {
-        return;
+        return !refusedCell_.isValid();
     }
     QWidget* editor = QApplication::focusWidget();
     if (editor && isAncestorOf(editor)) {
+        delegate_->takeRefusal();
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return !delegate_->takeRefusal();
     }
+    return true;
 }
 
 QString InputGrid::columnHeader(int column) const {
     return model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+void InputGrid::reportRefusedEntry() {
+    const QPersistentModelIndex cell = refusedCell_;
+    refusedCell_ = QPersistentModelIndex();
+    if (!cell.isValid()) {
+        return;
+    }
+    UiServices& services = UiServices::current();
+    services.beep();
+    services.showMessage(this, CellRangeMessage(model_->cellType(cell.row(), cell.column())),
+                         columnHeader(cell.column()), MessageIcon::Information, MessageButtons::Ok);
+    // Back in the cell with the entry as typed, as a number field keeps the focus.
+    setFocus(Qt::OtherFocusReason);
+    setActiveCell(cell.row(), cell.column());
+    edit(cell);
+    if (auto* line = qobject_cast<QLineEdit*>(indexWidget(cell))) {
+        line->setText(refusedText_);
+        line->selectAll();
+    }
 }
 
 void InputGrid::copyBlock(const QRect& block) {
@@ -86,7 +119,9 @@ void InputGrid::copyBlock(const QRect& block) {
 }
 
 void InputGrid::cut() {
-    commitPendingEdit();
+    if (!commitPendingEdit()) {
+        return;
+    }
     const QRect block = workingBlock();
     if (block.isEmpty()) {
         return;
@@ -100,7 +135,9 @@ void InputGrid::cut() {
 }
 
 void InputGrid::copy() {
-    commitPendingEdit();
+    if (!commitPendingEdit()) {
+        return;
+    }
     const QRect block = workingBlock();
     if (!block.isEmpty()) {
         copyBlock(block);
@@ -108,7 +145,9 @@ void InputGrid::copy() {
 }
 
 void InputGrid::paste() {
-    commitPendingEdit();
+    if (!commitPendingEdit()) {
+        return;
+    }
     const std::vector<QStringList> block = ClipboardTextToBlock(QApplication::clipboard()->text());
     if (block.empty()) {
         return;
@@ -179,8 +218,7 @@ void InputGrid::afterRowAdded(int row) {
 }
 
 void InputGrid::addRow() {
-    commitPendingEdit();
-    if (model_->rows() >= recMax_) {
+    if (!commitPendingEdit() || model_->rows() >= recMax_) {
         return;
     }
     model_->setRows(model_->rows() + 1);
@@ -188,8 +226,7 @@ void InputGrid::addRow() {
 }
 
 void InputGrid::insertRow() {
-    commitPendingEdit();
-    if (model_->rows() >= recMax_) {
+    if (!commitPendingEdit() || model_->rows() >= recMax_) {
         return;
     }
     const QModelIndex active = currentIndex();
@@ -201,8 +238,7 @@ void InputGrid::insertRow() {
 }
 
 void InputGrid::deleteRow() {
-    commitPendingEdit();
-    if (model_->rows() <= 0) {
+    if (!commitPendingEdit() || model_->rows() <= 0) {
         return;
     }
     const QModelIndex active = currentIndex();

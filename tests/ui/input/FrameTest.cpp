@@ -111,6 +111,8 @@ private slots:
             field->selectAll();
             QTest::keyClicks(field, "500");
             if (escape) {
+                // The field changed: Escape asks before it discards, and checks no range.
+                services.answers = {MessageAnswer::Yes};
                 QTest::keyClick(field, Qt::Key_Escape);
             } else {
                 QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
@@ -118,9 +120,36 @@ private slots:
             QVERIFY(!screen.isVisible());
             QCOMPARE(screen.UsrTag(), QStringLiteral("ｷｬﾝｾﾙ"));
         }
-        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].text,
+                 QStringLiteral("入力ﾃﾞｰﾀが変更されています。変更を破棄して閉じますか？"));
+        QCOMPARE(services.messages[0].title, QStringLiteral("安全率の入力"));
+        QCOMPARE(services.messages[0].buttons, MessageButtons::YesNo);
         QCOMPARE(doc.Anzen(3), CellValue::Number(6));
         QVERIFY(!doc.DataEdited);
+    }
+
+    void escapeAsksOnlyWhenTheScreenChanged() {
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
+        // Unchanged (a value typed and put back counts as unchanged): closes at once.
+        screen.numL()->setFocus();
+        screen.numL()->selectAll();
+        QTest::keyClicks(screen.numL(), "10");
+        QTest::keyClick(screen.numL(), Qt::Key_Escape);
+        QVERIFY(!screen.isVisible());
+        QVERIFY(services.messages.isEmpty());
+
+        // A method chosen: No keeps the screen and what was chosen.
+        test::ShowActive(&screen);
+        screen.optSekou(3)->click();
+        services.answers = {MessageAnswer::No};
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(screen.optSekou(3)->isChecked());
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(doc.InpJyoken.Sekou, 3);
     }
 
     void cancelStoresNothing() {

@@ -383,12 +383,12 @@ private slots:
         QCOMPARE(doc.JibanLayer(1, 3), CellValue::Number(2));
     }
 
-    void typedEntryOutsideTheCellRangeIsRefused() {
+    void typedEntryOutsideTheCellRangeGetsTheRangeMessageAndStaysToBeCorrected() {
         test::ShownScreen<frmInpJiban> shown(layers(1), 20);
         auto& [services, doc, screen] = shown;
         InputGrid* grid = screen.vaSpread1();
         screen.editBar()->mnuEditAdd()->trigger();
-        const auto typeInto = [&](int row, int column, const char* text) {
+        const auto typeInto = [&](int row, int column, const char* text, Qt::Key leaveBy = Qt::Key_Return) {
             grid->setFocus();
             grid->setActiveCell(row, column);
             grid->edit(grid->grid()->index(row, column));
@@ -396,26 +396,91 @@ private slots:
             QVERIFY(editor);
             editor->selectAll();
             QTest::keyClicks(editor, text);
-            QTest::keyClick(editor, Qt::Key_Return);
-            // The delegate commits the editor through the event queue.
+            QTest::keyClick(editor, leaveBy);
+            // The editor commits, and a refused entry is reported, through the event queue.
             QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        };
+        const auto editorText = [&] {
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            return editor && grid->isAncestorOf(editor) ? editor->text() : QStringLiteral("(no editor)");
         };
         // Column 6 (skin friction): 5000 passes in the loaded row, not in the added one.
         typeInto(0, 5, "5000");
         QCOMPARE(grid->grid()->value(0, 5), std::optional<double>(5000.0));
         QCOMPARE(grid->grid()->displayText(0, 5), QStringLiteral("5,000.0"));
-        typeInto(1, 5, "5000");
-        QCOMPARE(grid->grid()->value(1, 5), std::optional<double>(0.0));
-        QCOMPARE(services.beeps, 1);
+        QVERIFY(services.messages.isEmpty());
+        for (const Qt::Key leaveBy : {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up}) {
+            services.messages.clear();
+            typeInto(1, 5, "5000", leaveBy);
+            QCOMPARE(services.messages.size(), 1);
+            QCOMPARE(services.messages[0].text, QStringLiteral("入力範囲：0.0 ～ 999.9"));
+            QCOMPARE(services.messages[0].title, QStringLiteral("ｆ (kN/m2)"));
+            QCOMPARE(grid->grid()->value(1, 5), std::optional<double>(0.0));
+            // Back in the cell with the entry as typed.
+            QCOMPARE(grid->activeRow(), 1);
+            QCOMPARE(grid->activeColumn(), 5);
+            QCOMPARE(editorText(), QStringLiteral("5000"));
+            // Escape cancels this cell's edit only.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(screen.isVisible());
+            QCOMPARE(services.messages.size(), 1);
+        }
+        QCOMPARE(services.beeps, 3);
         typeInto(1, 5, "999.9");
         QCOMPARE(grid->grid()->value(1, 5), std::optional<double>(999.9));
         // The loaded coefficient column starts at 0.001, the added one at 0.
+        services.messages.clear();
         typeInto(0, 7, "0");
         QCOMPARE(grid->grid()->value(0, 7), std::optional<double>(1.0));
+        QCOMPARE(services.messages.value(0).text, QStringLiteral("入力範囲：0.001 ～ 1.000"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         typeInto(1, 7, "0");
         QCOMPARE(grid->grid()->value(1, 7), std::optional<double>(0.0));
-        QCOMPARE(services.beeps, 2);
+        QCOMPARE(services.messages.size(), 1);
         screen.close();
+    }
+
+    void okWithARefusedCellEntryKeepsTheScreen() {
+        test::ShownScreen<frmInpJibanN> shown(points(2), 100);
+        auto& [services, doc, screen] = shown;
+        InputGrid* grid = screen.vaSpread1();
+        grid->setFocus();
+        grid->setActiveCell(1, 1);
+        QTest::keyClick(grid, Qt::Key_1);
+        QTest::keyClicks(QApplication::focusWidget(), "50");
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(screen.isVisible());
+        QVERIFY(!doc.DataEdited);
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].text, QStringLiteral("入力範囲：0.0 ～ 100.0"));
+        screen.close();
+    }
+
+    void escapeAfterAGridEditAsksBeforeDiscarding() {
+        test::ShownScreen<frmInpJiban> shown(layers(3), 20);
+        auto& [services, doc, screen] = shown;
+        InputGrid* grid = screen.vaSpread1();
+        grid->setFocus();
+        grid->setActiveCell(0, 1);
+        QTest::keyClick(grid, Qt::Key_4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(grid->grid()->value(0, 1), std::optional<double>(4.0));
+        // Escape in the grid: the screen asks; No keeps every edit.
+        services.answers = {MessageAnswer::No};
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].title, QStringLiteral("地盤条件の入力"));
+        QCOMPARE(grid->grid()->value(0, 1), std::optional<double>(4.0));
+        services.answers = {MessageAnswer::Yes};
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.UsrTag(), QStringLiteral("ｷｬﾝｾﾙ"));
+        QCOMPARE(doc.JibanLayer(2, 1), CellValue::Number(1.5));
+        QVERIFY(!doc.DataEdited);
     }
 
     void statusLineShowsTheHintOfTheCurrentCell() {
