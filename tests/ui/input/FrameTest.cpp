@@ -4,6 +4,7 @@
 
 #include "document/ProjectDocument.h"
 #include "io/CPrivateProfile.h"
+#include "ui/input/FieldFactory.h"
 #include "ui/input/InputBindings.h"
 #include "ui/input/NumberField.h"
 #include "ui/input/TextField.h"
@@ -13,6 +14,7 @@
 #include "ui/input/frmInpRaTable.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -69,6 +71,57 @@ private slots:
         QCOMPARE(screen.numELPU()->rangeMessage(), QStringLiteral("入力範囲：-999.999 ～ +999.999"));
         frmInpAnzen anzen;
         QCOMPARE(anzen.numJyK(1)->rangeMessage(), QStringLiteral("入力範囲：-99 ～ 99"));
+    }
+
+    void charactersThePatternCannotTakeAreRefusedWithABeep_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beeps");
+        // A safety factor: whole numbers, negatives allowed.
+        QTest::newRow("point in a whole number") << "#0" << -99.0 << 99.0 << "2.5"
+                                                 << "25" << 1;
+        QTest::newRow("sign in a whole number") << "#0" << -99.0 << 99.0 << "-3"
+                                                << "-3" << 0;
+        // A margin: no negatives.
+        QTest::newRow("minus without negatives") << "#0" << 0.0 << 10.0 << "-1"
+                                                 << "1" << 1;
+        QTest::newRow("letters") << "#0.000" << 0.0 << 99.999 << "1a2"
+                                 << "12" << 1;
+        QTest::newRow("decimals past the pattern") << "#0.000" << 0.0 << 99.999 << "1.23456"
+                                                   << "1.234" << 2;
+        QTest::newRow("signed pattern") << "+##0.000;-##0.000" << -999.999 << 999.999 << "-12.5"
+                                        << "-12.5" << 0;
+    }
+
+    void charactersThePatternCannotTakeAreRefusedWithABeep() {
+        QFETCH(QString, pattern);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, beeps);
+        FakeUiServices services;
+        QWidget window;
+        NumberField* field = MakeNumberField(&window, QStringLiteral("numTest"), QStringLiteral("試験"), min,
+                                             max, pattern.toStdString());
+        test::ShowActive(&window);
+        field->setFocus();
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(services.beeps, beeps);
+        // Editing keys are no refused characters.
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClick(field, Qt::Key_Left);
+        QCOMPARE(services.beeps, beeps);
+        // A pasted text the pattern cannot take is refused whole, with a beep.
+        field->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("7.25x"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(services.beeps, beeps + 1);
+        QVERIFY(services.messages.isEmpty());
     }
 
     void safetyFactorOf100IsRefusedWithAnEmptyTitle() {
