@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -118,8 +120,20 @@ private slots:
                  QStringLiteral("ﾌﾟﾘﾝﾀを選択して印刷(&P)"));
         QCOMPARE(screen.findChild<QAction*>(QStringLiteral("mnuCopy"))->text(),
                  QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&C)"));
+        // The toolbar: every command a picture with its text beside it.
+        auto* toolbar = screen.findChild<QToolBar*>(QStringLiteral("tbrMenu"));
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+        const QStringList texts{QStringLiteral("印刷"), QStringLiteral("ｺﾋﾟｰ"), QStringLiteral("閉じる")};
+        int index = 0;
         for (const char* key : {"Print", "Copy", "Close"}) {
-            QVERIFY2(screen.findChild<QAction*>(QString::fromLatin1(key)), key);
+            auto* action = screen.findChild<QAction*>(QString::fromLatin1(key));
+            QVERIFY2(action, key);
+            QCOMPARE(action->text(), texts[index++]);
+            QVERIFY2(!action->icon().pixmap(24, 24).isNull(), key);
+            auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+            QVERIFY2(button && button->isVisible(), key);
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
         }
         QCOMPARE(screen.currentGraph().header, QStringLiteral("A棟　場所打ち杭工法(支持杭)"));
         screen.close();
