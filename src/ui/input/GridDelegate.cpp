@@ -4,6 +4,7 @@
 #include "ui/input/GridModel.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -75,6 +76,14 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && IsRowCommandKey(static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
+    }
+    // Another window or a menu taking the focus ends no entry: the cell keeps its editor, as a
+    // number field keeps its text, until the user comes back or a command ends the edit.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+            return false;
+        }
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

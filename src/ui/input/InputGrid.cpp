@@ -72,7 +72,10 @@ bool InputGrid::commitPendingEdit() {
     if (state() != QAbstractItemView::EditingState) {
         return !refusedCell_.isValid();
     }
-    QWidget* editor = QApplication::focusWidget();
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor || !isAncestorOf(editor)) {
+        editor = QApplication::focusWidget();
+    }
     if (editor && isAncestorOf(editor)) {
         delegate_->takeRefusal();
         commitData(editor);
@@ -89,7 +92,8 @@ QString InputGrid::columnHeader(int column) const {
 void InputGrid::reportRefusedEntry() {
     const QPersistentModelIndex cell = refusedCell_;
     refusedCell_ = QPersistentModelIndex();
-    if (!cell.isValid()) {
+    // A screen closed meanwhile has nothing more to say.
+    if (!cell.isValid() || !isVisible()) {
         return;
     }
     UiServices& services = UiServices::current();

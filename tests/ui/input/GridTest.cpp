@@ -426,7 +426,19 @@ private slots:
             QVERIFY(screen.isVisible());
             QCOMPARE(services.messages.size(), 1);
         }
-        QCOMPARE(services.beeps, 3);
+        // Leaving by a click on another cell.
+        services.messages.clear();
+        grid->setActiveCell(1, 5);
+        grid->edit(grid->grid()->index(1, 5));
+        QTest::keyClicks(QApplication::focusWidget(), "5000");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->grid()->index(0, 1)).center());
+        QCoreApplication::processEvents();
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(grid->activeRow(), 1);
+        QCOMPARE(editorText(), QStringLiteral("5000"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(services.beeps, 4);
         typeInto(1, 5, "999.9");
         QCOMPARE(grid->grid()->value(1, 5), std::optional<double>(999.9));
         // The loaded coefficient column starts at 0.001, the added one at 0.
@@ -456,6 +468,27 @@ private slots:
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.messages[0].text, QStringLiteral("入力範囲：0.0 ～ 100.0"));
         screen.close();
+    }
+
+    void anotherWindowTakingTheFocusEndsNoCellEntry() {
+        test::ShownScreen<frmInpJibanN> shown(points(2), 100);
+        auto& [services, doc, screen] = shown;
+        InputGrid* grid = screen.vaSpread1();
+        grid->setFocus();
+        grid->setActiveCell(0, 1);
+        QTest::keyClick(grid, Qt::Key_1);
+        QWidget* editor = QApplication::focusWidget();
+        QTest::keyClicks(editor, "50");
+        QWidget other;
+        test::ShowActive(&other);
+        QCoreApplication::processEvents();
+        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(grid->indexWidget(grid->grid()->index(0, 1)), editor);
+        QCOMPARE(qobject_cast<QLineEdit*>(editor)->text(), QStringLiteral("150"));
+        other.close();
+        screen.close();
+        QCoreApplication::processEvents();
+        QVERIFY(services.messages.isEmpty());
     }
 
     void escapeAfterAGridEditAsksBeforeDiscarding() {
