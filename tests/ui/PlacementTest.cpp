@@ -13,6 +13,7 @@
 #include "ui/input/frmInpJyoken.h"
 #include "ui/input/frmInpRaTable.h"
 #include "ui/input/frmInpRenban.h"
+#include "ui/results/frmResOutRa.h"
 #include "ui/results/frmResOutRaTable.h"
 
 #include <QApplication>
@@ -60,6 +61,10 @@ const ScreenCase kScreens[] = {
          screen->setIniFile(context.iniFile);
          BindInputScreen(*screen, context.iniFile);
          return std::unique_ptr<QDialog>(std::move(screen));
+     }},
+    {"ResOutRa",
+     [](auto&, auto& context) {
+         return std::unique_ptr<QDialog>(std::make_unique<frmResOutRa>(context.iniFile));
      }},
     {"ResOutRaTable",
      [](auto&, auto& context) {
