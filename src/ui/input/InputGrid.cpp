@@ -169,8 +169,9 @@ void InputGrid::paste() {
         const QStringList& cells = block[static_cast<std::size_t>(i)];
         for (int j = static_cast<int>(cells.size()) - 1; left + j >= model_->columns(); --j) {
             if (!cells.at(j).trimmed().isEmpty()) {
-                refusePaste(PastedColumnsMessage(top + i + 1, left + j + 1, cells.at(j), model_->columns()),
-                            window()->windowTitle());
+                refusePaste(
+                    PastedColumnsMessage(top + i + 1, left + j + 1, cells.at(j).trimmed(), model_->columns()),
+                    window()->windowTitle());
                 return;
             }
         }

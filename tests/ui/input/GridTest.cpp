@@ -1,6 +1,7 @@
 // The editing grid through the ground layer and N value screens: row limits and the enabling
 // of Add / Insert, Insert and Delete positions, Cut / Copy / Paste through the clipboard,
 // entries refused out of range, and the status-line hints.
+#include "MessageBoxPresser.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
@@ -450,6 +452,28 @@ private slots:
         typeInto(1, 7, "0");
         QCOMPARE(grid->grid()->value(1, 7), std::optional<double>(0.0));
         QCOMPARE(services.messages.size(), 1);
+        screen.close();
+    }
+
+    void refusedCellEntryThroughTheRealMessageBox() {
+        test::ShownScreen<frmInpJibanN> shown(points(2), 100);
+        auto& [services, doc, screen] = shown;
+        InputGrid* grid = screen.vaSpread1();
+        UiServices::install(nullptr);
+        grid->setFocus();
+        grid->setActiveCell(1, 1);
+        QTest::keyClick(grid, Qt::Key_1);
+        QTest::keyClicks(QApplication::focusWidget(), "50");
+        test::MessageBoxPresser ok(QMessageBox::Ok);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(ok.pressed());
+        QCOMPARE(ok.text(), QStringLiteral("入力範囲：0.0 ～ 100.0"));
+        QCOMPARE(ok.title(), QStringLiteral("Ｎ値"));
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(grid->indexWidget(grid->grid()->index(1, 1))));
+        QCOMPARE(qobject_cast<QLineEdit*>(grid->indexWidget(grid->grid()->index(1, 1)))->text(),
+                 QStringLiteral("150"));
+        QCOMPARE(grid->grid()->value(1, 1), std::optional<double>(2.0));
+        UiServices::install(&services);
         screen.close();
     }
 
