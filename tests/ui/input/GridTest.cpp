@@ -58,6 +58,17 @@ std::function<void(ProjectDocument&)> points(int count) {
     return [count](ProjectDocument& doc) { fillPoints(doc, count); };
 }
 
+// Every cell's value, row by row (-1 for an empty cell).
+std::vector<double> cellValues(const GridModel& model) {
+    std::vector<double> values;
+    for (int r = 0; r < model.rows(); ++r) {
+        for (int c = 0; c < model.columns(); ++c) {
+            values.push_back(model.value(r, c).value_or(-1));
+        }
+    }
+    return values;
+}
+
 bool toolButtonEnabled(const GridEditBar* bar, QAction* action) {
     const QWidget* button = bar->toolBar()->widgetForAction(action);
     return button && button->isEnabled();
@@ -310,15 +321,7 @@ private slots:
         const auto check = [&](auto& shown) {
             auto& [services, doc, screen] = shown;
             InputGrid* grid = screen.vaSpread1();
-            const std::vector<double> before = [&] {
-                std::vector<double> values;
-                for (int r = 0; r < grid->grid()->rows(); ++r) {
-                    for (int c = 0; c < grid->grid()->columns(); ++c) {
-                        values.push_back(grid->grid()->value(r, c).value_or(-1));
-                    }
-                }
-                return values;
-            }();
+            const std::vector<double> before = cellValues(*grid->grid());
             grid->setActiveCell(activeRow, activeColumn);
             QApplication::clipboard()->setText(clipboard);
             screen.editBar()->mnuEditPaste()->trigger();
@@ -328,13 +331,7 @@ private slots:
             QCOMPARE(services.messages[0].buttons, MessageButtons::Ok);
             QCOMPARE(services.beeps, 1);
             QCOMPARE(grid->grid()->rows(), rows);
-            std::vector<double> after;
-            for (int r = 0; r < grid->grid()->rows(); ++r) {
-                for (int c = 0; c < grid->grid()->columns(); ++c) {
-                    after.push_back(grid->grid()->value(r, c).value_or(-1));
-                }
-            }
-            QVERIFY(after == before);
+            QVERIFY(cellValues(*grid->grid()) == before);
             QVERIFY(addInsertEnabled(screen.editBar()));
             screen.close();
         };
