@@ -70,14 +70,14 @@ if [ ${#tools[@]} -gt 0 ]; then
 fi
 
 useradd --create-home --shell /bin/bash "$user"
-as_user mkdir -p -m 700 "$home/tmp" "$home/out" "$home/run"
+as_user mkdir -p -m 700 "$home/tmp" "$home/out" "$home/run" "$home/lintian-tmp"
 cp "$deb" "$home/" && chown "$user:" "$home/$(basename "$deb")"
 
 echo "# package: ${deb}"
 dpkg-deb -f "$deb" Package Version Architecture Section Maintainer Depends | sed 's/^/#   /'
 
 # lintian, as an ordinary user; informational tags are listed too.
-lintian_out="$(as_user lintian --display-info --tag-display-limit 0 "$home/$(basename "$deb")" 2>&1)"
+lintian_out="$(as_user env TMPDIR="$home/lintian-tmp" lintian --display-info --tag-display-limit 0 "$home/$(basename "$deb")" 2>&1)"
 echo "$lintian_out" | sed 's/^/# lintian: /'
 check "lintian reports no error" bash -c '! grep -q "^E: " <<<"$1"' _ "$lintian_out"
 
@@ -154,6 +154,26 @@ check "the settings file is in ~/.config/Velmarok/Zul/" test -f "$home/.config/V
 check "the settings file holds the main window's position" grep -q 'MenuMain' "$home/.config/Velmarok/Zul/Zul.ini"
 check "the settings file holds the opened study" grep -q 'end-bearing-pile.zul' "$home/.config/Velmarok/Zul/Zul.ini"
 check "the per-user data folder exists" test -d "$home/.local/share/Velmarok/Zul"
+# The preview as the print menu starts it: its placement goes to the data folder it is given.
+preview_out="$(as_user xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  /usr/lib/zul/Preview "/INI=\"$HOME/.local/share/Velmarok/Zul\"" "$1" &
+  pid=$!
+  sleep 4
+  if ! kill -0 $pid 2>/dev/null; then echo "Preview ended by itself"; exit 10; fi
+  window=$(xdotool search --sync --onlyvisible --pid $pid 2>/dev/null | head -n 1)
+  # Ctrl+W (閉じる) closes the preview.
+  timeout 10 xdotool windowfocus --sync "$window" key ctrl+w
+  for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
+  if kill -0 $pid 2>/dev/null; then echo "Preview did not close"; kill $pid; exit 11; fi
+  wait $pid
+  echo "Preview closed with status $?"' _ "$home/out/driven.prn" 2>&1)"
+preview_status=$?
+echo "$preview_out" | sed 's/^/#   /'
+check "Preview shows the driven pile's print file, stays up 4 s and closes by Ctrl+W" \
+  test "$preview_status" -eq 0
+check "Preview closed normally" grep -q 'Preview closed with status 0' <<<"$preview_out"
+check "Preview.ini is in the data folder given by /INI=" test -f "$home/.local/share/Velmarok/Zul/Preview.ini"
+
 leftover="$(ls -A "$home/tmp")"
 [ -n "$leftover" ] && echo "$leftover" | sed 's/^/#   left in TMPDIR: /'
 check "no temporary file is left in the user's TMPDIR" test -z "$leftover"
