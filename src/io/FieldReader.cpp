@@ -80,16 +80,22 @@ void FieldReader::SkipLineEnd(int c) {
     }
 }
 
-std::string FieldReader::ReadLine(std::size_t maxBytes) {
+void FieldReader::Count(std::size_t& bytes) {
+    if (++bytes > kMaxLineBytes) {
+        throw ReadFailure{FileError::TypeMismatch};
+    }
+}
+
+std::string FieldReader::ReadLine() {
     int c = Get();
     if (c == EOF) {
         throw ReadFailure{FileError::InputPastEnd};
     }
     std::string line;
+    std::size_t bytes = 0;
     while (c != EOF && c != '\r' && c != '\n') {
-        if (line.size() < maxBytes) {
-            line += static_cast<char>(c);
-        }
+        Count(bytes);
+        line += static_cast<char>(c);
         c = Get();
     }
     SkipLineEnd(c);
@@ -97,8 +103,10 @@ std::string FieldReader::ReadLine(std::size_t maxBytes) {
 }
 
 FieldReader::Field FieldReader::ReadRawField() {
+    std::size_t bytes = 0;
     int c = Get();
     while (IsBlank(c)) {
+        Count(bytes);
         c = Get();
     }
     if (c == EOF) {
@@ -107,17 +115,22 @@ FieldReader::Field FieldReader::ReadRawField() {
     Field field;
     if (c == '"') {
         field.quoted = true;
+        Count(bytes);
         while ((c = Get()) != EOF && c != '"') {
+            Count(bytes);
             field.bytes += static_cast<char>(c);
         }
         if (c == '"') {
+            Count(bytes);
             c = Get();
         }
         while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+            Count(bytes);
             c = Get();
         }
     } else {
         while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+            Count(bytes);
             field.bytes += static_cast<char>(c);
             c = Get();
         }
