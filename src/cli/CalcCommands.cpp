@@ -1,7 +1,9 @@
 // zul-cli calc and zul-cli table: the single-pile calculation and the study table of a
 // study file, as readable text, as CSV or as JSON for other programs.
+#include "calc/CalcFailureCauses.h"
 #include "calc/CalcMessages.h"
 #include "calc/basCalcMain.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
@@ -11,12 +13,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <iostream>
 #include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,9 +25,6 @@ namespace zul::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr int kCalcFailure = 1;
-constexpr int kFileFailure = 2;
 
 // ---- JSON output: the structure through nlohmann-json, every double with 17 significant digits.
 
@@ -265,55 +262,94 @@ std::string Capacity(double value) {
     return FormatNumber(value, "###,##0.0");
 }
 
-void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
-    // A row: its label, then the normal and the earthquake column.
-    const auto row = [](const std::string& label, const std::string& normal, const std::string& earthquake) {
-        const std::size_t labelWidth = 30;
-        const std::size_t valueWidth = 12;
-        std::cout << PadRight(label, labelWidth) << PadLeft(normal, valueWidth)
-                  << PadLeft(earthquake, valueWidth) << '\n';
-    };
+// Columns of a text table: each as wide as its widest text and at least kMinWidth, so that a
+// column keeps at least one blank before its widest value.
+class TextColumns {
+public:
+    static constexpr std::size_t kMinWidth = 12;
+
+    void Add(const std::vector<std::string>& row) {
+        rows_.push_back(row);
+        widths_.resize(std::max(widths_.size(), row.size()), kMinWidth);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths_[i] = std::max(widths_[i], DisplayWidth(row[i]) + 1);
+        }
+    }
+    // The first column's width (for a left-aligned label column).
+    void SetFirstWidth(std::size_t width) { firstWidth_ = width; }
+    void Print(Output& out) const {
+        for (const auto& row : rows_) {
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                if (i == 0 && firstWidth_ > 0) {
+                    out << PadRight(row[i], std::max(firstWidth_, DisplayWidth(row[i]) + 1));
+                } else {
+                    out << PadLeft(row[i], widths_[i]);
+                }
+            }
+            out << '\n';
+        }
+    }
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+    std::vector<std::size_t> widths_;
+    std::size_t firstWidth_ = 0;
+};
+
+void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver, Output& out) {
     const CZul& normal = driver.CalcPair(0);
     const CZul& earthquake = driver.CalcPair(1);
-    std::cout << "検討ｹｰｽ名称：" << doc.InpJyoken.Title << '\n';
-    row("許容値の種類", "常　　時", "地　震　時");
-    row("許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra()));
-    row("許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa()));
+    out << "検討ｹｰｽ名称：" << EscapeControls(doc.InpJyoken.Title) << '\n';
+    TextColumns table;
+    table.SetFirstWidth(30);
+    table.Add({"許容値の種類", "常　　時", "地　震　時"});
+    table.Add({"許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra())});
+    table.Add({"許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa())});
+    table.Print(out);
 }
 
-void PrintTable(const basCalcMain& driver) {
-    const std::vector<std::string> headings = {"杭長Ｌ(m)", "Ｒａ常時", "Ｐａ常時", "Ｒａ地震時",
-                                               "Ｐａ地震時"};
-    const std::size_t width = 12;
+void PrintTable(const basCalcMain& driver, Output& out) {
     for (int i = 0; i < driver.ResultCount(); ++i) {
-        std::cout << (i > 0 ? "\n" : "") << "杭径φ " << FormatNumber(driver.ResultDiameters(i), "0.000")
-                  << " m (kN/本)\n";
-        for (const std::string& h : headings) {
-            std::cout << PadLeft(h, width);
-        }
-        std::cout << '\n';
+        out << (i > 0 ? "\n" : "") << "杭径φ " << FormatNumber(driver.ResultDiameters(i), "0.000")
+            << " m (kN/本)\n";
+        TextColumns table;
+        table.Add({"杭長Ｌ(m)", "Ｒａ常時", "Ｐａ常時", "Ｒａ地震時", "Ｐａ地震時"});
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << PadLeft(FormatNumber(r.L, "##0.0"), width);
-            for (const double capacity : {r.Ra, r.Pa, r.Rae, r.Pae}) {
-                std::cout << PadLeft(Capacity(capacity), width);
-            }
-            std::cout << '\n';
+            table.Add({FormatNumber(r.L, "##0.0"), Capacity(r.Ra), Capacity(r.Pa), Capacity(r.Rae),
+                       Capacity(r.Pae)});
         }
+        table.Print(out);
     }
 }
 
-void PrintCsv(const basCalcMain& driver) {
-    std::cout << "D,L,Ra,Pa,Rae,Pae\n";
+void PrintCsv(const basCalcMain& driver, Output& out) {
+    out << "D,L,Ra,Pa,Rae,Pae\n";
     for (int i = 0; i < driver.ResultCount(); ++i) {
         const std::string d = GeneralNumberText(driver.ResultDiameters(i));
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << d;
+            out << d;
             for (const double value : {r.L, r.Ra, r.Pa, r.Rae, r.Pae}) {
-                std::cout << ',' << GeneralNumberText(value);
+                out << ',' << GeneralNumberText(value);
             }
-            std::cout << '\n';
+            out << '\n';
         }
     }
+}
+
+// The calculation error message and, on the lines after it, the inputs known to cause it.
+void PrintCalcFailure(const std::vector<std::string>& causes) {
+    PrintMessage(kCalcErrorMessage);
+    for (const std::string& cause : causes) {
+        PrintMessage("原因：" + EscapeControls(cause));
+    }
+}
+
+Json CausesJson(const std::vector<std::string>& causes) {
+    Json list = Json::array();
+    for (const std::string& cause : causes) {
+        list.push_back(cause);
+    }
+    return list;
 }
 
 // ---- the commands
@@ -337,16 +373,20 @@ bool ReadStudy(const Options& options, ProjectDocument& doc) {
             return true;
         }
         code = opened.errorCode;
-        message = opened.unsupportedVersion ? UnsupportedVersionMessage(opened.versionText)
-                                            : ReadErrorMessage(opened.errorCode);
-        if (opened.unsupportedVersion && !options.json) {
-            message += "\n" + ReadErrorMessage(opened.errorCode);
+        if (options.json) {
+            message = opened.unsupportedVersion ? UnsupportedVersionMessage(opened.versionText)
+                                                : ReadErrorMessage(opened.errorCode);
+        } else {
+            message = opened.unsupportedVersion
+                          ? UnsupportedVersionMessage(EscapeControls(opened.versionText)) + "\n"
+                          : std::string();
+            message += ReadErrorMessage(opened.errorCode);
         }
     }
     if (options.json) {
-        std::cout << JsonText({{"ok", false}, {"error", message}, {"code", code}}) << '\n';
+        StandardOutput() << JsonText({{"ok", false}, {"error", message}, {"code", code}}) << '\n';
     } else {
-        std::cerr << message << '\n';
+        PrintMessage(message);
     }
     return false;
 }
@@ -356,20 +396,26 @@ int RunCalc(const Options& options) {
     if (!ReadStudy(options, doc)) {
         return kFileFailure;
     }
+    Output& out = StandardOutput();
     basCalcMain driver;
     const bool ok = driver.CalcRa(doc);
+    const std::vector<std::string> causes =
+        ok ? std::vector<std::string>() : FindCalcFailureCauses(doc, CalcRun::Single);
     if (options.json) {
         Json result = ok ? Json{{"ok", true},
                                 {"normal", CZulJson(driver.CalcPair(0))},
                                 {"earthquake", CZulJson(driver.CalcPair(1))}}
                          : Json{{"ok", false}, {"error", kCalcErrorMessage}};
-        std::cout << JsonText(result) << '\n';
+        if (!causes.empty()) {
+            result["causes"] = CausesJson(causes);
+        }
+        out << JsonText(result) << '\n';
     } else if (ok) {
-        PrintCheck(doc, driver);
+        PrintCheck(doc, driver, out);
     } else {
-        std::cerr << kCalcErrorMessage << '\n';
+        PrintCalcFailure(causes);
     }
-    return ok ? 0 : kCalcFailure;
+    return ok ? kSuccess : kCalcFailure;
 }
 
 int RunTable(const Options& options) {
@@ -377,29 +423,35 @@ int RunTable(const Options& options) {
     if (!ReadStudy(options, doc)) {
         return kFileFailure;
     }
+    Output& out = StandardOutput();
     basCalcMain driver;
     const bool ok = driver.CalcRaTable(doc);
+    const std::vector<std::string> causes =
+        ok ? std::vector<std::string>() : FindCalcFailureCauses(doc, CalcRun::Table);
     if (options.json) {
         Json result = {{"ok", ok}};
         if (!ok) {
             result["error"] = kCalcErrorMessage;
         }
+        if (!causes.empty()) {
+            result["causes"] = CausesJson(causes);
+        }
         const Json tables = TablesJson(driver);
         for (const auto& [key, value] : tables.items()) {
             result[key] = value;
         }
-        std::cout << JsonText(result) << '\n';
+        out << JsonText(result) << '\n';
     } else {
         if (options.csv) {
-            PrintCsv(driver);
+            PrintCsv(driver, out);
         } else {
-            PrintTable(driver);
+            PrintTable(driver, out);
         }
         if (!ok) {
-            std::cerr << kCalcErrorMessage << '\n';
+            PrintCalcFailure(causes);
         }
     }
-    return ok ? 0 : kCalcFailure;
+    return ok ? kSuccess : kCalcFailure;
 }
 
 } // namespace
