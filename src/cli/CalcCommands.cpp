@@ -5,6 +5,7 @@
 #include "calc/basCalcMain.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/TextColumns.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
@@ -13,7 +14,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -221,87 +221,15 @@ Json TablesJson(const basCalcMain& driver) {
 
 // ---- readable text
 
-// Columns a text takes in a terminal: wide characters two, half-width katakana one.
-std::size_t DisplayWidth(const std::string& text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        char32_t cp = c;
-        std::size_t len = 1;
-        if (c >= 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else if (c >= 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if (c >= 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        }
-        for (std::size_t k = 1; k < len && i + k < text.size(); ++k) {
-            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        const bool halfWidthKana = cp >= 0xFF61 && cp <= 0xFF9F;
-        width += cp >= 0x1100 && !halfWidthKana ? 2 : 1;
-        i += len;
-    }
-    return width;
-}
-
-std::string PadRight(const std::string& text, std::size_t width) {
-    const std::size_t w = DisplayWidth(text);
-    return text + std::string(w < width ? width - w : 0, ' ');
-}
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-    const std::size_t w = DisplayWidth(text);
-    return std::string(w < width ? width - w : 0, ' ') + text;
-}
-
 std::string Capacity(double value) {
     return FormatNumber(value, "###,##0.0");
 }
-
-// Columns of a text table: each as wide as its widest text and at least kMinWidth, so that a
-// column keeps at least one blank before its widest value.
-class TextColumns {
-public:
-    static constexpr std::size_t kMinWidth = 12;
-
-    void Add(const std::vector<std::string>& row) {
-        rows_.push_back(row);
-        widths_.resize(std::max(widths_.size(), row.size()), kMinWidth);
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            widths_[i] = std::max(widths_[i], DisplayWidth(row[i]) + 1);
-        }
-    }
-    // The first column's width (for a left-aligned label column).
-    void SetFirstWidth(std::size_t width) { firstWidth_ = width; }
-    void Print(Output& out) const {
-        for (const auto& row : rows_) {
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                if (i == 0 && firstWidth_ > 0) {
-                    out << PadRight(row[i], std::max(firstWidth_, DisplayWidth(row[i]) + 1));
-                } else {
-                    out << PadLeft(row[i], widths_[i]);
-                }
-            }
-            out << '\n';
-        }
-    }
-
-private:
-    std::vector<std::vector<std::string>> rows_;
-    std::vector<std::size_t> widths_;
-    std::size_t firstWidth_ = 0;
-};
 
 void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver, Output& out) {
     const CZul& normal = driver.CalcPair(0);
     const CZul& earthquake = driver.CalcPair(1);
     out << "検討ｹｰｽ名称：" << EscapeControls(doc.InpJyoken.Title) << '\n';
-    TextColumns table;
-    table.SetFirstWidth(30);
+    TextColumns table(30);
     table.Add({"許容値の種類", "常　　時", "地　震　時"});
     table.Add({"許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra())});
     table.Add({"許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa())});
