@@ -17,7 +17,8 @@ cmake --build build-fuzz -j"$(nproc)" --target fuzz_input_file fuzz_settings fuz
 # removed when the script ends in any way (a finding aborts a target before it cleans up).
 shm=/dev/shm
 [ -d "$shm" ] && [ -w "$shm" ] || shm="${TMPDIR:-/tmp}"
-export ZUL_FUZZ_FOLDER="$(mktemp -d "$shm/zul-fuzz-run.XXXXXX")"
+ZUL_FUZZ_FOLDER="$(mktemp -d "$shm/zul-fuzz-run.XXXXXX")"
+export ZUL_FUZZ_FOLDER
 trap 'rm -rf "$ZUL_FUZZ_FOLDER"' EXIT
 
 # Seeds: the bundled studies and a settings file in the shape the program writes.
@@ -30,7 +31,9 @@ printf 'FileName\r\n[MenuMain]\r\nTop=1200\r\nLeft=-15\r\n[FileName]\r\nInitDir=
 status=0
 for target in input_file settings calc; do
   echo "== fuzz_$target for ${seconds} s" >&2
-  build-fuzz/fuzz/fuzz_$target fuzz/corpus-$target -max_total_time="$seconds" -timeout=10 \
+  dict=()
+  [ "$target" = settings ] || dict=(-dict=fuzz/zul.dict)
+  build-fuzz/fuzz/fuzz_$target fuzz/corpus-$target "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 -artifact_prefix=fuzz/ || status=1
 done
 exit $status

@@ -272,14 +272,6 @@ void PrintCalcFailure(const std::vector<std::string>& causes) {
     }
 }
 
-Json CausesJson(const std::vector<std::string>& causes) {
-    Json list = Json::array();
-    for (const std::string& cause : causes) {
-        list.push_back(cause);
-    }
-    return list;
-}
-
 // ---- the commands
 
 struct Options {
@@ -335,7 +327,7 @@ int RunCalc(const Options& options) {
                                 {"earthquake", CZulJson(driver.CalcPair(1))}}
                          : Json{{"ok", false}, {"error", kCalcErrorMessage}};
         if (!causes.empty()) {
-            result["causes"] = CausesJson(causes);
+            result["causes"] = causes;
         }
         out << JsonText(result) << '\n';
     } else if (ok) {
@@ -362,7 +354,7 @@ int RunTable(const Options& options) {
             result["error"] = kCalcErrorMessage;
         }
         if (!causes.empty()) {
-            result["causes"] = CausesJson(causes);
+            result["causes"] = causes;
         }
         const Json tables = TablesJson(driver);
         for (const auto& [key, value] : tables.items()) {
