@@ -1,14 +1,19 @@
 // Any study that reads must calculate without crash, hang, leak or undefined behaviour: the
 // single-pile calculation and the study table either succeed with finite capacities or fail
 // as a calculation error, and a failure's known causes can be named.
+// The first byte of the input chooses its use: a whole study file, or changed lines of one of
+// the bundled studies (so that most inputs read and reach the calculation with odd values).
 #include "FuzzFolder.h"
 #include "calc/CalcFailureCauses.h"
 #include "calc/basCalcMain.h"
 #include "io/InputDataFile.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +44,49 @@ void BoundTable(zul::ProjectDocument& doc) {
     }
 }
 
+// The lines of the bundled studies, read once.
+const std::vector<std::vector<std::string>>& Examples() {
+    static const std::vector<std::vector<std::string>> examples = [] {
+        std::vector<std::vector<std::string>> all;
+        for (const char* name :
+             {"end-bearing-pile", "driven-pile-auto-tip", "rotary-press-in-pile", "friction-pile-clay"}) {
+            const std::string text = ReadFuzzFile(std::string(ZUL_SOURCE_DIR) + "/examples/" + name + ".zul");
+            std::vector<std::string> lines;
+            for (std::size_t start = 0; start < text.size();) {
+                const std::size_t end = text.find("\r\n", start);
+                lines.push_back(text.substr(start, end - start));
+                start = end == std::string::npos ? text.size() : end + 2;
+            }
+            Check(lines.size() > 60);
+            all.push_back(lines);
+        }
+        return all;
+    }();
+    return examples;
+}
+
+// A bundled study with changed lines: each record of data is a line number (one byte, counted
+// from the conditions block on) and the new text of that line up to a line feed.
+std::string ChangedExample(const std::vector<std::string>& example, const std::uint8_t* data,
+                           std::size_t size) {
+    std::vector<std::string> lines = example;
+    constexpr std::size_t kFixedLines = 3; // the header lines are not read
+    for (std::size_t i = 0; i < size;) {
+        const std::size_t line = kFixedLines + data[i] % (lines.size() - kFixedLines);
+        std::size_t end = i + 1;
+        while (end < size && data[end] != '\n') {
+            ++end;
+        }
+        lines[line].assign(reinterpret_cast<const char*>(data) + i + 1, end - i - 1);
+        i = end + 1;
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
 void CheckFinite(const zul::CZul& c) {
     Check(std::isfinite(c.Ra()) && std::isfinite(c.Pa()) && std::isfinite(c.Ru()) && std::isfinite(c.Pu()));
 }
@@ -46,8 +94,17 @@ void CheckFinite(const zul::CZul& c) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
     const std::string path = FuzzFolder() + "/study.zul";
-    WriteFuzzFile(path, reinterpret_cast<const char*>(data), size);
+    const std::size_t use = data[0] % (Examples().size() + 1);
+    if (use == Examples().size()) {
+        WriteFuzzFile(path, reinterpret_cast<const char*>(data) + 1, size - 1);
+    } else {
+        const std::string text = ChangedExample(Examples()[use], data + 1, size - 1);
+        WriteFuzzFile(path, text.data(), text.size());
+    }
     zul::ProjectDocument doc;
     int code = 0;
     if (!zul::LoadInputData(doc, path, code) && !zul::LoadInputData100(doc, path, code)) {

@@ -24,7 +24,10 @@ trap 'rm -rf "$ZUL_FUZZ_FOLDER"' EXIT
 # Seeds: the bundled studies and a settings file in the shape the program writes.
 mkdir -p fuzz/corpus-input_file fuzz/corpus-settings fuzz/corpus-calc
 cp examples/*.zul fuzz/corpus-input_file/
-cp examples/*.zul fuzz/corpus-calc/
+# The calculation target reads its first byte as the choice: 0 to 3 a bundled study with changed
+# lines, 4 the rest as a whole file.
+for i in 0 1 2 3; do printf "\\x0$i" > fuzz/corpus-calc/seed-$i; done
+for f in examples/*.zul; do { printf '\x04'; cat "$f"; } > "fuzz/corpus-calc/seed-$(basename "$f")"; done
 printf 'FileName\r\n[MenuMain]\r\nTop=1200\r\nLeft=-15\r\n[FileName]\r\nInitDir=/home/user\r\nFileName1=/home/user/a.zul\r\n[Chapter]\r\nMethod=2\r\n' \
   > fuzz/corpus-settings/seed.ini
 
