@@ -2,8 +2,9 @@
 
 #include "app/AppMessages.h"
 #include "app/ProductInfo.h"
-#include "app/ScreenLaunchers.h"
 #include "app/frmAbout.h"
+#include "calc/PlausibilityNotes.h"
+#include "ui/ScreenLaunchers.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/frmResOutRa.h"
@@ -192,7 +193,7 @@ void frmMenuMain::EnableCommandsForPresentScreens() {
         if (tag == QLatin1String("MenuPrint")) {
             present = false; // the print menu is not part of this build
         } else if (tag != QLatin1String("ResOutRa")) {
-            present = HasInputScreen(tag);
+            present = IsInputScreenTag(tag);
         }
         button->setEnabled(present);
     }
@@ -298,17 +299,11 @@ AppContext frmMenuMain::Context() {
 }
 
 void frmMenuMain::RunInputScreen(const QString& tag) {
-    if (!HasInputScreen(tag)) {
-        return;
-    }
     AppContext context = Context();
     ShowInputScreen(tag, context, this);
 }
 
 void frmMenuMain::RunRaTable() {
-    if (!HasInputScreen(QStringLiteral("InpRaTable"))) {
-        return;
-    }
     AppContext context = Context();
     if (ShowInputScreen(QStringLiteral("InpRaTable"), context, this) != QLatin1String("OK")) {
         return;
@@ -323,9 +318,7 @@ void frmMenuMain::RunRaTable() {
         Show(this, MessageCalculationError());
         return;
     }
-    if (HasGraphScreen()) {
-        ShowGraphScreen(context, this);
-    }
+    ShowGraphScreen(context, this);
 }
 
 void frmMenuMain::RunCheckScreen() {
@@ -354,6 +347,11 @@ void frmMenuMain::objResOutRa_LoadData() {
     objResOutRa_->setNumEp(1, earthquake.Ra());
     objResOutRa_->setNumEp(2, normal.Pa());
     objResOutRa_->setNumEp(3, earthquake.Pa());
+    QStringList notes;
+    for (const std::string& note : PlausibilityNotes(doc_, normal, earthquake)) {
+        notes << QString::fromStdString(note);
+    }
+    objResOutRa_->setNotes(notes);
 }
 
 void frmMenuMain::mnuAbout_Click() {

@@ -2,6 +2,7 @@
 // study file, as readable text, as CSV or as JSON for other programs.
 #include "calc/CalcFailureCauses.h"
 #include "calc/CalcMessages.h"
+#include "calc/PlausibilityNotes.h"
 #include "calc/basCalcMain.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
@@ -234,6 +235,19 @@ void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver, Output& o
     table.Add({"許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra())});
     table.Add({"許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa())});
     table.Print(out);
+    for (const std::string& note : PlausibilityNotes(doc, normal, earthquake)) {
+        out << "注意：" << EscapeControls(note) << '\n';
+    }
+}
+
+// Per diameter, the lengths from which each plausibility note holds; on stderr, so that the
+// table on stdout stays as it is in every format.
+void PrintTableNotes(const basCalcMain& driver) {
+    for (int i = 0; i < driver.ResultCount(); ++i) {
+        for (const TableNote& note : driver.ResultNotes(i)) {
+            PrintMessage("注意：" + EscapeControls(TableNoteLine({driver.ResultDiameters(i)}, note)));
+        }
+    }
 }
 
 void PrintTable(const basCalcMain& driver, Output& out) {
@@ -324,7 +338,8 @@ int RunCalc(const Options& options) {
     if (options.json) {
         Json result = ok ? Json{{"ok", true},
                                 {"normal", CZulJson(driver.CalcPair(0))},
-                                {"earthquake", CZulJson(driver.CalcPair(1))}}
+                                {"earthquake", CZulJson(driver.CalcPair(1))},
+                                {"notes", PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1))}}
                          : Json{{"ok", false}, {"error", kCalcErrorMessage}};
         if (!causes.empty()) {
             result["causes"] = causes;
@@ -370,6 +385,10 @@ int RunTable(const Options& options) {
         if (!ok) {
             PrintCalcFailure(causes);
         }
+    }
+    if (ok) {
+        out.Flush(); // the table before its notes; a failed write is reported at the end
+        PrintTableNotes(driver);
     }
     return ok ? kSuccess : kCalcFailure;
 }
