@@ -107,10 +107,12 @@ int Output::Flush() {
     std::size_t done = 0;
     while (error_ == 0 && done < pending_.size()) {
         const ssize_t n = ::write(STDOUT_FILENO, pending_.data() + done, pending_.size() - done);
-        if (n < 0 && errno != EINTR) {
-            error_ = errno;
-        } else if (n > 0) {
+        if (n > 0) {
             done += static_cast<std::size_t>(n);
+        } else if (n == 0) {
+            error_ = EIO; // nothing taken: the output makes no progress
+        } else if (errno != EINTR) {
+            error_ = errno;
         }
     }
     pending_.clear();
