@@ -1,3 +1,4 @@
+#include "io/FieldReader.h"
 #include "io/FileAccess.h"
 #include "io/InputDataFile.h"
 #include "util/Cp932.h"
@@ -40,7 +41,8 @@ std::string PrintForm(double value) {
 }
 
 // A text in double quotes.  A double quote inside it would end the field early, so it is
-// written as the full-width "＂"; a character without a code page 932 form fails the save.
+// written as the full-width "＂"; a character without a code page 932 form, or a text longer
+// than the reader takes, fails the save.
 std::string QuotedText(const std::string& text) {
     std::string safe;
     for (const char c : text) {
@@ -51,7 +53,8 @@ std::string QuotedText(const std::string& text) {
         }
     }
     const auto encoded = EncodeCp932(safe);
-    if (!encoded) {
+    // A text the reader would refuse as too long is not written: the file could not be opened again.
+    if (!encoded || encoded->size() + 2 > FieldReader::kMaxLineBytes) {
         throw WriteFailure{FileError::TypeMismatch};
     }
     return "\"" + *encoded + "\"";

@@ -356,6 +356,9 @@ TEST_F(InputDataFile, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     bad.InpJyoken.Title = "Müller"; // "ü" has no code page 932 form
     EXPECT_FALSE(SaveInputData(bad, path, code));
     EXPECT_EQ(code, FileError::TypeMismatch);
+    bad.InpJyoken.Title = std::string(FieldReader::kMaxLineBytes - 1, 'x'); // the reader would refuse it
+    EXPECT_FALSE(SaveInputData(bad, path, code));
+    EXPECT_EQ(code, FileError::TypeMismatch);
     bad.InpJyoken.Title = "ok";
     bad.InpJyoken.L = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(SaveInputData(bad, path, code));
