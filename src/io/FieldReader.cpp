@@ -13,15 +13,27 @@
 
 namespace zul {
 
+std::size_t CountCharacters(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 namespace {
 
 bool IsBlank(int c) {
     return c == ' ' || c == '\t';
 }
 
+// A text field in UTF-8; a field that is no code page 932 text or has more characters than a
+// text may have raises 13.
 std::string DecodeOrFail(const std::string& bytes) {
     auto text = DecodeCp932(bytes);
-    if (!text) {
+    if (!text || CountCharacters(*text) > FieldReader::kMaxTextCharacters) {
         throw ReadFailure{FileError::TypeMismatch};
     }
     return std::move(*text);

@@ -7,8 +7,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zul {
+
+// Characters of a UTF-8 text.
+std::size_t CountCharacters(std::string_view utf8);
 
 // Raised inside the readers when a read fails; carries the file error code (FileError).
 struct ReadFailure {
@@ -33,6 +37,10 @@ public:
 
     // Most bytes of one line or one field; every line and field of a sound file is far shorter.
     static constexpr std::size_t kMaxLineBytes = 4096;
+    // Most characters of a text (13 beyond).  The writer keeps to the same bound, and a text of
+    // that many characters, each at most two bytes in code page 932, still fits a line once
+    // written in quotes, so every text that is read can be saved and read again.
+    static constexpr std::size_t kMaxTextCharacters = 2000;
 
     // The next line without its end.
     std::string ReadLine();

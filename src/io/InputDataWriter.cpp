@@ -44,6 +44,9 @@ std::string PrintForm(double value) {
 // written as the full-width "＂"; a character without a code page 932 form, or a text longer
 // than the reader takes, fails the save.
 std::string QuotedText(const std::string& text) {
+    if (CountCharacters(text) > FieldReader::kMaxTextCharacters) {
+        throw WriteFailure{FileError::TypeMismatch};
+    }
     std::string safe;
     for (const char c : text) {
         if (c == '"') {
@@ -53,8 +56,7 @@ std::string QuotedText(const std::string& text) {
         }
     }
     const auto encoded = EncodeCp932(safe);
-    // A text the reader would refuse as too long is not written: the file could not be opened again.
-    if (!encoded || encoded->size() + 2 > FieldReader::kMaxLineBytes) {
+    if (!encoded) {
         throw WriteFailure{FileError::TypeMismatch};
     }
     return "\"" + *encoded + "\"";

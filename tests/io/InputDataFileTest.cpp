@@ -356,7 +356,7 @@ TEST_F(InputDataFile, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     bad.InpJyoken.Title = "Müller"; // "ü" has no code page 932 form
     EXPECT_FALSE(SaveInputData(bad, path, code));
     EXPECT_EQ(code, FileError::TypeMismatch);
-    bad.InpJyoken.Title = std::string(FieldReader::kMaxLineBytes - 1, 'x'); // the reader would refuse it
+    bad.InpJyoken.Title = std::string(FieldReader::kMaxTextCharacters + 1, 'x'); // the reader would refuse it
     EXPECT_FALSE(SaveInputData(bad, path, code));
     EXPECT_EQ(code, FileError::TypeMismatch);
     bad.InpJyoken.Title = "ok";
@@ -474,15 +474,21 @@ TEST_F(InputDataFile, ReplacedFileKeepsItsOwnerGroupAndMode) {
 TEST_F(InputDataFile, OverlongFieldOrLineFailsAtTheBound) {
     const ProjectDocument full = FullDocument();
     const std::size_t bound = FieldReader::kMaxLineBytes;
+    const std::size_t characters = FieldReader::kMaxTextCharacters;
+    std::string longest;
+    for (std::size_t i = 0; i < characters; ++i) {
+        longest += Cp932("杭");
+    }
     struct Case {
         std::size_t line;
         std::string text;
         int code;
     };
     const Case cases[] = {
-        {6, "\"" + std::string(bound - 2, 'x') + "\"", FileError::None}, // exactly the bound
-        {6, "\"" + std::string(bound - 1, 'x') + "\"", FileError::TypeMismatch},
+        {6, "\"" + longest + "\"", FileError::None}, // the longest text, two bytes a character
+        {6, "\"" + std::string(characters + 1, 'x') + "\"", FileError::TypeMismatch},
         {6, "\"ok\"" + std::string(bound, ' ') + "tail", FileError::TypeMismatch},
+        {7, std::string(bound - 1, ' ') + "1", FileError::None}, // a field of exactly the bound
         {7, std::string(bound, ' ') + "1", FileError::TypeMismatch},
         {7, std::string(bound + 1, '1'), FileError::TypeMismatch},
         {1, std::string(bound + 1, 'V'), FileError::TypeMismatch},
@@ -494,12 +500,20 @@ TEST_F(InputDataFile, OverlongFieldOrLineFailsAtTheBound) {
         EXPECT_EQ(code, test.code) << "line " << test.line << ", " << test.text.size() << " bytes";
         EXPECT_EQ(ok, test.code == FileError::None);
     }
+    // Every text that reads is saved and reads again: here one whose double quotes become the
+    // two-byte "＂" when it is written.
+    ProjectDocument doc;
+    ASSERT_TRUE(LoadWithLine(full, 6, "a" + std::string(characters - 1, '"'), doc)) << code;
+    ASSERT_TRUE(SaveInputData(doc, path, code)) << code;
+    ProjectDocument again;
+    ASSERT_TRUE(LoadInputData(again, path, code)) << code;
+    EXPECT_EQ(CountCharacters(again.InpJyoken.Title), characters);
+
     // A title that never ends: the read stops at the bound instead of taking in the whole file.
     auto lines = test::CrlfLines(SaveText(full));
     lines.resize(5);
     WriteBytes(path, test::JoinCrlfLines(lines) + "\"");
     fs::resize_file(path, std::uintmax_t{4} << 30); // 4 GB that take no disk space
-    ProjectDocument doc;
     EXPECT_FALSE(LoadInputData(doc, path, code));
     EXPECT_EQ(code, FileError::TypeMismatch);
 }
