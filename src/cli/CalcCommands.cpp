@@ -278,14 +278,6 @@ void PrintCsv(const basCalcMain& driver, Output& out) {
     }
 }
 
-// The calculation error message and, on the lines after it, the inputs known to cause it.
-void PrintCalcFailure(const std::vector<std::string>& causes) {
-    PrintMessage(kCalcErrorMessage);
-    for (const std::string& cause : causes) {
-        PrintMessage("原因：" + EscapeControls(cause));
-    }
-}
-
 // ---- the commands
 
 struct Options {
@@ -348,7 +340,7 @@ int RunCalc(const Options& options) {
     } else if (ok) {
         PrintCheck(doc, driver, out);
     } else {
-        PrintCalcFailure(causes);
+        PrintCalcFailure(kCalcErrorMessage, causes);
     }
     return ok ? kSuccess : kCalcFailure;
 }
@@ -383,7 +375,7 @@ int RunTable(const Options& options) {
             PrintTable(driver, out);
         }
         if (!ok) {
-            PrintCalcFailure(causes);
+            PrintCalcFailure(kCalcErrorMessage, causes);
         }
     }
     if (ok) {

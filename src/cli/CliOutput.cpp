@@ -128,6 +128,13 @@ void PrintMessage(std::string_view message) {
     std::cerr << message << '\n' << std::flush;
 }
 
+void PrintCalcFailure(std::string_view message, const std::vector<std::string>& causes) {
+    PrintMessage(message);
+    for (const std::string& cause : causes) {
+        PrintMessage("原因：" + EscapeControls(cause));
+    }
+}
+
 int FinishOutput(int status) {
     int err = StandardOutput().Flush();
     // The command line parser prints help and version texts through the standard stream.

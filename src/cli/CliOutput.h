@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zul::cli {
 
@@ -37,6 +38,10 @@ Output& StandardOutput();
 // A message for the user on standard error, followed by a line end.  Parts of the message
 // that came from a file must have passed EscapeControls.
 void PrintMessage(std::string_view message);
+
+// The message of a failed calculation and, one line each after it, the inputs known to cause
+// it ("原因：" and the cause, escaped).
+void PrintCalcFailure(std::string_view message, const std::vector<std::string>& causes);
 
 // Ends a run: writes the rest of the standard output (and whatever the command line parser
 // printed).  When any of it could not be written the user is told on standard error and the

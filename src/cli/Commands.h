@@ -8,5 +8,7 @@ namespace zul::cli {
 // exit status in exitCode (CliOutput.h: kSuccess, kCalcFailure, kFileFailure).
 void AddConvertCommand(CLI::App& app, int& exitCode);
 void AddCalcCommands(CLI::App& app, int& exitCode); // "calc" and "table"
+// "report": 0 written, 1 calculation failure, 2 file failure, 3 an item failed, 4 no item chosen.
+void AddReportCommand(CLI::App& app, int& exitCode);
 
 } // namespace zul::cli

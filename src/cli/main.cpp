@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     zul::cli::AddConvertCommand(app, exitCode);
     zul::cli::AddCalcCommands(app, exitCode);
+    zul::cli::AddReportCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

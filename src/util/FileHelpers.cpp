@@ -94,10 +94,14 @@ std::string MakeTempFileName() {
     if (const char* tmp = std::getenv("TMPDIR"); tmp != nullptr && tmp[0] == '/') {
         folder = tmp;
     }
-    if (folder.size() > 1 && folder.back() == '/') {
-        folder.pop_back();
+    return MakeTempFileName(folder);
+}
+
+std::string MakeTempFileName(const std::string& folder) {
+    if (!IsUsablePath(folder)) {
+        return {};
     }
-    std::string path = folder + "/~PSXXXXXX";
+    std::string path = folder + (folder.back() == '/' ? "" : "/") + "~PSXXXXXX";
     const int fd = ::mkstemp(path.data());
     if (fd < 0) {
         return {};

@@ -25,6 +25,8 @@ bool AppendTextFile(const std::string& destination, const std::string& source);
 // Creates a new empty file with a unique name beginning with "~PS" in the user's temporary
 // folder ($TMPDIR, else /tmp) and returns its full path; empty when that fails.
 std::string MakeTempFileName();
+// The same in the given folder.
+std::string MakeTempFileName(const std::string& folder);
 
 // The user's home folder: $HOME, else the user database entry; empty when unknown.
 std::string HomeFolder();

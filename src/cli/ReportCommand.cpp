@@ -1,0 +1,198 @@
+// zul-cli report: the calculation report of a study as one print file for the preview program,
+// written the way the print menu writes it (all items generated, the chosen ones joined).
+#include "calc/CalcFailureCauses.h"
+#include "calc/CalcMessages.h"
+#include "calc/basCalcMain.h"
+#include "cli/CliOutput.h"
+#include "cli/Commands.h"
+#include "io/FileAccess.h"
+#include "io/FileMessages.h"
+#include "io/InputDataFile.h"
+#include "io/ReportSettings.h"
+#include "report/PrintFileGenerator.h"
+#include "util/ProgramPaths.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace zul::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kItemFailure = 3;
+constexpr int kNoItem = 4;
+
+struct ReportOptions {
+    std::string path;
+    std::string printFile;
+    std::string items = "0,1,2,3";
+    std::string ini;
+    std::string fmt;
+    std::string programFolder;
+};
+
+// The chosen report items of a list such as "0,2"; empty entries are ignored.  No value when
+// an entry is not an item number.
+std::optional<std::array<bool, PrintFileGenerator::kItemCount>> ParseItems(const std::string& list) {
+    std::array<bool, PrintFileGenerator::kItemCount> chosen{};
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t end = list.find(',', start);
+        end = end == std::string::npos ? list.size() : end;
+        std::string entry = list.substr(start, end - start);
+        entry.erase(0, entry.find_first_not_of(' '));
+        entry.erase(entry.find_last_not_of(' ') + 1);
+        if (!entry.empty()) {
+            if (entry.size() != 1 || entry[0] < '0' || entry[0] >= '0' + static_cast<int>(chosen.size())) {
+                return std::nullopt;
+            }
+            chosen[static_cast<std::size_t>(entry[0] - '0')] = true;
+        }
+        start = end + 1;
+    }
+    return chosen;
+}
+
+// Reads the study as File > Open does; on failure prints the file message.
+bool ReadStudy(const std::string& path, ProjectDocument& doc) {
+    if (const int openError = CheckReadableFile(path); openError != FileError::None) {
+        std::cerr << ReadErrorMessage(openError) << '\n';
+        return false;
+    }
+    const OpenResult opened = OpenInputFile(doc, path);
+    if (opened.success) {
+        return true;
+    }
+    if (opened.unsupportedVersion) {
+        std::cerr << UnsupportedVersionMessage(EscapeControls(opened.versionText)) << '\n';
+    }
+    std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
+    return false;
+}
+
+std::string ReadAll(const std::string& path, bool& ok) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ok = static_cast<bool>(in) || in.eof();
+    ok = ok && !in.bad();
+    return bytes;
+}
+
+// Removes the figure files of earlier runs ("~PS..." not made by this run) from the folder, and
+// the folder itself when nothing is left in it.
+void TidyFigureFolder(const fs::path& folder, const std::vector<std::string>& kept) {
+    const std::set<fs::path> keep(kept.begin(), kept.end());
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("~PS", 0) == 0 && entry.is_regular_file(error) && keep.count(entry.path()) == 0) {
+            fs::remove(entry.path(), error);
+        }
+    }
+    fs::remove(folder, error); // only when empty
+}
+
+int RunReport(const ReportOptions& options) {
+    const auto chosen = ParseItems(options.items);
+    if (!chosen) {
+        std::cerr << "--items: report items are 0 to 3, separated by commas\n";
+        return kFileFailure;
+    }
+    ProjectDocument doc;
+    if (!ReadStudy(options.path, doc)) {
+        return kFileFailure;
+    }
+    basCalcMain driver;
+    if (!driver.CalcRa(doc)) {
+        PrintCalcFailure(kCalcErrorMessage, FindCalcFailureCauses(doc, CalcRun::Single));
+        return kCalcFailure;
+    }
+    bool any = false;
+    for (const bool c : *chosen) {
+        any = any || c;
+    }
+    if (!any) {
+        std::cerr << PrintFileGenerator::kNoItemMessage << '\n';
+        return kNoItem;
+    }
+
+    const std::string program = ProgramFolder();
+    const std::string programFolder = options.programFolder.empty() ? program : options.programFolder;
+    const ReportContext ctx{doc,
+                            driver.CalcPair(0),
+                            driver.CalcPair(1),
+                            options.fmt.empty() ? program + "/Zul.fmt" : options.fmt,
+                            programFolder,
+                            options.programFolder.empty() ? MetafileFolder() : options.programFolder};
+    const std::string ini = options.ini.empty() ? SettingsFilePath() : options.ini;
+
+    // The figure files stay beside the print file, where the records in it point.
+    std::error_code error;
+    const fs::path figures = fs::absolute(options.printFile + ".figures", error).lexically_normal();
+    fs::create_directory(figures, error); // beside the print file: its folder must exist
+    if (error || !fs::is_directory(figures)) {
+        std::cerr << PrintFileGenerator::kJoinFailedMessage << '\n';
+        return kFileFailure;
+    }
+    PrintFileGenerator generator(figures.string());
+    const bool allWritten = generator.GeneratePrintFiles(ctx, ReadNumberingSettings(ini));
+    bool ok = generator.JoinPrintFiles(*chosen);
+    std::string joined;
+    if (ok) {
+        joined = ReadAll(generator.JoinedFile(), ok);
+    }
+    const int writeError = ok ? ReplaceFileContents(options.printFile, joined) : 0;
+    if (!ok || writeError != FileError::None) {
+        std::cerr << PrintFileGenerator::kJoinFailedMessage;
+        if (writeError != FileError::None) {
+            std::cerr << "（ｴﾗｰｺｰﾄﾞ ： " << writeError << "）";
+        }
+        std::cerr << '\n';
+        // An earlier print file stays as it was, and with it the figure files it refers to.
+        generator.State().DeleteTempFiles();
+        fs::remove(figures, error); // only when empty
+        return kFileFailure;
+    }
+    // The print text files go with the generator; the figure files are kept.
+    const std::vector<std::string> kept = generator.State().FigTempFiles;
+    generator.State().FigTempFiles.clear();
+    TidyFigureFolder(figures, kept);
+    if (!allWritten) {
+        const std::string& lines = generator.ErrorText(); // each line after a line feed
+        std::cerr << (lines.empty() ? lines : lines.substr(1)) << '\n';
+        return kItemFailure;
+    }
+    return kSuccess;
+}
+
+} // namespace
+
+void AddReportCommand(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<ReportOptions>();
+    auto* report = app.add_subcommand(
+        "report", "The calculation report as one print file for the preview program (Shift_JIS, CR LF); "
+                  "its figure files go to the folder OUT.figures beside it");
+    report->add_option("FILE", options->path, "Study file (.zul, version 1.30 or 1.00)")->required();
+    report->add_option("--print-file", options->printFile, "The print file to write (OUT)")->required();
+    report->add_option("--items", options->items,
+                       "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
+                       "calculation, 2 results list, 3 graph (default 0,1,2,3)");
+    report->add_option("--ini", options->ini,
+                       "Settings file with the heading numbering (default: the program's Zul.ini)");
+    report->add_option("--fmt", options->fmt,
+                       "Report template file (default: Zul.fmt of the program folder)");
+    report->add_option(
+        "--program-folder", options->programFolder,
+        "Folder of LINE_PRN.DEF, STR_PRN.DEF and the graph metafiles (default: the program folder)");
+    report->callback([options, &exitCode] { exitCode = RunReport(*options); });
+}
+
+} // namespace zul::cli

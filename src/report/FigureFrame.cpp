@@ -1,0 +1,146 @@
+// The frame of the detailed report's figures and their N-value chart.
+#include "report/FigureFrame.h"
+
+#include "report/FigDimensions.h"
+#include "util/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zul {
+
+namespace {
+
+// Chart geometry in mm (the figure is centred in its area afterwards).
+constexpr double kAxisX = 14;      // the N-value axis
+constexpr double kRangeLeft = 18;  // upper end of the depth range
+constexpr double kRangeRight = 82; // pile tip
+constexpr double kZeroN = 34;      // N = 0
+constexpr double kMmPerN = 0.9;
+constexpr double kMaxN = 50; // values drawn on the N-value axis are limited to this
+constexpr double kPileBottom = 12;
+constexpr double kPileTop = 18;
+constexpr double kPileOverhang = 6; // the pile runs on beyond the upper end of the range
+
+// Line kinds of LINE_PRN.DEF and text kinds of STR_PRN.DEF.
+constexpr std::int32_t kThin = 1;
+constexpr std::int32_t kThick = 2;
+constexpr std::int32_t kDashed = 3;
+constexpr std::int32_t kCentre = 4;
+constexpr std::int32_t kDotted = 5;
+constexpr std::int32_t kSmallText = 2;
+
+std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb, std::int32_t kind) {
+    return fig.AddLine(fig.AddPoint(xa, ya), fig.AddPoint(xb, yb), kind);
+}
+
+} // namespace
+
+void BeginFigure(PrintState& ps, const std::string& programFolder, double layout2) {
+    FigureBuilder& fig = ps.Figure;
+    fig.ReadLineDef(programFolder + "/LINE_PRN.DEF");
+    fig.ReadStrDef(programFolder + "/STR_PRN.DEF");
+    fig.Reset(10, layout2, 15);
+    fig.LineKind = 1;
+    fig.TextKind = 2;
+}
+
+std::string FinishFigure(PrintState& ps, double areaWidth, double areaHeight) {
+    const std::string dataFile = ps.NewFigFile();
+    ps.Figure.WriteFigFile(dataFile, kFigureTitle, kFigureSubtitle);
+    const std::string indexFile = ps.NewFigFile();
+    ps.Figure.WriteIdxFile(indexFile, kFigureTitle, areaWidth, areaHeight);
+    return indexFile;
+}
+
+void TextCentred(FigureBuilder& fig, const std::string& text, double x, double y) {
+    fig.AddText(text, x - fig.FigTextWidth(fig.TextKind, text) / 2, y, fig.TextKind, 3);
+}
+
+void TextRight(FigureBuilder& fig, const std::string& text, double x, double y) {
+    fig.AddText(text, x - fig.FigTextWidth(fig.TextKind, text), y, fig.TextKind, 3);
+}
+
+void TextVerticalEndingAt(FigureBuilder& fig, const std::string& text, double x, double yEnd) {
+    // A vertical text covers (X - s, Y) to (X, Y + w).
+    const double s = fig.TextSize(fig.TextKind);
+    fig.AddText(text, x + s / 2, yEnd - fig.FigTextWidth(fig.TextKind, text), fig.TextKind, 1);
+}
+
+double NValueChart::YOf(double n) const {
+    return y0 + std::clamp(n, 0.0, kMaxN) * perN;
+}
+
+NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double groundTop, double zTop,
+                            double zTip, std::string_view rangeLabel) {
+    fig.TextKind = kSmallText;
+    const double s = fig.TextSize(kSmallText);
+    const NValueChart chart{kRangeLeft, kRangeRight, kZeroN, kMmPerN};
+    const double span = zTip - zTop;
+    const auto xOf = [&](double z) {
+        if (!(span > 0.0005)) {
+            return kRangeRight;
+        }
+        return kRangeLeft + std::clamp((z - zTop) / span, 0.0, 1.0) * (kRangeRight - kRangeLeft);
+    };
+
+    // N-value axis with its scale, grid and caption; the N = 0 line.
+    const double yTop = chart.YOf(kMaxN);
+    Line(fig, kAxisX, kZeroN, kAxisX, yTop + 2, kThin);
+    Line(fig, kAxisX, kZeroN, kRangeRight + 2, kZeroN, kThin);
+    for (int n = 0; n <= 50; n += 10) {
+        const double y = chart.YOf(n);
+        Line(fig, kAxisX - 1, y, kAxisX, y, kThin);
+        if (n > 0) {
+            Line(fig, kAxisX, y, kRangeRight + 2, y, kDotted);
+        }
+        TextRight(fig, std::to_string(n), kAxisX - 1.5, y - s / 2);
+    }
+    TextCentred(fig, "Ｎ値", kAxisX, yTop + 3);
+
+    // The profile: the N-value line, a dashed drop to N = 0 at each point, its N-value above it
+    // and its elevation below the chart.  Labels that would overlap the one to their right are
+    // left out; the tip's always stands.
+    const std::int32_t count = points.Count();
+    std::int32_t previous = 0;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const clsZulN& p = *points.Item(i);
+        const std::int32_t here = fig.AddPoint(xOf(p.Z), chart.YOf(p.N));
+        if (previous != 0) {
+            fig.AddLine(previous, here, kThick);
+        }
+        previous = here;
+        Line(fig, xOf(p.Z), kZeroN, xOf(p.Z), chart.YOf(p.N), kDashed);
+    }
+    double lastValueLabel = 1e9;
+    double lastLevelLabel = 1e9;
+    for (std::int32_t i = count; i >= 1; --i) {
+        const clsZulN& p = *points.Item(i);
+        const double x = xOf(p.Z);
+        const std::string value = FormatNumber(p.N, "###0.0");
+        const double w = fig.FigTextWidth(kSmallText, value);
+        if (lastValueLabel - x >= w + 0.5) {
+            TextCentred(fig, value, x, chart.YOf(p.N) + 1);
+            lastValueLabel = x;
+        }
+        if (lastLevelLabel - x >= s + 0.3) {
+            TextVerticalEndingAt(fig, FormatNumber(groundTop - p.Z, "+#0.000;-#0.000") + "m", x,
+                                 kZeroN - 1.5);
+            lastLevelLabel = x;
+        }
+    }
+
+    // The pile below the chart: its outline up to the tip and its centre line; the dimensions of
+    // its diameter at the tip and of the range along it.
+    const double left = kRangeLeft - kPileOverhang;
+    Line(fig, left, kPileTop, kRangeRight, kPileTop, kThick);
+    Line(fig, left, kPileBottom, kRangeRight, kPileBottom, kThick);
+    Line(fig, kRangeRight, kPileBottom, kRangeRight, kPileTop, kThick);
+    Line(fig, left - 2, (kPileBottom + kPileTop) / 2, kRangeRight + 2, (kPileBottom + kPileTop) / 2, kCentre);
+    fig.LineKind = kThin;
+    DrawDimensionV(fig, kPileBottom, kPileTop, kRangeRight, DimensionSide::Positive, "D", "11111U");
+    DrawDimensionH(fig, kRangeLeft, kRangeRight, kPileBottom, DimensionSide::Negative, rangeLabel, "11111U");
+    return chart;
+}
+
+} // namespace zul

@@ -1,0 +1,106 @@
+#include "report/PrintFileGenerator.h"
+
+#include "util/FileHelpers.h"
+
+namespace zul {
+
+namespace {
+
+// Error lines of the items, in item order.
+constexpr std::array<const char*, PrintFileGenerator::kItemCount> kItemErrors = {
+    "･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
+    "･『計算結果（詳細）』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
+    "･『計算結果（支持力一覧表）』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
+    "･『支持力検討ｸﾞﾗﾌ』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
+};
+
+// The detailed calculation: the push-in report, a page break, then the pull-out report of the
+// pile's kind.  Both parts are written even when the first fails.
+bool WriteDetailedReport(PrintState& st, const ReportContext& ctx) {
+    const bool pushIn = basResOutRa(st, ctx);
+    st.AppendFormFeed();
+    const bool pullOut = ctx.normal.IsEcoPile() ? basResOutPaEcoPile(st, ctx) : basResOutPa(st, ctx);
+    return pushIn && pullOut;
+}
+
+using ItemWriter = bool (*)(PrintState&, const ReportContext&);
+constexpr std::array<ItemWriter, PrintFileGenerator::kItemCount> kItemWriters = {
+    basResOutJyoken, WriteDetailedReport, basResOutIchiran, basResOutGraph};
+
+} // namespace
+
+PrintFileGenerator::PrintFileGenerator(std::string tempFolder) : state_(std::move(tempFolder)) {}
+
+bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const NumberingSettings& numbering) {
+    state_.DeleteTempFiles();
+    state_.LoadNumbering(numbering);
+    errorText_.clear();
+    failed_ = {};
+    bool allWritten = true;
+    for (std::size_t item = 0; item < kItemCount; ++item) {
+        bool ok = false;
+        try {
+            state_.PrnFileName = state_.NewPrnFile();
+            ok = kItemWriters[item](state_, ctx);
+        } catch (const std::exception&) {
+            ok = false;
+        }
+        if (!ok) {
+            failed_[item] = true;
+            allWritten = false;
+            errorText_ += "\n";
+            errorText_ += kItemErrors[item];
+        }
+    }
+    // The file that receives the joined print file.
+    try {
+        state_.PrnFileName = state_.NewPrnFile();
+    } catch (const std::exception&) {
+        state_.PrnFileName.clear();
+        allWritten = false;
+    }
+    return allWritten;
+}
+
+std::string PrintFileGenerator::ItemFile(std::size_t item) const {
+    return item < kItemCount && item < state_.PrnTempFiles.size() ? state_.PrnTempFiles[item] : std::string();
+}
+
+std::string PrintFileGenerator::JoinedFile() const {
+    return state_.PrnTempFiles.size() == kItemCount + 1 ? state_.PrnTempFiles.back() : std::string();
+}
+
+bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chosen) {
+    joinError_.clear();
+    bool any = false;
+    for (const bool c : chosen) {
+        any = any || c;
+    }
+    if (!any) {
+        joinError_ = kNoItemMessage;
+        return false;
+    }
+    const std::string joined = JoinedFile();
+    if (joined.empty() || !CreateEmptyFile(joined)) {
+        joinError_ = kJoinFailedMessage;
+        return false;
+    }
+    state_.PrnFileName = joined;
+    bool first = true;
+    for (std::size_t item = 0; item < kItemCount; ++item) {
+        if (!chosen[item]) {
+            continue;
+        }
+        if (!first) {
+            state_.AppendFormFeed();
+        }
+        first = false;
+        if (!AppendTextFile(joined, ItemFile(item))) {
+            joinError_ = kJoinFailedMessage;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace zul

@@ -1,0 +1,58 @@
+#pragma once
+
+// The generation run and the join of the calculation report, shared by the print menu and the
+// command line: every report item is written to its own print text file once; the chosen items
+// are joined into one print file for the preview program as often as asked.
+
+#include "io/ReportSettings.h"
+#include "report/ReportSections.h"
+
+#include <array>
+#include <string>
+
+namespace zul {
+
+class PrintFileGenerator {
+public:
+    // Report items in print menu order: conditions, detailed calculation, results list, graph.
+    static constexpr std::size_t kItemCount = 4;
+    // Shown when the join is asked for with no item chosen.
+    static constexpr const char* kNoItemMessage = "印刷項目はひとつ以上選択して下さい。";
+    // Shown when the joined print file cannot be written.
+    static constexpr const char* kJoinFailedMessage = "印刷ﾌｧｲﾙを作成することができませんでした。";
+
+    // Temporary files go to tempFolder (the system's temporary folder when empty); every one of
+    // them is deleted with the generator.
+    explicit PrintFileGenerator(std::string tempFolder = {});
+
+    // Writes the print text file of every item with the given numbering (heading numbers run
+    // on from item to item) and makes the empty joined file.  Files of an earlier run are
+    // deleted first.  A failed item keeps what was written before the failure and adds its line
+    // to ErrorText; the run goes on with the next item.  True when every item was written.
+    bool GeneratePrintFiles(const ReportContext& ctx, const NumberingSettings& numbering);
+
+    // One line per failed item, each preceded by a line feed ("\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ").
+    const std::string& ErrorText() const { return errorText_; }
+    bool ItemFailed(std::size_t item) const { return item < kItemCount && failed_[item]; }
+    // The print text file of an item; empty before a run.
+    std::string ItemFile(std::size_t item) const;
+    // The joined print file; empty before a run.
+    std::string JoinedFile() const;
+
+    // Rebuilds the joined file from the chosen items' files in item order, a form feed between
+    // two items.  False with JoinError set when no item is chosen, before a run, or when the
+    // file cannot be written.
+    bool JoinPrintFiles(const std::array<bool, kItemCount>& chosen);
+    const std::string& JoinError() const { return joinError_; }
+
+    const PrintState& State() const { return state_; }
+    PrintState& State() { return state_; }
+
+private:
+    PrintState state_;
+    std::string errorText_;
+    std::array<bool, kItemCount> failed_{};
+    std::string joinError_;
+};
+
+} // namespace zul

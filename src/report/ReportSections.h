@@ -1,0 +1,31 @@
+#pragma once
+
+// The report sections: each writes one part of the calculation report to the print file named
+// by the print state, returns true on success and false on any error (the file is closed then).
+
+#include "calc/CZul.h"
+#include "document/ProjectDocument.h"
+#include "report/basResOutPrn.h"
+
+#include <string>
+
+namespace zul {
+
+// What the sections report on.
+struct ReportContext {
+    const ProjectDocument& doc; // the study
+    const CZul& normal;         // normal-case calculation object after CalcRa
+    const CZul& quake;          // level-1 earthquake-case calculation object
+    std::string fmtFile;        // Zul.fmt
+    std::string programFolder;  // LINE_PRN.DEF, STR_PRN.DEF
+    std::string metafileFolder; // RA01.WMF ... (where the graph screen saved them)
+};
+
+bool basResOutJyoken(PrintState&, const ReportContext&);    // conditions report
+bool basResOutIchiran(PrintState&, const ReportContext&);   // results list
+bool basResOutGraph(PrintState&, const ReportContext&);     // graph report
+bool basResOutRa(PrintState&, const ReportContext&);        // detailed push-in report, all three parts
+bool basResOutPa(PrintState&, const ReportContext&);        // pull-out report
+bool basResOutPaEcoPile(PrintState&, const ReportContext&); // rotary press-in pull-out report
+
+} // namespace zul

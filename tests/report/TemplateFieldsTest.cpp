@@ -1,0 +1,189 @@
+// Every block of the report templates shipped in data/Zul.fmt: each template line has exactly the
+// numeric and text fields that its report step fills; every other line has none (it is printed
+// as it stands, so a field would show its picture).
+#include "ReportStudies.h"
+#include "ReportTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace zul {
+namespace {
+
+struct Fields {
+    std::size_t numbers = 0, texts = 0;
+};
+
+struct BlockFields {
+    std::int32_t limit;
+    std::map<std::int32_t, Fields> lines; // template number -> fields the step fills
+};
+
+// Block name -> the lines its section fills with values.
+const std::map<std::string, BlockFields>& ExpectedFields() {
+    static const std::map<std::string, BlockFields> table = {
+        {"計算条件",
+         {50,
+          {{5, {0, 1}},
+           {6, {0, 1}},
+           {7, {1, 0}},
+           {8, {1, 0}},
+           {9, {1, 0}},
+           {10, {1, 0}},
+           {11, {1, 0}},
+           {12, {1, 0}},
+           {13, {1, 0}},
+           {14, {1, 0}},
+           {16, {1, 0}},
+           {17, {1, 0}},
+           {18, {1, 0}},
+           {19, {1, 0}},
+           {25, {1, 0}},
+           {26, {7, 1}},
+           {27, {1, 0}}}}},
+        {"一覧", {50, {{5, {2, 0}}, {7, {2, 0}}}}},
+        {"支持力検討グラフ", {50, {}}},
+        {"許容押込み支持力の計算",
+         {50, {{14, {2, 0}}, {20, {6, 0}}, {26, {1, 0}}, {29, {2, 0}}, {33, {3, 0}}, {35, {2, 0}}}}},
+        {"打込杭・中堀杭の場合_1",
+         {50,
+          {{8, {2, 0}},
+           {9, {1, 0}},
+           {21, {2, 0}},
+           {22, {3, 0}},
+           {23, {2, 0}},
+           {27, {2, 0}},
+           {31, {1, 0}},
+           {32, {1, 0}},
+           {33, {1, 0}}}}},
+        {"打込杭・中堀杭の場合_2",
+         {50,
+          {{2, {1, 0}},
+           {3, {3, 0}},
+           {11, {3, 0}},
+           {12, {3, 0}},
+           {13, {3, 0}},
+           {17, {2, 0}},
+           {20, {1, 0}},
+           {22, {1, 0}},
+           {23, {2, 0}},
+           {24, {1, 0}},
+           {27, {3, 0}}}}},
+        {"杭の自重を無視する場合",
+         {50,
+          {{1, {0, 1}}, // the case name in the heading
+           {4, {1, 0}},
+           {5, {2, 0}},
+           {6, {1, 0}},
+           {10, {5, 0}},
+           {12, {3, 0}},
+           {18, {5, 1}},
+           {19, {5, 1}},
+           {22, {2, 0}}}}},
+        {"杭の自重を考慮する場合",
+         {50,
+          {{1, {0, 1}}, // the case name in the heading
+           {7, {1, 0}},
+           {8, {5, 0}},
+           {9, {1, 0}},
+           {13, {5, 0}},
+           {15, {3, 0}},
+           {21, {5, 1}},
+           {22, {5, 1}},
+           {25, {3, 0}}}}},
+        {"許容引抜き力の計算_羽根杭(1)", {80, {{14, {2, 0}}, {18, {6, 0}}, {23, {2, 0}}, {58, {2, 0}}}}},
+        {"許容引抜き力の計算_羽根杭(2)", {80, {}}},
+        {"許容引抜き力の計算_羽根杭(3)",
+         {50,
+          {{1, {0, 1}}, // the case name in the heading
+           {5, {3, 0}},
+           {6, {1, 0}},
+           {8, {2, 0}},
+           {9, {1, 0}},
+           {14, {1, 0}},
+           {15, {8, 0}},
+           {17, {1, 0}},
+           {23, {7, 1}},
+           {24, {7, 1}},
+           {27, {3, 0}}}}},
+        {"許容引抜き力の計算(1)", {50, {{11, {2, 0}}, {15, {6, 0}}, {22, {2, 0}}, {24, {2, 0}}}}},
+        {"許容引抜き力の計算(2)",
+         {50,
+          {{1, {0, 1}}, // the case name in the heading
+           {5, {3, 0}},
+           {6, {1, 0}},
+           {8, {2, 0}},
+           {9, {1, 0}},
+           {11, {3, 0}},
+           {17, {5, 1}},
+           {18, {5, 1}},
+           {21, {2, 0}}}}},
+    };
+    return table;
+}
+
+// The block names of the template file: a line outside a block that is neither empty nor a
+// comment opens the block of that name.
+std::vector<std::string> BlockNames(const std::string& fmtFile) {
+    std::vector<std::string> names;
+    const std::string text = test::Utf8(test::ReadBytes(fmtFile));
+    bool inside = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find("\r\n", pos);
+        end = end == std::string::npos ? text.size() : end;
+        const std::string line = text.substr(pos, end - pos);
+        pos = end + 2;
+        if (inside) {
+            inside = line != "End";
+        } else if (!line.empty() && line[0] != '\'') {
+            names.push_back(line);
+            inside = true;
+        }
+    }
+    return names;
+}
+
+TEST(TemplateFile, EveryLineHasTheFieldsItsStepFills) {
+    const std::string fmt = test::DataFolder() + "/Zul.fmt";
+    const auto names = BlockNames(fmt);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "a block name twice";
+    for (const auto& [name, expected] : ExpectedFields()) {
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name << " missing";
+    }
+    for (const std::string& name : names) {
+        const auto found = ExpectedFields().find(name);
+        ASSERT_NE(found, ExpectedFields().end()) << "block " << name << " has no field table";
+        const TemplateBlock block = ReadFmtSection(fmt, name, found->second.limit);
+        for (std::int32_t k = 1; k <= block.limit(); ++k) {
+            const auto line = found->second.lines.find(k);
+            const Fields want = line == found->second.lines.end() ? Fields{} : line->second;
+            EXPECT_EQ(FindNumFields(block.Text(k)).size(), want.numbers) << name << " line " << k;
+            EXPECT_EQ(FindStrFields(block.Text(k)).size(), want.texts) << name << " line " << k;
+            EXPECT_TRUE(block.Level(k) >= 0 && block.Level(k) <= 4);
+        }
+    }
+}
+
+TEST(TemplateFile, StoredAsCodePage932WithCrLf) {
+    for (const char* file : {"Zul.fmt", "LINE_PRN.DEF", "STR_PRN.DEF"}) {
+        const std::string bytes = test::ReadBytes(test::DataFolder() + "/" + file);
+        ASSERT_FALSE(bytes.empty()) << file;
+        EXPECT_TRUE(DecodeCp932(bytes).has_value()) << file;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') {
+                ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << file << " byte " << i;
+            }
+        }
+        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << file;
+    }
+    FigureBuilder fig;
+    fig.ReadLineDef(test::DataFolder() + "/LINE_PRN.DEF");
+    fig.ReadStrDef(test::DataFolder() + "/STR_PRN.DEF");
+    EXPECT_EQ(fig.LineDefs().size(), 5u);
+    EXPECT_EQ(fig.StrDefs().size(), 2u);
+}
+
+} // namespace
+} // namespace zul

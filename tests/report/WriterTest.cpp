@@ -1,0 +1,225 @@
+#include "ReportTestSupport.h"
+#include "report/basResOutPrn.h"
+
+#include <gtest/gtest.h>
+
+namespace zul {
+namespace {
+
+using test::PrintLines;
+using test::Sjis;
+using test::TestFolder;
+using test::Utf8;
+
+TEST(FormatNumField, PicturesSignsAndWidths) {
+    struct Case {
+        double value;
+        const char* format;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {3.14159, "##0.00", "  3.14"},
+        {12345.6, "##0.00", "12345.60"}, // longer than the field: cut when written over it
+        {2, "+#0.0", " +2.0"},
+        {-2, "+#0.0", " -2.0"},
+        {0, "+#0.0", " +0.0"},
+        {1234567.89, "###,##0.0", "1,234,567.9"},
+        {999, "###,##0.0", "    999.0"},
+        {1234.5, "##0,.0", "1,234.5"}, // a comma only groups, it never divides
+        {1234.5, "#,", "1,235"},
+        {-0.0004, "##0.00", " -0.00"},   // a negative value keeps its sign
+        {-1234, "\\##,##0", "-\\1,234"}, // the minus sign before the "\"
+        {56, "\\##,##0", "    \\56"},
+        {0, "##0", "  0"},
+        {0, "###", "   "},
+        {2.5, "#0", " 3"},
+        {-2.5, "#0", "-3"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatNumField(c.value, c.format), c.expected) << c.value << " in " << c.format;
+    }
+}
+
+TEST(FindFields, CharacterWiseScanAndFieldKinds) {
+    // "表" and "ソ" end with the byte of "\": never the start of a numeric field.
+    const std::string tmpl = Sjis("表#,##0.0 ソ#0 +#0.0 \\##0 Ｌ＝##0.000m");
+    const auto nums = FindNumFields(tmpl);
+    ASSERT_EQ(nums.size(), 5u);
+    EXPECT_EQ(nums[0], (TemplateField{2, 7, "#,##0.0"}));
+    EXPECT_EQ(nums[1].format, "#0");
+    EXPECT_EQ(nums[2].format, "+#0.0");
+    EXPECT_EQ(nums[3].format, "\\##0");
+    EXPECT_EQ(nums[4].format, "##0.000");
+
+    const std::string texts = Sjis("!&>    &・&   &");
+    const auto strs = FindStrFields(texts);
+    ASSERT_EQ(strs.size(), 2u); // "!" counts only when no "&" follows
+    EXPECT_EQ(strs[0], (TemplateField{1, 7, "@@@@@@@"}));
+    EXPECT_EQ(strs[1], (TemplateField{10, 5, "!@@@@@"}));
+    EXPECT_EQ(FindStrFields("a ! b").size(), 1u);
+    EXPECT_EQ(FindStrFields("a &open to end").at(0).width, 12u);
+
+    std::string many;
+    for (int i = 0; i < 21; ++i) {
+        many += "# ";
+    }
+    EXPECT_THROW(FindNumFields(many), ReportError);
+}
+
+TEST(FillTemplate, OverwriteRuleKeepsTheLineLength) {
+    struct Case {
+        const char* tmpl;
+        std::vector<double> numbers;
+        std::vector<std::string> texts;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"[##0.00]", {3.14159}, {}, "[  3.14]"},
+        {"[##0.00]", {12345.6}, {}, "[12345.]"},
+        {"[&>    &]", {}, {"表"}, "[     表]"},
+        {"[&     &]", {}, {"表"}, "[表     ]"},
+        {"[&  &]", {}, {"地盤条件"}, "[地盤]"},
+        {"[&   &]", {}, {"地盤条件"}, "[地盤 ]"}, // a cut two-byte character leaves a space
+        {"[&   &]", {}, {""}, "[     ]"},
+        {"[##0][&  &]", {}, {}, "[  0][    ]"}, // missing values: 0 and the empty text
+        {"[#0.0][!]", {1.25, 9}, {"AB"}, "[ 1.3][A]"},
+        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"},        // not in code page 932: "?"
+        {"[&   &]", {}, {"a\r\n\fb"}, "[a   b]"}, // control characters: spaces
+    };
+    for (const Case& c : cases) {
+        const std::string line = FillTemplate(Sjis(c.tmpl), c.numbers, c.texts);
+        EXPECT_EQ(Utf8(line), c.expected) << c.tmpl;
+        EXPECT_EQ(line.size(), Sjis(c.tmpl).size());
+    }
+}
+
+TEST(NumberText, StylesAndSetBack) {
+    struct Case {
+        std::int32_t style, counter;
+        const char* expected;
+        std::int32_t counterAfter;
+    };
+    const Case cases[] = {
+        {1, 12, "12", 12}, {2, 3, "(3)", 3},  {3, 2, "2)", 2},   {4, 2, "(b)", 2}, {4, 27, "(a)", 1},
+        {5, 26, "z)", 26}, {6, 4, "(iv)", 4}, {6, 11, "(i)", 1}, {7, 9, "ix)", 9}, {8, 20, "⑳", 20},
+        {8, 21, "①", 1},   {9, 5, "･", 5},    {0, 5, "", 5},     {1, 0, "", 0},    {10, 1, "", 1},
+    };
+    for (const Case& c : cases) {
+        std::int32_t counter = c.counter;
+        EXPECT_EQ(NumberText(c.style, counter), c.expected) << c.style << "/" << c.counter;
+        EXPECT_EQ(counter, c.counterAfter);
+    }
+}
+
+// A print state writing to a file of a test folder.
+struct Writer {
+    TestFolder folder;
+    PrintState state{folder.path().string()};
+    Writer() {
+        state.PrnFileName = state.NewPrnFile();
+        state.OpenPrnFile();
+    }
+    std::vector<std::string> lines() {
+        state.ClosePrnFile();
+        return PrintLines(state.PrnFileName);
+    }
+};
+
+TEST(LineHead, NumberingMethodsMarginsAndCounters) {
+    struct Case {
+        NumberingSettings settings;
+        std::vector<std::int32_t> levels;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {{0, 1, {1, 1, 1, 1}, {0, 2, 4, 6}}, {1, 2, 0, 3, 0}, {"?R1T", "  ?R2T", "  T", "    T", "  T"}},
+        {{2, 1, {1, 1, 0, 0}, {0, 0, 0, 0}}, {1, 2, 0, 2}, {"?R11. T", "?R21-1 T", "  T", "?R21-2 T"}},
+        {{3, 2, {1, 1, 2, 8}, {0, 2, 4, 8}},
+         {1, 2, 3, 0, 4, 4, 0},
+         {"?R12. T", "  ?R22.1 T", "    2.1.(1) T", "      T", "        ① T", "        ② T", "          T"}},
+        {{1, 0, {1, 3, 5, 0}, {1, 1, 1, 1}}, {1, 2, 3, 1}, {" ?R1 T", " ?R21) T", " a) T", " ?R11 T"}},
+    };
+    for (const Case& c : cases) {
+        Writer w;
+        w.state.LoadNumbering(c.settings);
+        for (const std::int32_t level : c.levels) {
+            w.state.PrintFmtLine(level, "T");
+        }
+        EXPECT_EQ(w.state.LineCount, static_cast<std::int32_t>(c.levels.size()));
+        EXPECT_EQ(w.lines(), c.expected) << "method " << c.settings.Method;
+    }
+}
+
+TEST(PageControl, PageCheckBlankAndFormFeed) {
+    Writer w;
+    w.state.LineCount = 50;
+    w.state.PageCheck(10, 1);
+    EXPECT_EQ(w.state.LineCount, 51);
+    w.state.LineCount = 55;
+    w.state.PageCheck(10, 1);
+    EXPECT_EQ(w.state.LineCount, 0);
+    w.state.PrintFmtLine(0, "x");
+    w.state.PrintBlank(2);
+    EXPECT_EQ(w.state.LineCount, 3);
+    EXPECT_EQ(w.lines(), (std::vector<std::string>{"", "\f  x", "", ""}));
+
+    // Rows per page: lines left / lines per row, halves to even.
+    struct Rows {
+        std::int32_t used, perRow, expected;
+    };
+    for (const Rows& r : {Rows{20, 4, 10}, Rows{18, 4, 11}, Rows{22, 4, 10}, Rows{5, 4, 14}, Rows{5, 2, 28},
+                          Rows{55, 2, 4}, Rows{57, 2, 2}, Rows{61, 4, 0}}) {
+        w.state.LineCount = r.used;
+        EXPECT_EQ(w.state.RowsOnPage(r.perRow), r.expected) << r.used << "/" << r.perRow;
+    }
+}
+
+TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
+    TestFolder folder;
+    const std::string fmt = folder.file("Zul.fmt");
+    test::WriteBytes(fmt, Sjis("一覧\r\n  1 0before\r\nEnd\r\n計算条件\r\n'comment\r\n  1 1表題\r\n"
+                               " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n2   "
+                               "2x\r\nEnd\r\n零\r\n  0 0\r\nEnd\r\n"));
+    const TemplateBlock block = ReadFmtSection(fmt, "短い");
+    EXPECT_EQ(block.count(), 1);
+    EXPECT_EQ(block.Level(2), 2);
+    EXPECT_EQ(block.Text(1), ""); // undefined: an empty body line
+    EXPECT_EQ(block.Level(1), 0);
+    EXPECT_THROW(block.Text(51), ReportError);
+    EXPECT_THROW(ReadFmtSection(fmt, "計算条件"), ReportError); // number 51 above the limit
+    const TemplateBlock wide = ReadFmtSection(fmt, "計算条件", 80);
+    EXPECT_EQ(wide.count(), 4);
+    EXPECT_EQ(Utf8(wide.Text(1)), "表題");
+    EXPECT_EQ(wide.Level(1), 1);
+    EXPECT_EQ(wide.Text(12), "  ##0.00");
+    EXPECT_THROW(ReadFmtSection(fmt, "ない"), ReportError);
+    EXPECT_THROW(ReadFmtSection(fmt, "零"), ReportError); // template number 0
+    EXPECT_THROW(ReadFmtSection(folder.file("none.fmt"), "一覧"), ReportError);
+}
+
+TEST(PrintState, TemporaryFilesAndAppendFormFeed) {
+    TestFolder folder;
+    std::vector<std::string> made;
+    {
+        PrintState state(folder.path().string());
+        for (std::size_t i = 0; i < kMaxPrnTempFiles; ++i) {
+            made.push_back(state.NewPrnFile());
+        }
+        EXPECT_THROW(state.NewPrnFile(), ReportError);
+        made.push_back(state.NewFigFile());
+        EXPECT_EQ(made.front().rfind(folder.path().string() + "/~PS", 0), 0u);
+        state.PrnFileName = made.front();
+        state.AppendFormFeed();
+        state.AppendFormFeed();
+        EXPECT_EQ(test::ReadBytes(made.front()), "\f\f");
+        state.PrnFileName = folder.file("missing/x");
+        state.AppendFormFeed(); // ignored
+        EXPECT_THROW(state.OpenPrnFile(), ReportError);
+    }
+    for (const std::string& path : made) {
+        EXPECT_FALSE(std::filesystem::exists(path)) << path;
+    }
+}
+
+} // namespace
+} // namespace zul
