@@ -1,0 +1,235 @@
+#include "preview/PreviewWindow.h"
+
+#include "ui/UiServices.h"
+#include "ui/WindowPlacement.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QStandardPaths>
+#include <QToolBar>
+
+namespace zul {
+
+namespace {
+
+constexpr const char* kSection = "Preview";
+
+} // namespace
+
+QString PreviewCaption(const QString& printFile) {
+    const QString name = QFileInfo(printFile).fileName();
+    return name.isEmpty() ? QStringLiteral("印刷プレビュー")
+                          : QStringLiteral("印刷プレビュー - %1").arg(name);
+}
+
+PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, QString settingsFile,
+                             QString pdfName, QWidget* parent)
+    : QMainWindow(parent), renderer_(std::move(renderer)), settingsFile_(std::move(settingsFile)),
+      pdfName_(std::move(pdfName)), printer_(QPrinter::HighResolution) {
+    setWindowTitle(PreviewCaption(renderer_->document().sourcePath));
+    printer_.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer_.setFullPage(true);
+    printer_.setDocName(QFileInfo(pdfName_).completeBaseName());
+
+    preview_ = new QPrintPreviewWidget(&printer_, this);
+    setCentralWidget(preview_);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { renderer_->paintPages(*printer, 0, renderer_->pageCount() - 1); });
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updatePageText);
+    buildToolBar();
+    resize(900, 1000);
+    preview_->fitToWidth();
+    preview_->updatePreview();
+    updatePageText();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+QAction* PreviewWindow::addCommand(const QString& text, const QKeySequence& key,
+                                   void (PreviewWindow::*slot)()) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(key);
+    action->setToolTip(
+        key.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action);
+    return action;
+}
+
+void PreviewWindow::buildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("操作"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    bar->addAction(addCommand(QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                              &PreviewWindow::printPages));
+    bar->addAction(addCommand(QStringLiteral("PDF保存(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+                              &PreviewWindow::savePdf));
+    bar->addSeparator();
+    bar->addAction(addCommand(QStringLiteral("先頭"), QKeySequence(Qt::Key_Home), &PreviewWindow::firstPage));
+    bar->addAction(
+        addCommand(QStringLiteral("前頁"), QKeySequence(Qt::Key_PageUp), &PreviewWindow::previousPage));
+    pageLabel_ = new QLabel(this);
+    pageLabel_->setMinimumWidth(80);
+    pageLabel_->setAlignment(Qt::AlignCenter);
+    bar->addWidget(pageLabel_);
+    bar->addAction(
+        addCommand(QStringLiteral("次頁"), QKeySequence(Qt::Key_PageDown), &PreviewWindow::nextPage));
+    bar->addAction(addCommand(QStringLiteral("最終"), QKeySequence(Qt::Key_End), &PreviewWindow::lastPage));
+    bar->addSeparator();
+
+    auto* zoomIn = new QAction(QStringLiteral("拡大"), this);
+    zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomIn, &QAction::triggered, preview_, [this] { preview_->zoomIn(); });
+    auto* zoomOut = new QAction(QStringLiteral("縮小"), this);
+    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOut, &QAction::triggered, preview_, [this] { preview_->zoomOut(); });
+    auto* fitWidth = new QAction(QStringLiteral("幅に合わせる"), this);
+    connect(fitWidth, &QAction::triggered, preview_, [this] { preview_->fitToWidth(); });
+    auto* fitPage = new QAction(QStringLiteral("ページ全体"), this);
+    connect(fitPage, &QAction::triggered, preview_, [this] { preview_->fitInView(); });
+    for (QAction* action : {zoomIn, zoomOut, fitWidth, fitPage}) {
+        addAction(action);
+        bar->addAction(action);
+    }
+    bar->addSeparator();
+
+    auto* single = new QAction(QStringLiteral("1ページ"), this);
+    auto* facing = new QAction(QStringLiteral("2ページ"), this);
+    auto* group = new QActionGroup(this);
+    for (QAction* action : {single, facing}) {
+        action->setCheckable(true);
+        group->addAction(action);
+        bar->addAction(action);
+    }
+    single->setChecked(true);
+    connect(single, &QAction::triggered, preview_, [this] { preview_->setSinglePageViewMode(); });
+    connect(facing, &QAction::triggered, preview_, [this] {
+        preview_->setFacingPagesViewMode();
+        preview_->fitInView();
+    });
+    bar->addSeparator();
+    auto* close = new QAction(QStringLiteral("閉じる(&C)"), this);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+    bar->addAction(close);
+}
+
+int PreviewWindow::currentPage() const {
+    return preview_->currentPage();
+}
+
+int PreviewWindow::pageCount() const {
+    return preview_->pageCount();
+}
+
+QString PreviewWindow::pageText() const {
+    return pageLabel_->text();
+}
+
+void PreviewWindow::updatePageText() {
+    pageLabel_->setText(QStringLiteral("%1 / %2").arg(preview_->currentPage()).arg(preview_->pageCount()));
+}
+
+void PreviewWindow::firstPage() {
+    preview_->setCurrentPage(1);
+    updatePageText();
+}
+
+void PreviewWindow::previousPage() {
+    preview_->setCurrentPage(std::max(1, preview_->currentPage() - 1));
+    updatePageText();
+}
+
+void PreviewWindow::nextPage() {
+    preview_->setCurrentPage(std::min(preview_->pageCount(), preview_->currentPage() + 1));
+    updatePageText();
+}
+
+void PreviewWindow::lastPage() {
+    preview_->setCurrentPage(preview_->pageCount());
+    updatePageText();
+}
+
+void PreviewWindow::printPages() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setFullPage(true);
+    printer.setDocName(QFileInfo(pdfName_).completeBaseName());
+    printer.setFromTo(1, renderer_->pageCount());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("印刷"));
+    dialog.setMinMax(1, renderer_->pageCount());
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    int first = 0;
+    int last = renderer_->pageCount() - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = printer.fromPage() - 1;
+        last = std::max(first, printer.toPage() - 1);
+    } else if (printer.printRange() == QPrinter::CurrentPage) {
+        first = last = preview_->currentPage() - 1;
+    }
+    UiServices::current().setBusy(true);
+    const bool printed = renderer_->paintPages(printer, first, last);
+    UiServices::current().setBusy(false);
+    if (!printed) {
+        UiServices::current().showMessage(this, QStringLiteral("印刷できませんでした。"), windowTitle(),
+                                          MessageIcon::Critical, MessageButtons::Ok);
+    }
+}
+
+void PreviewWindow::savePdf() {
+    UiServices::FileDialogRequest request;
+    request.openMode = false;
+    request.title = QStringLiteral("PDFファイルに保存");
+    request.defaultExtension = QStringLiteral("pdf");
+    request.filter = QStringLiteral("PDFファイル(*.pdf)");
+    const QFileInfo name(pdfName_);
+    request.initialDir = name.isAbsolute()
+                             ? name.absolutePath()
+                             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    request.initialName = name.fileName();
+    const QString path = UiServices::current().chooseFile(this, request);
+    if (path.isEmpty()) {
+        return;
+    }
+    UiServices::current().setBusy(true);
+    QString error;
+    const bool written = WritePrintPdf(*renderer_, path, &error);
+    UiServices::current().setBusy(false);
+    if (!written) {
+        UiServices::current().showMessage(this, error, windowTitle(), MessageIcon::Critical,
+                                          MessageButtons::Ok);
+    }
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+    if (!placed_ && !settingsFile_.isEmpty()) {
+        placed_ = true;
+        RestoreWindowPlacement(this, settingsFile_.toStdString(), kSection, true);
+    }
+    QMainWindow::showEvent(event);
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event) {
+    if (!settingsFile_.isEmpty()) {
+        QDir().mkpath(QFileInfo(settingsFile_).absolutePath());
+        SaveWindowPlacement(this, settingsFile_.toStdString(), kSection, true);
+    }
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace zul

@@ -1,0 +1,89 @@
+// Preview: shows the pages of a joined print file, prints them and saves them as PDF.
+#include "preview/PreviewCommandLine.h"
+#include "preview/PreviewWindow.h"
+#include "render/PrintDocument.h"
+#include "render/PrintPageRenderer.h"
+#include "ui/UiServices.h"
+#include "util/ProgramPaths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
+QString definitionFolder() {
+    return QString::fromStdString(zul::ProgramFolder());
+}
+
+int writePdf(const zul::PreviewCommandLine& command) {
+    QString error;
+    auto document = zul::LoadPrintDocument(command.printFile, definitionFolder(), &error);
+    if (!document) {
+        printError(error);
+        return 1;
+    }
+    const zul::PrintPageRenderer renderer(std::move(*document));
+    if (!zul::WritePrintPdf(renderer, command.pdfFile, &error)) {
+        printError(error);
+        return 1;
+    }
+    return 0;
+}
+
+int showPreview(const zul::PreviewCommandLine& command) {
+    QString error;
+    auto document = zul::LoadPrintDocument(command.printFile, definitionFolder(), &error);
+    if (!document) {
+        printError(error);
+        zul::UiServices::current().showMessage(nullptr, error, QStringLiteral("印刷プレビュー"),
+                                               zul::MessageIcon::Critical, zul::MessageButtons::Ok);
+        return 1;
+    }
+    const QString folder =
+        command.iniFolder.isEmpty() ? QString::fromStdString(zul::PerUserDataFolder()) : command.iniFolder;
+    const QString settingsFile = QDir(folder).filePath(QStringLiteral("Preview.ini"));
+    const QString pdfName = QFileInfo(command.printFile).completeBaseName() + QStringLiteral(".pdf");
+    zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), settingsFile,
+                              pdfName);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const zul::PreviewCommandLine command = zul::ParsePreviewCommandLine(arguments);
+    if (command.help) {
+        std::fputs(zul::PreviewUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!command.error.isEmpty()) {
+        printError(command.error);
+        std::fputs(zul::PreviewUsage().toUtf8().constData(), stderr);
+        return 2;
+    }
+    if (!command.pdfFile.isEmpty()) {
+        // A PDF needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication app(argc, argv);
+        return writePdf(command);
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Preview"));
+    return showPreview(command);
+}

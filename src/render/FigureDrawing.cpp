@@ -1,0 +1,192 @@
+#include "render/FigureDrawing.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cmath>
+#include <numbers>
+
+namespace zul {
+
+namespace {
+
+constexpr double kArrowLength = 2.5; // mm
+constexpr double kArrowHalfWidth = 0.8;
+
+class FigurePainter {
+public:
+    FigurePainter(QPainter& painter, const FigureDefinitions& definitions, const QRectF& area, double pxPerMm)
+        : painter_(painter), definitions_(definitions), area_(area), pxPerMm_(pxPerMm) {}
+
+    void draw(const FigureData& figure, double offsetX, double offsetY) {
+        figure_ = &figure;
+        offsetX_ = offsetX;
+        offsetY_ = offsetY;
+        for (const FigureRect& r : figure.rects) {
+            if (const auto a = point(r.a), b = point(r.b); a && b) {
+                setPen(r.c > 0 ? r.c : 1);
+                painter_.setBrush(Qt::NoBrush);
+                painter_.drawRect(QRectF(*a, *b).normalized());
+            }
+        }
+        for (const FigureFill& f : figure.fills) {
+            QPolygonF polygon;
+            for (const int number : f.points) {
+                if (const auto p = point(number)) {
+                    polygon << *p;
+                }
+            }
+            if (polygon.size() >= 3) {
+                painter_.setPen(Qt::NoPen);
+                painter_.setBrush(Qt::black);
+                painter_.drawPolygon(polygon);
+            }
+        }
+        for (const FigureLine& l : figure.lines) {
+            if (const auto a = point(l.a), b = point(l.b); a && b) {
+                setPen(l.kind);
+                painter_.drawLine(*a, *b);
+            }
+        }
+        for (const FigureCircle& c : figure.circles) {
+            if (const auto centre = point(c.centre); centre && c.radius > 0) {
+                setPen(c.kind);
+                painter_.setBrush(Qt::NoBrush);
+                painter_.drawEllipse(*centre, c.radius * pxPerMm_, c.radius * pxPerMm_);
+            }
+        }
+        for (const FigureArc& a : figure.arcs) {
+            drawArc(a);
+        }
+        for (const FigureLine& a : figure.arrows) {
+            if (const auto from = point(a.a), to = point(a.b); from && to) {
+                drawArrow(*from, *to, a.kind);
+            }
+        }
+        for (const FigureText& t : figure.texts) {
+            drawText(t);
+        }
+    }
+
+private:
+    QPointF map(double x, double y) const {
+        return {area_.left() + (x + offsetX_) * pxPerMm_, area_.bottom() - (y + offsetY_) * pxPerMm_};
+    }
+
+    std::optional<QPointF> point(int number) const {
+        const auto found = figure_->points.find(number);
+        if (found == figure_->points.end()) {
+            return std::nullopt;
+        }
+        return map(found->second.x, found->second.y);
+    }
+
+    QColor setPen(int kind) {
+        const LineDefinition definition = definitions_.line(kind);
+        QPen pen(Qt::black);
+        pen.setWidthF(std::max(0.05, definition.widthHundredths / 100.0) * pxPerMm_);
+        pen.setStyle(LinePenStyle(definition.style));
+        pen.setCapStyle(Qt::FlatCap);
+        painter_.setPen(pen);
+        return pen.color();
+    }
+
+    void drawArc(const FigureArc& arc) {
+        const auto& v = arc.values;
+        if (!(v[2] > 0)) {
+            return;
+        }
+        const QPointF centre = map(v[0], v[1]);
+        const double r = v[2] * pxPerMm_;
+        double span = std::fmod(v[4] - v[3], 360.0);
+        if (span <= 0) {
+            span += 360.0;
+        }
+        setPen(arc.kind);
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+                         static_cast<int>(std::lround(v[3] * 16)), static_cast<int>(std::lround(span * 16)));
+    }
+
+    void drawArrow(const QPointF& from, const QPointF& to, int kind) {
+        const QColor colour = setPen(kind);
+        painter_.drawLine(from, to);
+        const QPointF d = to - from;
+        const double length = std::hypot(d.x(), d.y());
+        if (length <= 0) {
+            return;
+        }
+        const QPointF unit = d / length;
+        const QPointF normal(-unit.y(), unit.x());
+        const QPointF base = to - unit * (kArrowLength * pxPerMm_);
+        const QPolygonF head{to, base + normal * (kArrowHalfWidth * pxPerMm_),
+                             base - normal * (kArrowHalfWidth * pxPerMm_)};
+        painter_.save();
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(colour);
+        painter_.drawPolygon(head);
+        painter_.restore();
+    }
+
+    void drawText(const FigureText& t) {
+        if (t.text.isEmpty()) {
+            return;
+        }
+        const TextDefinition definition = definitions_.text(t.kind);
+        const double size = definition.sizeTwips / 1440.0 * 25.4 * pxPerMm_;
+        if (!(size > 0)) {
+            return;
+        }
+        QFont base;
+        base.setFamilies({definition.family, QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
+        base.setWeight(definition.weight >= 600 ? QFont::Bold : QFont::Normal);
+        QFont font = FontOfPixelHeight(base, size, painter_);
+        if (definition.spacingTwips != 0) {
+            font.setLetterSpacing(QFont::AbsoluteSpacing, definition.spacingTwips / 1440.0 * 25.4 * pxPerMm_);
+        }
+        const QFontMetricsF metrics(font, painter_.device());
+        const double cell = metrics.ascent() + metrics.descent();
+        const double baseline = cell > 0 ? size * metrics.descent() / cell : 0;
+        painter_.save();
+        painter_.setFont(font);
+        painter_.setPen(ColourOfBgr(definition.colour));
+        painter_.translate(map(t.x, t.y));
+        if (t.direction == 1) {
+            painter_.rotate(-90);
+        }
+        painter_.drawText(QPointF(0, -baseline), t.text);
+        painter_.restore();
+    }
+
+    QPainter& painter_;
+    const FigureDefinitions& definitions_;
+    QRectF area_;
+    double pxPerMm_;
+    const FigureData* figure_ = nullptr;
+    double offsetX_ = 0;
+    double offsetY_ = 0;
+};
+
+} // namespace
+
+QFont FontOfPixelHeight(QFont font, double pixels, const QPainter& painter) {
+    const double dpi = painter.device() ? painter.device()->logicalDpiY() : 96.0;
+    font.setPointSizeF(std::max(0.1, pixels * 72.0 / dpi));
+    return font;
+}
+
+void DrawFigure(QPainter& painter, const FigureAsset& figure, const FigureDefinitions& definitions,
+                const QRectF& area, double pixelsPerMm) {
+    painter.save();
+    FigurePainter figurePainter(painter, definitions, area, pixelsPerMm);
+    for (std::size_t i = 0; i < figure.parts.size() && i < figure.index.entries.size(); ++i) {
+        figurePainter.draw(figure.parts[i], figure.index.entries[i].offsetX, figure.index.entries[i].offsetY);
+    }
+    painter.restore();
+}
+
+} // namespace zul

@@ -1,0 +1,259 @@
+#include "render/PrintDocument.h"
+
+#include "util/Cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <charconv>
+
+namespace zul {
+
+namespace {
+
+constexpr std::string_view kFigureMarker = "?FG;";
+constexpr std::string_view kPictureMarker = "?BM;";
+constexpr std::string_view kFullWidthSpace = "\x81\x40";
+
+QString decodePath(std::string_view bytes) {
+    const auto text = DecodeCp932(bytes);
+    return text ? QString::fromStdString(*text).trimmed() : QString::fromLocal8Bit(bytes).trimmed();
+}
+
+// Reads count numbers separated by ";" after the marker; the rest is the path.
+bool readNumbers(std::string_view& rest, int count, double* out) {
+    for (int i = 0; i < count; ++i) {
+        const std::size_t end = rest.find(';');
+        if (end == std::string_view::npos) {
+            return false;
+        }
+        std::string_view field = rest.substr(0, end);
+        while (!field.empty() && field.front() == ' ') {
+            field.remove_prefix(1);
+        }
+        while (!field.empty() && field.back() == ' ') {
+            field.remove_suffix(1);
+        }
+        double value = 0;
+        const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (result.ec != std::errc() || result.ptr != field.data() + field.size()) {
+            return false;
+        }
+        out[i] = value;
+        rest.remove_prefix(end + 1);
+    }
+    return true;
+}
+
+} // namespace
+
+PrintLine ParsePrintLine(std::string_view cp932) {
+    PrintLine line;
+    // A record follows blanks only (half-width or full-width).
+    std::size_t pos = 0;
+    int column = 0;
+    while (pos < cp932.size()) {
+        if (cp932[pos] == ' ') {
+            ++pos;
+            ++column;
+        } else if (cp932.substr(pos, 2) == kFullWidthSpace) {
+            pos += 2;
+            column += 2;
+        } else {
+            break;
+        }
+    }
+    const std::string_view rest = cp932.substr(pos);
+    const bool figure = rest.starts_with(kFigureMarker);
+    const bool picture = rest.starts_with(kPictureMarker);
+    if (figure || picture) {
+        std::string_view after = rest.substr(kFigureMarker.size());
+        double values[4] = {};
+        if (readNumbers(after, figure ? 2 : 4, values)) {
+            line.kind = figure ? PrintLine::Kind::Figure : PrintLine::Kind::Picture;
+            line.column = column;
+            line.offsetX = values[0];
+            line.offsetY = values[1];
+            line.width = values[2];
+            line.height = values[3];
+            line.path = decodePath(after);
+            return line;
+        }
+    }
+    // A heading mark stands after the margin's half-width blanks.
+    std::size_t margin = 0;
+    while (margin < cp932.size() && cp932[margin] == ' ') {
+        ++margin;
+    }
+    const std::string_view mark = cp932.substr(margin, 3);
+    if (mark == "?R1" || mark == "?R2") {
+        line.headingLevel = mark[2] - '0';
+        line.text = std::string(cp932.substr(0, margin)) + std::string(cp932.substr(margin + 3));
+    } else {
+        line.text = std::string(cp932);
+    }
+    return line;
+}
+
+std::vector<std::string> SplitPrintLines(std::string_view cp932) {
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < cp932.size(); ++i) {
+        const char c = cp932[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            if (c == '\r' && i + 1 < cp932.size() && cp932[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) {
+        lines.push_back(std::move(current));
+    }
+    return lines;
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+    const auto fail = [&](const QString& text) -> std::optional<QByteArray> {
+        if (error) {
+            *error = text;
+        }
+        return std::nullopt;
+    };
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        return fail(QStringLiteral("ファイルがありません"));
+    }
+    if (!info.isFile()) {
+        return fail(QStringLiteral("ファイルではありません"));
+    }
+    if (info.size() > kMaxPrintInputBytes) {
+        return fail(QStringLiteral("ファイルが大きすぎます"));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(QStringLiteral("ファイルを読めません"));
+    }
+    QByteArray data = file.read(kMaxPrintInputBytes + 1);
+    if (data.size() > kMaxPrintInputBytes) {
+        return fail(QStringLiteral("ファイルが大きすぎます"));
+    }
+    if (file.error() != QFileDevice::NoError) {
+        return fail(QStringLiteral("ファイルを読めません"));
+    }
+    return data;
+}
+
+namespace {
+
+FigureAsset loadFigure(const QString& indexPath) {
+    FigureAsset asset;
+    QString error;
+    const auto indexBytes = ReadWholeFile(indexPath, &error);
+    if (!indexBytes) {
+        asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
+        return asset;
+    }
+    const auto index =
+        ParseFigureIndexFile(std::string_view(indexBytes->constData(), indexBytes->size()), &error);
+    if (!index) {
+        asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
+        return asset;
+    }
+    asset.index = *index;
+    for (const FigureIndexEntry& entry : index->entries) {
+        const auto dataBytes = ReadWholeFile(entry.path, &error);
+        const auto data =
+            dataBytes
+                ? ParseFigureDataFile(std::string_view(dataBytes->constData(), dataBytes->size()), &error)
+                : std::nullopt;
+        if (!data) {
+            asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, entry.path);
+            asset.parts.clear();
+            return asset;
+        }
+        asset.parts.push_back(*data);
+    }
+    return asset;
+}
+
+PictureAsset loadPicture(const QString& path) {
+    PictureAsset asset;
+    QString error;
+    if (const auto data = ReadWholeFile(path, &error)) {
+        asset.data = *data;
+    } else {
+        asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(error, path);
+    }
+    return asset;
+}
+
+} // namespace
+
+PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder) {
+    PrintDocument document;
+    document.lines = SplitPrintLines(cp932);
+
+    const QDir folder(definitionFolder);
+    QString error;
+    const QString linePath = folder.filePath(QStringLiteral("LINE_PRN.DEF"));
+    const auto lineBytes = ReadWholeFile(linePath, &error);
+    if (lineBytes) {
+        document.definitions.lines =
+            ParseLineDefinitions(std::string_view(lineBytes->constData(), lineBytes->size()));
+    }
+    if (document.definitions.lines.empty()) {
+        document.definitions.lines = DefaultLineDefinitions();
+        document.notes.push_back(QStringLiteral("線種定義を読めません：%1").arg(linePath));
+    }
+    const QString textPath = folder.filePath(QStringLiteral("STR_PRN.DEF"));
+    const auto textBytes = ReadWholeFile(textPath, &error);
+    if (textBytes) {
+        document.definitions.texts =
+            ParseTextDefinitions(std::string_view(textBytes->constData(), textBytes->size()));
+    }
+    if (document.definitions.texts.empty()) {
+        document.definitions.texts = DefaultTextDefinitions();
+        document.notes.push_back(QStringLiteral("文字種定義を読めません：%1").arg(textPath));
+    }
+
+    for (const std::string& raw : document.lines) {
+        std::size_t start = 0;
+        while (start <= raw.size()) {
+            std::size_t end = raw.find('\f', start);
+            if (end == std::string::npos) {
+                end = raw.size();
+            }
+            const PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
+            if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(line.path)) {
+                document.figures.emplace(line.path, loadFigure(line.path));
+            } else if (line.kind == PrintLine::Kind::Picture && !document.pictures.contains(line.path)) {
+                document.pictures.emplace(line.path, loadPicture(line.path));
+            }
+            start = end + 1;
+        }
+    }
+    return document;
+}
+
+std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
+                                               QString* error) {
+    QString reason;
+    const auto bytes = ReadWholeFile(printFile, &reason);
+    if (!bytes) {
+        if (error) {
+            *error = QStringLiteral("印刷ファイルを開けません（%1）：%2").arg(reason, printFile);
+        }
+        return std::nullopt;
+    }
+    PrintDocument document =
+        BuildPrintDocument(std::string_view(bytes->constData(), bytes->size()), definitionFolder);
+    document.sourcePath = printFile;
+    return document;
+}
+
+} // namespace zul

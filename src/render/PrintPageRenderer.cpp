@@ -1,0 +1,277 @@
+#include "render/PrintPageRenderer.h"
+
+#include "render/FigureDrawing.h"
+#include "render/WmfPlayer.h"
+#include "util/Cp932.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zul {
+
+namespace {
+
+constexpr double kMaxFontToLine = 0.9; // character height at most this part of the line pitch
+constexpr double kReferencePixels = 200.0;
+
+using Geometry = PrintPageGeometry;
+
+// Decodes code page 932 bytes; a character that does not decode becomes "?" of its width.
+QString decodeLenient(std::string_view bytes) {
+    if (const auto text = DecodeCp932(bytes)) {
+        return QString::fromStdString(*text);
+    }
+    QString out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n =
+            IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+        const auto one = DecodeCp932(bytes.substr(i, n));
+        out += one ? QString::fromStdString(*one) : QString(static_cast<qsizetype>(n), QLatin1Char('?'));
+        i += n;
+    }
+    return out;
+}
+
+std::size_t charBytes(std::string_view bytes, std::size_t i) {
+    return IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+}
+
+} // namespace
+
+QFont PrintTextFont() {
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic")});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setKerning(false);
+    // Unhinted advances are exact fractions, so the columns hold also at screen resolution.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+PrintPageRenderer::PrintPageRenderer(PrintDocument document)
+    : document_(std::move(document)), pages_(LayoutPrintPages(document_)) {
+    columns_ = std::max(1, WidestLineColumns(pages_));
+    QFont reference = PrintTextFont();
+    reference.setPixelSize(static_cast<int>(kReferencePixels));
+    const double half = QFontMetricsF(reference).horizontalAdvance(QLatin1Char('0')) / kReferencePixels;
+    const double advance = half > 0 ? half : 0.5;
+    columnMm_ = Geometry::textWidth() / columns_;
+    emMm_ = columnMm_ / advance;
+    const double maxEm = Geometry::lineHeight() * kMaxFontToLine;
+    if (emMm_ > maxEm) {
+        emMm_ = maxEm;
+        columnMm_ = emMm_ * advance;
+    }
+}
+
+QFont PrintPageRenderer::deviceFont(const QPainter& painter, double pixelsPerMm, bool bold) const {
+    QFont base = PrintTextFont();
+    base.setBold(bold);
+    QFont font = FontOfPixelHeight(base, emMm_ * pixelsPerMm, painter);
+    // Measure on the device itself and scale the size so that one half-width character is
+    // exactly one column.
+    const double wanted = columnMm_ * pixelsPerMm;
+    const double measured = QFontMetricsF(font, painter.device()).horizontalAdvance(QLatin1Char('0'));
+    if (measured > 0 && std::fabs(measured - wanted) > wanted * 1e-4) {
+        font.setPointSizeF(font.pointSizeF() * wanted / measured);
+    }
+    return font;
+}
+
+void PrintPageRenderer::paintPage(QPainter& painter, int index, const QRectF& pageRect) const {
+    if (index < 0 || index >= pageCount()) {
+        return;
+    }
+    const double pxPerMm = pageRect.width() / Geometry::kPageWidth;
+    const double lineHeight = Geometry::lineHeight() * pxPerMm;
+    painter.save();
+    painter.setClipRect(pageRect, Qt::IntersectClip);
+    for (const PagePlacement& placement : pages_[static_cast<std::size_t>(index)].placements) {
+        const QRectF slotRect(pageRect.left() + Geometry::kLeft * pxPerMm,
+                              pageRect.top() + Geometry::kTop * pxPerMm + placement.slot * lineHeight,
+                              Geometry::textWidth() * pxPerMm, placement.span * lineHeight);
+        if (placement.line.kind == PrintLine::Kind::Text) {
+            paintText(painter, placement, slotRect, pxPerMm);
+        } else {
+            paintRecord(painter, placement, slotRect, pxPerMm);
+        }
+    }
+    painter.restore();
+}
+
+void PrintPageRenderer::paintText(QPainter& painter, const PagePlacement& placement, const QRectF& slotRect,
+                                  double pxPerMm) const {
+    const std::string_view bytes = placement.line.text;
+    if (bytes.find_first_not_of(' ') == std::string_view::npos) {
+        return;
+    }
+    const QFont font = deviceFont(painter, pxPerMm, placement.line.headingLevel > 0);
+    const QFontMetricsF metrics(font, painter.device());
+    const double column = columnMm_ * pxPerMm;
+    const double baseline =
+        slotRect.top() + (slotRect.height() - (metrics.ascent() + metrics.descent())) / 2 + metrics.ascent();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    // Each run of characters between blanks is drawn at its column; a run whose characters do
+    // not advance by exactly their byte count (a character from a fallback font) goes out one
+    // character at a time, so that the columns hold whatever the font.
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (bytes[i] == ' ') {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < bytes.size() && bytes[end] != ' ') {
+            end += charBytes(bytes, end);
+        }
+        end = std::min(end, bytes.size());
+        const std::string_view run = bytes.substr(i, end - i);
+        const QString text = decodeLenient(run);
+        const double x = slotRect.left() + static_cast<double>(i) * column;
+        const double width = static_cast<double>(run.size()) * column;
+        if (std::fabs(metrics.horizontalAdvance(text) - width) <= column * 0.05) {
+            painter.drawText(QPointF(x, baseline), text);
+        } else {
+            for (std::size_t k = 0; k < run.size();) {
+                const std::size_t n = charBytes(run, k);
+                painter.drawText(QPointF(x + static_cast<double>(k) * column, baseline),
+                                 decodeLenient(run.substr(k, n)));
+                k += n;
+            }
+        }
+        i = end;
+    }
+}
+
+void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& placement, const QRectF& slotRect,
+                                    double pxPerMm) const {
+    const PrintLine& line = placement.line;
+    const double textRight = slotRect.right();
+    double width = 0;
+    double height = 0;
+    QString note;
+    const FigureAsset* figure = nullptr;
+    const PictureAsset* picture = nullptr;
+    if (line.kind == PrintLine::Kind::Figure) {
+        const auto found = document_.figures.find(line.path);
+        if (found == document_.figures.end() || !found->second.error.isEmpty()) {
+            note = found == document_.figures.end() ? QStringLiteral("図を表示できません：%1").arg(line.path)
+                                                    : found->second.error;
+        } else {
+            figure = &found->second;
+            width = figure->index.areaWidth;
+            height = figure->index.areaHeight;
+        }
+    } else {
+        width = PictureWidth(line);
+        height = PictureHeight(line);
+        const auto found = document_.pictures.find(line.path);
+        if (found == document_.pictures.end() || !found->second.error.isEmpty()) {
+            note = found == document_.pictures.end()
+                       ? QStringLiteral("グラフを表示できません：%1").arg(line.path)
+                       : found->second.error;
+        } else if (!IsMetafile(found->second.data)) {
+            note = QStringLiteral("グラフを表示できません（メタファイルではありません）：%1").arg(line.path);
+        } else {
+            picture = &found->second;
+        }
+    }
+    // The area starts at the record's column and line; an area wider than the rest of the
+    // line moves left, never past the left margin.
+    double left = slotRect.left() + (line.column * columnMm_ + line.offsetX) * pxPerMm;
+    left = std::max(slotRect.left(), std::min(left, textRight - width * pxPerMm));
+    const QRectF area(left, slotRect.top() + line.offsetY * pxPerMm, width * pxPerMm, height * pxPerMm);
+    if (figure) {
+        DrawFigure(painter, *figure, document_.definitions, area, pxPerMm);
+    } else if (picture) {
+        PlayMetafile(painter, picture->data, area);
+    } else if (line.kind == PrintLine::Kind::Picture) {
+        painter.save();
+        painter.setPen(QPen(Qt::gray, 0.2 * pxPerMm, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area);
+        painter.restore();
+        paintNote(painter, note, area.adjusted(2 * pxPerMm, 2 * pxPerMm, -2 * pxPerMm, 0), pxPerMm);
+    } else {
+        paintNote(painter, note,
+                  QRectF(slotRect.left() + line.column * columnMm_ * pxPerMm, slotRect.top(),
+                         slotRect.width() - line.column * columnMm_ * pxPerMm, slotRect.height()),
+                  pxPerMm);
+    }
+}
+
+void PrintPageRenderer::paintNote(QPainter& painter, const QString& note, const QRectF& rect,
+                                  double pxPerMm) const {
+    const QFont font = deviceFont(painter, pxPerMm, false);
+    const QFontMetricsF metrics(font, painter.device());
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(QColor(160, 0, 0));
+    const QString text =
+        metrics.elidedText(QStringLiteral("［%1］").arg(note), Qt::ElideMiddle, rect.width());
+    const double lineHeight = Geometry::lineHeight() * pxPerMm;
+    const double baseline =
+        rect.top() + (lineHeight - (metrics.ascent() + metrics.descent())) / 2 + metrics.ascent();
+    painter.drawText(QPointF(rect.left(), baseline), text);
+    painter.restore();
+}
+
+bool PrintPageRenderer::paintPages(QPagedPaintDevice& device, int first, int last) const {
+    first = std::max(0, first);
+    last = std::min(pageCount() - 1, last);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF paper(0, 0, device.width(), device.height());
+    // The A4 page fitted into the paper, centred (a different paper size keeps the layout).
+    const double scale =
+        std::min(paper.width() / Geometry::kPageWidth, paper.height() / Geometry::kPageHeight);
+    QRectF page(0, 0, Geometry::kPageWidth * scale, Geometry::kPageHeight * scale);
+    page.moveCenter(paper.center());
+    for (int index = first; index <= last; ++index) {
+        if (index > first && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        paintPage(painter, index, page);
+    }
+    return painter.end();
+}
+
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error) {
+    const auto fail = [&](const QString& text) {
+        if (error) {
+            *error = text;
+        }
+        return false;
+    };
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setResolution(1200);
+    writer.setCreator(QStringLiteral("Zul Preview"));
+    writer.setTitle(QFileInfo(renderer.document().sourcePath).completeBaseName());
+    if (!renderer.paintPages(writer, 0, renderer.pageCount() - 1)) {
+        return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
+    }
+    const QFileInfo written(path);
+    if (!written.exists() || written.size() == 0) {
+        return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
+    }
+    return true;
+}
+
+} // namespace zul

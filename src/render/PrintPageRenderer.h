@@ -1,0 +1,66 @@
+#pragma once
+
+#include "render/PrintDocument.h"
+#include "render/PrintPageLayout.h"
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace zul {
+
+// Draws the pages of a print file: the same drawing for the screen, the printer and PDF.
+// The text is set in a fixed-pitch Japanese font (IPAGothic) in columns: one code page 932
+// byte is one column, and the columns are as wide as the widest line of the print file
+// allows between the margins (the font no taller than the line pitch).  "?R1" and "?R2"
+// lines are bold; figures and pictures are drawn at their lines.
+class PrintPageRenderer {
+public:
+    explicit PrintPageRenderer(PrintDocument document);
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    const std::vector<PrintPage>& pages() const { return pages_; }
+    const PrintDocument& document() const { return document_; }
+
+    int columns() const { return columns_; }           // columns the font is sized for
+    double columnWidthMm() const { return columnMm_; } // width of one byte column
+    double fontHeightMm() const { return emMm_; }      // the font's character height
+
+    // Paints page index (0-based) onto the A4 sheet pageRect in painter coordinates.
+    void paintPage(QPainter& painter, int index, const QRectF& pageRect) const;
+
+    // Paints pages first..last (0-based, inclusive, clamped) onto a paged device (printer, PDF),
+    // one sheet each, the A4 page fitted into the paper.  False when painting cannot start.
+    bool paintPages(QPagedPaintDevice& device, int first, int last) const;
+
+    // The text font for drawing on the painter's device, with its half-width advance measured
+    // and corrected to exactly one column of pixelsPerMm.
+    QFont deviceFont(const QPainter& painter, double pixelsPerMm, bool bold) const;
+
+private:
+    void paintText(QPainter& painter, const PagePlacement& placement, const QRectF& slotRect,
+                   double pxPerMm) const;
+    void paintRecord(QPainter& painter, const PagePlacement& placement, const QRectF& slotRect,
+                     double pxPerMm) const;
+    void paintNote(QPainter& painter, const QString& note, const QRectF& rect, double pxPerMm) const;
+
+    PrintDocument document_;
+    std::vector<PrintPage> pages_;
+    int columns_ = 1;
+    double columnMm_ = 0;
+    double emMm_ = 0;
+};
+
+// Writes every page to a PDF file (A4 portrait).  On failure returns false and says why
+// (Japanese) in error.
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error);
+
+// The base text font of the pages (IPAGothic first).
+QFont PrintTextFont();
+
+} // namespace zul

@@ -1,0 +1,254 @@
+// The Preview program: its command line, its window through the real widgets, and the
+// program itself writing a PDF without a display.
+#include "../render/PrintFixtures.h"
+#include "FakeUiServices.h"
+
+#include "io/CPrivateProfile.h"
+#include "preview/PreviewCommandLine.h"
+#include "preview/PreviewWindow.h"
+#include "util/CSystem.h"
+
+#include <QAction>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QtTest>
+
+using namespace zul;
+using zul::test::FakeUiServices;
+using zul::test::PrintFolder;
+
+namespace {
+
+std::shared_ptr<PrintPageRenderer> threePages(const PrintFolder& folder) {
+    std::string text;
+    for (int i = 1; i <= 70; ++i) {
+        text += "  行" + std::to_string(i) + "\n";
+    }
+    text += "\f  三ページ目\n";
+    folder.write("print.prn", text);
+    QString error;
+    auto document = LoadPrintDocument(folder.path("print.prn"), folder.folder(), &error);
+    if (!document) {
+        return nullptr;
+    }
+    return std::make_shared<PrintPageRenderer>(std::move(*document));
+}
+
+int pdfPages(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(60000);
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QAction* actionNamed(QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString standardError;
+};
+
+ProgramRun runPreview(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program chooses offscreen itself
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZUL_PROGRAM_DIR "/Preview"), arguments);
+    if (!process.waitForFinished(60000)) {
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("pdf");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("print menu") << QStringList{"/INI=/home/u/.local/share/Velmarok/Zul", "/tmp/~PS12.tmp"}
+                                    << "/home/u/.local/share/Velmarok/Zul"
+                                    << "/tmp/~PS12.tmp"
+                                    << "" << false;
+        QTest::newRow("quotes kept by a launcher")
+            << QStringList{"/INI=\"/data\"", "\"/tmp/a b.prn\""} << "/data"
+            << "/tmp/a b.prn"
+            << "" << false;
+        QTest::newRow("file split at blanks") << QStringList{"/ini=/d", "/tmp/my", "print", "file"} << "/d"
+                                              << "/tmp/my print file"
+                                              << "" << false;
+        QTest::newRow("file only") << QStringList{"/tmp/x.prn"} << ""
+                                   << "/tmp/x.prn"
+                                   << "" << false;
+        QTest::newRow("pdf") << QStringList{"--pdf", "/tmp/o.pdf", "/tmp/x.prn"} << ""
+                             << "/tmp/x.prn"
+                             << "/tmp/o.pdf" << false;
+        QTest::newRow("pdf without its file") << QStringList{"--pdf"} << ""
+                                              << ""
+                                              << "" << true;
+        QTest::newRow("pdf without print file") << QStringList{"--pdf", "/tmp/o.pdf"} << ""
+                                                << ""
+                                                << "/tmp/o.pdf" << true;
+        QTest::newRow("nothing") << QStringList{} << ""
+                                 << ""
+                                 << "" << true;
+        QTest::newRow("unknown option") << QStringList{"--zoom", "/tmp/x.prn"} << ""
+                                        << ""
+                                        << "" << true;
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, ini);
+        QFETCH(QString, file);
+        QFETCH(QString, pdf);
+        QFETCH(bool, error);
+        const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+        QCOMPARE(!command.error.isEmpty(), error);
+        if (!error) {
+            QCOMPARE(command.iniFolder, ini);
+            QCOMPARE(command.printFile, file);
+            QCOMPARE(command.pdfFile, pdf);
+        }
+    }
+
+    void printMenuCommandTextReachesThePreview() {
+        // The command text the print menu hands to CSystem::Shell, split as Shell splits it.
+        const auto parts = CSystem::SplitCommandLine(
+            "/opt/zul/Preview /INI=\"/home/u/my data/Velmarok/Zul\" /tmp/~PS3f2a.tmp");
+        QVERIFY(parts);
+        QStringList arguments;
+        for (std::size_t i = 1; i < parts->size(); ++i) {
+            arguments << QString::fromStdString((*parts)[i]);
+        }
+        const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+        QCOMPARE(command.iniFolder, QStringLiteral("/home/u/my data/Velmarok/Zul"));
+        QCOMPARE(command.printFile, QStringLiteral("/tmp/~PS3f2a.tmp"));
+    }
+
+    void windowShowsAndTurnsThePages() {
+        PrintFolder folder;
+        const auto renderer = threePages(folder);
+        QVERIFY(renderer);
+        QCOMPARE(renderer->pageCount(), 3);
+        PreviewWindow window(renderer, folder.path("Preview.ini"), QStringLiteral("print.pdf"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("印刷プレビュー - print.prn"));
+        QCOMPARE(window.pageCount(), 3);
+        QCOMPARE(window.pageText(), QStringLiteral("1 / 3"));
+        QTest::keyClick(&window, Qt::Key_PageUp);
+        QCOMPARE(window.pageText(), QStringLiteral("1 / 3"));
+        QTest::keyClick(&window, Qt::Key_PageDown);
+        QCOMPARE(window.pageText(), QStringLiteral("2 / 3"));
+        QTest::keyClick(&window, Qt::Key_End);
+        QCOMPARE(window.pageText(), QStringLiteral("3 / 3"));
+        QTest::keyClick(&window, Qt::Key_PageDown);
+        QCOMPARE(window.pageText(), QStringLiteral("3 / 3"));
+        QTest::keyClick(&window, Qt::Key_Home);
+        QCOMPARE(window.pageText(), QStringLiteral("1 / 3"));
+
+        QAction* facing = actionNamed(window, QStringLiteral("2ページ"));
+        QVERIFY(facing);
+        facing->trigger();
+        QCOMPARE(window.previewWidget()->viewMode(), QPrintPreviewWidget::FacingPagesView);
+        actionNamed(window, QStringLiteral("1ページ"))->trigger();
+        QCOMPARE(window.previewWidget()->viewMode(), QPrintPreviewWidget::SinglePageView);
+        const double zoom = window.previewWidget()->zoomFactor();
+        actionNamed(window, QStringLiteral("拡大"))->trigger();
+        QVERIFY(window.previewWidget()->zoomFactor() > zoom);
+        actionNamed(window, QStringLiteral("ページ全体"))->trigger();
+        QCOMPARE(window.previewWidget()->zoomMode(), QPrintPreviewWidget::FitInView);
+    }
+
+    void ctrlSSavesAPdfUnderTheOfferedName() {
+        PrintFolder folder;
+        FakeUiServices services;
+        const auto renderer = threePages(folder);
+        PreviewWindow window(renderer, folder.path("Preview.ini"), QStringLiteral("print.pdf"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        services.files.push_back(QString()); // cancelled: nothing written, nothing said
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(services.dialogs.size(), 1);
+        QCOMPARE(services.dialogs[0].openMode, false);
+        QCOMPARE(services.dialogs[0].initialName, QStringLiteral("print.pdf"));
+        QCOMPARE(services.dialogs[0].defaultExtension, QStringLiteral("pdf"));
+        QVERIFY(services.messages.isEmpty());
+
+        const QString pdf = folder.path("保存.pdf");
+        services.files.push_back(pdf);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(pdfPages(pdf), 3);
+        QVERIFY(services.messages.isEmpty());
+
+        services.files.push_back(QStringLiteral("/nonexistent-folder/x.pdf"));
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(services.messages[0].text.contains(QStringLiteral("PDFファイルを書き込めません")));
+        QCOMPARE(services.messages[0].icon, MessageIcon::Critical);
+    }
+
+    void placementIsKeptInPreviewIni() {
+        PrintFolder folder;
+        const auto renderer = threePages(folder);
+        const QString ini = folder.path("sub/Preview.ini"); // the folder is made when missing
+        {
+            PreviewWindow window(renderer, ini, QStringLiteral("print.pdf"));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.resize(700, 640);
+            window.move(40, 30);
+            window.close();
+        }
+        QVERIFY(CPrivateProfile::GetValueLong(ini.toStdString(), "Preview", "Width") > 0);
+        QVERIFY(CPrivateProfile::GetValueLong(ini.toStdString(), "Preview", "Height") > 0);
+        PreviewWindow again(renderer, ini, QStringLiteral("print.pdf"));
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.size(), QSize(700, 640));
+    }
+
+    void programWritesAPdfWithoutADisplay() {
+        PrintFolder folder;
+        QVERIFY(threePages(folder));
+        const QString pdf = folder.path("out.pdf");
+        const ProgramRun done = runPreview({QStringLiteral("--pdf"), pdf, folder.path("print.prn")});
+        QVERIFY2(done.exitCode == 0, qPrintable(done.standardError));
+        QCOMPARE(pdfPages(pdf), 3);
+
+        const ProgramRun missing = runPreview({QStringLiteral("--pdf"), pdf, folder.path("none.prn")});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY2(missing.standardError.contains(QStringLiteral("印刷ファイルを開けません")),
+                 qPrintable(missing.standardError));
+        const ProgramRun nothing = runPreview({});
+        QVERIFY(nothing.exitCode > 0);
+        QVERIFY(nothing.standardError.contains(QStringLiteral("印刷ファイルが指定されていません")));
+        const ProgramRun unwritable = runPreview(
+            {QStringLiteral("--pdf"), QStringLiteral("/nonexistent-folder/x.pdf"), folder.path("print.prn")});
+        QCOMPARE(unwritable.exitCode, 1);
+        QVERIFY(unwritable.standardError.contains(QStringLiteral("PDFファイルを書き込めません")));
+    }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "PreviewTest.moc"

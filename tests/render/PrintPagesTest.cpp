@@ -1,0 +1,380 @@
+// Print files into pages: lines and records, page breaking, fonts, figures and the files a
+// print file names.
+#include "PrintFixtures.h"
+
+#include "render/FigureFiles.h"
+#include "render/PrintDocument.h"
+#include "render/PrintPageLayout.h"
+#include "render/PrintPageRenderer.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+using namespace zul;
+using zul::test::FigureRecord;
+using zul::test::PictureRecord;
+using zul::test::PrintFolder;
+
+namespace {
+
+std::string numberedLines(int from, int to) {
+    std::string text;
+    for (int i = from; i <= to; ++i) {
+        text += "  L" + std::to_string(i) + "\n";
+    }
+    return text;
+}
+
+// The pages in short: pages separated by " | ", placements by ",", each "slot:what" where
+// what is the trimmed text, "FG" or "BM".
+QString summary(const std::vector<PrintPage>& pages) {
+    QStringList out;
+    for (const PrintPage& page : pages) {
+        QStringList items;
+        for (const PagePlacement& p : page.placements) {
+            QString what = p.line.kind == PrintLine::Kind::Figure ? QStringLiteral("FG")
+                           : p.line.kind == PrintLine::Kind::Picture
+                               ? QStringLiteral("BM")
+                               : QString::fromStdString(*DecodeCp932(p.line.text)).trimmed();
+            items << QStringLiteral("%1:%2").arg(p.slot).arg(what);
+        }
+        out << items.join(QLatin1Char(','));
+    }
+    return out.join(QStringLiteral(" | "));
+}
+
+// Only the first and last placement of every page, for long pages.
+QString ends(const std::vector<PrintPage>& pages) {
+    QStringList out;
+    for (const PrintPage& page : pages) {
+        std::vector<PrintPage> one(1);
+        if (!page.placements.empty()) {
+            one[0].placements.push_back(page.placements.front());
+            if (page.placements.size() > 1) {
+                one[0].placements.push_back(page.placements.back());
+            }
+        }
+        out << summary(one);
+    }
+    return out.join(QStringLiteral(" | "));
+}
+
+int darkPixels(const QImage& image, const QRect& rect) {
+    int count = 0;
+    for (int y = std::max(0, rect.top()); y <= std::min(image.height() - 1, rect.bottom()); ++y) {
+        for (int x = std::max(0, rect.left()); x <= std::min(image.width() - 1, rect.right()); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+QImage renderPage(const PrintPageRenderer& renderer, int page, double pxPerMm = 4.0) {
+    QImage image(static_cast<int>(210 * pxPerMm), static_cast<int>(297 * pxPerMm), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.paintPage(painter, page, QRectF(0, 0, image.width(), image.height()));
+    painter.end();
+    return image;
+}
+
+// The rectangle of page slots first..first+count-1 over the text width, in image pixels.
+QRect slotRect(int first, int count, double pxPerMm = 4.0) {
+    const double top = (PrintPageGeometry::kTop + first * PrintPageGeometry::lineHeight()) * pxPerMm;
+    return QRectF(PrintPageGeometry::kLeft * pxPerMm, top, PrintPageGeometry::textWidth() * pxPerMm,
+                  count * PrintPageGeometry::lineHeight() * pxPerMm)
+        .toRect();
+}
+
+} // namespace
+
+class PrintPagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linesAndRecordsAreRead_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("heading");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("body") << "    杭径  D = 0.800" << 0 << 0 << "    杭径  D = 0.800" << 0 << "";
+        QTest::newRow("level 1 heading") << "?R11. 計算条件" << 0 << 1 << "1. 計算条件" << 0 << "";
+        QTest::newRow("level 2 heading after margin") << "  ?R21-1 杭" << 0 << 2 << "  1-1 杭" << 0 << "";
+        QTest::newRow("mark not after the margin") << "  a?R1" << 0 << 0 << "  a?R1" << 0 << "";
+        QTest::newRow("figure") << "  "
+                                   "   　　?FG;000;000;/tmp/図/~PS1.tmp"
+                                << 1 << 0 << "" << 9 << "/tmp/図/~PS1.tmp";
+        QTest::newRow("picture") << "    ?BM;000;000;160;110;/opt/zul/RA01.WMF" << 2 << 0 << "" << 4
+                                 << "/opt/zul/RA01.WMF";
+        QTest::newRow("record with bad numbers is text")
+            << "  ?BM;0x0;000;160;110;/a" << 0 << 0 << "  ?BM;0x0;000;160;110;/a" << 0 << "";
+        QTest::newRow("record after text is text")
+            << "  x ?FG;000;000;/a" << 0 << 0 << "  x ?FG;000;000;/a" << 0 << "";
+    }
+    void linesAndRecordsAreRead() {
+        QFETCH(QString, line);
+        QFETCH(int, kind);
+        QFETCH(int, heading);
+        QFETCH(QString, text);
+        QFETCH(int, column);
+        QFETCH(QString, path);
+        const PrintLine parsed = ParsePrintLine(PrintFolder::cp932(line.toStdString()));
+        QCOMPARE(static_cast<int>(parsed.kind), kind);
+        QCOMPARE(parsed.headingLevel, heading);
+        if (kind == 0) {
+            QCOMPARE(parsed.text, PrintFolder::cp932(text.toStdString()));
+        } else {
+            QCOMPARE(parsed.column, column);
+            QCOMPARE(parsed.path, path);
+        }
+    }
+
+    void pagesBreakAtFormFeedsAndFullPages_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pages");
+        QTest::newRow("empty file is one empty page") << ""
+                                                      << "";
+        QTest::newRow("form feed then next line directly") << "  A\n\f  B\n"
+                                                           << "0:A | 0:B";
+        QTest::newRow("form feed at file start makes no blank page") << "\f  A\n"
+                                                                     << "0:A";
+        QTest::newRow("two form feeds make no blank page") << "  A\n\f\f  B\n"
+                                                           << "0:A | 0:B";
+        QTest::newRow("form feed at the end makes no page") << "  A\n\f"
+                                                            << "0:A";
+        QTest::newRow("joined item ending in a form feed") << "  A\n\f\n\f  B\n"
+                                                           << "0:A | 0:B";
+        QTest::newRow("blank lines count") << "\n\n  A\n"
+                                           << "0:,1:,2:A";
+        QTest::newRow("form feed inside a line") << "  A\f  B\n"
+                                                 << "0:A | 0:B";
+        QTest::newRow("bare CR and LF end lines too") << "  A\r  B\n  C"
+                                                      << "0:A,1:B,2:C";
+    }
+    void pagesBreakAtFormFeedsAndFullPages() {
+        QFETCH(QString, text);
+        QFETCH(QString, pages);
+        const PrintDocument document = BuildPrintDocument(PrintFolder::cp932(text.toStdString()), QString());
+        QCOMPARE(summary(LayoutPrintPages(document)), pages);
+    }
+
+    void fullPagesContinueOnTheNext() {
+        const auto layout = [](const std::string& text) {
+            return ends(LayoutPrintPages(BuildPrintDocument(PrintFolder::cp932(text), QString())));
+        };
+        QCOMPARE(layout(numberedLines(1, 62)), QStringLiteral("0:L1,61:L62"));
+        QCOMPARE(layout(numberedLines(1, 63)), QStringLiteral("0:L1,61:L62 | 0:L63"));
+        QCOMPARE(layout(numberedLines(1, 130)),
+                 QStringLiteral("0:L1,61:L62 | 0:L63,61:L124 | 0:L125,5:L130"));
+        // 62 lines and a form feed: the form feed starts the second page, no blank page between.
+        QCOMPARE(layout(numberedLines(1, 62) + "\f" + numberedLines(63, 63)),
+                 QStringLiteral("0:L1,61:L62 | 0:L63"));
+    }
+
+    void recordsTakeTheirHeightAndMoveWholeToTheNextPage() {
+        PrintFolder folder;
+        folder.writeDefinitions();
+        const QString figure = folder.writeFigure("fig");          // 90 mm: 21 lines
+        const QString small = folder.writeFigure("small", 80, 55); // 55 mm: 13 lines
+        const int figureLines = static_cast<int>(std::ceil(90 / PrintPageGeometry::lineHeight()));
+        const int pictureLines = static_cast<int>(std::ceil(110 / PrintPageGeometry::lineHeight()));
+        QCOMPARE(figureLines, 21);
+        QCOMPARE(pictureLines, 26);
+        const auto layout = [&](const std::string& text) {
+            return ends(LayoutPrintPages(BuildPrintDocument(PrintFolder::cp932(text), folder.folder())));
+        };
+        const std::string fig = FigureRecord(figure) + "\n";
+        const std::string pic = PictureRecord(folder.path("none.wmf")) + "\n";
+        // A figure that still fits ends the page exactly; the next line goes over.
+        QCOMPARE(layout(numberedLines(1, 41) + fig + "  X\n"), QStringLiteral("0:L1,41:FG | 0:X"));
+        // One line more and the figure goes whole to the next page.
+        QCOMPARE(layout(numberedLines(1, 42) + fig + "  X\n"), QStringLiteral("0:L1,41:L42 | 0:FG,21:X"));
+        QCOMPARE(layout(numberedLines(1, 37) + pic + "  X\n"), QStringLiteral("0:L1,36:L37 | 0:BM,26:X"));
+        QCOMPARE(layout(numberedLines(1, 36) + pic + "  X\n"), QStringLiteral("0:L1,36:BM | 0:X"));
+        QCOMPARE(layout(FigureRecord(small) + "\n  X\n"), QStringLiteral("0:FG,13:X"));
+        // A figure whose files are missing takes one line: its note.
+        QCOMPARE(layout(numberedLines(1, 61) + FigureRecord(folder.path("gone.idx")) + "\n"),
+                 QStringLiteral("0:L1,61:FG"));
+        // The graph report: two pictures with their captions fit on one page.
+        QCOMPARE(layout("?R1支持力検討グラフ\n\n?R2押込み\n\n  常時\n" + pic + "\n\n  地震時\n" + pic),
+                 QStringLiteral("0:支持力検討グラフ,34:BM"));
+    }
+
+    void figureFilesAreRead() {
+        PrintFolder folder;
+        const QString index = folder.writeFigure("fig", 100, 90);
+        QFile indexFile(index);
+        QVERIFY(indexFile.open(QIODevice::ReadOnly));
+        const QByteArray indexBytes = indexFile.readAll();
+        QString error;
+        const auto parsed = ParseFigureIndexFile(indexBytes.toStdString(), &error);
+        QVERIFY2(parsed, qPrintable(error));
+        QCOMPARE(parsed->areaWidth, 100.0);
+        QCOMPARE(parsed->areaHeight, 90.0);
+        QCOMPARE(parsed->entries.size(), std::size_t{1});
+        QCOMPARE(parsed->entries[0].offsetX, 20.0);
+        QCOMPARE(parsed->entries[0].offsetY, 25.0);
+
+        QFile dataFile(parsed->entries[0].path);
+        QVERIFY(dataFile.open(QIODevice::ReadOnly));
+        const auto figure = ParseFigureDataFile(dataFile.readAll().toStdString(), &error);
+        QVERIFY2(figure, qPrintable(error));
+        QCOMPARE(figure->title, QStringLiteral("ｺﾝｸﾘｰﾄの応力～ひずみ関係図"));
+        QCOMPARE(figure->points.size(), std::size_t{5});
+        QCOMPARE(figure->points.at(3).x, 60.0);
+        QCOMPARE(figure->lines.size(), std::size_t{5});
+        QCOMPARE(figure->lines[4].kind, 3);
+        QCOMPARE(figure->circles.size(), std::size_t{1});
+        QCOMPARE(figure->circles[0].radius, 8.0);
+        QCOMPARE(figure->arcs.size(), std::size_t{1});
+        QCOMPARE(figure->arcs[0].values[4], 90.0);
+        QCOMPARE(figure->arrows.size(), std::size_t{1});
+        QCOMPARE(figure->texts.size(), std::size_t{2});
+        QCOMPARE(figure->texts[1].text, QStringLiteral("杭長"));
+        QCOMPARE(figure->texts[1].direction, 1);
+        QCOMPARE(figure->texts[1].kind, 2);
+
+        // Broken files are refused with a reason, never half read.
+        for (const char* broken : {"", "a\nb\n", "t\ns\nextent\n座標情報\n 1, x, 2\nEND\n",
+                                   "t\ns\ne\n謎情報\nEND\n", "t\ns\ne\n文字情報\nテキスト\n"}) {
+            error.clear();
+            QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(broken), &error));
+            QVERIFY(!error.isEmpty());
+        }
+        for (const char* broken :
+             {"", "t\n 0  90\nEND\n", "t\n 100 90\n/a\n", "t\n 100 90\n/a\n x y\nEND\n"}) {
+            QVERIFY(!ParseFigureIndexFile(PrintFolder::cp932(broken), &error));
+        }
+    }
+
+    void definitionFilesAreReadWithBuiltInRowsWhenMissing() {
+        PrintFolder folder;
+        folder.write("LINE_PRN.DEF", "線種定義,線種,線幅\n細,0,18\n太い破線,1,50\nEND\n");
+        folder.write("STR_PRN.DEF",
+                     "文字種定義,太さ,書体,文字高,字間,色,予備\n大,700,IPAGothic,300,20,255,0\nEND\n");
+        PrintDocument document = BuildPrintDocument("", folder.folder());
+        QCOMPARE(document.definitions.lines.size(), std::size_t{2});
+        QCOMPARE(document.definitions.line(2).style, 1);
+        QCOMPARE(document.definitions.line(2).widthHundredths, 50);
+        QCOMPARE(document.definitions.line(9).widthHundredths, 18); // outside the table: row 1
+        QCOMPARE(document.definitions.text(1).sizeTwips, 300);
+        QCOMPARE(document.definitions.text(1).weight, 700);
+        QCOMPARE(ColourOfBgr(document.definitions.text(1).colour), QColor(255, 0, 0));
+        QVERIFY(document.notes.empty());
+
+        PrintFolder empty;
+        document = BuildPrintDocument("", empty.folder());
+        QCOMPARE(document.definitions.lines.size(), std::size_t{5});
+        QCOMPARE(document.definitions.text(2).sizeTwips, 140);
+        QCOMPARE(document.notes.size(), std::size_t{2});
+    }
+
+    void widestLineFitsBetweenTheMargins_data() {
+        QTest::addColumn<int>("columns");
+        QTest::newRow("narrow report: font as tall as the line allows") << 40;
+        QTest::newRow("report of 96 columns") << 96;
+        QTest::newRow("wide report") << 150;
+    }
+    void widestLineFitsBetweenTheMargins() {
+        QFETCH(int, columns);
+        // The widest line is full-width characters with one half-width character at its end.
+        std::string wide;
+        for (int i = 0; i < (columns - 1) / 2; ++i) {
+            wide += "計";
+        }
+        wide += std::string(static_cast<std::size_t>(columns - 1) % 2 + 1, '9');
+        const PrintPageRenderer renderer(
+            BuildPrintDocument(PrintFolder::cp932("  A\n" + wide + "\n"), QString()));
+        QCOMPARE(renderer.columns(), columns);
+        QVERIFY(renderer.fontHeightMm() <= PrintPageGeometry::lineHeight());
+        QVERIFY(renderer.columns() * renderer.columnWidthMm() <= PrintPageGeometry::textWidth() + 1e-9);
+
+        // Measured on a device: one half-width character is one column, and the widest
+        // line ends inside the right margin.
+        for (const double pxPerMm : {3.78, 47.24}) {
+            QImage image(10, 10, QImage::Format_RGB32);
+            image.setDotsPerMeterX(static_cast<int>(pxPerMm * 1000));
+            image.setDotsPerMeterY(static_cast<int>(pxPerMm * 1000));
+            QPainter painter(&image);
+            const QFont font = renderer.deviceFont(painter, pxPerMm, false);
+            const QFontMetricsF metrics(font, &image);
+            const double column = renderer.columnWidthMm() * pxPerMm;
+            // At screen resolution the font engine rounds advances to whole pixels.
+            QVERIFY2(
+                std::fabs(metrics.horizontalAdvance(QLatin1Char('0')) - column) <=
+                    std::max(column * 0.01, 0.5),
+                qPrintable(
+                    QStringLiteral("%1 %2").arg(metrics.horizontalAdvance(QLatin1Char('0'))).arg(column)));
+            QVERIFY(metrics.horizontalAdvance(QString::fromStdString(wide)) <=
+                    PrintPageGeometry::textWidth() * pxPerMm * 1.005);
+        }
+    }
+
+    void headingsAreBoldAndTheirMarksNotPrinted() {
+        const PrintPageRenderer heading(BuildPrintDocument(PrintFolder::cp932("?R1ABC\n"), QString()));
+        const PrintPageRenderer body(BuildPrintDocument(PrintFolder::cp932("ABC\n"), QString()));
+        const QImage a = renderPage(heading, 0);
+        const QImage b = renderPage(body, 0);
+        // Same columns, so the same width of text; the bold line is darker.
+        QVERIFY(darkPixels(a, slotRect(0, 1)) > darkPixels(b, slotRect(0, 1)) * 1.15);
+        QCOMPARE(heading.columns(), 3);
+    }
+
+    void everyPartIsDrawnFromMemoryAfterTheFilesAreGone() {
+        PrintFolder folder;
+        folder.writeDefinitions();
+        const QString figure = folder.writeFigure("fig");
+        const std::string text = "?R1図\n" + FigureRecord(figure) + "\n  後\n";
+        QString error;
+        folder.write("print.prn", text);
+        auto document = LoadPrintDocument(folder.path("print.prn"), folder.folder(), &error);
+        QVERIFY2(document, qPrintable(error));
+        for (const QString& name : QDir(folder.folder()).entryList(QDir::Files)) {
+            QVERIFY(QFile::remove(folder.path(name)));
+        }
+        const PrintPageRenderer renderer(std::move(*document));
+        const QImage page = renderPage(renderer, 0);
+        // The figure's frame of 60 x 40 mm is centred in the 100 x 90 mm area below line 1.
+        const double px = 4.0;
+        const double left = (PrintPageGeometry::kLeft + 9 * renderer.columnWidthMm() + 20) * px;
+        const double top = (PrintPageGeometry::kTop + PrintPageGeometry::lineHeight() + 25) * px;
+        QVERIFY(darkPixels(page, QRectF(left - 2, top - 2, 4, 40 * px + 4).toRect()) > 100); // left edge
+        QVERIFY(darkPixels(page, QRectF(left + 60 * px - 2, top - 2, 4, 40 * px + 4).toRect()) > 100);
+        // Nothing beyond the area.
+        QCOMPARE(darkPixels(page, QRectF(left + 85 * px, top - 25 * px, 10 * px, 90 * px).toRect()), 0);
+        // The line after the figure is on line 1 + 21.
+        QVERIFY(darkPixels(page, slotRect(22, 1)) > 0);
+    }
+
+    void missingOrBrokenFilesShowANoteInTheirPlace() {
+        PrintFolder folder;
+        folder.writeDefinitions();
+        folder.write("broken.idx",
+                     "題\n 100 90\n" + folder.path("nothere.fig").toStdString() + "\n 0 0\nEND\n");
+        folder.writeBytes("notwmf.wmf", "this is not a metafile");
+        const std::string text =
+            FigureRecord(folder.path("gone.idx")) + "\n" + FigureRecord(folder.path("broken.idx")) + "\n" +
+            PictureRecord(folder.path("gone.wmf")) + "\n" + PictureRecord(folder.path("notwmf.wmf")) + "\n";
+        const PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932(text), folder.folder()));
+        const auto& figures = renderer.document().figures;
+        QVERIFY(figures.at(folder.path("gone.idx")).error.contains(QStringLiteral("ファイルがありません")));
+        QVERIFY(figures.at(folder.path("broken.idx")).error.contains(folder.path("nothere.fig")));
+        QVERIFY(
+            renderer.document().pictures.at(folder.path("gone.wmf")).error.contains(folder.path("gone.wmf")));
+        QCOMPARE(renderer.pageCount(), 1); // 1 + 1 + 26 + 26 lines
+        const QImage page = renderPage(renderer, 0);
+        QVERIFY(darkPixels(page, slotRect(0, 1)) > 0); // the notes of both figures
+        QVERIFY(darkPixels(page, slotRect(1, 1)) > 0);
+        QVERIFY(darkPixels(page, slotRect(2, 1)) > 0);  // the note of the missing graph
+        QVERIFY(darkPixels(page, slotRect(28, 1)) > 0); // the note of the file that is no metafile
+        QCOMPARE(darkPixels(page, slotRect(4, 22)), 0);
+    }
+};
+
+QTEST_MAIN(PrintPagesTest)
+#include "PrintPagesTest.moc"
