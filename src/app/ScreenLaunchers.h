@@ -32,4 +32,8 @@ QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent
 bool HasGraphScreen();
 void ShowGraphScreen(AppContext& context, QWidget* parent);
 
+// The print menu, shown after a successful CalcRa.
+bool HasPrintMenu();
+void ShowPrintMenu(AppContext& context, QWidget* parent);
+
 } // namespace zul

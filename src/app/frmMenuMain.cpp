@@ -190,7 +190,7 @@ void frmMenuMain::EnableCommandsForPresentScreens() {
         const QString tag = button->property(kTagProperty).toString();
         bool present = true;
         if (tag == QLatin1String("MenuPrint")) {
-            present = false; // the print menu is not part of this build
+            present = HasPrintMenu();
         } else if (tag != QLatin1String("ResOutRa")) {
             present = HasInputScreen(tag);
         }
@@ -287,7 +287,9 @@ void frmMenuMain::cmdMenu_Click(QPushButton* button) {
         RunCheckScreen();
     } else if (tag == QLatin1String("InpRaTable")) {
         RunRaTable();
-    } else if (tag != QLatin1String("MenuPrint")) {
+    } else if (tag == QLatin1String("MenuPrint")) {
+        RunPrintMenu();
+    } else {
         RunInputScreen(tag);
     }
     RefreshEnteredColours();
@@ -341,6 +343,18 @@ void frmMenuMain::RunCheckScreen() {
     objResOutRa_ = &screen;
     screen.exec();
     objResOutRa_ = nullptr;
+}
+
+void frmMenuMain::RunPrintMenu() {
+    if (!HasPrintMenu()) {
+        return;
+    }
+    if (!calc_.CalcRa(doc_)) {
+        Show(this, MessageCalculationError());
+        return;
+    }
+    AppContext context = Context();
+    ShowPrintMenu(context, this);
 }
 
 // Ra and Pa of the normal case and of the level-1 earthquake case.
