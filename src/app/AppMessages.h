@@ -14,13 +14,20 @@ struct AppMessage {
     MessageButtons buttons;
 };
 
-AppMessage MessageSaveBeforeOpen(const QString& dataFileName); // M1
-AppMessage MessageSaveBeforeExit(const QString& dataFileName); // M2
-AppMessage MessageNew();                                       // M3
-AppMessage MessageUnsupportedVersion(const QString& version);  // M4
-AppMessage MessageReadError(int errorCode);                    // M5
-AppMessage MessageWriteError(int errorCode);                   // M6
-AppMessage MessageCalculationError();                          // M7
+// Edited data before another file opens: save it first? (Yes / No)
+AppMessage MessageSaveBeforeOpen(const QString& dataFileName);
+// Edited data before the program ends: save it first? (Yes / No / Cancel)
+AppMessage MessageSaveBeforeExit(const QString& dataFileName);
+// File > New: discard the edited data and start a new study? (OK / Cancel)
+AppMessage MessageNew();
+// A file of a version this program does not read.
+AppMessage MessageUnsupportedVersion(const QString& version);
+// A study file that could not be read, with its error code.
+AppMessage MessageReadError(int errorCode);
+// A study file that could not be written, with its error code.
+AppMessage MessageWriteError(int errorCode);
+// A calculation that failed: check the input data.
+AppMessage MessageCalculationError();
 
 // Shows the message through the installed services and returns the answer.
 MessageAnswer Show(QWidget* parent, const AppMessage& message);

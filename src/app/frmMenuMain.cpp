@@ -2,8 +2,9 @@
 
 #include "app/AppMessages.h"
 #include "app/ProductInfo.h"
-#include "app/ScreenLaunchers.h"
 #include "app/frmAbout.h"
+#include "calc/PlausibilityNotes.h"
+#include "ui/ScreenLaunchers.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/frmResOutRa.h"
@@ -189,10 +190,8 @@ void frmMenuMain::EnableCommandsForPresentScreens() {
     for (QPushButton* button : cmdMenu_) {
         const QString tag = button->property(kTagProperty).toString();
         bool present = true;
-        if (tag == QLatin1String("MenuPrint")) {
-            present = HasPrintMenu();
-        } else if (tag != QLatin1String("ResOutRa")) {
-            present = HasInputScreen(tag);
+        if (tag != QLatin1String("ResOutRa") && tag != QLatin1String("MenuPrint")) {
+            present = IsInputScreenTag(tag);
         }
         button->setEnabled(present);
     }
@@ -300,17 +299,11 @@ AppContext frmMenuMain::Context() {
 }
 
 void frmMenuMain::RunInputScreen(const QString& tag) {
-    if (!HasInputScreen(tag)) {
-        return;
-    }
     AppContext context = Context();
     ShowInputScreen(tag, context, this);
 }
 
 void frmMenuMain::RunRaTable() {
-    if (!HasInputScreen(QStringLiteral("InpRaTable"))) {
-        return;
-    }
     AppContext context = Context();
     if (ShowInputScreen(QStringLiteral("InpRaTable"), context, this) != QLatin1String("OK")) {
         return;
@@ -325,9 +318,7 @@ void frmMenuMain::RunRaTable() {
         Show(this, MessageCalculationError());
         return;
     }
-    if (HasGraphScreen()) {
-        ShowGraphScreen(context, this);
-    }
+    ShowGraphScreen(context, this);
 }
 
 void frmMenuMain::RunCheckScreen() {
@@ -346,15 +337,12 @@ void frmMenuMain::RunCheckScreen() {
 }
 
 void frmMenuMain::RunPrintMenu() {
-    if (!HasPrintMenu()) {
-        return;
-    }
     if (!calc_.CalcRa(doc_)) {
         Show(this, MessageCalculationError());
         return;
     }
     AppContext context = Context();
-    ShowPrintMenu(context, this);
+    ShowPrintMenu(context, kProductName, this);
 }
 
 // Ra and Pa of the normal case and of the level-1 earthquake case.
@@ -368,6 +356,11 @@ void frmMenuMain::objResOutRa_LoadData() {
     objResOutRa_->setNumEp(1, earthquake.Ra());
     objResOutRa_->setNumEp(2, normal.Pa());
     objResOutRa_->setNumEp(3, earthquake.Pa());
+    QStringList notes;
+    for (const std::string& note : PlausibilityNotes(doc_, normal, earthquake)) {
+        notes << QString::fromStdString(note);
+    }
+    objResOutRa_->setNotes(notes);
 }
 
 void frmMenuMain::mnuAbout_Click() {

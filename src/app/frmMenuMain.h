@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/FileCommands.h"
-#include "app/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
 #include "document/ProjectDocument.h"
 #include "io/RecentFiles.h"
+#include "ui/ScreenLaunchers.h"
 
 #include <QMainWindow>
 

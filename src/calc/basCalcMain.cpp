@@ -2,6 +2,7 @@
 
 #include "calc/CalcError.h"
 #include "calc/CalcMath.h"
+#include "document/ConstructionMethod.h"
 
 #include <cmath>
 #include <cstdint>
@@ -47,6 +48,11 @@ const colRaTabls& EmptyTable() {
     return empty;
 }
 
+const std::vector<TableNote>& NoNotes() {
+    static const std::vector<TableNote> none;
+    return none;
+}
+
 } // namespace
 
 basCalcMain::basCalcMain() {
@@ -67,6 +73,10 @@ const colRaTabls& basCalcMain::ResultTables(int index) const {
         return EmptyTable();
     }
     return *tables_[static_cast<std::size_t>(index)];
+}
+
+const std::vector<TableNote>& basCalcMain::ResultNotes(int index) const {
+    return index < 0 || index >= 10 ? NoNotes() : notes_[static_cast<std::size_t>(index)];
 }
 
 void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& obj) {
@@ -122,7 +132,7 @@ void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& o
 
     // The automatic tip resistance applies to driven piles and to inner excavation with
     // final driving only.
-    if ((c.Sekou == 0 || c.Sekou == 2) && c.QdMethod != 0) {
+    if (AllowsAutomaticTip(c.Sekou) && c.QdMethod != 0) {
         obj.setQdMethod(1);
         obj.setQdNeireType(c.QdSiji);
         obj.setQdELNeire(c.ELSL);
@@ -130,7 +140,7 @@ void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& o
     } else {
         obj.setQdMethod(0);
     }
-    obj.setIsEcoPile(c.Sekou == 7);
+    obj.setIsEcoPile(IsRotaryPressIn(c.Sekou));
 }
 
 bool basCalcMain::CalcRa(const ProjectDocument& doc) {
@@ -166,6 +176,8 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
     CZul quake;
     SetCalcInput(doc, 1, normal);
     SetCalcInput(doc, 2, quake);
+    // The notes only read the objects after each row; they change no number of the table.
+    TableNoteCollector notes(doc, normal);
 
     // Lengths in tenths of a metre.
     const double endLength = Cell(doc.RaTable(2));
@@ -197,6 +209,8 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
         }
         colRaTabls& rows = *tables_[place];
         rows.Clear();
+        notes_[place].clear();
+        notes.Begin();
         for (CZul* obj : {&normal, &quake}) {
             obj->setDp(d);
             obj->setDw(dw);
@@ -216,8 +230,10 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
             quake.CalcPaRa();
             if (normal.Error() == 0) {
                 rows.Add(length, normal.Ra(), normal.Pa(), quake.Ra(), quake.Pa(), 0);
+                notes.Row(length, normal, quake);
             }
         }
+        notes_[place] = notes.End();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CZul.h"
+#include "calc/PlausibilityNotes.h"
 #include "calc/colRaTabls.h"
 #include "document/ProjectDocument.h"
 
@@ -33,6 +34,9 @@ public:
     int ResultCount() const { return resultCount_; }
     double ResultDiameters(int index) const;
     const colRaTabls& ResultTables(int index) const;
+    // The plausibility notes of the results table, per used diameter in the same places: for
+    // each note the lengths at which it holds.  Places outside 0..9 read as no notes.
+    const std::vector<TableNote>& ResultNotes(int index) const;
 
     // Most lengths one table calculation computes per diameter; a longer table fails as a
     // calculation error instead of running for hours.
@@ -45,6 +49,7 @@ private:
 
     std::array<std::unique_ptr<CZul>, 2> pair_;
     std::array<std::unique_ptr<colRaTabls>, 10> tables_;
+    std::array<std::vector<TableNote>, 10> notes_;
     std::array<double, 10> diameters_{};
     int resultCount_ = 0;
 };

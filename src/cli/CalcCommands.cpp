@@ -1,6 +1,7 @@
 // zul-cli calc and zul-cli table: the single-pile calculation and the study table of a
 // study file, as readable text, as CSV or as JSON for other programs.
 #include "calc/CalcMessages.h"
+#include "calc/PlausibilityNotes.h"
 #include "calc/basCalcMain.h"
 #include "cli/Commands.h"
 #include "io/FileAccess.h"
@@ -279,6 +280,19 @@ void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
     row("許容値の種類", "常　　時", "地　震　時");
     row("許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra()));
     row("許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa()));
+    for (const std::string& note : PlausibilityNotes(doc, normal, earthquake)) {
+        std::cout << "注意：" << note << '\n';
+    }
+}
+
+// Per diameter, the lengths from which each plausibility note holds; on stderr, so that the
+// table on stdout stays as it is in every format.
+void PrintTableNotes(const basCalcMain& driver) {
+    for (int i = 0; i < driver.ResultCount(); ++i) {
+        for (const TableNote& note : driver.ResultNotes(i)) {
+            std::cerr << "注意：" << TableNoteLine({driver.ResultDiameters(i)}, note) << '\n';
+        }
+    }
 }
 
 void PrintTable(const basCalcMain& driver) {
@@ -361,7 +375,8 @@ int RunCalc(const Options& options) {
     if (options.json) {
         Json result = ok ? Json{{"ok", true},
                                 {"normal", CZulJson(driver.CalcPair(0))},
-                                {"earthquake", CZulJson(driver.CalcPair(1))}}
+                                {"earthquake", CZulJson(driver.CalcPair(1))},
+                                {"notes", PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1))}}
                          : Json{{"ok", false}, {"error", kCalcErrorMessage}};
         std::cout << JsonText(result) << '\n';
     } else if (ok) {
@@ -398,6 +413,10 @@ int RunTable(const Options& options) {
         if (!ok) {
             std::cerr << kCalcErrorMessage << '\n';
         }
+    }
+    if (ok) {
+        std::cout.flush();
+        PrintTableNotes(driver);
     }
     return ok ? 0 : kCalcFailure;
 }

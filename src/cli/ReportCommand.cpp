@@ -195,8 +195,8 @@ int RunReport(const ReportOptions& options) {
     fs::path figures;
     std::error_code error;
     if (!options.printFile.empty()) {
-        figures = fs::absolute(options.printFile + ".figures", error);
-        fs::create_directories(figures, error);
+        figures = fs::absolute(options.printFile + ".figures", error).lexically_normal();
+        fs::create_directory(figures, error); // beside the print file: its folder must exist
     } else {
         scratch.emplace();
         figures = scratch->path();
@@ -244,9 +244,10 @@ int RunReport(const ReportOptions& options) {
             std::cerr << "（ｴﾗｰｺｰﾄﾞ ： " << writeError << "）";
         }
         std::cerr << '\n';
+        // An earlier print file stays as it was, and with it the figure files it refers to.
         generator.State().DeleteTempFiles();
         if (!scratch) {
-            TidyFigureFolder(figures, {});
+            fs::remove(figures, error); // only when empty
         }
         return kFileFailure;
     }
@@ -264,7 +265,8 @@ int RunReport(const ReportOptions& options) {
         TidyFigureFolder(figures, kept);
     }
     if (!allWritten) {
-        std::cerr << generator.ErrorText().substr(1) << '\n';
+        const std::string& lines = generator.ErrorText(); // each line after a line feed
+        std::cerr << (lines.empty() ? lines : lines.substr(1)) << '\n';
         return kItemFailure;
     }
     return kSuccess;

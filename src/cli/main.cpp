@@ -12,15 +12,9 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("zul-cli ") + ZUL_VERSION);
     app.require_subcommand(1);
     int exitCode = 0;
-#ifdef ZUL_HAVE_CONVERT_COMMAND
     zul::cli::AddConvertCommand(app, exitCode);
-#endif
-#ifdef ZUL_HAVE_CALC_COMMANDS
     zul::cli::AddCalcCommands(app, exitCode);
-#endif
-#ifdef ZUL_HAVE_REPORT_COMMAND
     zul::cli::AddReportCommand(app, exitCode);
-#endif
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

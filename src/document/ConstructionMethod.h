@@ -45,6 +45,7 @@ std::string_view MethodScreenName(std::int32_t code);
 
 // Pile kinds by the code stored in the conditions (Siji) and used by the calculation (KuiType).
 enum class PileKind : std::int32_t { EndBearing = 0, Friction = 1 };
+inline constexpr std::int32_t kPileKindCount = 2;
 // "支持杭" for 0, "摩擦杭" for any other code.
 std::string_view PileKindName(std::int32_t code);
 

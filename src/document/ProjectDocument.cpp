@@ -1,5 +1,7 @@
 #include "document/ProjectDocument.h"
 
+#include "document/StandardInputs.h"
+
 namespace zul {
 
 ProjectDocument::ProjectDocument() { InitInputData(*this); }
@@ -12,9 +14,8 @@ void InitInputData(ProjectDocument& doc) {
     doc.RaTable = {};
     doc.InpJyoken = CInpJyoken{};
     doc.AnzenInpFlg = true;
-    const double standardFactors[6] = {3.0, 4.0, 6.0, 2.0, 3.0, 3.0};
-    for (std::size_t i = 1; i <= 6; ++i) {
-        doc.Anzen(i) = CellValue::Number(standardFactors[i - 1]);
+    for (std::size_t i = 1; i <= kStandardSafetyFactors.size(); ++i) {
+        doc.Anzen(i) = CellValue::Number(kStandardSafetyFactors[i - 1]);
     }
     doc.JibanCount = 0;
     doc.NCount = 0;

@@ -1,5 +1,6 @@
 #include "render/GraphData.h"
 
+#include "document/ConstructionMethod.h"
 #include "util/NumberFormat.h"
 
 namespace zul {
@@ -12,17 +13,6 @@ const std::array<GraphKind, kGraphCount> kKinds{{
     {3, "Tab3", "Ｒa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容押込み支持力Ｒa(kN/本)", "RA02.WMF"},
     {4, "Tab4", "Ｐa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容引抜き力Ｐa(kN/本)", "PA02.WMF"},
 }};
-
-const std::array<const char*, 8> kMethodNames{
-    "打込み杭工法",
-    "場所打ち杭工法",
-    "中堀杭工法(最終打撃方式)",
-    "中堀杭工法(セメントミルク噴出撹拌方式)",
-    "中堀杭工法(コンクリート打設方式)",
-    "鋼管ソイルセメント杭工法",
-    "プレボーリング杭工法",
-    "VAzavozod",
-};
 
 } // namespace
 
@@ -44,10 +34,11 @@ QString GraphHeaderText(const CInpJyoken& conditions) {
         text = QString::fromStdString(conditions.Title) + QStringLiteral("　");
     }
     // A broken file may carry a method code outside the list: the header then names no method.
-    if (conditions.Sekou >= 0 && conditions.Sekou < static_cast<int>(kMethodNames.size())) {
-        text += QString::fromUtf8(kMethodNames[static_cast<std::size_t>(conditions.Sekou)]);
-    }
-    text += conditions.Siji == 0 ? QStringLiteral("(支持杭)") : QStringLiteral("(摩擦杭)");
+    const std::string_view method = MethodGraphName(conditions.Sekou);
+    text += QString::fromUtf8(method.data(), static_cast<qsizetype>(method.size()));
+    const std::string_view kind = PileKindName(conditions.Siji);
+    text += QStringLiteral("(") + QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())) +
+            QStringLiteral(")");
     return text;
 }
 

@@ -24,8 +24,11 @@ bool WritesTipResistancePart(const ReportContext& ctx);
 // The figures of the tip resistance part.  Each builds its figure in the print state's figure
 // tables, writes a figure data file and a figure index file for an area of areaWidth by
 // areaHeight mm and returns the index file's path.
-std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth, double areaHeight);
-std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, double areaWidth, double areaHeight);
-std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double areaWidth, double areaHeight);
+std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+                                double areaHeight);
+std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+                                 double areaHeight);
+std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double areaWidth,
+                                double areaHeight);
 
 } // namespace zul

@@ -21,8 +21,8 @@ bool LabelOnPositiveSide(std::string_view flags) {
 
 } // namespace
 
-void DrawDimensionH(FigureBuilder& fig, double x1, double x2, double y, DimensionSide side, std::string_view label,
-                    std::string_view flags) {
+void DrawDimensionH(FigureBuilder& fig, double x1, double x2, double y, DimensionSide side,
+                    std::string_view label, std::string_view flags) {
     const double sign = side == DimensionSide::Positive ? 1.0 : -1.0;
     const double yd = y + sign * fig.Layout[1];
     const double yx = yd + sign * kOvershoot;
@@ -52,8 +52,8 @@ void DrawDimensionH(FigureBuilder& fig, double x1, double x2, double y, Dimensio
     }
 }
 
-void DrawDimensionV(FigureBuilder& fig, double y1, double y2, double x, DimensionSide side, std::string_view label,
-                    std::string_view flags) {
+void DrawDimensionV(FigureBuilder& fig, double y1, double y2, double x, DimensionSide side,
+                    std::string_view label, std::string_view flags) {
     const double sign = side == DimensionSide::Positive ? 1.0 : -1.0;
     const double xd = x + sign * fig.Layout[1];
     const double xx = xd + sign * kOvershoot;

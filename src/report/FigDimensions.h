@@ -18,12 +18,12 @@ enum class DimensionSide { Positive, Negative };
 // characters switch on ("1") the first extension line, the second extension line, the dimension
 // line and the arrows towards x1 and x2; its sixth character puts the label above the dimension
 // line ("U") or below it (anything else).  Drawn with the figure's current line and text kind.
-void DrawDimensionH(FigureBuilder& fig, double x1, double x2, double y, DimensionSide side, std::string_view label,
-                    std::string_view flags);
+void DrawDimensionH(FigureBuilder& fig, double x1, double x2, double y, DimensionSide side,
+                    std::string_view label, std::string_view flags);
 
 // Dimension of the vertical distance from (x, y1) to (x, y2); the sixth flag character puts the
 // label right of the dimension line ("U") or left of it.
-void DrawDimensionV(FigureBuilder& fig, double y1, double y2, double x, DimensionSide side, std::string_view label,
-                    std::string_view flags);
+void DrawDimensionV(FigureBuilder& fig, double y1, double y2, double x, DimensionSide side,
+                    std::string_view label, std::string_view flags);
 
 } // namespace zul

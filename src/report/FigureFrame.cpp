@@ -71,8 +71,8 @@ double NValueChart::YOf(double n) const {
     return y0 + std::clamp(n, 0.0, kMaxN) * perN;
 }
 
-NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double groundTop, double zTop, double zTip,
-                            std::string_view rangeLabel) {
+NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double groundTop, double zTop,
+                            double zTip, std::string_view rangeLabel) {
     fig.TextKind = kSmallText;
     const double s = fig.TextSize(kSmallText);
     const NValueChart chart{kRangeLeft, kRangeRight, kZeroN, kMmPerN};
@@ -124,7 +124,8 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double g
             lastValueLabel = x;
         }
         if (lastLevelLabel - x >= s + 0.3) {
-            TextVerticalEndingAt(fig, FormatNumber(groundTop - p.Z, "+#0.000;-#0.000") + "m", x, kZeroN - 1.5);
+            TextVerticalEndingAt(fig, FormatNumber(groundTop - p.Z, "+#0.000;-#0.000") + "m", x,
+                                 kZeroN - 1.5);
             lastLevelLabel = x;
         }
     }
@@ -136,7 +137,6 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double g
     Line(fig, left, kPileBottom, kRangeRight, kPileBottom, kThick);
     Line(fig, kRangeRight, kPileBottom, kRangeRight, kPileTop, kThick);
     Line(fig, left - 2, (kPileBottom + kPileTop) / 2, kRangeRight + 2, (kPileBottom + kPileTop) / 2, kCentre);
-    Line(fig, kRangeLeft, kPileTop, kRangeLeft, kZeroN, kDashed);
     fig.LineKind = kThin;
     DrawDimensionV(fig, kPileBottom, kPileTop, kRangeRight, DimensionSide::Positive, "D", "11111U");
     DrawDimensionH(fig, kRangeLeft, kRangeRight, kPileBottom, DimensionSide::Negative, rangeLabel, "11111U");

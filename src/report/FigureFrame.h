@@ -42,7 +42,7 @@ struct NValueChart {
     double perN = 0;       // mm per N-value
     double YOf(double n) const;
 };
-NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double groundTop, double zTop, double zTip,
-                            std::string_view rangeLabel);
+NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double groundTop, double zTop,
+                            double zTip, std::string_view rangeLabel);
 
 } // namespace zul

@@ -17,8 +17,8 @@ std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow) {
     return static_cast<std::int32_t>(rows);
 }
 
-void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines, std::int32_t rowCount,
-                     const std::function<void(std::int32_t)>& writeRow) {
+void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines,
+                     std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow) {
     const std::int32_t headLines = lines.headLast - lines.headFirst + 1;
     const auto writeHead = [&] {
         for (std::int32_t k = lines.headFirst; k <= lines.headLast; ++k) {

@@ -33,8 +33,8 @@ struct TableLines {
 // under the head, then the page-end line, a form feed and the head again for the rest.  A table
 // whose head would have no row under it on the current page starts on a new page instead; a
 // table without rows is its head alone.  The closing lines after the last row are the caller's.
-void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines, std::int32_t rowCount,
-                     const std::function<void(std::int32_t)>& writeRow);
+void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines,
+                     std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow);
 
 // The N-value entered for ground layer layerNo (1-based) in the study's layer table; 0 for a
 // layer number outside the table or a cell without a number.

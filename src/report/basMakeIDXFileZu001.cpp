@@ -11,11 +11,11 @@ namespace zul {
 
 namespace {
 
-constexpr double kX0 = 20;      // Lb/D = 0
+constexpr double kX0 = 20;       // Lb/D = 0
 constexpr double kPerRatio = 10; // mm per unit of Lb/D
 constexpr double kMaxRatio = 5;  // the ratio is drawn up to 5, where both lines reach 300
-constexpr double kY0 = 18;      // qd/N = 0
-constexpr double kPerQdN = 0.1; // mm per unit of qd/N
+constexpr double kY0 = 18;       // qd/N = 0
+constexpr double kPerQdN = 0.1;  // mm per unit of qd/N
 constexpr double kMaxQdN = 300;
 
 double X(double ratio) {
@@ -32,7 +32,8 @@ double Ratio(bool openEnded, double r) {
 
 } // namespace
 
-std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double areaWidth, double areaHeight) {
+std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double areaWidth,
+                                double areaHeight) {
     const CZul& z = ctx.normal;
     BeginFigure(ps, ctx.programFolder, 5);
     FigureBuilder& fig = ps.Figure;

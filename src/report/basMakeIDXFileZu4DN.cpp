@@ -7,7 +7,8 @@
 
 namespace zul {
 
-std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth, double areaHeight) {
+std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+                                double areaHeight) {
     const CZul& z = ctx.normal;
     BeginFigure(ps, ctx.programFolder, 7.5);
     const double groundTop = z.Jiban().Count() > 0 ? z.Jiban().Item(1)->EU : 0.0;
@@ -15,8 +16,8 @@ std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double
     const double zTip = groundTop - z.ELPL();
     // The range is the one the points span; without points it is four diameters above the tip.
     const double zTop = points.Count() >= 2 ? points.Item(1)->Z : zTip - 4 * z.Dp();
-    DrawNValueChart(ps.Figure, points, groundTop, zTop, points.Count() >= 2 ? points.Item(points.Count())->Z : zTip,
-                    "4･D");
+    DrawNValueChart(ps.Figure, points, groundTop, zTop,
+                    points.Count() >= 2 ? points.Item(points.Count())->Z : zTip, "4･D");
     return FinishFigure(ps, areaWidth, areaHeight);
 }
 

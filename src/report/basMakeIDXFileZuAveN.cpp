@@ -6,7 +6,8 @@
 
 namespace zul {
 
-std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, double areaWidth, double areaHeight) {
+std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+                                 double areaHeight) {
     const CZul& z = ctx.normal;
     BeginFigure(ps, ctx.programFolder, 7.5);
     FigureBuilder& fig = ps.Figure;
@@ -15,10 +16,11 @@ std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, doubl
     const double zTip = groundTop - z.ELPL();
     // Without evaluated points (a bearing layer given or taken from the layers) the range is the
     // converted embedment, or one diameter when there is none.
-    const double zTop = points.Count() >= 2 ? points.Item(1)->Z : zTip - (z.Neire() > 0.0005 ? z.Neire() : z.Dp());
+    const double zTop =
+        points.Count() >= 2 ? points.Item(1)->Z : zTip - (z.Neire() > 0.0005 ? z.Neire() : z.Dp());
     const NValueChart chart =
-        DrawNValueChart(fig, points, groundTop, zTop, points.Count() >= 2 ? points.Item(points.Count())->Z : zTip,
-                        "換算根入れ長深さ");
+        DrawNValueChart(fig, points, groundTop, zTop,
+                        points.Count() >= 2 ? points.Item(points.Count())->Z : zTip, "換算根入れ長深さ");
 
     // The design N-value as a line across the chart, marked N with a bar and its value.
     const double y = chart.YOf(z.NN());

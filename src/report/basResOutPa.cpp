@@ -72,9 +72,10 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
     const colZulLiFis& segments = z.PaLiFi();
     WritePagedTable(ps, b, TableLines{12, 16, 19, 22, 2}, segments.Count(), [&](std::int32_t i) {
         const clsZulLiFi& seg = *segments.Item(i + 1);
-        ps.PrintFmtLine(b, seg.IsNonF ? 17 : 18,
-                        {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii, seg.Fi, seg.LiFi},
-                        {std::string(SoilKindName(seg.Kind))});
+        ps.PrintFmtLine(
+            b, seg.IsNonF ? 17 : 18,
+            {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii, seg.Fi, seg.LiFi},
+            {std::string(SoilKindName(seg.Kind))});
     });
     ps.PrintAsIs(b, 20);
     ps.PrintFmtLine(b, 21, {SumLiFi(segments), z.QfPa()});

@@ -101,10 +101,10 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, int caseIndex) {
     const colZulLiFis& segments = z.PaLiFi();
     WritePagedTable(ps, b, TableLines{18, 22, 25, 28, 2}, segments.Count(), [&](std::int32_t i) {
         const clsZulLiFi& seg = *segments.Item(i + 1);
-        ps.PrintFmtLine(
-            b, seg.IsNonF ? 23 : 24,
-            {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii, seg.Gs, seg.Ws, seg.Fi, seg.LiFi},
-            {std::string(SoilKindName(seg.Kind))});
+        ps.PrintFmtLine(b, seg.IsNonF ? 23 : 24,
+                        {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii, seg.Gs, seg.Ws,
+                         seg.Fi, seg.LiFi},
+                        {std::string(SoilKindName(seg.Kind))});
     });
     ps.PrintAsIs(b, 26);
     ps.PrintFmtLine(b, 27, {SumLiFi(segments), z.Qw(), z.QfPa()});
@@ -116,7 +116,8 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, int caseIndex) {
 bool basResOutPaEcoPile(PrintState& ps, const ReportContext& ctx) {
     ps.LinesPerPage = kLinesPerPage;
     return RunReportPart(ps, [&] {
-        const TemplateBlock conditions = ReadFmtSection(ctx.fmtFile, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit);
+        const TemplateBlock conditions =
+            ReadFmtSection(ctx.fmtFile, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit);
         ps.OpenPrnFile();
         WriteConditions(ps, ctx, conditions);
         WriteCaseHeadings(ps, ReadFmtSection(ctx.fmtFile, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));

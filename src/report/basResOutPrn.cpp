@@ -2,6 +2,7 @@
 
 #include "util/Cp932.h"
 #include "util/FileHelpers.h"
+#include "util/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,24 +62,14 @@ bool NextLine(std::string_view bytes, std::size_t& pos, std::string_view& line) 
     return true;
 }
 
-// The template number of characters 1 to 3: a decimal number with leading blanks; anything
-// else is not a number.
+// The template number of characters 1 to 3: the number they read as (blanks count for nothing);
+// no value when that is not a whole number from 1 on.
 std::optional<std::int32_t> TemplateNumber(std::string_view field) {
-    std::size_t i = 0;
-    while (i < field.size() && field[i] == ' ') {
-        ++i;
-    }
-    if (i == field.size()) {
+    const double n = NumberOfText(field);
+    if (!(n >= 1 && n <= 999) || n != std::floor(n)) {
         return std::nullopt;
     }
-    std::int32_t n = 0;
-    for (; i < field.size(); ++i) {
-        if (field[i] < '0' || field[i] > '9') {
-            return std::nullopt;
-        }
-        n = n * 10 + (field[i] - '0');
-    }
-    return n;
+    return static_cast<std::int32_t>(n);
 }
 
 const char* const kRoman[] = {"i", "ii", "iii", "iv", "v", "vi", "vii", "viii", "ix", "x"};
@@ -147,7 +138,7 @@ TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockN
         }
         const auto number = TemplateNumber(line.substr(0, 3));
         if (!number) {
-            throw ReportError("template line without a number in block " + std::string(blockName));
+            throw ReportError("template line without a valid number in block " + std::string(blockName));
         }
         const char levelChar = line.size() > 4 ? line[4] : '0';
         const std::int32_t level = levelChar >= '1' && levelChar <= '4' ? levelChar - '0' : 0;
@@ -256,18 +247,27 @@ std::string FormatNumField(double value, std::string_view format) {
 }
 
 std::string PrintText(std::string_view utf8) {
-    if (auto whole = EncodeCp932(utf8)) {
-        return *std::move(whole);
-    }
-    // Character by character: what code page 932 cannot hold becomes "?".
     std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        n = std::min(n, utf8.size() - i);
-        const auto one = EncodeCp932(utf8.substr(i, n));
-        out += one ? *one : std::string("?");
-        i += n;
+    if (auto whole = EncodeCp932(utf8)) {
+        out = *std::move(whole);
+    } else {
+        // Character by character: what code page 932 cannot hold becomes "?".
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto c = static_cast<unsigned char>(utf8[i]);
+            std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            n = std::min(n, utf8.size() - i);
+            const auto one = EncodeCp932(utf8.substr(i, n));
+            out += one ? *one : std::string("?");
+            i += n;
+        }
+    }
+    // A line end, form feed or other control character inside a value would break the lines and
+    // pages of the print file: it prints as a space.  (Control bytes never occur as the second
+    // byte of a two-byte character.)
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = ' ';
+        }
     }
     return out;
 }

@@ -101,7 +101,7 @@ std::string FillTemplate(std::string_view cp932Template, std::span<const double>
                          std::span<const std::string> texts);
 
 // A text (UTF-8) in code page 932 for a print file; a character code page 932 cannot hold
-// becomes "?".
+// becomes "?", a control character (line end, form feed ...) a space.
 std::string PrintText(std::string_view utf8);
 
 // The number text of counter in style (1..9), UTF-8; empty for a counter of 0 or less and for

@@ -87,7 +87,8 @@ void WriteConditions(PrintState& ps, const ReportContext& ctx) {
 } // namespace
 
 bool WritesTipResistancePart(const ReportContext& ctx) {
-    return AllowsAutomaticTip(ctx.doc.InpJyoken.Sekou) && ctx.normal.QdMethod() == 1 && ctx.normal.KuiType() == 0;
+    return AllowsAutomaticTip(ctx.doc.InpJyoken.Sekou) && ctx.normal.QdMethod() == 1 &&
+           ctx.normal.KuiType() == 0;
 }
 
 bool basResOutRa(PrintState& ps, const ReportContext& ctx) {

@@ -53,12 +53,14 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
     ps.PrintBlank(1);
 
     const colZulLiFis& segments = z.RaLiFi();
-    WritePagedTable(ps, b, TableLines{13 + s, 17 + s, 20 + s, 23 + s, 2}, segments.Count(), [&](std::int32_t i) {
-        const clsZulLiFi& seg = *segments.Item(i + 1);
-        ps.PrintFmtLine(b, (seg.IsNonF ? 18 : 19) + s,
-                        {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii, seg.Fi, seg.LiFi},
-                        {std::string(SoilKindName(seg.Kind))});
-    });
+    WritePagedTable(ps, b, TableLines{13 + s, 17 + s, 20 + s, 23 + s, 2}, segments.Count(),
+                    [&](std::int32_t i) {
+                        const clsZulLiFi& seg = *segments.Item(i + 1);
+                        ps.PrintFmtLine(b, (seg.IsNonF ? 18 : 19) + s,
+                                        {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii,
+                                         seg.Fi, seg.LiFi},
+                                        {std::string(SoilKindName(seg.Kind))});
+                    });
     ps.PrintAsIs(b, 21 + s);
     if (ownWeight) {
         ps.PrintFmtLine(b, 22 + s, {SumLiFi(segments), z.Ws(), z.QfRa()});
@@ -73,8 +75,8 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
 bool basResOutRaRu(PrintState& ps, const ReportContext& ctx) {
     ps.LinesPerPage = kLinesPerPage;
     return RunReportPart(ps, [&] {
-        const TemplateBlock b =
-            ReadFmtSection(ctx.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合");
+        const TemplateBlock b = ReadFmtSection(ctx.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合"
+                                                                                : "杭の自重を無視する場合");
         ps.OpenPrnFile();
         ps.FormFeed();
         WriteCase(ps, ctx, b, 0);

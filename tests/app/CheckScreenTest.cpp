@@ -1,6 +1,7 @@
 // The calculation flow of the main window and the check screen frmResOutRa.
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "StudyBuilders.h"
 
 #include "calc/basCalcMain.h"
 #include "io/CPrivateProfile.h"
@@ -35,6 +36,7 @@ private slots:
     void screenTextsAndDisplayPattern();
     void valuesBeyondTheFieldRangeShowEveryDigit();
     void placementIsCentredFirstAndRestoredAfterClosing();
+    void showsThePlausibilityNoteBelowTheValues();
 };
 
 namespace {
@@ -45,6 +47,9 @@ struct CheckScreenSeen {
     std::array<QString, 4> values;
     bool helpEnabled = true;
     bool mainCommandsEnabled = true;
+    bool notesShown = false;
+    QString notesText;
+    int height = 0;
 };
 
 // Presses the check button and, while the modal screen is open, reads it and closes it.
@@ -65,6 +70,9 @@ CheckScreenSeen PressCheckButton(frmMenuMain& window) {
                 screen->findChild<QLineEdit*>(QStringLiteral("numEp%1").arg(i))->text();
         }
         seen.helpEnabled = screen->findChild<QPushButton*>("cmdHelp")->isEnabled();
+        seen.notesShown = screen->findChild<QFrame*>("fraNotes")->isVisibleTo(screen);
+        seen.notesText = screen->findChild<QLabel*>("lblNotes")->text();
+        seen.height = screen->height();
         seen.mainCommandsEnabled =
             window.FindMenuButton("InpKui")->isEnabled() || window.FindMenuButton("ResOutRa")->isEnabled();
         QTest::mouseClick(screen->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
@@ -114,9 +122,7 @@ void CompareWithCommandLine(const std::string& path, const std::array<QString, 4
 void CheckScreenTest::showsTheFourValuesOfEachExample() {
     const QDir examples(QStringLiteral(ZUL_SOURCE_DIR "/examples"));
     const QStringList files = examples.entryList({QStringLiteral("*.zul")}, QDir::Files);
-    if (files.isEmpty()) {
-        QSKIP("no example studies bundled");
-    }
+    QVERIFY2(!files.isEmpty(), "the example studies are bundled in examples/");
     FakeUiServices ui;
     AppSandbox sandbox;
     for (const QString& name : files) {
@@ -275,6 +281,56 @@ void CheckScreenTest::placementIsCentredFirstAndRestoredAfterClosing() {
     frmResOutRa again(ini);
     again.show();
     QCOMPARE(again.pos(), moved);
+}
+
+// N values entered down to 19 m and a driven pile with the automatic tip resistance reaching
+// 21 m: the screen says so below the four values, which stay those of the calculation.  An
+// ordinary study shows no note and keeps the screen's size.
+void CheckScreenTest::showsThePlausibilityNoteBelowTheValues() {
+    FakeUiServices ui;
+    AppSandbox sandbox;
+    const ProjectDocument study = testdocs::DrivenPileBelowDeepestN();
+    const std::string file = sandbox.path("deep.zul");
+    WriteStudy(study, file);
+    auto window = sandbox.makeWindow();
+    window->show();
+    window->fileCommands().OpenFile(file);
+    const CheckScreenSeen seen = PressCheckButton(*window);
+    QVERIFY(seen.opened);
+    QVERIFY(ui.messages.isEmpty());
+    QCOMPARE(seen.values, ExpectedValues(study));
+    QVERIFY(seen.notesShown);
+    QCOMPARE(seen.notesText,
+             QStringLiteral("注意：杭先端（深度 21.000 m）が入力された最深のN値（深度 19.000 m）より深く、"
+                            "先端支持力度の自動計算にN値がないため、先端支持力度 qd が 0 です。"
+                            "N値の入力範囲を確認して下さい。"));
+
+    const std::string ordinaryFile = sandbox.path("ordinary.zul");
+    WriteStudy(SampleStudy(), ordinaryFile);
+    window->fileCommands().OpenFile(ordinaryFile);
+    const CheckScreenSeen ordinary = PressCheckButton(*window);
+    QVERIFY(ordinary.opened);
+    QVERIFY(!ordinary.notesShown);
+    QVERIFY(ordinary.height < seen.height);
+
+    // The screen grows by the notes and returns to its size without them; the notes wrap at the
+    // width of the values rather than widen it.
+    frmResOutRa screen(sandbox.iniFile());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    const QSize plain = screen.size();
+    QCOMPARE(plain.height(), ordinary.height);
+    screen.setNotes(
+        {QString::fromUtf8("杭先端（標高 -20.000 m）が最下層の下端（標高 -15.000 m）より深く、その間の地盤は"
+                           "計算に含まれていません。地層の層厚と杭長を確認して下さい。"),
+         QStringLiteral("二つ目")});
+    QTRY_VERIFY(screen.height() > plain.height());
+    QCOMPARE(screen.width(), plain.width());
+    QCOMPARE(screen.notes().size(), 2);
+    QVERIFY(screen.findChild<QLabel*>("lblNotes")->text().endsWith(QStringLiteral("\n注意：二つ目")));
+    screen.setNotes({});
+    QTRY_COMPARE(screen.size(), plain);
+    QVERIFY(!screen.findChild<QFrame*>("fraNotes")->isVisible());
 }
 
 QTEST_MAIN(CheckScreenTest)

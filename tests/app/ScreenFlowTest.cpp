@@ -3,8 +3,6 @@
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
-#include "app/ScreenLaunchers.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QMenuBar>
@@ -23,7 +21,6 @@ class ScreenFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
     void confirmingAnInputScreenMarksTheDataEdited();
     void numberingScreenLeavesTheDocumentAlone();
     void cancelledTableScreenRunsNoCalculation();
@@ -101,12 +98,6 @@ QColor TextColour(const QPushButton* button) {
 
 } // namespace
 
-void ScreenFlowTest::init() {
-    if (!HasInputScreen(QStringLiteral("InpAnzen"))) {
-        QSKIP("the input screens are not part of this build");
-    }
-}
-
 void ScreenFlowTest::confirmingAnInputScreenMarksTheDataEdited() {
     FakeUiServices ui;
     AppSandbox sandbox;
@@ -170,16 +161,11 @@ void ScreenFlowTest::confirmedTableScreenCalculatesThenShowsTheGraph() {
     auto window = sandbox.makeWindow();
     window->fileCommands().OpenFile(file);
 
-    const bool graph = HasGraphScreen();
-    std::deque<ModalDriver::Action> actions{[](QWidget* s) { Press(s, "cmdOk"); }};
-    if (graph) {
-        actions.push_back(Close);
-    }
-    ModalDriver driver(*window, std::move(actions));
+    ModalDriver driver(*window, {[](QWidget* s) { Press(s, "cmdOk"); }, Close});
     QTest::mouseClick(window->FindMenuButton("InpRaTable"), Qt::LeftButton);
     QVERIFY(ui.messages.isEmpty());
     QCOMPARE(ui.busyCalls, (QList<bool>{true, false}));
-    QCOMPARE(driver.screensSeen, graph ? 2 : 1);
+    QCOMPARE(driver.screensSeen, 2);
     QVERIFY(!driver.mainWindowTookCommands);
     QVERIFY(window->FindMenuButton("InpRaTable")->isEnabled());
 }

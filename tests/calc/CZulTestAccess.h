@@ -33,7 +33,7 @@ struct CZulTestAccess {
         c.SumNeireIntervals(true);
     }
 
-    // The area-balance search exactly as described, one plain evaluation per step, with the
+    // The area-balance search written out plainly, one plain evaluation per step, with the
     // bound at the ground top or the pile head: the reference for the search that skips
     // evaluations.
     static void NaiveBalanceSearch(CZul& c) {

@@ -139,5 +139,54 @@ TEST_F(ZulCliCalc, FailedTableListsTheRowsStoredSoFar) {
     EXPECT_EQ(j["ResultTables"][0].size(), 19u);
 }
 
+// The study of N values to 19 m with the tip at 21 m: the note follows the values in the text,
+// stands under "notes" in the JSON (empty for an ordinary study), and the table lists on
+// stderr the lengths from which each note holds, leaving stdout as it was.
+TEST_F(ZulCliCalc, PlausibilityNotesFollowTheValues) {
+    const std::string note = "杭先端（深度 21.000 m）が入力された最深のN値（深度 19.000 m）より深く、"
+                             "先端支持力度の自動計算にN値がないため、先端支持力度 qd が 0 です。"
+                             "N値の入力範囲を確認して下さい。";
+    const std::string path = Save(testdocs::DrivenPileBelowDeepestN(), "deep.zul");
+    test::CliRun run = Cli({"calc", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto values = run.out.find("許容引抜き力Ｐａ (kN/本)");
+    ASSERT_NE(values, std::string::npos);
+    EXPECT_EQ(run.out.substr(run.out.find('\n', values) + 1), "注意：" + note + "\n");
+
+    run = Cli({"calc", "--json", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    Json j = Json::parse(run.out);
+    EXPECT_EQ(j["notes"], Json::array({note}));
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : j.items()) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"earthquake", "normal", "notes", "ok"}));
+    EXPECT_EQ(j["normal"].size(), 56u);
+    EXPECT_EQ(j["normal"]["qd"].get<double>(), 0);
+
+    const std::string ordinary = Save(examples::EndBearingPile().doc, "pile.zul");
+    run = Cli({"calc", "--json", ordinary});
+    EXPECT_EQ(Json::parse(run.out)["notes"], Json::array());
+    run = Cli({"calc", ordinary});
+    EXPECT_EQ(run.out.find("注意："), std::string::npos);
+
+    const test::CliRun csv = Cli({"table", "--csv", path});
+    ASSERT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out.rfind("D,L,Ra,Pa,Rae,Pae\n0.4,17,", 0), 0u);
+    EXPECT_EQ(csv.err, "注意：杭径φ 0.400 m、杭長 20.0 m：杭先端（深度 20.000 m）が入力された最深のN値（深度 "
+                       "19.000 m）より深く、先端支持力度の自動計算は深度 19.000 m までのN値で行われています。"
+                       "N値の入力範囲を確認して下さい。\n"
+                       "注意：杭径φ 0.400 m、杭長 21.0 m：" +
+                           note + "\n");
+    for (const char* format : {"--json", ""}) {
+        const test::CliRun other =
+            Cli(std::string(format).empty() ? std::vector<std::string>{"table", path}
+                                            : std::vector<std::string>{"table", format, path});
+        EXPECT_EQ(other.err, csv.err) << format;
+    }
+    EXPECT_EQ(Cli({"table", ordinary}).err, "");
+}
+
 } // namespace
 } // namespace zul

@@ -1,4 +1,5 @@
 #include "ExampleStudies.h"
+#include "calc/PlausibilityNotes.h"
 #include "calc/basCalcMain.h"
 #include "io/InputDataFile.h"
 
@@ -84,6 +85,48 @@ TEST(Examples, FrictionPileHasNoTipResistance) {
     EXPECT_EQ(normal.QfRa(), 940);
     EXPECT_EQ(quake.QfRa(), 10 * 4.5 + 500 + 320);
     EXPECT_EQ(driver.ResultTables(2).Count(), 19);
+}
+
+// The bundled studies are ordinary: their pile gets no note.  Only the study table of the
+// driven pile reaches below its deepest N value (12 m): from 12.5 m the tip evaluation reads N
+// values down to 12 m only, and once the four diameters above the tip lie wholly below 12 m
+// (a length above 12 m + 4 D) none are left for it.
+TEST(Examples, PlausibilityNotesOnlyWhereDue) {
+    struct Held {
+        NoteKind kind;
+        double first;
+        double last;
+    };
+    const std::vector<std::vector<Held>> driven = {
+        {{NoteKind::TipBelowDeepestN, 12.5, 14.0}, {NoteKind::NoNValueAtTip, 14.5, 16.0}},
+        {{NoteKind::TipBelowDeepestN, 12.5, 15.0}, {NoteKind::NoNValueAtTip, 15.5, 16.0}},
+        {{NoteKind::TipBelowDeepestN, 12.5, 15.5}, {NoteKind::NoNValueAtTip, 16.0, 16.0}}};
+    for (const char* name : {"end-bearing-pile.zul", "driven-pile-auto-tip.zul", "rotary-press-in-pile.zul",
+                             "friction-pile-clay.zul", "new-study.zul"}) {
+        SCOPED_TRACE(name);
+        ProjectDocument doc;
+        ASSERT_TRUE(OpenInputFile(doc, ExamplePath(name)).success);
+        basCalcMain driver;
+        if (driver.CalcRa(doc)) {
+            EXPECT_TRUE(PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1)).empty());
+        }
+        if (!driver.CalcRaTable(doc)) {
+            continue; // a new study has no ground to calculate
+        }
+        const bool isDriven = std::string(name) == "driven-pile-auto-tip.zul";
+        for (int place = 0; place < driver.ResultCount(); ++place) {
+            const std::vector<TableNote>& notes = driver.ResultNotes(place);
+            const std::vector<Held> expected =
+                isDriven ? driven.at(static_cast<std::size_t>(place)) : std::vector<Held>{};
+            ASSERT_EQ(notes.size(), expected.size()) << place;
+            for (std::size_t i = 0; i < notes.size(); ++i) {
+                EXPECT_EQ(notes[i].kind, expected[i].kind);
+                EXPECT_EQ(notes[i].firstLength, expected[i].first);
+                EXPECT_EQ(notes[i].lastLength, expected[i].last);
+                EXPECT_TRUE(notes[i].everyLengthBetween);
+            }
+        }
+    }
 }
 
 } // namespace

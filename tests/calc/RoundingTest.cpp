@@ -17,7 +17,7 @@
 namespace zul {
 namespace {
 
-// The rounding exactly as described: the first digit after the point of the general text
+// The rounding written out plainly: the first digit after the point of the general text
 // form (15 significant digits) of the biased, scaled value decides.
 double RoundByText(double x, int d) {
     const double a = std::fabs(x);

@@ -1,5 +1,6 @@
 // The generation run and the join: item order, heading numbers across items, error lines,
 // joins rebuilt from the item files, temporary files deleted with the generator.
+#include "DocumentGenerator.h"
 #include "ReportStudies.h"
 #include "ReportTestSupport.h"
 #include "report/PrintFileGenerator.h"
@@ -86,6 +87,77 @@ TEST(PrintFileGenerator, TemporaryFilesGoWithTheGenerator) {
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 11);
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+} // namespace
+} // namespace zul
+
+namespace zul {
+namespace {
+
+// Every example study: the results list holds the four allowable values in their fields, and
+// the friction pile and the rotary press-in pile reach their own parts of the report.
+TEST(PrintFileGenerator, ExampleStudiesCarryTheirValuesAndBranches) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> present, absent;
+    };
+    const Case cases[] = {
+        {"end-bearing-pile.zul", {"支持杭", "Ru ＝ qd・A ＋ U・ΣLi・fi"}, {"羽根外径", "Pub"}},
+        {"friction-pile-clay.zul", {"摩擦杭", "Ru ＝ U・ΣLi・fi"}, {"Ru ＝ qd・A", "羽根外径"}},
+        {"driven-pile-auto-tip.zul", {"?FG;000;000;", "杭先端の設計Ｎ値"}, {"羽根外径"}},
+        {"rotary-press-in-pile.zul", {"羽根外径", "羽根内径", "Pub ＝ H・π・Dw"}, {"?FG;000;000;"}},
+    };
+    for (const Case& c : cases) {
+        ReportStudy study(test::ExampleDocument(c.file));
+        ASSERT_TRUE(study.calculated) << c.file;
+        TestFolder folder;
+        PrintFileGenerator gen(folder.path().string());
+        ASSERT_TRUE(gen.GeneratePrintFiles(study.ctx, {})) << c.file << gen.ErrorText();
+        ASSERT_TRUE(gen.JoinPrintFiles({true, true, true, true}));
+        const std::string text = test::Utf8(ReadBytes(gen.JoinedFile()));
+        const CZul& normal = study.driver.CalcPair(0);
+        const CZul& quake = study.driver.CalcPair(1);
+        const TemplateBlock list = ReadFmtSection(study.ctx.fmtFile, "一覧");
+        for (const auto& [line, values] : {std::pair{5, std::vector<double>{normal.Ra(), quake.Ra()}},
+                                           std::pair{7, std::vector<double>{normal.Pa(), quake.Pa()}}}) {
+            const std::string filled = test::Utf8(FillTemplate(list.Text(line), values, {}));
+            EXPECT_NE(text.find("  " + filled + "\r\n"), std::string::npos) << c.file << filled;
+        }
+        for (const std::string& part : c.present) {
+            EXPECT_NE(text.find(part), std::string::npos) << c.file << ": " << part;
+        }
+        for (const std::string& part : c.absent) {
+            EXPECT_EQ(text.find(part), std::string::npos) << c.file << ": " << part;
+        }
+    }
+}
+
+} // namespace
+} // namespace zul
+
+namespace zul {
+namespace {
+
+// Generated studies, plain and nasty: every one that calculates gets all four items written.
+TEST(PrintFileGenerator, EveryCalculatedGeneratedStudyIsWrittenWhole) {
+    TestFolder folder;
+    const std::string data = test::DataFolder();
+    int calculated = 0;
+    for (std::uint64_t seed = 0; seed < 200; ++seed) {
+        const ProjectDocument doc = reference::GenerateDocument(seed);
+        basCalcMain driver;
+        if (!driver.CalcRa(doc)) {
+            continue;
+        }
+        ++calculated;
+        const ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), data + "/Zul.fmt", data, data};
+        PrintFileGenerator gen(folder.path().string());
+        EXPECT_TRUE(gen.GeneratePrintFiles(ctx, {3, 1, {1, 2, 4, 8}, {0, 2, 4, 6}}))
+            << seed << gen.ErrorText();
+        EXPECT_TRUE(gen.JoinPrintFiles({true, true, true, true})) << seed;
+    }
+    EXPECT_GT(calculated, 100);
 }
 
 } // namespace

@@ -83,7 +83,8 @@ TEST(FillTemplate, OverwriteRuleKeepsTheLineLength) {
         {"[&   &]", {}, {""}, "[     ]"},
         {"[##0][&  &]", {}, {}, "[  0][    ]"}, // missing values: 0 and the empty text
         {"[#0.0][!]", {1.25, 9}, {"AB"}, "[ 1.3][A]"},
-        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"}, // not in code page 932: "?"
+        {"[&   &]", {}, {"Ω☃"}, "[Ω?  ]"},        // not in code page 932: "?"
+        {"[&   &]", {}, {"a\r\n\fb"}, "[a   b]"}, // control characters: spaces
     };
     for (const Case& c : cases) {
         const std::string line = FillTemplate(Sjis(c.tmpl), c.numbers, c.texts);
@@ -161,14 +162,24 @@ TEST(PageControl, PageCheckBlankAndFormFeed) {
     w.state.PrintBlank(2);
     EXPECT_EQ(w.state.LineCount, 3);
     EXPECT_EQ(w.lines(), (std::vector<std::string>{"", "\f  x", "", ""}));
+
+    // Rows per page: lines left / lines per row, halves to even.
+    struct Rows {
+        std::int32_t used, perRow, expected;
+    };
+    for (const Rows& r : {Rows{20, 4, 10}, Rows{18, 4, 11}, Rows{22, 4, 10}, Rows{5, 4, 14}, Rows{5, 2, 28},
+                          Rows{55, 2, 4}, Rows{57, 2, 2}, Rows{61, 4, 0}}) {
+        w.state.LineCount = r.used;
+        EXPECT_EQ(w.state.RowsOnPage(r.perRow), r.expected) << r.used << "/" << r.perRow;
+    }
 }
 
 TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
     TestFolder folder;
     const std::string fmt = folder.file("Zul.fmt");
-    test::WriteBytes(fmt,
-                     Sjis("一覧\r\n  1 0before\r\nEnd\r\n計算条件\r\n'comment\r\n  1 1表題\r\n"
-                          " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n  2 2x\r\nEnd\r\n"));
+    test::WriteBytes(fmt, Sjis("一覧\r\n  1 0before\r\nEnd\r\n計算条件\r\n'comment\r\n  1 1表題\r\n"
+                               " 12 0  ##0.00\r\n  3 0\r\n 51 0over\r\nEnd\r\nEnd\r\n短い\r\n2   "
+                               "2x\r\nEnd\r\n零\r\n  0 0\r\nEnd\r\n"));
     const TemplateBlock block = ReadFmtSection(fmt, "短い");
     EXPECT_EQ(block.count(), 1);
     EXPECT_EQ(block.Level(2), 2);
@@ -182,6 +193,7 @@ TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
     EXPECT_EQ(wide.Level(1), 1);
     EXPECT_EQ(wide.Text(12), "  ##0.00");
     EXPECT_THROW(ReadFmtSection(fmt, "ない"), ReportError);
+    EXPECT_THROW(ReadFmtSection(fmt, "零"), ReportError); // template number 0
     EXPECT_THROW(ReadFmtSection(folder.file("none.fmt"), "一覧"), ReportError);
 }
 

@@ -77,4 +77,35 @@ inline void SetStudyTable(ProjectDocument& doc, double from, double to, double s
     }
 }
 
+// A driven steel pipe pile, D = 0.4 m and 21 m long, whose tip resistance is computed from the
+// N values, which were entered only down to 19 m: the tip lies 2 m below the deepest N value.
+// Clay 8 m over sand 17 m; the study table runs from 17 to 21 m.
+inline ProjectDocument DrivenPileBelowDeepestN() {
+    ProjectDocument doc;
+    CInpJyoken& c = doc.InpJyoken;
+    c.InpFlg = true;
+    c.Title = "打込み鋼管杭（N値は深度19mまで）";
+    c.D = 0.4;
+    c.Dw = 0.6;
+    c.Dwi = 0.2;
+    c.L = 21.0;
+    c.Sekou = 0;
+    c.Siji = 0;
+    c.IsWpRa = 1;
+    c.IsWpPa = 1;
+    c.Gp1 = 78.5;
+    c.Gp2 = 68.5;
+    c.QdMethod = 1;
+    c.QdSiji = 1;
+    c.Bottom = 1;
+    SetGround(doc, 0.0, -1.0, 0.0, 0.0, {{2, 8.0, 16, 6, 4, 40, 0, 1}, {0, 17.0, 19, 9, 30, 60, 0, 1}});
+    std::vector<std::pair<double, double>> points;
+    for (int z = 1; z <= 19; ++z) {
+        points.emplace_back(z, z <= 8 ? 4.0 : 10.0 + 3.0 * (z - 8));
+    }
+    SetNValues(doc, points);
+    SetTable(doc, 17.0, 21.0, 1.0, {0.4});
+    return doc;
+}
+
 } // namespace zul::testdocs

@@ -1,6 +1,7 @@
 #include "ui/input/InputBindings.h"
 
-#include "io/CPrivateProfile.h"
+#include "document/StandardInputs.h"
+#include "io/ReportSettings.h"
 #include "ui/input/InputGrid.h"
 #include "ui/input/NumberField.h"
 #include "ui/input/TextField.h"
@@ -21,8 +22,6 @@ namespace zul {
 
 namespace {
 
-constexpr double kStandardNormal[3] = {3.0, 4.0, 6.0};
-constexpr double kStandardQuake[3] = {2.0, 3.0, 3.0};
 // A pile diameter of this or less counts as an empty row of the table.
 constexpr double kEmptyDiameter = 0.01;
 
@@ -51,9 +50,9 @@ CellValue documentValueOf(const GridModel& grid, int row, int column) {
     return CellValue::Number(NumberOfText(grid.valueText(row, column).toStdString()));
 }
 
-void writeSetting(const std::string& iniFile, const std::string& key, const std::string& value) {
-    // Settings writes never report failure to the user.
-    CPrivateProfile::SetValueString(iniFile, "Chapter", key, value);
+// A whole-number field ("#0") as a settings value.
+std::int32_t wholeNumberOf(const NumberField* field) {
+    return static_cast<std::int32_t>(std::lround(field->valueOrZero()));
 }
 
 } // namespace
@@ -104,8 +103,9 @@ void objInpJyoken_SaveData(const frmInpJyoken& screen, ProjectDocument& doc, boo
 
 void objInpAnzen_LoadData(frmInpAnzen& screen, const ProjectDocument& doc) {
     for (int i = 1; i <= 3; ++i) {
-        screen.numJyK(i)->setValue(kStandardNormal[i - 1]);
-        screen.numJiK(i)->setValue(kStandardQuake[i - 1]);
+        const auto index = static_cast<std::size_t>(i);
+        screen.numJyK(i)->setValue(kStandardSafetyFactors[index - 1]);
+        screen.numJiK(i)->setValue(kStandardSafetyFactors[index + 2]);
     }
     if (!doc.AnzenInpFlg) {
         return;
@@ -199,9 +199,9 @@ void objInpJibanN_SaveData(const frmInpJibanN& screen, ProjectDocument& doc, boo
 void objInpRaTable_LoadData(frmInpRaTable& screen, const ProjectDocument& doc) {
     // Never entered: lengths from 5 D to 20 D in steps of 0.5 m, no diameters.
     const double d = doc.InpJyoken.D;
-    screen.numLmin()->setValue(5 * d);
-    screen.numLmax()->setValue(20 * d);
-    screen.numLStep()->setValue(0.5);
+    screen.numLmin()->setValue(kStudyTableStartPerDiameter * d);
+    screen.numLmax()->setValue(kStudyTableEndPerDiameter * d);
+    screen.numLStep()->setValue(kStudyTableStep);
     GridModel* grid = screen.vaSpread1()->grid();
     for (int r = 0; r < grid->rows(); ++r) {
         grid->setValue(r, 0, std::nullopt);
@@ -239,31 +239,31 @@ void objInpRaTable_SaveData(const frmInpRaTable& screen, ProjectDocument& doc, b
 }
 
 void objInpRenban_LoadData(frmInpRenban& screen, const std::string& iniFile) {
-    const auto read = [&](const std::string& key) {
-        return CPrivateProfile::GetValueLong(iniFile, "Chapter", key);
-    };
-    screen.setMethod(read("Method"));
-    screen.numInit()->setValue(read("Init"));
+    const NumberingSettings settings = ReadNumberingSettings(iniFile);
+    screen.setMethod(settings.Method);
+    screen.numInit()->setValue(settings.Init);
     for (int i = 0; i < 4; ++i) {
-        const int style = read("Style" + std::to_string(i + 1));
+        const auto level = static_cast<std::size_t>(i);
+        const int style = settings.Style[level];
         QComboBox* list = screen.cboStyle(i);
         // 0 stored (or a code the list does not hold) selects no entry.
         list->setCurrentIndex(style >= 1 && style <= list->count() ? style - 1 : -1);
-        screen.numMargin(i)->setValue(read("Margin" + std::to_string(i + 1)));
+        screen.numMargin(i)->setValue(settings.Margin[level]);
     }
 }
 
 void objInpRenban_SaveData(const frmInpRenban& screen, const std::string& iniFile, bool& /*cancel*/) {
-    const auto fieldText = [](const NumberField* field) { return GeneralNumberText(field->valueOrZero()); };
-    writeSetting(iniFile, "Method", std::to_string(screen.method()));
-    writeSetting(iniFile, "Init", fieldText(screen.numInit()));
+    NumberingSettings settings;
+    settings.Method = screen.method();
+    settings.Init = wholeNumberOf(screen.numInit());
     for (int i = 0; i < 4; ++i) {
-        writeSetting(iniFile, "Style" + std::to_string(i + 1),
-                     std::to_string(screen.cboStyle(i)->currentIndex() + 1));
+        const auto level = static_cast<std::size_t>(i);
+        // No entry selected stores 0.
+        settings.Style[level] = screen.cboStyle(i)->currentIndex() + 1;
+        settings.Margin[level] = wholeNumberOf(screen.numMargin(i));
     }
-    for (int i = 0; i < 4; ++i) {
-        writeSetting(iniFile, "Margin" + std::to_string(i + 1), fieldText(screen.numMargin(i)));
-    }
+    // Settings writes never report failure to the user.
+    WriteNumberingSettings(iniFile, settings);
 }
 
 void BindInputScreen(frmInpJyoken& screen, ProjectDocument& doc) {

@@ -1,43 +1,49 @@
 #include "ui/input/StandardValues.h"
 
+#include "document/ConstructionMethod.h"
+#include "document/SoilKind.h"
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zul {
 
 namespace {
 
+using Method = ConstructionMethod;
+
 // Skin friction: a x N up to the cap, for N above 2 only.
-double skinFriction(std::int32_t method, bool granular, double n) {
+double skinFriction(std::optional<Method> method, bool granular, double n) {
     if (n <= 2) {
         return 0.0;
     }
     double factor = 2;
     double cap = 100;
-    switch (method) {
-    case 0: // driven pile
+    switch (method.value_or(Method::RotaryPressIn)) {
+    case Method::Driven:
         factor = granular ? 2 : 10;
         cap = granular ? 100 : 150;
         break;
-    case 1: // cast-in-place pile
+    case Method::CastInPlace:
         factor = granular ? 5 : 10;
         cap = granular ? 200 : 150;
         break;
-    case 2: // the three inner-excavation methods
-    case 3:
-    case 4:
+    case Method::InnerExcavationFinalDriving:
+    case Method::InnerExcavationCementMilk:
+    case Method::InnerExcavationConcrete:
         factor = granular ? 2 : 8;
         cap = 100;
         break;
-    case 5: // steel pipe soil cement pile
+    case Method::SteelPipeSoilCement:
         factor = 10;
         cap = 200;
         break;
-    case 6: // pre-boring pile
+    case Method::PreBoring:
         factor = granular ? 5 : 10;
         cap = granular ? 150 : 100;
         break;
-    default: // rotary press-in pile and any other code
+    case Method::RotaryPressIn: // and any code outside the list
         factor = granular ? 2 : 10;
         cap = 100;
         break;
@@ -45,32 +51,36 @@ double skinFriction(std::int32_t method, bool granular, double n) {
     return std::min(factor * n, cap);
 }
 
-double tipResistance(std::int32_t method, int kind, double n) {
-    switch (method) {
-    case 1:
-    case 4:
-        if (kind == 0) {
+double tipResistance(std::optional<Method> method, int kind, double n) {
+    const bool sandy = kind == static_cast<int>(SoilKind::Sandy);
+    const bool gravel = kind == static_cast<int>(SoilKind::Gravel);
+    switch (method.value_or(Method::Driven)) {
+    case Method::CastInPlace:
+    case Method::InnerExcavationConcrete:
+        if (sandy) {
             return n >= 30 ? 3000 : 0;
         }
-        if (kind == 1) {
+        if (gravel) {
             return n >= 50 ? 5000 : n >= 30 ? 3000 : 0;
         }
         return 0;
-    case 3:
-    case 5:
-    case 6:
-        if (kind == 0) {
+    case Method::InnerExcavationCementMilk:
+    case Method::SteelPipeSoilCement:
+    case Method::PreBoring:
+        if (sandy) {
             return std::min(150 * n, 7500.0);
         }
-        if (kind == 1) {
+        if (gravel) {
             return std::min(200 * n, 10000.0);
         }
         return 0;
-    case 7:
+    case Method::RotaryPressIn:
         return std::min(150 * n, 7500.0);
-    default: // driven piles (0, 2) and any other code
+    case Method::Driven: // and any code outside the list
+    case Method::InnerExcavationFinalDriving:
         return 0;
     }
+    return 0;
 }
 
 } // namespace
@@ -78,12 +88,11 @@ double tipResistance(std::int32_t method, int kind, double n) {
 LayerStandardValues StandardLayerValues(std::int32_t method, double kindIndex, double gammaAbove, double n) {
     // The kind index rounds to a whole number (halves to even, as a whole-number conversion does).
     const int kind = static_cast<int>(std::nearbyint(kindIndex));
-    const bool granular =
-        kind == static_cast<int>(LayerKind::Sandy) || kind == static_cast<int>(LayerKind::Gravel);
+    const auto known = MethodOfCode(method);
     LayerStandardValues values;
     values.gammaBelow = std::max(gammaAbove - 9, 0.0);
-    values.f = skinFriction(method, granular, n);
-    values.qd = tipResistance(method, kind, n);
+    values.f = skinFriction(known, IsGranular(kind), n);
+    values.qd = tipResistance(known, kind, n);
     return values;
 }
 

@@ -4,11 +4,8 @@
 
 namespace zul {
 
-// Layer kinds of the ground grid's first column.
-enum class LayerKind { Sandy = 0, Gravel = 1, Cohesive = 2 };
-
 // Standard values the ground screen proposes for one layer from the construction method, the
-// layer kind index (column 1, rounded to a whole number), the unit weight above the water
+// soil kind code (column 1, rounded to a whole number), the unit weight above the water
 // γs and the N value: the unit weight below the water γs' (γs - 9, not below 0), the skin
 // friction f (kN/m2) and the tip resistance qd (kN/m2).
 struct LayerStandardValues {

@@ -1,5 +1,6 @@
 #include "ui/input/frmInpJiban.h"
 
+#include "document/SoilKind.h"
 #include "ui/input/FieldFactory.h"
 #include "ui/input/GroundSketch.h"
 #include "ui/input/InputGrid.h"
@@ -20,8 +21,14 @@ namespace {
 const char* const kLevelPattern = "+##0.000;-##0.000";
 
 const QStringList& layerKinds() {
-    static const QStringList kinds = {QStringLiteral("砂質土層"), QStringLiteral("砂れき層"),
-                                      QStringLiteral("粘性土層")};
+    static const QStringList kinds = [] {
+        QStringList names;
+        for (std::int32_t code = 0; code < kSoilKindCount; ++code) {
+            const std::string_view name = SoilKindName(code);
+            names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        }
+        return names;
+    }();
     return kinds;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/input/frmInpJyoken.h"
 
+#include "document/ConstructionMethod.h"
 #include "ui/input/FieldFactory.h"
 #include "ui/input/NumberField.h"
 #include "ui/input/OptionGroup.h"
@@ -77,16 +78,10 @@ frmInpJyoken::frmInpJyoken(QWidget* parent)
     // Construction method and pile kind.
     auto* methodFrame = new QGroupBox(QStringLiteral("施工法"), this);
     auto* methodLayout = new QVBoxLayout(methodFrame);
-    const QStringList methods = {QStringLiteral("打込み杭工法"),
-                                 QStringLiteral("場所打ち杭工法"),
-                                 QStringLiteral("中掘杭工法（最終打撃方式）"),
-                                 QStringLiteral("中掘杭工法（セメントミルク噴出撹拌方式）"),
-                                 QStringLiteral("中掘杭工法（コンクリート打設方式）"),
-                                 QStringLiteral("鋼管ソイルセメント杭工法"),
-                                 QStringLiteral("プレボーリング杭工法"),
-                                 QStringLiteral("VAzavozod(回転圧入鋼管杭工法)")};
-    for (int i = 0; i < methods.size(); ++i) {
-        auto* option = new QRadioButton(methods.at(i), methodFrame);
+    for (int i = 0; i < kConstructionMethodCount; ++i) {
+        const std::string_view caption = MethodScreenName(i);
+        auto* option = new QRadioButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), methodFrame);
         option->setObjectName(QStringLiteral("optSekou%1").arg(i));
         optSekou_.at(static_cast<std::size_t>(i)) = option;
         sekouGroup_->addButton(option, i);
@@ -94,9 +89,10 @@ frmInpJyoken::frmInpJyoken(QWidget* parent)
     }
     auto* kindFrame = new QGroupBox(QStringLiteral("支持機構"), this);
     auto* kindLayout = new QHBoxLayout(kindFrame);
-    const QStringList kinds = {QStringLiteral("支持杭"), QStringLiteral("摩擦杭")};
-    for (int i = 0; i < kinds.size(); ++i) {
-        auto* option = new QRadioButton(kinds.at(i), kindFrame);
+    for (int i = 0; i < kPileKindCount; ++i) {
+        const std::string_view caption = PileKindName(i);
+        auto* option = new QRadioButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), kindFrame);
         option->setObjectName(QStringLiteral("optSiji%1").arg(i));
         optSiji_.at(static_cast<std::size_t>(i)) = option;
         sijiGroup_->addButton(option, i);
@@ -209,8 +205,8 @@ void frmInpJyoken::applyEnabling() {
     // tip resistance opens the embedment options, and option 0 the bearing layer level.
     // Disabled fields keep their values.
     const int method = sekouGroup_->checkedId();
-    const bool driven = method == 0 || method == 2;
-    const bool rotary = method == 7;
+    const bool driven = AllowsAutomaticTip(method);
+    const bool rotary = IsRotaryPressIn(method);
     const bool automatic = driven && chkQd_->isChecked();
     const bool levelGiven = automatic && neireGroup_->checkedId() == 0;
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -43,6 +44,7 @@ frmResOutRa::frmResOutRa(std::string iniFile, QWidget* parent)
     setWindowTitle(QStringLiteral("杭支持力の確認"));
 
     auto* grid = new QGridLayout;
+    grid_ = grid;
     grid->setSpacing(2);
     grid->addWidget(HeadingLabel(QStringLiteral("許容値の種類"), this), 0, 0);
     grid->addWidget(HeadingLabel(QStringLiteral("常　　時"), this), 0, 1);
@@ -77,8 +79,28 @@ frmResOutRa::frmResOutRa(std::string iniFile, QWidget* parent)
     buttons->addWidget(cmdClose_);
     buttons->addWidget(cmdHelp_);
 
+    // Plausibility notes: an icon and the sentences, below the values, only when there are any.
+    notesFrame_ = new QFrame(this);
+    notesFrame_->setObjectName(QStringLiteral("fraNotes"));
+    notesFrame_->setFrameShape(QFrame::StyledPanel);
+    auto* icon = new QLabel(notesFrame_);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    notesText_ = new QLabel(notesFrame_);
+    notesText_->setObjectName(QStringLiteral("lblNotes"));
+    notesText_->setWordWrap(true);
+    notesText_->setTextFormat(Qt::PlainText);
+    notesText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* notesLayout = new QHBoxLayout(notesFrame_);
+    notesLayout->setContentsMargins(6, 6, 6, 6);
+    notesLayout->addWidget(icon, 0, Qt::AlignTop);
+    notesLayout->addWidget(notesText_, 1);
+    notesFrame_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(notesFrame_);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -99,6 +121,22 @@ void frmResOutRa::setNumEp(int index, double value) {
     field->setMinimumWidth(
         std::max(FieldWidthFor(field, QStringLiteral("-999,999.9")), FieldWidthFor(field, text)));
     field->setCursorPosition(0);
+}
+
+void frmResOutRa::setNotes(const QStringList& notes) {
+    notes_ = notes;
+    QStringList lines;
+    for (const QString& note : notes) {
+        lines << QStringLiteral("注意：") + note;
+    }
+    notesText_->setText(lines.join(QLatin1Char('\n')));
+    // The notes wrap at the width of the values, so that the screen grows downward only.
+    const int iconWidth = notesFrame_->layout()->itemAt(0)->sizeHint().width();
+    const QMargins margins = notesFrame_->layout()->contentsMargins();
+    const int textWidth = grid_->sizeHint().width() - iconWidth - notesFrame_->layout()->spacing() -
+                          margins.left() - margins.right() - 2 * notesFrame_->frameWidth();
+    notesText_->setFixedWidth(std::max(200, textWidth));
+    notesFrame_->setVisible(!notes.isEmpty());
 }
 
 double frmResOutRa::numEp(int index) const {

@@ -2,10 +2,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <string>
 
+class QFrame;
+class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -33,6 +37,11 @@ public:
     // The text a field shows ("###,##0.0").
     QString numEpText(int index) const;
 
+    // Plausibility notes shown below the values, each on its own line after "注意：".  With no
+    // notes the area is hidden and the screen keeps its size.
+    void setNotes(const QStringList& notes);
+    QStringList notes() const { return notes_; }
+
 signals:
     // Raised once at the end of opening: the owner sets the four values.
     void LoadData();
@@ -50,6 +59,10 @@ private:
     int usrHelpContextId_ = 0;
     std::array<double, 4> values_{};
     std::array<QLineEdit*, 4> numEp_{};
+    QStringList notes_;
+    QGridLayout* grid_ = nullptr;
+    QFrame* notesFrame_ = nullptr;
+    QLabel* notesText_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool opened_ = false;

@@ -1,8 +1,10 @@
 #include "ui/results/frmResOutRaTable.h"
 
-#include "app/ScreenLaunchers.h"
+#include "calc/PlausibilityNotes.h"
+#include "calc/basCalcMain.h"
 #include "render/GraphExport.h"
 #include "render/GraphFromResults.h"
+#include "ui/AppContext.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/GraphChartView.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -131,6 +134,33 @@ frmResOutRaTable::frmResOutRaTable(AppContext& context, QWidget* parent)
     // The results of the last table calculation, read once: the screen is modal, so they
     // cannot change while it is open.
     tables_ = GraphTablesOf(context_.calc);
+    // A note that holds alike for several diameters takes one line.
+    std::vector<std::pair<TableNote, std::vector<double>>> alike;
+    for (int i = 0; i < context_.calc.ResultCount(); ++i) {
+        for (const TableNote& note : context_.calc.ResultNotes(i)) {
+            const auto same =
+                std::find_if(alike.begin(), alike.end(), [&](const auto& a) { return a.first == note; });
+            if (same != alike.end()) {
+                same->second.push_back(context_.calc.ResultDiameters(i));
+            } else {
+                alike.emplace_back(note, std::vector<double>{context_.calc.ResultDiameters(i)});
+            }
+        }
+    }
+    for (const auto& [note, diameters] : alike) {
+        notes_ << QStringLiteral("注意：") + QString::fromStdString(TableNoteLine(diameters, note));
+    }
+    // The notes sit under the chart, in the frame; they are no part of the graph, so printing,
+    // copying and the metafiles stay as they are.
+    lblNotes_ = new QLabel(frame1_);
+    lblNotes_->setObjectName(QStringLiteral("lblNotes"));
+    lblNotes_->setTextFormat(Qt::PlainText);
+    lblNotes_->setWordWrap(true);
+    lblNotes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNotes_->setMargin(4);
+    lblNotes_->setText(notes_.join(QLatin1Char('\n')));
+    lblNotes_->setToolTip(lblNotes_->text());
+    lblNotes_->setVisible(!notes_.isEmpty());
     DrawGraph(1);
     ArrangeControls();
 }
@@ -210,7 +240,16 @@ void frmResOutRaTable::ArrangeControls() {
         1, std::min(TwipsToPixels(this, layout.frameHeight), tabHeight - frameTop - TwipsToPixels(this, 60)));
     frame1_->setGeometry(TwipsToPixels(this, kFrameLeftTwips), frameTop, frameWidth, frameHeight);
     const QRect inside = frame1_->contentsRect();
-    chart_->setGeometry(inside.x(), inside.y(), std::max(1, inside.width()), std::max(1, inside.height()));
+    int notesHeight = 0;
+    if (!notes_.isEmpty()) {
+        // The notes take what they need, up to a third of the frame; the tooltip shows them
+        // all when they are cut.
+        notesHeight = std::min(lblNotes_->heightForWidth(std::max(1, inside.width())), inside.height() / 3);
+        lblNotes_->setGeometry(inside.x(), inside.bottom() + 1 - notesHeight, std::max(1, inside.width()),
+                               notesHeight);
+    }
+    chart_->setGeometry(inside.x(), inside.y(), std::max(1, inside.width()),
+                        std::max(1, inside.height() - notesHeight));
 }
 
 bool frmResOutRaTable::PrintGraph(QPrinter& printer) const {

@@ -4,12 +4,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
 
 class QAction;
 class QFrame;
+class QLabel;
 class QMenuBar;
 class QPrinter;
 class QStatusBar;
@@ -65,6 +67,10 @@ public:
     using PrinterChooser = std::function<bool(QPrinter&, QWidget*)>;
     void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
+    // The plausibility notes of the table, one line per diameter and note ("注意：杭径φ …"),
+    // shown under the chart; empty when there are none.
+    QStringList notes() const { return notes_; }
+
     // True when the last close saved all four metafiles.
     bool metafilesSaved() const { return saved_; }
 
@@ -81,6 +87,7 @@ private:
 
     AppContext& context_;
     std::vector<GraphTable> tables_;
+    QStringList notes_;
     QString usrCaption_;
     int graphNumber_ = 0;
     bool opened_ = false;
@@ -94,6 +101,7 @@ private:
     QWidget* tabPage_ = nullptr;
     QFrame* frame1_ = nullptr;
     GraphChartView* chart_ = nullptr;
+    QLabel* lblNotes_ = nullptr;
     QStatusBar* statusBar1_ = nullptr;
 };
 

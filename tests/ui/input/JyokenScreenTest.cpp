@@ -121,6 +121,18 @@ private slots:
         clicked.close();
     }
 
+    // The screen spells the inner-excavation methods with 掘 and full-width brackets, unlike the
+    // report and the graph header.
+    void optionsCarryTheScreenSpellingOfMethodsAndKinds() {
+        frmInpJyoken screen;
+        QCOMPARE(screen.optSekou(0)->text(), QStringLiteral("打込み杭工法"));
+        QCOMPARE(screen.optSekou(2)->text(), QStringLiteral("中掘杭工法（最終打撃方式）"));
+        QCOMPARE(screen.optSekou(4)->text(), QStringLiteral("中掘杭工法（コンクリート打設方式）"));
+        QCOMPARE(screen.optSekou(7)->text(), QStringLiteral("VAzavozod(回転圧入鋼管杭工法)"));
+        QCOMPARE(screen.optSiji(0)->text(), QStringLiteral("支持杭"));
+        QCOMPARE(screen.optSiji(1)->text(), QStringLiteral("摩擦杭"));
+    }
+
     void castInPlaceKeepsValuesAndDrivenRestoresTheFrameStates() {
         FakeUiServices services;
         ProjectDocument doc;

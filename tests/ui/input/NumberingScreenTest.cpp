@@ -8,6 +8,7 @@
 #include "ui/input/frmInpRenban.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,6 +98,32 @@ private slots:
                      QStringLiteral("0"));
         }
         QCOMPARE(CPrivateProfile::GetValueString(ini, "Chapter", "Style1"), std::string("8"));
+    }
+
+    // The whole section as the settings file has always held it after OK: keys in order,
+    // whole numbers as decimal text.
+    void okWritesTheSectionInKeyOrder() {
+        FakeUiServices services;
+        const std::string ini = test::TemporaryIniFile();
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        screen.optMethod(3)->click();
+        screen.numInit()->setValue(12);
+        screen.cboStyle(1)->setCurrentIndex(0);
+        screen.numMargin(3)->setValue(10);
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QFile file(QString::fromStdString(ini));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // Other sections (the window position) may stand before or after it.
+        const QByteArray all = file.readAll();
+        const qsizetype start = all.indexOf("[Chapter]");
+        QVERIFY(start >= 0);
+        const qsizetype next = all.indexOf("\r\n[", start);
+        const QByteArray section = next < 0 ? all.mid(start) : all.mid(start, next + 2 - start);
+        QCOMPARE(section, QByteArray("[Chapter]\r\nMethod=3\r\nInit=12\r\nStyle1=0\r\nStyle2=1\r\n"
+                                     "Style3=0\r\nStyle4=0\r\nMargin1=0\r\nMargin2=0\r\nMargin3=0\r\n"
+                                     "Margin4=10\r\n"));
     }
 
     void storedSettingsAreShownAndCancelWritesNothing() {

@@ -2,10 +2,10 @@
 // and reopened it equals the typed document, and it calculates to the same allowable values.
 #include "TestServices.h"
 
-#include "app/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
 #include "document/ProjectDocument.h"
 #include "io/InputDataFile.h"
+#include "ui/ScreenLaunchers.h"
 #include "ui/input/GridEditBar.h"
 #include "ui/input/InputGrid.h"
 #include "ui/input/NumberField.h"
@@ -75,9 +75,9 @@ private slots:
         AppContext context{doc, calc, (folder.path() + QStringLiteral("/Zul.ini")).toStdString(),
                            folder.path().toStdString(), folder.path().toStdString()};
         for (const char* tag : {"InpKui", "InpAnzen", "InpJiban", "InpJibanN", "InpRaTable", "InpRenban"}) {
-            QVERIFY(HasInputScreen(QString::fromLatin1(tag)));
+            QVERIFY(IsInputScreenTag(QString::fromLatin1(tag)));
         }
-        QVERIFY(!HasInputScreen(QStringLiteral("ResOutRa")));
+        QVERIFY(!IsInputScreenTag(QStringLiteral("ResOutRa")));
 
         QCOMPARE(typeOn<frmInpJyoken>(QStringLiteral("InpKui"), context,
                                       [](frmInpJyoken& s) {

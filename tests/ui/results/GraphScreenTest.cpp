@@ -1,9 +1,10 @@
 #include "FakeUiServices.h"
+#include "StudyBuilders.h"
 
-#include "app/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
 #include "io/CPrivateProfile.h"
 #include "render/GraphPainter.h"
+#include "ui/ScreenLaunchers.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/GraphChartView.h"
 #include "ui/results/frmResOutRaTable.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFrame>
+#include <QLabel>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
@@ -122,6 +125,45 @@ private slots:
             QVERIFY2(screen.findChild<QAction*>(QString::fromLatin1(key)), key);
         }
         QCOMPARE(screen.currentGraph().header, QStringLiteral("A棟　場所打ち杭工法(支持杭)"));
+        screen.close();
+    }
+
+    // N values down to 19 m, lengths 17 to 21 m for two diameters that reach below them alike:
+    // one line per note under the chart, which gives up that height; the graph itself (and so
+    // its print, copy and metafiles) is the same with and without notes.
+    void tableNotesStandUnderTheChart() {
+        {
+            frmResOutRaTable plain(*context_);
+            plain.show();
+            QVERIFY(plain.notes().isEmpty());
+            QVERIFY(!plain.findChild<QLabel*>(QStringLiteral("lblNotes"))->isVisible());
+            const auto* frame = plain.findChild<QFrame*>(QStringLiteral("Frame1"));
+            QCOMPARE(plain.chart()->geometry(), frame->contentsRect());
+        }
+        ProjectDocument doc = testdocs::DrivenPileBelowDeepestN();
+        testdocs::SetTable(doc, 17.0, 21.0, 1.0, {0.4, 0.45});
+        basCalcMain calc;
+        QVERIFY(calc.CalcRaTable(doc));
+        AppContext context{doc, calc, ini().toStdString(), dir_->path().toStdString(),
+                           metafiles().toStdString()};
+        frmResOutRaTable screen(context);
+        screen.show();
+        screen.resize(900, 640);
+        QCOMPARE(screen.notes().size(), 2);
+        QCOMPARE(screen.notes()[0],
+                 QStringLiteral(
+                     "注意：杭径φ 0.400・0.450 m、杭長 20.0 m：杭先端（深度 20.000 m）が入力された最深のN値"
+                     "（深度 19.000 m）より深く、先端支持力度の自動計算は深度 19.000 m までのN値で行われて"
+                     "います。N値の入力範囲を確認して下さい。"));
+        QVERIFY(screen.notes()[1].startsWith(
+            QStringLiteral("注意：杭径φ 0.400・0.450 m、杭長 21.0 m：杭先端（深度 21.000 m）")));
+        const auto* label = screen.findChild<QLabel*>(QStringLiteral("lblNotes"));
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), screen.notes().join(QLatin1Char('\n')));
+        QVERIFY(label->height() >= 2 * label->fontMetrics().height());
+        QVERIFY(screen.chart()->geometry().bottom() < label->geometry().top());
+        QCOMPARE(screen.currentGraph().series.size(), std::size_t{2});
+        QCOMPARE(screen.currentGraph().series[0].points.size(), std::size_t{5});
         screen.close();
     }
 
@@ -318,7 +360,6 @@ private slots:
     }
 
     void launcherShowsTheScreenModally() {
-        QVERIFY(HasGraphScreen());
         QTimer::singleShot(0, [] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (auto* screen = qobject_cast<frmResOutRaTable*>(w); screen && screen->isVisible()) {

@@ -1,8 +1,8 @@
 // Takes the picture of the study graph screen for the documentation:
 //   graph_screen_screenshot OUT.png [TAB]
 // on a sample study (a cast-in-place pile, three diameters, 8 m to 20 m).
-#include "app/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
+#include "ui/AppContext.h"
 #include "ui/results/frmResOutRaTable.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // settings (no caption override, no help file, help topic 0, the row limits of the two grid
 // screens), bound to the document or the settings file, shown modally, and its outcome tag
 // returned.  The table screen's calculation is the main window's business.
-#include "app/ScreenLaunchers.h"
+#include "ui/ScreenLaunchers.h"
 
 #include "ui/input/InputBindings.h"
 #include "ui/input/frmInpAnzen.h"
@@ -17,9 +17,6 @@
 namespace zul {
 
 namespace {
-
-constexpr int kGroundRows = 20;
-constexpr int kNValueRows = 100;
 
 template <typename Screen> void prepare(Screen& screen, const AppContext& context) {
     screen.setUsrCaption(QString());
@@ -41,7 +38,7 @@ template <typename Screen> QString runOnDocument(AppContext& context, QWidget* p
 
 } // namespace
 
-bool HasInputScreen(const QString& tag) {
+bool IsInputScreenTag(const QString& tag) {
     static const QStringList tags = {QStringLiteral("InpKui"),     QStringLiteral("InpAnzen"),
                                      QStringLiteral("InpJiban"),   QStringLiteral("InpJibanN"),
                                      QStringLiteral("InpRaTable"), QStringLiteral("InpRenban")};
@@ -56,10 +53,10 @@ QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent
         return runOnDocument<frmInpAnzen>(context, parent);
     }
     if (tag == QStringLiteral("InpJiban")) {
-        return runOnDocument<frmInpJiban>(context, parent, kGroundRows);
+        return runOnDocument<frmInpJiban>(context, parent, kMaxLayers);
     }
     if (tag == QStringLiteral("InpJibanN")) {
-        return runOnDocument<frmInpJibanN>(context, parent, kNValueRows);
+        return runOnDocument<frmInpJibanN>(context, parent, kMaxNPoints);
     }
     if (tag == QStringLiteral("InpRaTable")) {
         return runOnDocument<frmInpRaTable>(context, parent);

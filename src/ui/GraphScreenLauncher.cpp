@@ -1,12 +1,8 @@
-#include "app/ScreenLaunchers.h"
+#include "ui/ScreenLaunchers.h"
 
 #include "ui/results/frmResOutRaTable.h"
 
 namespace zul {
-
-bool HasGraphScreen() {
-    return true;
-}
 
 // Shows the study graph of the last table calculation modally.  Closing the screen saves the
 // four graph metafiles into context.metafileFolder and sets RaTableDone of the document.

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/AppContext.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace zul {
+
+// Input screens, by the tag of their main-window button: "InpKui", "InpAnzen", "InpJiban",
+// "InpJibanN", "InpRaTable", "InpRenban".  IsInputScreenTag tells whether a tag names one.
+// ShowInputScreen creates the screen with its binding to the document (or to the settings
+// file for "InpRenban"), shows it modally and returns its outcome tag ("OK" or "ｷｬﾝｾﾙ"; empty
+// for a tag that names no input screen).
+bool IsInputScreenTag(const QString& tag);
+QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent);
+
+// The study graph screen, shown after a successful table calculation.
+void ShowGraphScreen(AppContext& context, QWidget* parent);
+
+// The print menu, shown after a successful CalcRa; productName titles its generation error
+// message.  The graph report refers to the metafiles in context.metafileFolder, where the graph
+// screen saved them.
+void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* parent);
+
+} // namespace zul

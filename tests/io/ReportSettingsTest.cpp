@@ -1,0 +1,55 @@
+// The numbering ("Chapter") and print-item ("Print") records through a real settings file:
+// what is written comes back, the keys land in the order and form the settings file has
+// always held, and a missing key reads as 0.
+#include "io/ReportSettings.h"
+#include "io/CPrivateProfile.h"
+
+#include "../util/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace zul;
+using zul::test::ReadBytes;
+using zul::test::WriteBytes;
+
+class ReportSettings : public ::testing::Test {
+protected:
+    zul::test::TestFolder folder;
+    std::string ini = folder.file("Zul.ini");
+};
+
+TEST_F(ReportSettings, NumberingIsWrittenInKeyOrderAsWholeNumbers) {
+    const NumberingSettings settings{3, 12, {8, 0, 2, 9}, {0, 2, 4, 10}};
+    ASSERT_TRUE(WriteNumberingSettings(ini, settings));
+    EXPECT_EQ(ReadBytes(ini), "[Chapter]\r\nMethod=3\r\nInit=12\r\nStyle1=8\r\nStyle2=0\r\nStyle3=2\r\n"
+                              "Style4=9\r\nMargin1=0\r\nMargin2=2\r\nMargin3=4\r\nMargin4=10\r\n");
+    EXPECT_EQ(ReadNumberingSettings(ini), settings);
+}
+
+TEST_F(ReportSettings, NumberingRoundTripsBesideOtherSectionsAndMissingKeysReadZero) {
+    EXPECT_EQ(ReadNumberingSettings(folder.file("absent.ini")), NumberingSettings{});
+    WriteBytes(ini, "[MenuMain]\r\nTop=100\r\n[Chapter]\r\nInit=7.9\r\nStyle3=x\r\nMargin2=5\r\n");
+    const NumberingSettings read = ReadNumberingSettings(ini);
+    EXPECT_EQ(read, (NumberingSettings{0, 7, {0, 0, 0, 0}, {0, 5, 0, 0}}));
+
+    const NumberingSettings changed{1, 99, {1, 2, 3, 4}, {10, 9, 8, 7}};
+    ASSERT_TRUE(WriteNumberingSettings(ini, changed));
+    EXPECT_EQ(ReadNumberingSettings(ini), changed);
+    EXPECT_EQ(CPrivateProfile::GetValueLong(ini, "MenuMain", "Top"), 100);
+}
+
+TEST_F(ReportSettings, PrintChoicesRoundTripAndMissingKeysAreNotChosen) {
+    EXPECT_EQ(ReadPrintItemChoices(ini), PrintItemChoices{});
+    const PrintItemChoices choices{{true, false, true, true}};
+    ASSERT_TRUE(WritePrintItemChoices(ini, choices));
+    EXPECT_EQ(ReadBytes(ini), "[Print]\r\n0=1\r\n1=0\r\n2=1\r\n3=1\r\n");
+    EXPECT_EQ(ReadPrintItemChoices(ini), choices);
+    WriteBytes(ini, "[Print]\r\n2=1\r\n");
+    EXPECT_EQ(ReadPrintItemChoices(ini), (PrintItemChoices{{false, false, true, false}}));
+}
+
+TEST_F(ReportSettings, AFailedWriteIsReported) {
+    const std::string unwritable = folder.file("no-such-folder/Zul.ini");
+    EXPECT_FALSE(WriteNumberingSettings(unwritable, NumberingSettings{}));
+    EXPECT_FALSE(WritePrintItemChoices(unwritable, PrintItemChoices{}));
+}
