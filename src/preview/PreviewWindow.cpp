@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -28,6 +30,27 @@ QString PreviewCaption(const QString& printFile) {
     const QString name = QFileInfo(printFile).fileName();
     return name.isEmpty() ? QStringLiteral("印刷プレビュー")
                           : QStringLiteral("印刷プレビュー - %1").arg(name);
+}
+
+std::pair<int, int> PrintedPages(const QPrinter& printer, int currentPage, int pageCount) {
+    const int lastPage = std::max(0, pageCount - 1);
+    switch (printer.printRange()) {
+    case QPrinter::PageRange:
+        if (printer.fromPage() > 0) {
+            const int first = std::clamp(printer.fromPage() - 1, 0, lastPage);
+            const int last =
+                std::clamp(printer.toPage() > 0 ? printer.toPage() - 1 : lastPage, first, lastPage);
+            return {first, last};
+        }
+        break;
+    case QPrinter::CurrentPage: {
+        const int page = std::clamp(currentPage - 1, 0, lastPage);
+        return {page, page};
+    }
+    default:
+        break;
+    }
+    return {0, lastPage};
 }
 
 PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, QString settingsFile,
@@ -174,14 +197,7 @@ void PreviewWindow::printPages() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    int first = 0;
-    int last = renderer_->pageCount() - 1;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = printer.fromPage() - 1;
-        last = std::max(first, printer.toPage() - 1);
-    } else if (printer.printRange() == QPrinter::CurrentPage) {
-        first = last = preview_->currentPage() - 1;
-    }
+    const auto [first, last] = PrintedPages(printer, preview_->currentPage(), renderer_->pageCount());
     UiServices::current().setBusy(true);
     const bool printed = renderer_->paintPages(printer, first, last);
     UiServices::current().setBusy(false);

@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include <memory>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -55,6 +56,10 @@ private:
     QLabel* pageLabel_ = nullptr;
     bool placed_ = false;
 };
+
+// The pages (0-based, first and last) a print job asks for: all, the range chosen in the print
+// dialog (clamped to the pages there are) or the page shown.
+std::pair<int, int> PrintedPages(const QPrinter& printer, int currentPage, int pageCount);
 
 // The caption of the window for a print file.
 QString PreviewCaption(const QString& printFile);

@@ -8,13 +8,20 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+// Without a display the platform's chatter (missing runtime folder and the like) is no news
+// for the caller: only the program's own messages go to stderr.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    }
+}
 
 void printError(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
@@ -51,7 +58,7 @@ int showPreview(const zul::PreviewCommandLine& command) {
     const QString folder =
         command.iniFolder.isEmpty() ? QString::fromStdString(zul::PerUserDataFolder()) : command.iniFolder;
     const QString settingsFile = QDir(folder).filePath(QStringLiteral("Preview.ini"));
-    const QString pdfName = QFileInfo(command.printFile).completeBaseName() + QStringLiteral(".pdf");
+    const QString pdfName = zul::DefaultPdfName(command);
     zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), settingsFile,
                               pdfName);
     window.show();
@@ -80,6 +87,7 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        qInstallMessageHandler(quietHandler);
         QGuiApplication app(argc, argv);
         return writePdf(command);
     }

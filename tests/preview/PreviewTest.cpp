@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QtTest>
 
@@ -128,6 +129,16 @@ private slots:
         }
     }
 
+    void pdfIsOfferedUnderTheStudyName() {
+        const auto name = [](const QStringList& arguments) {
+            return DefaultPdfName(ParsePreviewCommandLine(arguments));
+        };
+        QCOMPARE(name({"/tmp/~PS3f2a.tmp"}), QStringLiteral("計算書.pdf"));
+        QCOMPARE(name({"/home/u/杭A.prn"}), QStringLiteral("杭A.pdf"));
+        QCOMPARE(name({"/NAME=\"/home/u/A 棟.zul\"", "/tmp/~PS1.tmp"}), QStringLiteral("A 棟.pdf"));
+        QCOMPARE(name({"/name=報告", "/tmp/~PS1.tmp"}), QStringLiteral("報告.pdf"));
+    }
+
     void printMenuCommandTextReachesThePreview() {
         // The command text the print menu hands to CSystem::Shell, split as Shell splits it.
         const auto parts = CSystem::SplitCommandLine(
@@ -178,6 +189,40 @@ private slots:
         QCOMPARE(window.previewWidget()->zoomMode(), QPrintPreviewWidget::FitInView);
     }
 
+    void headingsAreBoldOnTheScreen() {
+        PrintFolder folder;
+        folder.write("print.prn", "?R1ABCD 計算条件\nABCD 計算条件\n");
+        QString error;
+        auto document = LoadPrintDocument(folder.path("print.prn"), folder.folder(), &error);
+        QVERIFY(document);
+        PreviewWindow window(std::make_shared<PrintPageRenderer>(std::move(*document)), QString(),
+                             QStringLiteral("print.pdf"));
+        window.resize(900, 1000);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.previewWidget()->fitToWidth();
+        QApplication::processEvents();
+        const QImage shown = window.previewWidget()->grab().toImage();
+        // The two text lines are the first two bands of dark rows on the page.
+        std::vector<int> bands;
+        bool inBand = false;
+        for (int y = 0; y < shown.height(); ++y) {
+            int dark = 0;
+            for (int x = shown.width() / 8; x < shown.width() * 3 / 4; ++x) {
+                dark += qGray(shown.pixel(x, y)) < 100 ? 1 : 0;
+            }
+            if (dark > 0 && !inBand) {
+                bands.push_back(0);
+            }
+            inBand = dark > 0;
+            if (inBand) {
+                bands.back() += dark;
+            }
+        }
+        QVERIFY2(bands.size() >= 2, qPrintable(QString::number(bands.size())));
+        QVERIFY2(bands[0] > bands[1] * 1.15, qPrintable(QStringLiteral("%1 %2").arg(bands[0]).arg(bands[1])));
+    }
+
     void ctrlSSavesAPdfUnderTheOfferedName() {
         PrintFolder folder;
         FakeUiServices services;
@@ -226,6 +271,43 @@ private slots:
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.size(), QSize(700, 640));
+    }
+
+    void printedPagesFollowThePrintDialog() {
+        QPrinter printer;
+        QCOMPARE(PrintedPages(printer, 2, 5), std::make_pair(0, 4));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        QCOMPARE(PrintedPages(printer, 1, 5), std::make_pair(1, 2));
+        printer.setFromTo(4, 9);
+        QCOMPARE(PrintedPages(printer, 1, 5), std::make_pair(3, 4));
+        printer.setPrintRange(QPrinter::CurrentPage);
+        QCOMPARE(PrintedPages(printer, 3, 5), std::make_pair(2, 2));
+    }
+
+    void printerGetsTheChosenPagesFittedToItsPaper() {
+        // The real printer class writing its PDF form, on Letter paper.
+        PrintFolder folder;
+        const auto renderer = threePages(folder);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.path("printed.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setFullPage(true);
+        QVERIFY(renderer->paintPages(printer, 1, 2));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {folder.path("printed.pdf")});
+        QVERIFY(info.waitForFinished(60000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("612 x 792")), qPrintable(text));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {folder.path("printed.pdf"), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        const QString pages = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(pages.contains(QStringLiteral("行63")));
+        QVERIFY(!pages.contains(QStringLiteral("行62")));
+        QVERIFY(pages.contains(QStringLiteral("三ページ目")));
     }
 
     void programWritesAPdfWithoutADisplay() {

@@ -1,0 +1,41 @@
+// preview_screenshot OUT.png PRINTFILE [facing]: opens the print file in the Preview window, one
+// page or two side by side, and saves a picture of the window.
+#include "preview/PreviewWindow.h"
+#include "util/ProgramPaths.h"
+
+#include <QApplication>
+#include <QPrintPreviewWidget>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: preview_screenshot OUT.png PRINTFILE [facing]\n");
+        return 2;
+    }
+    QString error;
+    auto document = zul::LoadPrintDocument(QString::fromLocal8Bit(argv[2]),
+                                           QString::fromStdString(zul::ProgramFolder()), &error);
+    if (!document) {
+        std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+        return 1;
+    }
+    zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), QString(),
+                              QStringLiteral("print.pdf"));
+    window.resize(1200, 900);
+    window.show();
+    if (argc > 3 && std::strcmp(argv[3], "facing") == 0) {
+        window.previewWidget()->setFacingPagesViewMode();
+        window.previewWidget()->fitInView();
+    }
+    bool saved = false;
+    QTimer::singleShot(500, &window, [&] {
+        saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return saved ? 0 : 1;
+}
