@@ -6,8 +6,13 @@ namespace zul {
 
 // Shows the print menu modally on the last CalcRa of context.calc.
 void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* parent) {
-    frmMenuPrint screen(PrintMenuContext{context.doc, context.calc, context.iniFile, context.programFolder,
-                                         context.metafileFolder, productName, {}},
+    frmMenuPrint screen(PrintMenuContext{context.doc,
+                                         context.calc,
+                                         context.iniFile,
+                                         context.programFolder,
+                                         context.metafileFolder,
+                                         productName,
+                                         {}},
                         parent);
     screen.exec();
 }
