@@ -12,6 +12,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <fstream>
+#include <iterator>
+#include <memory>
+
 using namespace zul;
 using namespace zul::test;
 
@@ -43,13 +47,18 @@ void PrintMenuFlowTest::printButtonCalculatesThenOpensThePrintMenu() {
     study.Anzen(1) = CellValue::Number(safetyFactor);
     const std::string file = sandbox.path("study.zul");
     WriteStudy(study, file);
-    auto window = sandbox.makeWindow();
+    // The graph screen saves its metafiles elsewhere than the program folder (an installed copy).
+    MenuMainPaths paths = sandbox.paths();
+    paths.metafileFolder = sandbox.path("metafiles");
+    auto window = std::make_unique<frmMenuMain>(paths);
     window->fileCommands().OpenFile(file);
+    window->document().RaTableDone = true; // as after closing the graph screen
     QPushButton* button = window->FindMenuButton("MenuPrint");
     QVERIFY(button->isEnabled());
 
     bool opened = false;
-    bool graphItemEnabled = true;
+    bool graphItemEnabled = false;
+    std::string graphReport;
     bool mainDisabled = false;
     QString joined;
     QTimer timer;
@@ -60,7 +69,9 @@ void PrintMenuFlowTest::printButtonCalculatesThenOpensThePrintMenu() {
             return;
         }
         opened = true;
-        graphItemEnabled = menu->chkPrintItem(3)->isEnabled(); // no graph made in this run
+        graphItemEnabled = menu->chkPrintItem(3)->isEnabled();
+        std::ifstream in(menu->generator().ItemFile(3), std::ios::binary);
+        graphReport.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         mainDisabled = !button->isEnabled();
         joined = QString::fromStdString(menu->generator().JoinedFile());
         QTest::mouseClick(menu->cmdClose(), Qt::LeftButton);
@@ -71,7 +82,10 @@ void PrintMenuFlowTest::printButtonCalculatesThenOpensThePrintMenu() {
     QCOMPARE(opened, opens);
     if (opens) {
         QVERIFY(ui.messages.isEmpty()); // every item generated from the program's templates
-        QVERIFY(!graphItemEnabled);
+        QVERIFY(graphItemEnabled);
+        // The graph report prints the graphs where the graph screen saved them.
+        QVERIFY(graphReport.find("?BM;000;000;160;110;" + paths.metafileFolder + "/RA01.WMF\r\n") !=
+                std::string::npos);
         QVERIFY(mainDisabled);
         QVERIFY(!joined.isEmpty() && !QFile::exists(joined)); // deleted on closing
     } else {
