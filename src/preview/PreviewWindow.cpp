@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <algorithm>
@@ -69,6 +70,17 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
             [this](QPrinter* printer) { renderer_->paintPages(*printer, 0, renderer_->pageCount() - 1); });
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updatePageText);
     buildToolBar();
+    const std::vector<QString> problems = DocumentProblems(renderer_->document());
+    if (!problems.empty()) {
+        auto* note =
+            new QLabel(QStringLiteral("読めないファイルがあります（%1 件）").arg(problems.size()), this);
+        QStringList lines;
+        for (const QString& problem : problems) {
+            lines << problem;
+        }
+        note->setToolTip(lines.join(QLatin1Char('\n')));
+        statusBar()->addWidget(note);
+    }
     resize(900, 1000);
     preview_->fitToWidth();
     preview_->updatePreview();

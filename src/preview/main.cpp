@@ -3,6 +3,7 @@
 #include "preview/PreviewWindow.h"
 #include "render/PrintDocument.h"
 #include "render/PrintPageRenderer.h"
+#include "ui/JapaneseUi.h"
 #include "ui/UiServices.h"
 #include "util/ProgramPaths.h"
 
@@ -37,6 +38,10 @@ int writePdf(const zul::PreviewCommandLine& command) {
     if (!document) {
         printError(error);
         return 1;
+    }
+    // The PDF is written all the same; what could not be read is said, and stands on its page.
+    for (const QString& problem : zul::DocumentProblems(*document)) {
+        printError(QStringLiteral("注意：%1").arg(problem));
     }
     const zul::PrintPageRenderer renderer(std::move(*document));
     if (!zul::WritePrintPdf(renderer, command.pdfFile, &error)) {
@@ -93,5 +98,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Preview"));
+    zul::UseJapaneseQt(app);
     return showPreview(command);
 }

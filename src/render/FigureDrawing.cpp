@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,6 +17,11 @@ namespace {
 
 constexpr double kArrowLength = 2.5; // mm
 constexpr double kArrowHalfWidth = 0.8;
+constexpr double kLargestMm = 1000.0; // coordinates, radii and sizes beyond a metre are not drawn
+
+bool withinSheet(double mm) {
+    return std::isfinite(mm) && std::fabs(mm) <= kLargestMm;
+}
 
 class FigurePainter {
 public:
@@ -53,7 +59,7 @@ public:
             }
         }
         for (const FigureCircle& c : figure.circles) {
-            if (const auto centre = point(c.centre); centre && c.radius > 0) {
+            if (const auto centre = point(c.centre); centre && c.radius > 0 && withinSheet(c.radius)) {
                 setPen(c.kind);
                 painter_.setBrush(Qt::NoBrush);
                 painter_.drawEllipse(*centre, c.radius * pxPerMm_, c.radius * pxPerMm_);
@@ -79,7 +85,8 @@ private:
 
     std::optional<QPointF> point(int number) const {
         const auto found = figure_->points.find(number);
-        if (found == figure_->points.end()) {
+        if (found == figure_->points.end() || !withinSheet(found->second.x) ||
+            !withinSheet(found->second.y)) {
             return std::nullopt;
         }
         return map(found->second.x, found->second.y);
@@ -88,7 +95,7 @@ private:
     QColor setPen(int kind) {
         const LineDefinition definition = definitions_.line(kind);
         QPen pen(Qt::black);
-        pen.setWidthF(std::max(0.05, definition.widthHundredths / 100.0) * pxPerMm_);
+        pen.setWidthF(std::clamp(definition.widthHundredths / 100.0, 0.05, 10.0) * pxPerMm_);
         pen.setStyle(LinePenStyle(definition.style));
         pen.setCapStyle(Qt::FlatCap);
         painter_.setPen(pen);
@@ -97,7 +104,8 @@ private:
 
     void drawArc(const FigureArc& arc) {
         const auto& v = arc.values;
-        if (!(v[2] > 0)) {
+        if (!(v[2] > 0) || !withinSheet(v[0]) || !withinSheet(v[1]) || !withinSheet(v[2]) ||
+            !std::isfinite(v[3]) || !std::isfinite(v[4])) {
             return;
         }
         const QPointF centre = map(v[0], v[1]);
@@ -133,19 +141,20 @@ private:
     }
 
     void drawText(const FigureText& t) {
-        if (t.text.isEmpty()) {
+        if (t.text.isEmpty() || !withinSheet(t.x) || !withinSheet(t.y)) {
             return;
         }
         const TextDefinition definition = definitions_.text(t.kind);
-        const double size = definition.sizeTwips / 1440.0 * 25.4 * pxPerMm_;
-        if (!(size > 0)) {
+        const double sizeMm = definition.sizeTwips / 1440.0 * 25.4;
+        if (!(sizeMm > 0) || sizeMm > 100.0) {
             return;
         }
+        const double size = sizeMm * pxPerMm_;
         QFont base;
         base.setFamilies({definition.family, QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
         base.setWeight(definition.weight >= 600 ? QFont::Bold : QFont::Normal);
         QFont font = FontOfPixelHeight(base, size, painter_);
-        if (definition.spacingTwips != 0) {
+        if (definition.spacingTwips != 0 && std::abs(definition.spacingTwips) <= 1440) {
             font.setLetterSpacing(QFont::AbsoluteSpacing, definition.spacingTwips / 1440.0 * 25.4 * pxPerMm_);
         }
         const QFontMetricsF metrics(font, painter_.device());

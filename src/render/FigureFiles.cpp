@@ -158,7 +158,8 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
 std::optional<FigureIndex> ParseFigureIndexFile(std::string_view cp932, QString* error) {
     const std::vector<std::string_view> lines = splitLines(cp932);
     const auto area = lines.size() >= 2 ? numbers(lines[1]) : std::nullopt;
-    if (!area || area->size() < 2 || (*area)[0] <= 0 || (*area)[1] <= 0) {
+    if (!area || area->size() < 2 || (*area)[0] <= 0 || (*area)[1] <= 0 || (*area)[0] > 1000 ||
+        (*area)[1] > 1000) {
         fail(error, QStringLiteral("図形インデックスファイルの形式が正しくありません。"));
         return std::nullopt;
     }

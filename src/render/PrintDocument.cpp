@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <charconv>
+#include <cmath>
 
 namespace zul {
 
@@ -37,7 +38,9 @@ bool readNumbers(std::string_view& rest, int count, double* out) {
         }
         double value = 0;
         const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (result.ec != std::errc() || result.ptr != field.data() + field.size()) {
+        // Offsets and sizes are millimetres on a sheet: anything beyond a metre is no record.
+        if (result.ec != std::errc() || result.ptr != field.data() + field.size() || !std::isfinite(value) ||
+            std::fabs(value) > 1000.0) {
             return false;
         }
         out[i] = value;
@@ -150,10 +153,23 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
 
 namespace {
 
-FigureAsset loadFigure(const QString& indexPath) {
+// Reads a referenced file within what is left of the budget for all of them together.
+std::optional<QByteArray> readWithin(const QString& path, qint64& budget, QString* error) {
+    auto bytes = ReadWholeFile(path, error);
+    if (bytes && bytes->size() > budget) {
+        *error = QStringLiteral("図のファイルが合わせて大きすぎます");
+        return std::nullopt;
+    }
+    if (bytes) {
+        budget -= bytes->size();
+    }
+    return bytes;
+}
+
+FigureAsset loadFigure(const QString& indexPath, qint64& budget) {
     FigureAsset asset;
     QString error;
-    const auto indexBytes = ReadWholeFile(indexPath, &error);
+    const auto indexBytes = readWithin(indexPath, budget, &error);
     if (!indexBytes) {
         asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
         return asset;
@@ -166,7 +182,7 @@ FigureAsset loadFigure(const QString& indexPath) {
     }
     asset.index = *index;
     for (const FigureIndexEntry& entry : index->entries) {
-        const auto dataBytes = ReadWholeFile(entry.path, &error);
+        const auto dataBytes = readWithin(entry.path, budget, &error);
         const auto data =
             dataBytes
                 ? ParseFigureDataFile(std::string_view(dataBytes->constData(), dataBytes->size()), &error)
@@ -181,10 +197,10 @@ FigureAsset loadFigure(const QString& indexPath) {
     return asset;
 }
 
-PictureAsset loadPicture(const QString& path) {
+PictureAsset loadPicture(const QString& path, qint64& budget) {
     PictureAsset asset;
     QString error;
-    if (const auto data = ReadWholeFile(path, &error)) {
+    if (const auto data = readWithin(path, budget, &error)) {
         asset.data = *data;
     } else {
         asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(error, path);
@@ -196,6 +212,7 @@ PictureAsset loadPicture(const QString& path) {
 
 PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder) {
     PrintDocument document;
+    qint64 budget = kMaxReferencedBytes;
     document.lines = SplitPrintLines(cp932);
 
     const QDir folder(definitionFolder);
@@ -230,14 +247,29 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
             }
             const PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
             if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(line.path)) {
-                document.figures.emplace(line.path, loadFigure(line.path));
+                document.figures.emplace(line.path, loadFigure(line.path, budget));
             } else if (line.kind == PrintLine::Kind::Picture && !document.pictures.contains(line.path)) {
-                document.pictures.emplace(line.path, loadPicture(line.path));
+                document.pictures.emplace(line.path, loadPicture(line.path, budget));
             }
             start = end + 1;
         }
     }
     return document;
+}
+
+std::vector<QString> DocumentProblems(const PrintDocument& document) {
+    std::vector<QString> problems = document.notes;
+    for (const auto& [path, figure] : document.figures) {
+        if (!figure.error.isEmpty()) {
+            problems.push_back(figure.error);
+        }
+    }
+    for (const auto& [path, picture] : document.pictures) {
+        if (!picture.error.isEmpty()) {
+            problems.push_back(picture.error);
+        }
+    }
+    return problems;
 }
 
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,

@@ -55,6 +55,10 @@ struct PrintDocument {
     std::vector<QString> notes; // definition files that were missing (built-in rows used)
 };
 
+// What could not be read (definition files replaced by the built-in rows, figures and graphs that
+// show a note instead), one Japanese line each; empty when everything was read.
+std::vector<QString> DocumentProblems(const PrintDocument& document);
+
 // The lines of a print file's contents: split at CR LF, LF or CR; no empty last line.
 std::vector<std::string> SplitPrintLines(std::string_view cp932);
 
@@ -70,6 +74,9 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
 
 // Largest file the preview reads (print file or referenced file).
 inline constexpr qint64 kMaxPrintInputBytes = 64 * 1024 * 1024;
+
+// Most bytes all files a print file names may take together.
+inline constexpr qint64 kMaxReferencedBytes = 256 * 1024 * 1024;
 
 // Reads a whole file up to kMaxPrintInputBytes; error set (Japanese) on failure.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);

@@ -12,7 +12,10 @@ constexpr double kStandardPictureHeight = 110.0;
 
 int slotsFor(double heightMm) {
     const double lines = std::ceil(heightMm / PrintPageGeometry::lineHeight() - 1e-9);
-    return std::clamp(static_cast<int>(lines), 1, PrintPageGeometry::kLinesPerPage);
+    if (!(lines >= 1)) {
+        return 1;
+    }
+    return static_cast<int>(std::min(lines, static_cast<double>(PrintPageGeometry::kLinesPerPage)));
 }
 
 } // namespace

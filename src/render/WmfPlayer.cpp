@@ -458,7 +458,8 @@ private:
         font.setItalic(font_.italic);
         font.setUnderline(font_.underline);
         const double logical = std::abs(font_.height) == 0 ? 12.0 * 15 : std::abs(font_.height);
-        double pixels = logical * std::fabs(scaleY());
+        // No character is taller than the whole picture.
+        double pixels = std::min(logical * std::fabs(scaleY()), std::fabs(fitted_.height()));
         const double dpi = painter_.device() ? painter_.device()->logicalDpiY() : 96.0;
         font.setPointSizeF(std::max(0.1, pixels * 72.0 / dpi));
         if (font_.height > 0) {

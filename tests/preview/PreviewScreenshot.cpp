@@ -1,6 +1,8 @@
-// preview_screenshot OUT.png PRINTFILE [facing]: opens the print file in the Preview window, one
-// page or two side by side, and saves a picture of the window.
+// preview_screenshot OUT.png PRINTFILE [facing | print]: opens the print file in the Preview window,
+// one page or two side by side, and saves a picture of the window; with "print", a picture of the
+// print dialog of the print command (the dialog is then cancelled).
 #include "preview/PreviewWindow.h"
+#include "ui/JapaneseUi.h"
 #include "util/ProgramPaths.h"
 
 #include <QApplication>
@@ -12,8 +14,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    zul::UseJapaneseQt(app);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: preview_screenshot OUT.png PRINTFILE [facing]\n");
+        std::fprintf(stderr, "usage: preview_screenshot OUT.png PRINTFILE [facing | print]\n");
         return 2;
     }
     QString error;
@@ -32,6 +35,20 @@ int main(int argc, char** argv) {
         window.previewWidget()->fitInView();
     }
     bool saved = false;
+    if (argc > 3 && std::strcmp(argv[3], "print") == 0) {
+        QTimer::singleShot(500, &window, [&] {
+            QTimer::singleShot(1000, &window, [&] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    saved = dialog->grab().save(QString::fromLocal8Bit(argv[1]));
+                    dialog->close();
+                }
+            });
+            window.printPages();
+            QApplication::quit();
+        });
+        QApplication::exec();
+        return saved ? 0 : 1;
+    }
     QTimer::singleShot(500, &window, [&] {
         saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
         QApplication::quit();

@@ -318,6 +318,16 @@ private slots:
         QVERIFY2(done.exitCode == 0, qPrintable(done.standardError));
         QCOMPARE(pdfPages(pdf), 3);
 
+        // A graph that cannot be read: the PDF is written, and the caller is told.
+        folder.write("graph.prn",
+                     "  A\n  ?BM;000;000;160;110;" + folder.path("gone.wmf").toStdString() + "\n");
+        const ProgramRun noted = runPreview({QStringLiteral("--pdf"), pdf, folder.path("graph.prn")});
+        QCOMPARE(noted.exitCode, 0);
+        QVERIFY2(noted.standardError.contains(
+                     QStringLiteral("注意：グラフを表示できません（ファイルがありません）：") +
+                     folder.path("gone.wmf")),
+                 qPrintable(noted.standardError));
+
         const ProgramRun missing = runPreview({QStringLiteral("--pdf"), pdf, folder.path("none.prn")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY2(missing.standardError.contains(QStringLiteral("印刷ファイルを開けません")),

@@ -351,6 +351,34 @@ private slots:
         QVERIFY(darkPixels(page, slotRect(22, 1)) > 0);
     }
 
+    void hostileNumbersAreRefusedNotDrawn() {
+        PrintFolder folder;
+        folder.write("LINE_PRN.DEF", "h\n細,0,18\nEND\n");
+        folder.write("STR_PRN.DEF", "h\n巨大,400,IPAGothic,2000000000,2000000000,0,0\nEND\n");
+        const QString data =
+            folder.write("far.fig", "t\ns\n0, 0, 0, 0, 0, 0\n座標情報\n 1, 1e300, 0\n 2, 0, 0\n"
+                                    " 3, 10, 10\nEND\n線分情報\n 1, 1, 2, 1\n 2, 2, 3, 1\nEND\n"
+                                    "円情報\n 1, 2, 1e200, 1\nEND\n"
+                                    "円弧情報\n 1, 0, 0, 5, 0, 1e308, 1\nEND\n"
+                                    "文字情報\n大\n 5, 5, 1, 3\nEND\n");
+        folder.write("far.idx", "t\n 100 50\n" + data.toStdString() + "\n 0 0\nEND\n");
+        folder.write("huge.idx", "t\n 1e300 1e300\nEND\n");
+        const std::string text =
+            FigureRecord(folder.path("far.idx")) + "\n" + FigureRecord(folder.path("huge.idx")) +
+            "\n  ?BM;nan;000;160;110;/x.wmf\n  ?BM;000;1e308;160;110;/x.wmf\n  ?BM;000;000;inf;110;/x\n";
+        const PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932(text), folder.folder()));
+        // The far figure takes its 50 mm; the huge area is refused (a note line); the pictures
+        // with impossible numbers are text lines.
+        QCOMPARE(summary(renderer.pages()),
+                 QStringLiteral("0:FG,12:FG,13:?BM;nan;000;160;110;/x.wmf,"
+                                "14:?BM;000;1e308;160;110;/x.wmf,15:?BM;000;000;inf;110;/x"));
+        QVERIFY(!renderer.document().figures.at(folder.path("huge.idx")).error.isEmpty());
+        const QImage page = renderPage(renderer, 0);
+        // Only the short line from point 2 to point 3 of the far figure is drawn, no circle, no arc.
+        QVERIFY(darkPixels(page, slotRect(0, 12)) > 0);
+        QVERIFY(darkPixels(page, slotRect(0, 12)) < 400);
+    }
+
     void missingOrBrokenFilesShowANoteInTheirPlace() {
         PrintFolder folder;
         folder.writeDefinitions();
