@@ -207,7 +207,8 @@ void frmMenuMain::StartUp() {
 
     adjustSize();
     setFixedSize(sizeHint());
-    RestoreWindowPlacement(this, paths_.iniFile, "MenuMain", false);
+    // The main window goes where it was, even where that is beyond this screen.
+    RestoreWindowPlacement(this, paths_.iniFile, "MenuMain", false, OffScreenPosition::KeepAsStored);
 
     doc_.DataKind = 1;
     const RecentFileList recent = ReadRecentFiles(paths_.iniFile);

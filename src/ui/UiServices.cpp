@@ -9,6 +9,34 @@ namespace zul {
 
 namespace {
 
+// The answer of a finished box: the standard button it returned.  A box closed without one of
+// its buttons (only possible where the window system allows it) answers the way that keeps the
+// data: Cancel, else No, else the lone OK.
+MessageAnswer AnswerOf(int result, MessageButtons buttons) {
+    switch (result) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Cancel;
+}
+
 class QtUiServices final : public UiServices {
 public:
     MessageAnswer showMessage(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
@@ -44,19 +72,7 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
-        switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MessageAnswer::Yes;
-        case QMessageBox::No:
-            return MessageAnswer::No;
-        case QMessageBox::Cancel:
-            return MessageAnswer::Cancel;
-        default:
-            return buttons == MessageButtons::YesNo ? MessageAnswer::No
-                   : buttons == MessageButtons::YesNoCancel || buttons == MessageButtons::OkCancel
-                       ? MessageAnswer::Cancel
-                       : MessageAnswer::Ok;
-        }
+        return AnswerOf(box.exec(), buttons);
     }
 
     QString chooseFile(QWidget* parent, const FileDialogRequest& request) override {
@@ -106,8 +122,12 @@ UiServices* installed = nullptr;
 
 } // namespace
 
-UiServices& UiServices::current() { return installed ? *installed : qtServices(); }
+UiServices& UiServices::current() {
+    return installed ? *installed : qtServices();
+}
 
-void UiServices::install(UiServices* services) { installed = services; }
+void UiServices::install(UiServices* services) {
+    installed = services;
+}
 
 } // namespace zul

@@ -2,7 +2,8 @@
 
 #include "io/CPrivateProfile.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -19,9 +20,59 @@ double twipsPerPixel(const QWidget* widget) {
     return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
+QScreen* screenOf(const QWidget* widget) {
+    return widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+}
+
+// The screen area windows may use: without the desktop's panels and task bars.
 QRect availableArea(const QWidget* widget) {
-    const QScreen* screen = widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QScreen* screen = screenOf(widget);
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QMargins marginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// The window frame around the client area.  Before the first show the window system may not
+// know it yet; the frame of the owner window (or of the active one) stands in for it then.
+QMargins frameMargins(QWidget* window) {
+    if (!window->isVisible() && window->isWindow()) {
+        window->winId(); // the native window, so that the window system can tell its frame
+    }
+    const QMargins own = marginsOf(window);
+    if (!own.isNull()) {
+        return own;
+    }
+    const QWidget* other =
+        window->parentWidget() ? window->parentWidget()->window() : QApplication::activeWindow();
+    return other && other != window && other->isVisible() ? marginsOf(other) : QMargins();
+}
+
+// Gives a window that was never shown its laid-out size, as showing it would: a window of
+// fixed size takes the size its layout fixes, one that was not resized its size hint.
+void settleSize(QWidget* window) {
+    window->ensurePolished();
+    if (QLayout* layout = window->layout()) {
+        layout->activate();
+    }
+    if (!window->testAttribute(Qt::WA_Resized)) {
+        window->adjustSize();
+        window->setAttribute(Qt::WA_Resized, false);
+    }
+}
+
+// The offset of a window of the given extent along one side of the area: centred when nothing
+// is stored, else the stored offset, moved inside the area when asked.
+int placeAlong(int stored, int storedPixels, int area, int extent, OffScreenPosition offScreen) {
+    const int room = std::max(0, area - extent);
+    if (stored < 1) {
+        return room / 2;
+    }
+    return offScreen == OffScreenPosition::MoveInside ? std::clamp(storedPixels, 0, room) : storedPixels;
 }
 
 } // namespace
@@ -35,9 +86,12 @@ int TwipsToPixels(const QWidget* widget, int twips) {
 }
 
 void RestoreWindowPlacement(QWidget* window, const std::string& iniFile, const std::string& section,
-                            bool withSize) {
+                            bool withSize, OffScreenPosition offScreen) {
+    settleSize(window);
     const int top = CPrivateProfile::GetValueLong(iniFile, section, "Top");
     const int left = CPrivateProfile::GetValueLong(iniFile, section, "Left");
+    const QRect area = availableArea(window);
+    const QMargins frame = frameMargins(window);
     if (withSize) {
         const int width = CPrivateProfile::GetValueLong(iniFile, section, "Width");
         const int height = CPrivateProfile::GetValueLong(iniFile, section, "Height");
@@ -48,19 +102,16 @@ void RestoreWindowPlacement(QWidget* window, const std::string& iniFile, const s
         if (height > 0) {
             size.setHeight(TwipsToPixels(window, height));
         }
+        if (offScreen == OffScreenPosition::MoveInside) {
+            // A size kept on a larger monitor shrinks to this one, not below the window's minimum.
+            size = size.boundedTo(area.size().shrunkBy(frame)).expandedTo(window->minimumSize());
+        }
         window->resize(size);
     }
-    const QRect screen = availableArea(window);
-    const QSize frame = window->frameGeometry().size().expandedTo(window->size());
-    int y = TwipsToPixels(window, top);
-    int x = TwipsToPixels(window, left);
-    if (top < 1) {
-        y = std::max(0, (screen.height() - frame.height()) / 2);
-    }
-    if (left < 1) {
-        x = std::max(0, (screen.width() - frame.width()) / 2);
-    }
-    window->move(screen.x() + x, screen.y() + y);
+    const QSize extent = window->size().grownBy(frame);
+    const int y = placeAlong(top, TwipsToPixels(window, top), area.height(), extent.height(), offScreen);
+    const int x = placeAlong(left, TwipsToPixels(window, left), area.width(), extent.width(), offScreen);
+    window->move(area.x() + x, area.y() + y);
 }
 
 void SaveWindowPlacement(const QWidget* window, const std::string& iniFile, const std::string& section,

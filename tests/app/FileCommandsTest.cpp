@@ -2,6 +2,7 @@
 // with its text, title, icon and buttons.
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "MessageBoxPresser.h"
 
 #include "io/CPrivateProfile.h"
 #include "io/InputDataFile.h"
@@ -9,6 +10,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace zul;
@@ -22,6 +25,7 @@ private slots:
     void cleanup();
 
     void newAsksAndResetsOnlyOnOk();
+    void newFromMenuAndToolbarThroughTheRealMessageBox();
     void openAsksToSaveEditedDataFirst();
     void openDialogStartsInTheLastFolder();
     void openSetsCaptionFileNameRecentAndFolder();
@@ -94,6 +98,48 @@ void FileCommandsTest::newAsksAndResetsOnlyOnOk() {
     QCOMPARE(window->windowTitle(), QStringLiteral("vezarivezorazi"));
     // New does not clear the edited flag.
     QVERIFY(window->document().DataEdited);
+}
+
+void FileCommandsTest::newFromMenuAndToolbarThroughTheRealMessageBox() {
+    auto window = sandbox_->makeWindow();
+    const std::string file = sandbox_->path("a.zul");
+    WriteStudy(SampleStudy(), file);
+    auto* menuNew = window->findChild<QAction*>(QStringLiteral("mnuFileNew"));
+    QVERIFY(menuNew);
+    QAction* toolNew = window->ToolbarAction(QStringLiteral("New"));
+    QVERIFY(toolNew);
+    const QColor notEntered = QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+    const auto conditionsColour = [&] {
+        return window->FindMenuButton(QStringLiteral("InpKui"))
+            ->palette()
+            .color(QPalette::Active, QPalette::ButtonText);
+    };
+    // The message boxes are the program's own, answered by pressing their buttons.
+    UiServices::install(nullptr);
+    for (QAction* command : {menuNew, toolNew}) {
+        window->fileCommands().OpenFile(file);
+        QCOMPARE(window->windowTitle(), QStringLiteral("a.zul - vezarivezorazi"));
+        QVERIFY(conditionsColour() != notEntered);
+        {
+            MessageBoxPresser cancel(QMessageBox::Cancel);
+            command->trigger();
+            QVERIFY(cancel.pressed());
+            QCOMPARE(cancel.text(),
+                     QStringLiteral("現在編集中の入力ﾃﾞｰﾀを全て破棄し，入力ﾃﾞｰﾀを初期化します。"));
+        }
+        QVERIFY(SameStudy(window->document(), SampleStudy()));
+        QCOMPARE(window->windowTitle(), QStringLiteral("a.zul - vezarivezorazi"));
+        {
+            MessageBoxPresser ok(QMessageBox::Ok);
+            command->trigger();
+            QVERIFY(ok.pressed());
+        }
+        QVERIFY(IsFreshStudy(window->document()));
+        QVERIFY(window->document().DataFileName.empty());
+        QCOMPARE(window->windowTitle(), QStringLiteral("vezarivezorazi"));
+        QCOMPARE(conditionsColour(), notEntered);
+    }
+    UiServices::install(ui_);
 }
 
 void FileCommandsTest::openAsksToSaveEditedDataFirst() {

@@ -1,5 +1,6 @@
 #include "ui/input/GridCellType.h"
 
+#include "util/NumberFormat.h"
 #include "util/NumberText.h"
 
 namespace zul {
@@ -11,6 +12,24 @@ QString general(double value) {
 }
 
 } // namespace
+
+QString FormatCellNumber(const GridCellType& cellType, double value) {
+    std::string picture = "#,##0";
+    if (cellType.decimals > 0) {
+        picture += '.';
+        picture.append(static_cast<std::size_t>(cellType.decimals), '0');
+    }
+    return QString::fromStdString(FormatNumber(value, picture));
+}
+
+QString CellRangeMessage(const GridCellType& cellType) {
+    const QString head = QStringLiteral("入力範囲：");
+    if (cellType.kind == GridCellType::Kind::List) {
+        return head + cellType.entries.join(QStringLiteral("，"));
+    }
+    return head + FormatCellNumber(cellType, cellType.min) + QStringLiteral(" ～ ") +
+           FormatCellNumber(cellType, cellType.max);
+}
 
 QString CellHintText(const GridCellType& cellType) {
     const QString head = QStringLiteral("入力範囲：");

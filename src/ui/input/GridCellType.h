@@ -37,6 +37,14 @@ struct GridCellType {
     bool operator==(const GridCellType&) const = default;
 };
 
+// A number as a decimal cell shows it: its decimals, "," digit grouping.
+QString FormatCellNumber(const GridCellType& cellType, double value);
+
+// The range message of a cell, worded as the number fields word theirs: "入力範囲：", the
+// minimum and the maximum as the cell shows numbers, joined by " ～ "; for a list cell its
+// entries.
+QString CellRangeMessage(const GridCellType& cellType);
+
 // The entry hint of a cell as the status line shows it (ShowCellHint): "入力範囲：" and the
 // bounds in the general number form joined by "～", or the list hint; empty for other kinds.
 QString CellHintText(const GridCellType& cellType);

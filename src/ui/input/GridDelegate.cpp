@@ -1,10 +1,10 @@
 #include "ui/input/GridDelegate.h"
 
-#include "ui/UiServices.h"
 #include "ui/input/FieldNavigation.h"
 #include "ui/input/GridModel.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -61,14 +61,29 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
         return;
     }
     if (!model->setData(index, text, Qt::EditRole)) {
-        UiServices::current().beep();
+        refused_ = true;
+        emit entryRefused(index, text);
     }
+}
+
+bool GridDelegate::takeRefusal() const {
+    const bool refused = refused_;
+    refused_ = false;
+    return refused;
 }
 
 bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && IsRowCommandKey(static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
+    }
+    // Another window or a menu taking the focus ends no entry: the cell keeps its editor, as a
+    // number field keeps its text, until the user comes back or a command ends the edit.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+            return false;
+        }
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -1,5 +1,6 @@
 #include "ui/input/GridEditBar.h"
 
+#include "ui/CommandIcon.h"
 #include "ui/input/InputGrid.h"
 
 #include <QAction>
@@ -7,37 +8,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QStatusBar>
 #include <QToolBar>
 
 namespace zul {
 
 namespace {
-
-// A toolbar picture: the desktop theme's icon when there is one, else the command's first
-// character drawn on a button face.
-QIcon commandIcon(const QString& themeName, const QString& glyph) {
-    const QIcon themed = QIcon::fromTheme(themeName);
-    if (!themed.isNull()) {
-        return themed;
-    }
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(90, 90, 90), 1.5));
-    painter.setBrush(QColor(250, 250, 250));
-    painter.drawRoundedRect(QRectF(2, 2, 28, 28), 4, 4);
-    QFont font = painter.font();
-    font.setPixelSize(18);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(30, 60, 140));
-    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, glyph);
-    return QIcon(picture);
-}
 
 QAction* makeCommand(QObject* parent, const QString& name, const QString& caption, const QString& key,
                      const QString& tip, const QIcon& icon) {
@@ -56,22 +32,22 @@ GridEditBar::GridEditBar(InputGrid* grid, QWidget* window)
       statusBar_(new QStatusBar(window)) {
     cut_ = makeCommand(this, QStringLiteral("mnuEditCut"), QStringLiteral("切り取り(&T)"),
                        QStringLiteral("Cut"), QStringLiteral("切り取り(Ctrl+X)"),
-                       commandIcon(QStringLiteral("edit-cut"), QStringLiteral("切")));
+                       CommandIcon(QStringLiteral("edit-cut"), QStringLiteral("切")));
     copy_ = makeCommand(this, QStringLiteral("mnuEditCopy"), QStringLiteral("ｺﾋﾟｰ(&C)"),
                         QStringLiteral("Copy"), QStringLiteral("ｺﾋﾟｰ(Ctrl+C)"),
-                        commandIcon(QStringLiteral("edit-copy"), QStringLiteral("写")));
+                        CommandIcon(QStringLiteral("edit-copy"), QStringLiteral("写")));
     paste_ = makeCommand(this, QStringLiteral("mnuEditPaste"), QStringLiteral("貼り付け(&P)"),
                          QStringLiteral("Paste"), QStringLiteral("貼り付け(Ctrl+V)"),
-                         commandIcon(QStringLiteral("edit-paste"), QStringLiteral("貼")));
+                         CommandIcon(QStringLiteral("edit-paste"), QStringLiteral("貼")));
     add_ = makeCommand(this, QStringLiteral("mnuEditAdd"), QStringLiteral("ﾃﾞｰﾀ行追加(&A)"),
                        QStringLiteral("Add"), QStringLiteral("ﾃﾞｰﾀ行追加"),
-                       commandIcon(QStringLiteral("list-add"), QStringLiteral("追")));
+                       CommandIcon(QStringLiteral("list-add"), QStringLiteral("追")));
     insert_ = makeCommand(this, QStringLiteral("mnuEditIns"), QStringLiteral("ﾃﾞｰﾀ行挿入(&I)"),
                           QStringLiteral("Insert"), QStringLiteral("ﾃﾞｰﾀ行挿入(Shift+Ins)"),
-                          commandIcon(QStringLiteral("insert-object"), QStringLiteral("挿")));
+                          CommandIcon(QStringLiteral("insert-object"), QStringLiteral("挿")));
     delete_ = makeCommand(this, QStringLiteral("mnuEditDel"), QStringLiteral("ﾃﾞｰﾀ行削除(&D) "),
                           QStringLiteral("Delete"), QStringLiteral("ﾃﾞｰﾀ行削除(Shift+Del)"),
-                          commandIcon(QStringLiteral("list-remove"), QStringLiteral("削")));
+                          CommandIcon(QStringLiteral("list-remove"), QStringLiteral("削")));
     insert_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     delete_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     insert_->setShortcutContext(Qt::WindowShortcut);

@@ -32,8 +32,8 @@ void GridInputScreen::prepareScreen() {
     grid_->setActiveCell(0, 0);
 }
 
-void GridInputScreen::beforeSave() {
-    grid_->commitPendingEdit();
+bool GridInputScreen::beforeSave() {
+    return grid_->commitPendingEdit();
 }
 
 int GridInputScreen::twips(int value) const {

@@ -23,7 +23,7 @@ protected:
 
     // Grid colours, the row limit and the cursor on the first cell, before LoadData.
     void prepareScreen() override;
-    void beforeSave() override;
+    bool beforeSave() override;
 
     // Geometry helpers of the resize layout: twips as pixels, the area below the menu bar.
     int twips(int value) const;

@@ -1,6 +1,5 @@
 #include "ui/input/GridModel.h"
 
-#include "util/NumberFormat.h"
 #include "util/NumberText.h"
 #include "util/RoundHalfUp.h"
 
@@ -9,20 +8,6 @@
 #include <stdexcept>
 
 namespace zul {
-
-namespace {
-
-// The picture of a decimal cell: digit grouping and its number of decimals.
-std::string decimalPicture(int decimals) {
-    std::string picture = "#,##0";
-    if (decimals > 0) {
-        picture += '.';
-        picture.append(static_cast<std::size_t>(decimals), '0');
-    }
-    return picture;
-}
-
-} // namespace
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -122,7 +107,7 @@ QString GridModel::displayText(int row, int column) const {
                    ? cellDefinition.entries.at(static_cast<int>(index))
                    : QString();
     }
-    return QString::fromStdString(FormatNumber(*cellValue, decimalPicture(cellDefinition.decimals)));
+    return FormatCellNumber(cellDefinition, *cellValue);
 }
 
 QString GridModel::clipboardText(int row, int column) const {
@@ -170,6 +155,16 @@ bool GridModel::enterText(int row, int column, const QString& text) {
     }
     setValue(row, column, rounded);
     return true;
+}
+
+GridModel::Snapshot GridModel::snapshot() const {
+    return Snapshot{cells_};
+}
+
+void GridModel::restore(const Snapshot& saved) {
+    beginResetModel();
+    cells_ = saved.cells;
+    endResetModel();
 }
 
 void GridModel::changedRow(int row) {

@@ -50,6 +50,11 @@ public:
     // its bounds; a list cell one of its entries or an entry index; an empty text empties it.
     bool enterText(int row, int column, const QString& text);
 
+    // Every row and cell as they are now, to be put back when a change cannot be completed.
+    struct Snapshot;
+    Snapshot snapshot() const;
+    void restore(const Snapshot& saved);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -68,6 +73,11 @@ private:
     QStringList headers_;
     std::vector<GridCellType> columnTypes_;
     std::vector<std::vector<Cell>> cells_;
+
+public:
+    struct Snapshot {
+        std::vector<std::vector<Cell>> cells;
+    };
 };
 
 } // namespace zul

@@ -3,20 +3,31 @@
 #include "ui/UiServices.h"
 #include "ui/input/GridClipboard.h"
 #include "ui/input/GridDelegate.h"
+#include "ui/input/GridMessages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace zul {
 
-InputGrid::InputGrid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+InputGrid::InputGrid(QWidget* parent)
+    : QTableView(parent), model_(new GridModel(this)), delegate_(new GridDelegate(this)) {
     setModel(model_);
-    setItemDelegate(new GridDelegate(this));
+    setItemDelegate(delegate_);
+    // The editor closes before the message: it comes once the view has settled.
+    connect(delegate_, &GridDelegate::entryRefused, this,
+            [this](const QModelIndex& index, const QString& text) {
+                refusedCell_ = index;
+                refusedText_ = text;
+                QTimer::singleShot(0, this, &InputGrid::reportRefusedEntry);
+            });
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -57,14 +68,45 @@ QRect InputGrid::workingBlock() const {
     return cell.isValid() ? QRect(cell.column(), cell.row(), 1, 1) : QRect();
 }
 
-void InputGrid::commitPendingEdit() {
+bool InputGrid::commitPendingEdit() {
     if (state() != QAbstractItemView::EditingState) {
-        return;
+        return !refusedCell_.isValid();
     }
-    QWidget* editor = QApplication::focusWidget();
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor || !isAncestorOf(editor)) {
+        editor = QApplication::focusWidget();
+    }
     if (editor && isAncestorOf(editor)) {
+        delegate_->takeRefusal();
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return !delegate_->takeRefusal();
+    }
+    return true;
+}
+
+QString InputGrid::columnHeader(int column) const {
+    return model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+void InputGrid::reportRefusedEntry() {
+    const QPersistentModelIndex cell = refusedCell_;
+    refusedCell_ = QPersistentModelIndex();
+    // A screen closed meanwhile has nothing more to say.
+    if (!cell.isValid() || !isVisible()) {
+        return;
+    }
+    UiServices& services = UiServices::current();
+    services.beep();
+    services.showMessage(this, CellRangeMessage(model_->cellType(cell.row(), cell.column())),
+                         columnHeader(cell.column()), MessageIcon::Information, MessageButtons::Ok);
+    // Back in the cell with the entry as typed, as a number field keeps the focus.
+    setFocus(Qt::OtherFocusReason);
+    setActiveCell(cell.row(), cell.column());
+    edit(cell);
+    if (auto* line = qobject_cast<QLineEdit*>(indexWidget(cell))) {
+        line->setText(refusedText_);
+        line->selectAll();
     }
 }
 
@@ -81,7 +123,9 @@ void InputGrid::copyBlock(const QRect& block) {
 }
 
 void InputGrid::cut() {
-    commitPendingEdit();
+    if (!commitPendingEdit()) {
+        return;
+    }
     const QRect block = workingBlock();
     if (block.isEmpty()) {
         return;
@@ -95,7 +139,9 @@ void InputGrid::cut() {
 }
 
 void InputGrid::copy() {
-    commitPendingEdit();
+    if (!commitPendingEdit()) {
+        return;
+    }
     const QRect block = workingBlock();
     if (!block.isEmpty()) {
         copyBlock(block);
@@ -103,31 +149,68 @@ void InputGrid::copy() {
 }
 
 void InputGrid::paste() {
-    commitPendingEdit();
-    const QModelIndex start = currentIndex();
-    if (!start.isValid()) {
+    if (!commitPendingEdit()) {
         return;
     }
-    const std::vector<QStringList> rows = ClipboardTextToBlock(QApplication::clipboard()->text());
-    bool refused = false;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = start.row() + static_cast<int>(i);
-        if (r >= model_->rows()) {
-            break;
-        }
-        for (int j = 0; j < rows[i].size(); ++j) {
-            const int c = start.column() + j;
-            if (c >= model_->columns()) {
-                break;
-            }
-            if (!model_->enterText(r, c, rows[i].at(j))) {
-                refused = true;
+    const std::vector<QStringList> block = ClipboardTextToBlock(QApplication::clipboard()->text());
+    if (block.empty()) {
+        return;
+    }
+    const QModelIndex active = currentIndex();
+    const int top = active.isValid() ? active.row() : 0;
+    const int left = active.isValid() ? active.column() : 0;
+    const int rowCount = static_cast<int>(block.size());
+    const int rowLimit = std::max(recMax_, model_->rows());
+    if (top + rowCount > rowLimit) {
+        refusePaste(PastedRowsMessage(top + 1, rowCount, rowLimit), window()->windowTitle());
+        return;
+    }
+    for (int i = 0; i < rowCount; ++i) {
+        const QStringList& cells = block[static_cast<std::size_t>(i)];
+        for (int j = static_cast<int>(cells.size()) - 1; left + j >= model_->columns(); --j) {
+            if (!cells.at(j).trimmed().isEmpty()) {
+                refusePaste(
+                    PastedColumnsMessage(top + i + 1, left + j + 1, cells.at(j).trimmed(), model_->columns()),
+                    window()->windowTitle());
+                return;
             }
         }
     }
-    if (refused) {
-        UiServices::current().beep();
+
+    // Rows the paste needs are added as Add adds them; a value a cell refuses puts all back.
+    const GridModel::Snapshot before = model_->snapshot();
+    const int rowsBefore = model_->rows();
+    while (model_->rows() < top + rowCount) {
+        model_->setRows(model_->rows() + 1);
+        if (initializer_) {
+            initializer_(model_->rows() - 1);
+        }
     }
+    for (int i = 0; i < rowCount; ++i) {
+        const QStringList& cells = block[static_cast<std::size_t>(i)];
+        const int r = top + i;
+        for (int j = 0; j < cells.size() && left + j < model_->columns(); ++j) {
+            const int c = left + j;
+            if (!model_->enterText(r, c, cells.at(j))) {
+                const QString message =
+                    PastedValueMessage(r + 1, columnHeader(c), cells.at(j).trimmed(), model_->cellType(r, c));
+                model_->restore(before);
+                setActiveCell(top, left);
+                refusePaste(message, columnHeader(c));
+                return;
+            }
+        }
+    }
+    setActiveCell(top, left);
+    if (model_->rows() > rowsBefore && model_->rows() >= recMax_) {
+        emit addInsertAvailable(false);
+    }
+}
+
+void InputGrid::refusePaste(const QString& text, const QString& title) {
+    UiServices& services = UiServices::current();
+    services.beep();
+    services.showMessage(this, text, title, MessageIcon::Information, MessageButtons::Ok);
 }
 
 void InputGrid::afterRowAdded(int row) {
@@ -140,8 +223,7 @@ void InputGrid::afterRowAdded(int row) {
 }
 
 void InputGrid::addRow() {
-    commitPendingEdit();
-    if (model_->rows() >= recMax_) {
+    if (!commitPendingEdit() || model_->rows() >= recMax_) {
         return;
     }
     model_->setRows(model_->rows() + 1);
@@ -149,8 +231,7 @@ void InputGrid::addRow() {
 }
 
 void InputGrid::insertRow() {
-    commitPendingEdit();
-    if (model_->rows() >= recMax_) {
+    if (!commitPendingEdit() || model_->rows() >= recMax_) {
         return;
     }
     const QModelIndex active = currentIndex();
@@ -162,8 +243,7 @@ void InputGrid::insertRow() {
 }
 
 void InputGrid::deleteRow() {
-    commitPendingEdit();
-    if (model_->rows() <= 0) {
+    if (!commitPendingEdit() || model_->rows() <= 0) {
         return;
     }
     const QModelIndex active = currentIndex();

@@ -2,6 +2,7 @@
 
 #include "ui/input/GridModel.h"
 
+#include <QPersistentModelIndex>
 #include <QRect>
 #include <QTableView>
 
@@ -11,9 +12,13 @@ namespace zul {
 
 // The editing grid of the ground layer and N value screens (vaSpread1): typed cells, an
 // active cell, block selection, Cut / Copy / Paste through the system clipboard as
-// tab-separated text, and Add / Insert / Delete of rows up to a row limit.  It tells the
+// tab-separated text, and Add / Insert / Delete of rows up to a row limit.  A typed entry the
+// cell refuses gets the range message and stays in the cell's editor to be corrected; a paste
+// adds the rows it needs and is applied whole or not at all.  It tells the
 // status line the entry hint of the cell the cursor is on, and the Edit commands whether
 // Add and Insert are available.
+class GridDelegate;
+
 class InputGrid : public QTableView {
     Q_OBJECT
 public:
@@ -35,8 +40,10 @@ public:
     // The selected block, or an empty rectangle when none (x: columns, y: rows).
     QRect selectedBlock() const;
 
-    // Ends an edit still open in a cell, keeping what was typed when the cell takes it.
-    void commitPendingEdit();
+    // Ends an edit still open in a cell, keeping what was typed.  False when the cell refuses
+    // the entry: the cell is unchanged, and the user is told its range and taken back to the
+    // entry to correct it.
+    bool commitPendingEdit();
 
 public slots:
     void cut();
@@ -60,10 +67,18 @@ private:
     // The block Cut and Copy work on: the selection, else the active cell alone.
     QRect workingBlock() const;
     void copyBlock(const QRect& block);
+    QString columnHeader(int column) const;
+    // Reports a refused paste: beep and message, the grid unchanged.
+    void refusePaste(const QString& text, const QString& title);
+    // The range message of a refused typed entry, then its editor again with the text as typed.
+    void reportRefusedEntry();
     void showHint(const QModelIndex& cell);
     void afterRowAdded(int row);
 
     GridModel* model_;
+    GridDelegate* delegate_;
+    QPersistentModelIndex refusedCell_;
+    QString refusedText_;
     int recMax_ = 0;
     std::function<void(int row)> initializer_;
 };

@@ -1,10 +1,15 @@
 #include "ui/input/InputScreen.h"
 
+#include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/input/NumberField.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -85,6 +90,7 @@ void InputScreen::runOpening() {
     prepareScreen();
     emit LoadData();
     afterLoad();
+    loadedState_ = enteredState();
 }
 
 void InputScreen::done(int result) {
@@ -95,9 +101,10 @@ void InputScreen::done(int result) {
 }
 
 void InputScreen::keyPressEvent(QKeyEvent* event) {
-    // Escape cancels; Enter outside the fields confirms nothing (the fields move on with it).
+    // Escape cancels (a cell being edited takes its own Escape first); Enter outside the
+    // fields confirms nothing (the fields move on with it).
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        onCancel();
+        onEscape();
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -113,10 +120,9 @@ bool InputScreen::focusedFieldAccepts() {
 }
 
 void InputScreen::onOk() {
-    if (!focusedFieldAccepts()) {
+    if (!focusedFieldAccepts() || !beforeSave()) {
         return;
     }
-    beforeSave();
     bool cancel = false;
     emit SaveData(cancel);
     usrTag_ = TagOk;
@@ -128,6 +134,48 @@ void InputScreen::onOk() {
 void InputScreen::onCancel() {
     usrTag_ = TagCancel;
     done(QDialog::Rejected);
+}
+
+void InputScreen::onEscape() {
+    if (enteredState() != loadedState_ &&
+        UiServices::current().showMessage(
+            this, QStringLiteral("入力ﾃﾞｰﾀが変更されています。変更を破棄して閉じますか？"), windowTitle(),
+            MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return;
+    }
+    onCancel();
+}
+
+QStringList InputScreen::enteredState() const {
+    QStringList state;
+    for (const QWidget* widget : findChildren<QWidget*>()) {
+        // Cell editors belong to their grid, which is read whole.
+        if (qobject_cast<const QAbstractItemView*>(widget->parentWidget()) ||
+            (widget->parentWidget() &&
+             qobject_cast<const QAbstractItemView*>(widget->parentWidget()->parentWidget()))) {
+            continue;
+        }
+        if (const auto* field = qobject_cast<const NumberField*>(widget)) {
+            state << (field->value() ? QString::number(*field->value(), 'g', 17) : QString());
+        } else if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
+            state << line->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            if (button->isCheckable()) {
+                state << QString::number(button->isChecked());
+            }
+        } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+            state << QString::number(list->currentIndex());
+        } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
+            const QAbstractItemModel* model = view->model();
+            state << QString::number(model ? model->rowCount() : 0);
+            for (int r = 0; model && r < model->rowCount(); ++r) {
+                for (int c = 0; c < model->columnCount(); ++c) {
+                    state << model->index(r, c).data(Qt::EditRole).toString();
+                }
+            }
+        }
+    }
+    return state;
 }
 
 void InputScreen::onHelp() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <string>
@@ -18,6 +19,7 @@ namespace zul {
 // Opening (the first show): the caption override, the placement, the help set-up, the
 // screen's own set-up, LoadData, the screen's own follow-up.  OK raises SaveData(cancel) and
 // closes unless the owner refused; Cancel closes without it; every close stores the placement.
+// Escape closes like Cancel, but asks first when anything on the screen was changed.
 class InputScreen : public QDialog {
     Q_OBJECT
 public:
@@ -64,8 +66,8 @@ protected:
     virtual void prepareScreen() {}
     virtual void afterLoad() {}
     // Work of the OK button before SaveData: finish a cell edit still open, and (N value
-    // screen) sort the rows.
-    virtual void beforeSave() {}
+    // screen) sort the rows.  False keeps the screen open without SaveData (a refused entry).
+    virtual bool beforeSave() { return true; }
 
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -76,6 +78,10 @@ private:
     void onHelp();
     // The field holding the focus must pass its range check before OK goes on.
     bool focusedFieldAccepts();
+    // What the user can change on the screen, as texts: fields, check boxes, options, lists and
+    // grid cells.  Compared with the state after LoadData to tell whether anything changed.
+    QStringList enteredState() const;
+    void onEscape();
 
     QString usrCaption_;
     QString usrHelpFile_;
@@ -86,6 +92,7 @@ private:
     std::string section_;
     bool withSize_;
     bool opened_ = false;
+    QStringList loadedState_;
     QPushButton* cmdOk_;
     QPushButton* cmdCancel_;
     QPushButton* cmdHelp_;

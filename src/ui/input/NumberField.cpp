@@ -7,6 +7,7 @@
 #include "util/NumberText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -106,7 +107,36 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (refusesTypedText(event)) {
+        // A character the pattern cannot take ("." in a whole-number field, a letter) is not
+        // dropped without a word.
+        UiServices::current().beep();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+bool NumberField::refusesTypedText(const QKeyEvent* event) const {
+    QString typed;
+    if (event->matches(QKeySequence::Paste)) {
+        typed = QApplication::clipboard()->text();
+    } else if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        typed = event->text();
+    }
+    if (typed.isEmpty() || !typed.at(0).isPrint() || isReadOnly()) {
+        return false;
+    }
+    // The text as it would be with the selection (or nothing) at the cursor replaced.
+    QString candidate = text();
+    int position = cursorPosition();
+    if (hasSelectedText()) {
+        position = selectionStart();
+        candidate.remove(position, static_cast<int>(selectedText().size()));
+    }
+    candidate.insert(position, typed);
+    position += static_cast<int>(typed.size());
+    return validator_->validate(candidate, position) == QValidator::Invalid;
 }
 
 void NumberField::updateValidator() {

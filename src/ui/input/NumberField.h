@@ -13,7 +13,9 @@ namespace zul {
 // Number input field: a value or empty, fixed bounds, a display pattern ("#0.000",
 // "+##0.000;-##0.000", ...) and a caption.  The bounds are checked when the field is about to
 // lose the focus: out of range it beeps, shows "入力範囲：min ～ max" titled with the caption,
-// and keeps the focus and the value as typed.  An empty field passes.  Enter and Down move
+// and keeps the focus and the value as typed.  An empty field passes.  A typed character the
+// pattern cannot take (a point in a whole-number field, a sign where no negatives are allowed,
+// a letter) is refused with a beep.  Enter and Down move
 // to the next field, Up to the previous one.
 class NumberField : public QLineEdit {
     Q_OBJECT
@@ -51,6 +53,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // True when the key would put a character the pattern cannot take into the field.
+    bool refusesTypedText(const QKeyEvent* event) const;
     void updateValidator();
     void showFormatted();
     void takeTypedText(const QString& text);

@@ -139,7 +139,9 @@ void frmInpJiban::CalcStandardValues() {
 }
 
 void frmInpJiban::fillStandardValues() {
-    vaSpread1()->commitPendingEdit();
+    if (!vaSpread1()->commitPendingEdit()) {
+        return;
+    }
     CalcStandardValues();
     GridModel* model = vaSpread1()->grid();
     const int rows = std::min(model->rows(), static_cast<int>(gammaBelow_.size()) - 1);

@@ -36,10 +36,13 @@ void frmInpJibanN::InitNRow(int row) {
     }
 }
 
-void frmInpJibanN::beforeSave() {
-    GridInputScreen::beforeSave();
+bool frmInpJibanN::beforeSave() {
+    if (!GridInputScreen::beforeSave()) {
+        return false;
+    }
     // Ascending depth, whole rows moved; equal depths keep the order they were typed in.
     vaSpread1()->grid()->sortRowsBy(0);
+    return true;
 }
 
 void frmInpJibanN::resizeEvent(QResizeEvent* event) {

@@ -16,7 +16,7 @@ public:
     void InitNRow(int row);
 
 protected:
-    void beforeSave() override;
+    bool beforeSave() override;
     void resizeEvent(QResizeEvent* event) override;
 };
 

@@ -59,8 +59,8 @@ frmInpRaTable::frmInpRaTable(QWidget* parent)
     setTabOrder(numLmax_, numLStep_);
 }
 
-void frmInpRaTable::beforeSave() {
-    grid_->commitPendingEdit();
+bool frmInpRaTable::beforeSave() {
+    return grid_->commitPendingEdit();
 }
 
 } // namespace zul

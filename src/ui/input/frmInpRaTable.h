@@ -23,7 +23,7 @@ public:
     NumberField* numLStep() const { return numLStep_; }
 
 protected:
-    void beforeSave() override;
+    bool beforeSave() override;
 
 private:
     InputGrid* grid_;

@@ -1,5 +1,6 @@
 #include "ui/input/frmInpRenban.h"
 
+#include "ui/FixedPitchFont.h"
 #include "ui/input/FieldFactory.h"
 #include "ui/input/NumberField.h"
 #include "ui/input/OptionGroup.h"
@@ -7,7 +8,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,10 +33,7 @@ QPlainTextEdit* makePreview(QWidget* parent, const QString& name) {
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    box->setFont(font);
+    box->setFont(FixedPitchJapaneseFont(box->font()));
     box->setMinimumSize(300, 150);
     return box;
 }

@@ -5,6 +5,7 @@
 #include "render/GraphExport.h"
 #include "render/GraphFromResults.h"
 #include "ui/AppContext.h"
+#include "ui/CommandIcon.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/GraphChartView.h"
@@ -85,12 +86,12 @@ frmResOutRaTable::frmResOutRaTable(AppContext& context, QWidget* parent)
     tbrMenu_->setObjectName(QStringLiteral("tbrMenu"));
     tbrMenu_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tbrMenu_->setMovable(false);
-    QAction* print =
-        tbrMenu_->addAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("印刷"));
+    QAction* print = tbrMenu_->addAction(CommandIcon(QStringLiteral("document-print"), QStringLiteral("印")),
+                                         QStringLiteral("印刷"));
     print->setObjectName(QStringLiteral("Print"));
     print->setToolTip(QStringLiteral("ﾌﾟﾘﾝﾀを選択して印刷"));
-    QAction* copy =
-        tbrMenu_->addAction(QIcon::fromTheme(QStringLiteral("edit-copy")), QStringLiteral("ｺﾋﾟｰ"));
+    QAction* copy = tbrMenu_->addAction(CommandIcon(QStringLiteral("edit-copy"), QStringLiteral("写")),
+                                        QStringLiteral("ｺﾋﾟｰ"));
     copy->setObjectName(QStringLiteral("Copy"));
     copy->setToolTip(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
     tbrMenu_->addSeparator();

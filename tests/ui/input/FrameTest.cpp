@@ -4,6 +4,7 @@
 
 #include "document/ProjectDocument.h"
 #include "io/CPrivateProfile.h"
+#include "ui/input/FieldFactory.h"
 #include "ui/input/InputBindings.h"
 #include "ui/input/NumberField.h"
 #include "ui/input/TextField.h"
@@ -13,6 +14,7 @@
 #include "ui/input/frmInpRaTable.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -71,6 +73,57 @@ private slots:
         QCOMPARE(anzen.numJyK(1)->rangeMessage(), QStringLiteral("入力範囲：-99 ～ 99"));
     }
 
+    void charactersThePatternCannotTakeAreRefusedWithABeep_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beeps");
+        // A safety factor: whole numbers, negatives allowed.
+        QTest::newRow("point in a whole number") << "#0" << -99.0 << 99.0 << "2.5"
+                                                 << "25" << 1;
+        QTest::newRow("sign in a whole number") << "#0" << -99.0 << 99.0 << "-3"
+                                                << "-3" << 0;
+        // A margin: no negatives.
+        QTest::newRow("minus without negatives") << "#0" << 0.0 << 10.0 << "-1"
+                                                 << "1" << 1;
+        QTest::newRow("letters") << "#0.000" << 0.0 << 99.999 << "1a2"
+                                 << "12" << 1;
+        QTest::newRow("decimals past the pattern") << "#0.000" << 0.0 << 99.999 << "1.23456"
+                                                   << "1.234" << 2;
+        QTest::newRow("signed pattern") << "+##0.000;-##0.000" << -999.999 << 999.999 << "-12.5"
+                                        << "-12.5" << 0;
+    }
+
+    void charactersThePatternCannotTakeAreRefusedWithABeep() {
+        QFETCH(QString, pattern);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, beeps);
+        FakeUiServices services;
+        QWidget window;
+        NumberField* field = MakeNumberField(&window, QStringLiteral("numTest"), QStringLiteral("試験"), min,
+                                             max, pattern.toStdString());
+        test::ShowActive(&window);
+        field->setFocus();
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(services.beeps, beeps);
+        // Editing keys are no refused characters.
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClick(field, Qt::Key_Left);
+        QCOMPARE(services.beeps, beeps);
+        // A pasted text the pattern cannot take is refused whole, with a beep.
+        field->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("7.25x"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(services.beeps, beeps + 1);
+        QVERIFY(services.messages.isEmpty());
+    }
+
     void safetyFactorOf100IsRefusedWithAnEmptyTitle() {
         test::ShownScreen<frmInpAnzen> shown;
         auto& [services, doc, screen] = shown;
@@ -111,6 +164,8 @@ private slots:
             field->selectAll();
             QTest::keyClicks(field, "500");
             if (escape) {
+                // The field changed: Escape asks before it discards, and checks no range.
+                services.answers = {MessageAnswer::Yes};
                 QTest::keyClick(field, Qt::Key_Escape);
             } else {
                 QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
@@ -118,9 +173,36 @@ private slots:
             QVERIFY(!screen.isVisible());
             QCOMPARE(screen.UsrTag(), QStringLiteral("ｷｬﾝｾﾙ"));
         }
-        QVERIFY(services.messages.isEmpty());
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].text,
+                 QStringLiteral("入力ﾃﾞｰﾀが変更されています。変更を破棄して閉じますか？"));
+        QCOMPARE(services.messages[0].title, QStringLiteral("安全率の入力"));
+        QCOMPARE(services.messages[0].buttons, MessageButtons::YesNo);
         QCOMPARE(doc.Anzen(3), CellValue::Number(6));
         QVERIFY(!doc.DataEdited);
+    }
+
+    void escapeAsksOnlyWhenTheScreenChanged() {
+        test::ShownScreen<frmInpJyoken> shown;
+        auto& [services, doc, screen] = shown;
+        // Unchanged (a value typed and put back counts as unchanged): closes at once.
+        screen.numL()->setFocus();
+        screen.numL()->selectAll();
+        QTest::keyClicks(screen.numL(), "10");
+        QTest::keyClick(screen.numL(), Qt::Key_Escape);
+        QVERIFY(!screen.isVisible());
+        QVERIFY(services.messages.isEmpty());
+
+        // A method chosen: No keeps the screen and what was chosen.
+        test::ShowActive(&screen);
+        screen.optSekou(3)->click();
+        services.answers = {MessageAnswer::No};
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(screen.optSekou(3)->isChecked());
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(doc.InpJyoken.Sekou, 3);
     }
 
     void cancelStoresNothing() {
@@ -189,7 +271,7 @@ private slots:
             BindInputScreen(screen, doc);
             test::ShowActive(&screen);
             QVERIFY(!screen.cmdHelp()->isEnabled());
-            screen.resize(900, 640);
+            screen.resize(780, 560); // within the 800 x 600 test screen
             QTest::mouseClick(screen.cmdCancel(), Qt::LeftButton);
         }
         QVERIFY(CPrivateProfile::GetValueLong(ini, "InpJiban", "Width") > 0);
@@ -199,7 +281,7 @@ private slots:
         again.setUsrHelpFile(QStringLiteral("zul.hlp"));
         BindInputScreen(again, doc);
         test::ShowActive(&again);
-        QCOMPARE(again.size(), QSize(900, 640));
+        QCOMPARE(again.size(), QSize(780, 560));
         QVERIFY(again.cmdHelp()->isEnabled());
         again.close();
     }

@@ -3,17 +3,21 @@
 
 #include "document/ProjectDocument.h"
 #include "io/CPrivateProfile.h"
+#include "ui/FixedPitchFont.h"
 #include "ui/input/InputBindings.h"
 #include "ui/input/NumberField.h"
 #include "ui/input/frmInpRenban.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace zul;
 using zul::test::FakeUiServices;
@@ -124,6 +128,37 @@ private slots:
         QCOMPARE(section, QByteArray("[Chapter]\r\nMethod=3\r\nInit=12\r\nStyle1=0\r\nStyle2=1\r\n"
                                      "Style3=0\r\nStyle4=0\r\nMargin1=0\r\nMargin2=0\r\nMargin3=0\r\n"
                                      "Margin4=10\r\n"));
+    }
+
+    void marginPreviewLinesUpHalfWidthColumns() {
+        FakeUiServices services;
+        const std::string ini = test::TemporaryIniFile();
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        screen.optMethod(3)->click();
+        const int margins[] = {0, 2, 4, 6};
+        for (int i = 0; i < 4; ++i) {
+            screen.numMargin(i)->setValue(margins[i]);
+        }
+        screen.TabStrip1()->setCurrentIndex(2);
+        // The font the box really draws with is the Japanese fixed-pitch family asked for.
+        const QFont font = screen.txtMargin()->document()->defaultFont();
+        const QFontInfo real(font);
+        QCOMPARE(real.family(), QStringLiteral("IPAGothic"));
+        QVERIFY(real.exactMatch());
+        QVERIFY(HasJapaneseColumns(font));
+        // Every line is as wide as its code page 932 bytes: one column each.
+        const QFontMetrics metrics(font);
+        const int column = metrics.horizontalAdvance(QLatin1Char(' '));
+        for (const QString& line : previewLines(screen.txtMargin())) {
+            int columns = 0;
+            for (const QChar ch : line) {
+                columns += ch.unicode() < 0x80 ? 1 : 2;
+            }
+            QCOMPARE(metrics.horizontalAdvance(line), columns * column);
+        }
+        screen.close();
     }
 
     void storedSettingsAreShownAndCancelWritesNothing() {

@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -121,8 +123,20 @@ private slots:
                  QStringLiteral("ﾌﾟﾘﾝﾀを選択して印刷(&P)"));
         QCOMPARE(screen.findChild<QAction*>(QStringLiteral("mnuCopy"))->text(),
                  QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&C)"));
+        // The toolbar: every command a picture with its text beside it.
+        auto* toolbar = screen.findChild<QToolBar*>(QStringLiteral("tbrMenu"));
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+        const QStringList texts{QStringLiteral("印刷"), QStringLiteral("ｺﾋﾟｰ"), QStringLiteral("閉じる")};
+        int index = 0;
         for (const char* key : {"Print", "Copy", "Close"}) {
-            QVERIFY2(screen.findChild<QAction*>(QString::fromLatin1(key)), key);
+            auto* action = screen.findChild<QAction*>(QString::fromLatin1(key));
+            QVERIFY2(action, key);
+            QCOMPARE(action->text(), texts[index++]);
+            QVERIFY2(!action->icon().pixmap(24, 24).isNull(), key);
+            auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+            QVERIFY2(button && button->isVisible(), key);
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
         }
         QCOMPARE(screen.currentGraph().header, QStringLiteral("A棟　場所打ち杭工法(支持杭)"));
         screen.close();
@@ -254,13 +268,13 @@ private slots:
 
     void placementIsRestored() {
         const std::string file = ini().toStdString();
-        CPrivateProfile::SetValueString(file, "ResOutRaTable", "Width", "12000");
+        CPrivateProfile::SetValueString(file, "ResOutRaTable", "Width", "11000");
         CPrivateProfile::SetValueString(file, "ResOutRaTable", "Height", "7500");
         CPrivateProfile::SetValueString(file, "ResOutRaTable", "Top", "600");
         CPrivateProfile::SetValueString(file, "ResOutRaTable", "Left", "900");
         frmResOutRaTable screen(*context_);
         screen.show();
-        QCOMPARE(screen.width(), TwipsToPixels(&screen, 12000));
+        QCOMPARE(screen.width(), TwipsToPixels(&screen, 11000));
         QCOMPARE(screen.height(), TwipsToPixels(&screen, 7500));
         // The chart fills what the tab strip leaves.
         QVERIFY(screen.chart()->width() > screen.width() - 60);

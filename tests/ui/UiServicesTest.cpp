@@ -1,0 +1,82 @@
+// The message boxes of the running program: the real service shows a real QMessageBox with the
+// text, title and buttons asked for, and answers with the button the user pressed.
+#include "MessageBoxPresser.h"
+
+#include "ui/UiServices.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+using namespace zul;
+using zul::test::MessageBoxPresser;
+
+Q_DECLARE_METATYPE(zul::MessageButtons)
+Q_DECLARE_METATYPE(zul::MessageAnswer)
+
+class UiServicesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { UiServices::install(nullptr); }
+
+    void realBoxAnswersWithThePressedButton_data() {
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("pressed"); // NoButton: Escape
+        QTest::addColumn<MessageAnswer>("answer");
+        const int ok = QMessageBox::Ok;
+        const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+        const int yesNo = QMessageBox::Yes | QMessageBox::No;
+        const int yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        const struct {
+            const char* name;
+            MessageButtons buttons;
+            int shown;
+            QMessageBox::StandardButton pressed;
+            MessageAnswer answer;
+        } rows[] = {
+            {"Ok: OK", MessageButtons::Ok, ok, QMessageBox::Ok, MessageAnswer::Ok},
+            {"Ok: Escape", MessageButtons::Ok, ok, QMessageBox::NoButton, MessageAnswer::Ok},
+            {"OkCancel: OK", MessageButtons::OkCancel, okCancel, QMessageBox::Ok, MessageAnswer::Ok},
+            {"OkCancel: Cancel", MessageButtons::OkCancel, okCancel, QMessageBox::Cancel,
+             MessageAnswer::Cancel},
+            {"OkCancel: Escape", MessageButtons::OkCancel, okCancel, QMessageBox::NoButton,
+             MessageAnswer::Cancel},
+            {"YesNo: Yes", MessageButtons::YesNo, yesNo, QMessageBox::Yes, MessageAnswer::Yes},
+            {"YesNo: No", MessageButtons::YesNo, yesNo, QMessageBox::No, MessageAnswer::No},
+            {"YesNo: Escape", MessageButtons::YesNo, yesNo, QMessageBox::NoButton, MessageAnswer::No},
+            {"YesNoCancel: Yes", MessageButtons::YesNoCancel, yesNoCancel, QMessageBox::Yes,
+             MessageAnswer::Yes},
+            {"YesNoCancel: No", MessageButtons::YesNoCancel, yesNoCancel, QMessageBox::No, MessageAnswer::No},
+            {"YesNoCancel: Cancel", MessageButtons::YesNoCancel, yesNoCancel, QMessageBox::Cancel,
+             MessageAnswer::Cancel},
+            {"YesNoCancel: Escape", MessageButtons::YesNoCancel, yesNoCancel, QMessageBox::NoButton,
+             MessageAnswer::Cancel},
+        };
+        for (const auto& row : rows) {
+            QTest::newRow(row.name) << row.buttons << row.shown << static_cast<int>(row.pressed)
+                                    << row.answer;
+        }
+    }
+
+    void realBoxAnswersWithThePressedButton() {
+        QFETCH(MessageButtons, buttons);
+        QFETCH(int, shown);
+        QFETCH(int, pressed);
+        QFETCH(MessageAnswer, answer);
+        MessageBoxPresser presser(static_cast<QMessageBox::StandardButton>(pressed));
+        const MessageAnswer given = UiServices::current().showMessage(
+            nullptr, QStringLiteral("現在編集中の入力ﾃﾞｰﾀを全て破棄し，入力ﾃﾞｰﾀを初期化します。"),
+            QStringLiteral("新規作成"), MessageIcon::Information, buttons);
+        QVERIFY(presser.seen());
+        QVERIFY(presser.pressed());
+        QCOMPARE(static_cast<int>(presser.buttons()), shown);
+        QCOMPARE(presser.text(),
+                 QStringLiteral("現在編集中の入力ﾃﾞｰﾀを全て破棄し，入力ﾃﾞｰﾀを初期化します。"));
+        QCOMPARE(presser.title(), QStringLiteral("新規作成"));
+        QCOMPARE(given, answer);
+    }
+};
+
+QTEST_MAIN(UiServicesTest)
+#include "UiServicesTest.moc"
