@@ -90,6 +90,7 @@ frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
     layout->addSpacing(6);
     layout->addLayout(commands);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    RestoreWindowPlacement(this, context_.iniFile, kSection, false);
 }
 
 // A menu that was never closed (its owner ended first) still leaves no print files behind:
@@ -113,8 +114,6 @@ void frmMenuPrint::showEvent(QShowEvent* event) {
 }
 
 void frmMenuPrint::Open() {
-    adjustSize();
-    RestoreWindowPlacement(this, context_.iniFile, kSection, false);
     const PrintItemChoices choices = ReadPrintItemChoices(context_.iniFile);
     for (int i = 0; i < kItemCount; ++i) {
         chkPrintItem(i)->setChecked(choices.Chosen[static_cast<std::size_t>(i)]);
