@@ -6,8 +6,10 @@
 #include "FakeUiServices.h"
 
 #include "io/CPrivateProfile.h"
+#include "preview/PreviewCommandLine.h"
 #include "ui/print/PreviewLaunch.h"
 #include "ui/print/frmMenuPrint.h"
+#include "util/CSystem.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -34,6 +36,8 @@ private slots:
     void failedItemsAreNamedInOneMessage();
     void closingKeepsTheChoicesAndDeletesEveryPrintFile();
     void previewIsReallyStartedWithPathsHoldingBlanks();
+    void previewReadsTheCommandLineAsSplit_data();
+    void previewReadsTheCommandLineAsSplit();
 };
 
 namespace {
@@ -321,6 +325,42 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
     QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
     QCOMPARE(t.ui.messages.size(), 1);
     QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Critical);
+}
+
+// The command line as the launcher splits it and the Preview program reads it: folders and the
+// print file arrive whole, blanks and all.
+void PrintMenuTest::previewReadsTheCommandLineAsSplit_data() {
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<QString>("joinedFile");
+    QTest::newRow("plain") << "/opt/zul"
+                           << "/home/a/.local/share/Velmarok/Zul"
+                           << "/tmp/~PSab12";
+    QTest::newRow("blanks everywhere") << "/opt/my zul"
+                                       << "/home/a b/.local/share/Velmarok/Zul"
+                                       << "/tmp/print  files/~PS x";
+    QTest::newRow("Japanese folders") << "/opt/杭 支持力"
+                                      << "/home/設計 者/data"
+                                      << "/tmp/一時 ファイル/~PSq";
+}
+
+void PrintMenuTest::previewReadsTheCommandLineAsSplit() {
+    QFETCH(QString, programFolder);
+    QFETCH(QString, dataFolder);
+    QFETCH(QString, joinedFile);
+    const auto parts = CSystem::SplitCommandLine(
+        PreviewCommandText(programFolder.toStdString(), dataFolder.toStdString(), joinedFile.toStdString()));
+    QVERIFY(parts.has_value());
+    QCOMPARE(QString::fromStdString(parts->front()), programFolder + QStringLiteral("/Preview"));
+    QStringList arguments;
+    for (std::size_t i = 1; i < parts->size(); ++i) {
+        arguments << QString::fromStdString((*parts)[i]);
+    }
+    const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+    QVERIFY(command.error.isEmpty());
+    QCOMPARE(command.iniFolder, dataFolder);
+    QCOMPARE(command.printFile, joinedFile);
+    QVERIFY(command.pdfFile.isEmpty());
 }
 
 QTEST_MAIN(PrintMenuTest)
