@@ -1,8 +1,10 @@
 // zul-cli report: the calculation report of a study as one print file for the preview program
 // and/or as PDF, written the way the print menu writes it (all items generated, the chosen ones
 // joined).
+#include "calc/CalcFailureCauses.h"
 #include "calc/CalcMessages.h"
 #include "calc/basCalcMain.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ReportPdf.h"
 #include "io/FileAccess.h"
@@ -30,9 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kSuccess = 0;
-constexpr int kCalcFailure = 1;
-constexpr int kFileFailure = 2;
 constexpr int kItemFailure = 3;
 constexpr int kNoItem = 4;
 
@@ -79,7 +78,7 @@ bool ReadStudy(const std::string& path, ProjectDocument& doc) {
         return true;
     }
     if (opened.unsupportedVersion) {
-        std::cerr << UnsupportedVersionMessage(opened.versionText) << '\n';
+        std::cerr << UnsupportedVersionMessage(EscapeControls(opened.versionText)) << '\n';
     }
     std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
     return false;
@@ -181,7 +180,7 @@ int RunReport(const ReportOptions& options) {
     }
     basCalcMain driver;
     if (!driver.CalcRa(doc)) {
-        std::cerr << kCalcErrorMessage << '\n';
+        PrintCalcFailure(kCalcErrorMessage, FindCalcFailureCauses(doc, CalcRun::Single));
         return kCalcFailure;
     }
     if (std::none_of(chosen->begin(), chosen->end(), [](bool c) { return c; })) {
