@@ -146,7 +146,8 @@ bool PrepareStudyGraphs(const ProjectDocument& doc, ReportDrawing& drawing, cons
     }
     basCalcMain table;
     if (!table.CalcRaTable(doc) || table.ResultCount() == 0) {
-        std::cerr << "支持力検討ｸﾞﾗﾌ: " << kCalcErrorMessage << "この項目は印刷しません。\n";
+        PrintCalcFailure(std::string("支持力検討ｸﾞﾗﾌ: ") + kCalcErrorMessage + "この項目は印刷しません。",
+                         FindCalcFailureCauses(doc, CalcRun::Table));
         chosen[3] = false;
         return true;
     }

@@ -131,6 +131,20 @@ TEST(ReportPdf, WithoutAStudyTableTheGraphIsLeftOutWithANote) {
     EXPECT_NE(run.err.find("印刷項目はひとつ以上選択して下さい。"), std::string::npos);
     EXPECT_FALSE(fs::exists(pdf));
 
+    // A study table whose calculation fails (a length step that rounds to 0) leaves the graph
+    // out too, with the message and its cause.
+    ProjectDocument failing = test::ExampleDocument("end-bearing-pile.zul");
+    failing.RaTable(3) = CellValue::Number(0.04);
+    const std::string failingStudy = folder.file("failing-table.zul");
+    ASSERT_TRUE(SaveInputData(failing, failingStudy, code)) << code;
+    std::vector<std::string> failingArgs = base;
+    failingArgs[1] = failingStudy;
+    run = RunCli(ZUL_CLI_PATH, failingArgs, folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.rfind("支持力検討ｸﾞﾗﾌ: 計算ｴﾗｰが発生しました。", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("原因："), std::string::npos) << run.err;
+    EXPECT_EQ(ReadPdf(pdf, folder).text.find("φ"), std::string::npos);
+
     // Neither output named.
     run = RunCli(ZUL_CLI_PATH, {"report", study}, folder);
     EXPECT_EQ(run.status, 2);
