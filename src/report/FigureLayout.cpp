@@ -120,11 +120,12 @@ bool AddClearText(FigureBuilder& fig, const std::string& text,
     return false;
 }
 
-std::vector<std::pair<std::size_t, std::size_t>> TextsCrossedByLines(const FigureBuilder& fig) {
+std::vector<std::pair<std::size_t, std::size_t>> TextsCrossedByDrawing(const FigureBuilder& fig) {
     std::vector<std::pair<std::size_t, std::size_t>> crossings;
     const auto& texts = fig.Texts();
     for (std::size_t t = 0; t < texts.size(); ++t) {
-        const FigBox box = BoxOfText(fig, texts[t]);
+        // Lines have a width: a text closer than a fifth of a millimetre is touched.
+        const FigBox box = BoxOfText(fig, texts[t]).Grown(0.2);
         for (std::size_t l = 0; l < fig.Lines().size(); ++l) {
             const FigLine& line = fig.Lines()[l];
             if (SegmentCrossesBox(PointOf(fig, line.A), PointOf(fig, line.B), box)) {
@@ -136,6 +137,14 @@ std::vector<std::pair<std::size_t, std::size_t>> TextsCrossedByLines(const Figur
             const FigPoint& to = PointOf(fig, fig.Arrows()[a].B);
             if (SegmentCrossesBox(from, to, box) || ArrowHeadBox(from, to).Overlaps(box)) {
                 crossings.emplace_back(t + 1, fig.Lines().size() + a + 1);
+            }
+        }
+        for (std::size_t c = 0; c < fig.Circles().size(); ++c) {
+            const FigCircle& circle = fig.Circles()[c];
+            const FigPoint& m = PointOf(fig, circle.Center);
+            if (FigBox{m.X - circle.Radius, m.Y - circle.Radius, m.X + circle.Radius, m.Y + circle.Radius}
+                    .Overlaps(box)) {
+                crossings.emplace_back(t + 1, fig.Lines().size() + fig.Arrows().size() + c + 1);
             }
         }
     }

@@ -38,9 +38,9 @@ bool AddClearText(FigureBuilder& fig, const std::string& text,
                   const std::vector<std::pair<double, double>>& at, std::int32_t kind,
                   std::int32_t direction);
 
-// Every pair (text number, line number) where a line or an arrow of the figure runs through a
-// text, both 1-based; arrows are numbered after the lines.  Empty for a figure whose texts all
-// stand clear.
-std::vector<std::pair<std::size_t, std::size_t>> TextsCrossedByLines(const FigureBuilder& fig);
+// Every pair (text number, entity number) where a line, an arrow or a circle of the figure runs
+// through a text, both 1-based; arrows are numbered after the lines, circles after the arrows.
+// Empty for a figure whose texts all stand clear.
+std::vector<std::pair<std::size_t, std::size_t>> TextsCrossedByDrawing(const FigureBuilder& fig);
 
 } // namespace zul

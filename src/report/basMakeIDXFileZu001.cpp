@@ -55,11 +55,12 @@ std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double
     // Axes, scales and the two lines of the chart.
     line(kX0, kY0, X(kMaxRatio) + 2, kY0, 1);
     line(kX0, kY0, kX0, Y(kMaxQdN) + 2, 1);
+    // The scales keep clear of the current pile's circle where it stands on an axis.
     for (int k = 0; k <= 5; ++k) {
-        TextCentred(fig, FormatNumber(k, "#0"), X(k), kY0 - 1 - s);
+        TextCentred(fig, FormatNumber(k, "#0"), X(k), kY0 - 1.6 - s);
     }
     for (int k = 0; k <= 300; k += 100) {
-        TextRight(fig, FormatNumber(k, "##0"), kX0 - 1, Y(k) - s / 2);
+        TextRight(fig, FormatNumber(k, "##0"), kX0 - 1.6, Y(k) - s / 2);
     }
     line(X(0), Y(Ratio(false, 0)), X(kMaxRatio), Y(Ratio(false, kMaxRatio)), 2);
     line(X(0), Y(Ratio(true, 0)), X(kMaxRatio), Y(Ratio(true, kMaxRatio)), 3);
@@ -114,7 +115,7 @@ std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double
 
     // Axis captions: qd over N with its bar, and the embedment over the pile diameter.
     const double xm = (kX0 + X(kMaxRatio)) / 2;
-    const double yc = kY0 - 1 - s - 1.5;
+    const double yc = kY0 - 1.6 - s - 1.5;
     TextCentred(fig, "支持層への換算根入れ深さ", xm, yc - s);
     TextCentred(fig, "(─────────────)", xm, yc - 2 * s);
     TextCentred(fig, "杭  径", xm, yc - 3 * s);

@@ -52,7 +52,7 @@ TEST(FigureLayout, ClearTextTakesTheFirstFreePosition) {
     // Every position on the line or on the text already there: nothing is added.
     EXPECT_FALSE(AddClearText(fig, "50.0", {{1, 4}, {2, 6.5}}, 2, 3));
     EXPECT_EQ(fig.Texts().size(), 1u);
-    EXPECT_TRUE(TextsCrossedByLines(fig).empty());
+    EXPECT_TRUE(TextsCrossedByDrawing(fig).empty());
 }
 
 // Studies whose figures differ in kind: each way of finding the embedment, zero embedment, an
@@ -135,8 +135,9 @@ TEST(FigureLayout, EveryTextStandsClearAndEveryFigureFitsItsArea) {
             SCOPED_TRACE(std::string(study.name) + ", figure " + std::to_string(f + 1));
             figures[f].module(run.State(), run.Context(), figures[f].width, figures[f].height);
             const FigureBuilder& fig = run.State().Figure;
-            for (const auto& [text, line] : TextsCrossedByLines(fig)) {
-                ADD_FAILURE() << "line " << line << " runs through \"" << fig.Texts()[text - 1].Text << "\"";
+            for (const auto& [text, line] : TextsCrossedByDrawing(fig)) {
+                ADD_FAILURE() << "line, arrow or circle " << line << " runs through \""
+                              << fig.Texts()[text - 1].Text << "\"";
             }
             // Texts apart from each other, but for the bar drawn over "Ｎ".
             FigBox extent{1e9, 1e9, -1e9, -1e9};

@@ -166,6 +166,22 @@ TEST(TemplateFile, EveryLineHasTheFieldsItsStepFills) {
     }
 }
 
+TEST(TemplateFile, NoLineWiderThanTheReportPage) {
+    // The preview sizes the print to the widest line of the report: one template line wider than
+    // the others would make every page of the report smaller.  84 columns leave room for the
+    // margin of the body lines.
+    const std::string fmt = test::DataFolder() + "/Zul.fmt";
+    for (const std::string& name : BlockNames(fmt)) {
+        const auto found = ExpectedFields().find(name);
+        ASSERT_NE(found, ExpectedFields().end()) << name;
+        const TemplateBlock block = ReadFmtSection(fmt, name, found->second.limit);
+        for (std::int32_t k = 1; k <= block.limit(); ++k) {
+            EXPECT_LE(block.Text(k).size(), 84u)
+                << name << " line " << k << ": " << test::Utf8(block.Text(k));
+        }
+    }
+}
+
 TEST(TemplateFile, StoredAsCodePage932WithCrLf) {
     for (const char* file : {"Zul.fmt", "LINE_PRN.DEF", "STR_PRN.DEF"}) {
         const std::string bytes = test::ReadBytes(test::DataFolder() + "/" + file);
