@@ -77,8 +77,9 @@ std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double
     const double yOpen = kY0 + 1.0;
     if (!AddClearText(fig, openLabel, {{X(0.8), yOpen}}, fig.TextKind, 3) &&
         AddClearText(fig, openLabel, {{X(4.95) - wOpen, yOpen}}, fig.TextKind, 3)) {
-        const double xl = X(4.95) - wOpen / 2;
-        line(xl, yOpen + s + 0.6, xl, Y(Ratio(true, (xl - kX0) / kPerRatio)), 1);
+        // Half-way between two grid lines, so that the leader is not taken for one.
+        const double rl = 3.5;
+        line(X(rl), yOpen + s + 0.6, X(rl), Y(Ratio(true, rl)), 1);
     }
 
     // The grid, broken where a text stands in it.
