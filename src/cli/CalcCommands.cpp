@@ -1,9 +1,12 @@
 // zul-cli calc and zul-cli table: the single-pile calculation and the study table of a
 // study file, as readable text, as CSV or as JSON for other programs.
+#include "calc/CalcFailureCauses.h"
 #include "calc/CalcMessages.h"
 #include "calc/PlausibilityNotes.h"
 #include "calc/basCalcMain.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/TextColumns.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
@@ -14,10 +17,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <iostream>
 #include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,9 +26,6 @@ namespace zul::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr int kCalcFailure = 1;
-constexpr int kFileFailure = 2;
 
 // ---- JSON output: the structure through nlohmann-json, every double with 17 significant digits.
 
@@ -225,63 +222,21 @@ Json TablesJson(const basCalcMain& driver) {
 
 // ---- readable text
 
-// Columns a text takes in a terminal: wide characters two, half-width katakana one.
-std::size_t DisplayWidth(const std::string& text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        char32_t cp = c;
-        std::size_t len = 1;
-        if (c >= 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else if (c >= 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if (c >= 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        }
-        for (std::size_t k = 1; k < len && i + k < text.size(); ++k) {
-            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        const bool halfWidthKana = cp >= 0xFF61 && cp <= 0xFF9F;
-        width += cp >= 0x1100 && !halfWidthKana ? 2 : 1;
-        i += len;
-    }
-    return width;
-}
-
-std::string PadRight(const std::string& text, std::size_t width) {
-    const std::size_t w = DisplayWidth(text);
-    return text + std::string(w < width ? width - w : 0, ' ');
-}
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-    const std::size_t w = DisplayWidth(text);
-    return std::string(w < width ? width - w : 0, ' ') + text;
-}
-
 std::string Capacity(double value) {
     return FormatNumber(value, "###,##0.0");
 }
 
-void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
-    // A row: its label, then the normal and the earthquake column.
-    const auto row = [](const std::string& label, const std::string& normal, const std::string& earthquake) {
-        const std::size_t labelWidth = 30;
-        const std::size_t valueWidth = 12;
-        std::cout << PadRight(label, labelWidth) << PadLeft(normal, valueWidth)
-                  << PadLeft(earthquake, valueWidth) << '\n';
-    };
+void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver, Output& out) {
     const CZul& normal = driver.CalcPair(0);
     const CZul& earthquake = driver.CalcPair(1);
-    std::cout << "検討ｹｰｽ名称：" << doc.InpJyoken.Title << '\n';
-    row("許容値の種類", "常　　時", "地　震　時");
-    row("許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra()));
-    row("許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa()));
+    out << "検討ｹｰｽ名称：" << EscapeControls(doc.InpJyoken.Title) << '\n';
+    TextColumns table(30);
+    table.Add({"許容値の種類", "常　　時", "地　震　時"});
+    table.Add({"許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra())});
+    table.Add({"許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa())});
+    table.Print(out);
     for (const std::string& note : PlausibilityNotes(doc, normal, earthquake)) {
-        std::cout << "注意：" << note << '\n';
+        out << "注意：" << EscapeControls(note) << '\n';
     }
 }
 
@@ -290,42 +245,35 @@ void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver) {
 void PrintTableNotes(const basCalcMain& driver) {
     for (int i = 0; i < driver.ResultCount(); ++i) {
         for (const TableNote& note : driver.ResultNotes(i)) {
-            std::cerr << "注意：" << TableNoteLine({driver.ResultDiameters(i)}, note) << '\n';
+            PrintMessage("注意：" + EscapeControls(TableNoteLine({driver.ResultDiameters(i)}, note)));
         }
     }
 }
 
-void PrintTable(const basCalcMain& driver) {
-    const std::vector<std::string> headings = {"杭長Ｌ(m)", "Ｒａ常時", "Ｐａ常時", "Ｒａ地震時",
-                                               "Ｐａ地震時"};
-    const std::size_t width = 12;
+void PrintTable(const basCalcMain& driver, Output& out) {
     for (int i = 0; i < driver.ResultCount(); ++i) {
-        std::cout << (i > 0 ? "\n" : "") << "杭径φ " << FormatNumber(driver.ResultDiameters(i), "0.000")
-                  << " m (kN/本)\n";
-        for (const std::string& h : headings) {
-            std::cout << PadLeft(h, width);
-        }
-        std::cout << '\n';
+        out << (i > 0 ? "\n" : "") << "杭径φ " << FormatNumber(driver.ResultDiameters(i), "0.000")
+            << " m (kN/本)\n";
+        TextColumns table;
+        table.Add({"杭長Ｌ(m)", "Ｒａ常時", "Ｐａ常時", "Ｒａ地震時", "Ｐａ地震時"});
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << PadLeft(FormatNumber(r.L, "##0.0"), width);
-            for (const double capacity : {r.Ra, r.Pa, r.Rae, r.Pae}) {
-                std::cout << PadLeft(Capacity(capacity), width);
-            }
-            std::cout << '\n';
+            table.Add({FormatNumber(r.L, "##0.0"), Capacity(r.Ra), Capacity(r.Pa), Capacity(r.Rae),
+                       Capacity(r.Pae)});
         }
+        table.Print(out);
     }
 }
 
-void PrintCsv(const basCalcMain& driver) {
-    std::cout << "D,L,Ra,Pa,Rae,Pae\n";
+void PrintCsv(const basCalcMain& driver, Output& out) {
+    out << "D,L,Ra,Pa,Rae,Pae\n";
     for (int i = 0; i < driver.ResultCount(); ++i) {
         const std::string d = GeneralNumberText(driver.ResultDiameters(i));
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            std::cout << d;
+            out << d;
             for (const double value : {r.L, r.Ra, r.Pa, r.Rae, r.Pae}) {
-                std::cout << ',' << GeneralNumberText(value);
+                out << ',' << GeneralNumberText(value);
             }
-            std::cout << '\n';
+            out << '\n';
         }
     }
 }
@@ -351,16 +299,20 @@ bool ReadStudy(const Options& options, ProjectDocument& doc) {
             return true;
         }
         code = opened.errorCode;
-        message = opened.unsupportedVersion ? UnsupportedVersionMessage(opened.versionText)
-                                            : ReadErrorMessage(opened.errorCode);
-        if (opened.unsupportedVersion && !options.json) {
-            message += "\n" + ReadErrorMessage(opened.errorCode);
+        if (options.json) {
+            message = opened.unsupportedVersion ? UnsupportedVersionMessage(opened.versionText)
+                                                : ReadErrorMessage(opened.errorCode);
+        } else {
+            message = opened.unsupportedVersion
+                          ? UnsupportedVersionMessage(EscapeControls(opened.versionText)) + "\n"
+                          : std::string();
+            message += ReadErrorMessage(opened.errorCode);
         }
     }
     if (options.json) {
-        std::cout << JsonText({{"ok", false}, {"error", message}, {"code", code}}) << '\n';
+        StandardOutput() << JsonText({{"ok", false}, {"error", message}, {"code", code}}) << '\n';
     } else {
-        std::cerr << message << '\n';
+        PrintMessage(message);
     }
     return false;
 }
@@ -370,21 +322,27 @@ int RunCalc(const Options& options) {
     if (!ReadStudy(options, doc)) {
         return kFileFailure;
     }
+    Output& out = StandardOutput();
     basCalcMain driver;
     const bool ok = driver.CalcRa(doc);
+    const std::vector<std::string> causes =
+        ok ? std::vector<std::string>() : FindCalcFailureCauses(doc, CalcRun::Single);
     if (options.json) {
         Json result = ok ? Json{{"ok", true},
                                 {"normal", CZulJson(driver.CalcPair(0))},
                                 {"earthquake", CZulJson(driver.CalcPair(1))},
                                 {"notes", PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1))}}
                          : Json{{"ok", false}, {"error", kCalcErrorMessage}};
-        std::cout << JsonText(result) << '\n';
+        if (!causes.empty()) {
+            result["causes"] = causes;
+        }
+        out << JsonText(result) << '\n';
     } else if (ok) {
-        PrintCheck(doc, driver);
+        PrintCheck(doc, driver, out);
     } else {
-        std::cerr << kCalcErrorMessage << '\n';
+        PrintCalcFailure(kCalcErrorMessage, causes);
     }
-    return ok ? 0 : kCalcFailure;
+    return ok ? kSuccess : kCalcFailure;
 }
 
 int RunTable(const Options& options) {
@@ -392,33 +350,39 @@ int RunTable(const Options& options) {
     if (!ReadStudy(options, doc)) {
         return kFileFailure;
     }
+    Output& out = StandardOutput();
     basCalcMain driver;
     const bool ok = driver.CalcRaTable(doc);
+    const std::vector<std::string> causes =
+        ok ? std::vector<std::string>() : FindCalcFailureCauses(doc, CalcRun::Table);
     if (options.json) {
         Json result = {{"ok", ok}};
         if (!ok) {
             result["error"] = kCalcErrorMessage;
         }
+        if (!causes.empty()) {
+            result["causes"] = causes;
+        }
         const Json tables = TablesJson(driver);
         for (const auto& [key, value] : tables.items()) {
             result[key] = value;
         }
-        std::cout << JsonText(result) << '\n';
+        out << JsonText(result) << '\n';
     } else {
         if (options.csv) {
-            PrintCsv(driver);
+            PrintCsv(driver, out);
         } else {
-            PrintTable(driver);
+            PrintTable(driver, out);
         }
         if (!ok) {
-            std::cerr << kCalcErrorMessage << '\n';
+            PrintCalcFailure(kCalcErrorMessage, causes);
         }
     }
     if (ok) {
-        std::cout.flush();
+        out.Flush(); // the table before its notes; a failed write is reported at the end
         PrintTableNotes(driver);
     }
-    return ok ? 0 : kCalcFailure;
+    return ok ? kSuccess : kCalcFailure;
 }
 
 } // namespace

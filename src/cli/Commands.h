@@ -5,7 +5,7 @@
 namespace zul::cli {
 
 // Each subcommand registers itself on the application; when it runs it stores its process
-// exit status in exitCode (0 success, 1 calculation failure, 2 file failure).
+// exit status in exitCode (CliOutput.h: kSuccess, kCalcFailure, kFileFailure).
 void AddConvertCommand(CLI::App& app, int& exitCode);
 void AddCalcCommands(CLI::App& app, int& exitCode); // "calc" and "table"
 // "report": 0 written, 1 calculation failure, 2 file failure, 3 an item failed, 4 no item chosen.

@@ -1,22 +1,20 @@
 // zul-cli convert: reads a study file of version 1.30 or 1.00 and writes it as version 1.30.
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
 
-#include <iostream>
 #include <memory>
 
 namespace zul::cli {
 
 namespace {
 
-constexpr int kFileFailure = 2;
-
 int Convert(const std::string& input, const std::string& output) {
     // A file that cannot be opened at all is named by its own error, not as an unknown version.
     if (const int openError = CheckReadableFile(input); openError != FileError::None) {
-        std::cerr << ReadErrorMessage(openError) << '\n';
+        PrintMessage(ReadErrorMessage(openError));
         return kFileFailure;
     }
     ProjectDocument doc;
@@ -24,17 +22,17 @@ int Convert(const std::string& input, const std::string& output) {
     if (!opened.success) {
         // As File > Open: an unsupported version is named first, then the read error follows.
         if (opened.unsupportedVersion) {
-            std::cerr << UnsupportedVersionMessage(opened.versionText) << '\n';
+            PrintMessage(UnsupportedVersionMessage(EscapeControls(opened.versionText)));
         }
-        std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
+        PrintMessage(ReadErrorMessage(opened.errorCode));
         return kFileFailure;
     }
     int code = 0;
     if (!SaveInputData(doc, output, code)) {
-        std::cerr << WriteErrorMessage(code) << '\n';
+        PrintMessage(WriteErrorMessage(code));
         return kFileFailure;
     }
-    return 0;
+    return kSuccess;
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // zul-cli report: the calculation report of a study as one print file for the preview program,
 // written the way the print menu writes it (all items generated, the chosen ones joined).
+#include "calc/CalcFailureCauses.h"
 #include "calc/CalcMessages.h"
 #include "calc/basCalcMain.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
@@ -25,9 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kSuccess = 0;
-constexpr int kCalcFailure = 1;
-constexpr int kFileFailure = 2;
 constexpr int kItemFailure = 3;
 constexpr int kNoItem = 4;
 
@@ -73,7 +72,7 @@ bool ReadStudy(const std::string& path, ProjectDocument& doc) {
         return true;
     }
     if (opened.unsupportedVersion) {
-        std::cerr << UnsupportedVersionMessage(opened.versionText) << '\n';
+        std::cerr << UnsupportedVersionMessage(EscapeControls(opened.versionText)) << '\n';
     }
     std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
     return false;
@@ -113,7 +112,7 @@ int RunReport(const ReportOptions& options) {
     }
     basCalcMain driver;
     if (!driver.CalcRa(doc)) {
-        std::cerr << kCalcErrorMessage << '\n';
+        PrintCalcFailure(kCalcErrorMessage, FindCalcFailureCauses(doc, CalcRun::Single));
         return kCalcFailure;
     }
     bool any = false;

@@ -13,15 +13,27 @@
 
 namespace zul {
 
+std::size_t CountCharacters(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 namespace {
 
 bool IsBlank(int c) {
     return c == ' ' || c == '\t';
 }
 
+// A text field in UTF-8; a field that is no code page 932 text or has more characters than a
+// text may have raises 13.
 std::string DecodeOrFail(const std::string& bytes) {
     auto text = DecodeCp932(bytes);
-    if (!text) {
+    if (!text || CountCharacters(*text) > FieldReader::kMaxTextCharacters) {
         throw ReadFailure{FileError::TypeMismatch};
     }
     return std::move(*text);
@@ -80,16 +92,22 @@ void FieldReader::SkipLineEnd(int c) {
     }
 }
 
-std::string FieldReader::ReadLine(std::size_t maxBytes) {
+void FieldReader::Count(std::size_t& bytes) {
+    if (++bytes > kMaxLineBytes) {
+        throw ReadFailure{FileError::TypeMismatch};
+    }
+}
+
+std::string FieldReader::ReadLine() {
     int c = Get();
     if (c == EOF) {
         throw ReadFailure{FileError::InputPastEnd};
     }
     std::string line;
+    std::size_t bytes = 0;
     while (c != EOF && c != '\r' && c != '\n') {
-        if (line.size() < maxBytes) {
-            line += static_cast<char>(c);
-        }
+        Count(bytes);
+        line += static_cast<char>(c);
         c = Get();
     }
     SkipLineEnd(c);
@@ -97,8 +115,10 @@ std::string FieldReader::ReadLine(std::size_t maxBytes) {
 }
 
 FieldReader::Field FieldReader::ReadRawField() {
+    std::size_t bytes = 0;
     int c = Get();
     while (IsBlank(c)) {
+        Count(bytes);
         c = Get();
     }
     if (c == EOF) {
@@ -107,17 +127,22 @@ FieldReader::Field FieldReader::ReadRawField() {
     Field field;
     if (c == '"') {
         field.quoted = true;
+        Count(bytes);
         while ((c = Get()) != EOF && c != '"') {
+            Count(bytes);
             field.bytes += static_cast<char>(c);
         }
         if (c == '"') {
+            Count(bytes);
             c = Get();
         }
         while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+            Count(bytes);
             c = Get();
         }
     } else {
         while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+            Count(bytes);
             field.bytes += static_cast<char>(c);
             c = Get();
         }

@@ -7,8 +7,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zul {
+
+// Characters of a UTF-8 text.
+std::size_t CountCharacters(std::string_view utf8);
 
 // Raised inside the readers when a read fails; carries the file error code (FileError).
 struct ReadFailure {
@@ -20,6 +24,9 @@ struct ReadFailure {
 // quotes ends at the next double quote and the rest up to the next comma or line end is
 // skipped; any other field ends at the next comma or line end, trailing blanks removed; an
 // empty line is one empty field.  Every read past the end of the file raises code 62.
+// A line or a field (the blanks before it and the bytes skipped after a quoted text included)
+// longer than kMaxLineBytes raises 13 as soon as the bound is passed, so a damaged or hostile
+// file costs no more memory and time than that bound.
 // The conversions raise 13 for a field that is not what is asked for (texts such as "nan" or
 // "inf" included), 6 for an integer outside the 32-bit range.  A cell is empty (empty field),
 // a truth value ("#TRUE#", "#FALSE#"), a text (quoted) or a finite number; anything else is 13.
@@ -28,9 +35,16 @@ public:
     // Opens the file; raises the code of the failed open.  Only plain files are read.
     explicit FieldReader(const std::string& path);
 
-    // The next line without its end; bytes beyond maxBytes are read but not kept.
-    std::string ReadLine(std::size_t maxBytes = 4096);
-    void SkipLine() { ReadLine(0); }
+    // Most bytes of one line or one field; every line and field of a sound file is far shorter.
+    static constexpr std::size_t kMaxLineBytes = 4096;
+    // Most characters of a text (13 beyond).  The writer keeps to the same bound, and a text of
+    // that many characters, each at most two bytes in code page 932, still fits a line once
+    // written in quotes, so every text that is read can be saved and read again.
+    static constexpr std::size_t kMaxTextCharacters = 2000;
+
+    // The next line without its end.
+    std::string ReadLine();
+    void SkipLine() { ReadLine(); }
     void SkipField() { ReadRawField(); }
     double ReadNumber();
     std::int32_t ReadInt32();
@@ -46,6 +60,8 @@ private:
     Field ReadRawField();
     int Get();
     int Peek();
+    // Counts one more byte of the line or field being read; raises 13 past the bound.
+    static void Count(std::size_t& bytes);
     void SkipLineEnd(int c);
     void CheckError();
 

@@ -78,18 +78,37 @@ int WriteErrorCode(int err) {
     return FileErrorFromErrno(err, std::string());
 }
 
-int WriteInPlace(const std::string& path, std::string_view bytes) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    if (fd.get() < 0) {
-        return WriteErrorCode(errno);
+// The file a path names after following its symbolic links, also when that file does not exist
+// yet (a link to a file still to be written).  A path that is no link is its own target; a
+// chain longer than the system follows stops where it is and fails when used.
+std::string LinkTarget(const std::string& path) {
+    constexpr int kMaxLinks = 40;
+    std::string target = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            break;
+        }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) {
+            break;
+        }
+        link.resize(static_cast<std::size_t>(n));
+        target = link.front() == '/' ? link : ParentFolder(target) + "/" + link;
     }
-    if (const int err = WriteAll(fd.get(), bytes); err != 0) {
-        return WriteErrorCode(err);
+    return target;
+}
+
+// Gives the new file the owner, group and permissions of the file it replaces.  Owner and
+// group are kept as far as the process may set them (a user may give a file any of the groups
+// they belong to, only the administrator another owner); the permissions are set last because
+// a change of owner clears the set-user and set-group marks.
+void KeepOwnerAndMode(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
-    if (const int err = fd.close(); err != 0) {
-        return WriteErrorCode(err);
-    }
-    return FileError::None;
+    ::fchmod(fd, old.st_mode & 07777);
 }
 
 std::string TemporarySibling(const std::string& folder) {
@@ -193,32 +212,23 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (!IsUsablePath(path)) {
         return FileError::BadFileName;
     }
-    std::string target = path;
+    // What the path names in the end, links followed.  Only a plain file is replaced: a pipe
+    // would wait for a reader for ever and a device is no file to keep.
     struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
-    }
-    bool exists = false;
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &st) == 0) {
-        exists = true;
-        mode = st.st_mode & 07777;
-        if (S_ISDIR(st.st_mode)) {
-            return FileError::PathFileAccess;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            return WriteInPlace(target, bytes);
-        }
-        // Read-only is the file's own mark and holds even for the administrator.
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
-            return FileError::PermissionDenied;
-        }
-    } else if (errno != ENOENT) {
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT) {
         return WriteErrorCode(errno);
     }
+    if (exists) {
+        if (!S_ISREG(st.st_mode)) {
+            return FileError::PathFileAccess;
+        }
+        // Read-only is the file's own mark and holds even for the administrator.
+        if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
+            return FileError::PermissionDenied;
+        }
+    }
+    const std::string target = LinkTarget(path);
 
     const std::string folder = ParentFolder(target);
     std::string temporary;
@@ -234,11 +244,10 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
         return FileError::PathFileAccess;
     }
     FileDescriptor fd(fdNumber);
-    int err = 0;
     if (exists) {
-        ::fchmod(fd.get(), mode); // keep the permissions of the file it replaces
+        KeepOwnerAndMode(fd.get(), st);
     }
-    err = WriteAll(fd.get(), bytes);
+    int err = WriteAll(fd.get(), bytes);
     if (err == 0 && ::fsync(fd.get()) != 0 && errno != EINVAL) {
         err = errno;
     }

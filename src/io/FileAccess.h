@@ -15,9 +15,12 @@ int CheckReadableFile(const std::string& path);
 
 // Replaces the contents of the file at path by bytes without ever leaving a half-written file:
 // the bytes go to a new file in the same folder, which is flushed to the disk and then renamed
-// over the target.  On failure the target is as it was and the new file is removed.  A target
-// that exists but is read-only fails with "permission denied" (a rename would replace it).
-// A link is followed and the file it names replaced; a device or pipe is written directly.
+// over the target.  On failure the target is as it was and the new file is removed.  The new
+// file keeps the mode of the file it replaces, and its owner and group as far as the process
+// may set them.  A symbolic link is followed and the file it names replaced (created when the
+// link names no file yet); the link stays.  A target that exists but is read-only fails with
+// "permission denied" (a rename would replace it); one that is no plain file (a folder, pipe or
+// device) fails at once with "path/file access error", without being opened.
 // Returns 0 or the file error code (FileError).
 int ReplaceFileContents(const std::string& path, std::string_view bytes);
 

@@ -106,16 +106,6 @@ bool Load(ProjectDocument& doc, const std::string& path, int& errorCode, Version
     return true;
 }
 
-std::size_t CountCharacters(std::string_view utf8) {
-    std::size_t count = 0;
-    for (const char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 // Byte offset of the character with the given 0-based index.
 std::size_t CharacterOffset(std::string_view utf8, std::size_t index) {
     std::size_t count = 0;

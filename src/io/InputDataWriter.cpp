@@ -1,3 +1,4 @@
+#include "io/FieldReader.h"
 #include "io/FileAccess.h"
 #include "io/InputDataFile.h"
 #include "util/Cp932.h"
@@ -40,8 +41,12 @@ std::string PrintForm(double value) {
 }
 
 // A text in double quotes.  A double quote inside it would end the field early, so it is
-// written as the full-width "＂"; a character without a code page 932 form fails the save.
+// written as the full-width "＂"; a character without a code page 932 form, or a text longer
+// than the reader takes, fails the save.
 std::string QuotedText(const std::string& text) {
+    if (CountCharacters(text) > FieldReader::kMaxTextCharacters) {
+        throw WriteFailure{FileError::TypeMismatch};
+    }
     std::string safe;
     for (const char c : text) {
         if (c == '"') {

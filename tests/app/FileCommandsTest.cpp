@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace zul;
 using namespace zul::test;
 
@@ -34,6 +36,7 @@ private slots:
     void wrongExtensionKeepsTheDocument();
     void saveOfUntitledGoesThroughSaveAs();
     void saveFailureShowsWriteErrorAndChangesNothing();
+    void saveAsToAPipeOrDeviceFailsAtOnceWithSeventyFive();
     void recentOrderAfterOpenSaveAsAndOpenRecent();
     void fileNamedAtStartOpensWithoutDialog();
 
@@ -383,6 +386,23 @@ void FileCommandsTest::saveFailureShowsWriteErrorAndChangesNothing() {
     QCOMPARE(window->document().DataFileName, good);
     QCOMPARE(window->windowTitle(), QStringLiteral("good.zul - vezarivezorazi"));
     QCOMPARE(ReadRecentFiles(sandbox_->iniFile())[0], good);
+}
+
+void FileCommandsTest::saveAsToAPipeOrDeviceFailsAtOnceWithSeventyFive() {
+    auto window = sandbox_->makeWindow();
+    const std::string pipe = sandbox_->path("pipe.zul");
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    // Nobody reads the pipe: a save that opened it would wait for ever.
+    for (const std::string& target : {pipe, std::string("/dev/null")}) {
+        ui_->messages.clear();
+        ui_->files = {Q(target)};
+        QVERIFY(!window->fileCommands().SaveAs());
+        QCOMPARE(ui_->messages.size(), 1);
+        QCOMPARE(ui_->messages[0].text,
+                 QStringLiteral("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 75）") +
+                     kReadErrorTail);
+        QCOMPARE(window->document().DataFileName, std::string());
+    }
 }
 
 void FileCommandsTest::recentOrderAfterOpenSaveAsAndOpenRecent() {

@@ -4,8 +4,13 @@
 #include "../support/CliRunner.h"
 #include "../util/TestFolder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace zul {
 namespace {
@@ -20,6 +25,43 @@ protected:
 
     test::CliRun Cli(const std::vector<std::string>& args) {
         return test::RunCli(ZUL_CLI_PATH, args, folder);
+    }
+
+    // Runs the program with its standard output on target (a device, or "closed pipe" for a pipe
+    // whose reading end is already closed); standard error is captured.
+    test::CliRun RunInto(const std::vector<std::string>& args, const std::string& target) {
+        int pipeEnds[2] = {-1, -1};
+        if (target == "closed pipe") {
+            EXPECT_EQ(::pipe(pipeEnds), 0);
+            ::close(pipeEnds[0]);
+        }
+        const std::string err = folder.file("stderr.txt");
+        std::vector<std::string> words = {ZUL_CLI_PATH};
+        words.insert(words.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& w : words) {
+            argv.push_back(w.data());
+        }
+        argv.push_back(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int out = pipeEnds[1] >= 0 ? pipeEnds[1] : ::open(target.c_str(), O_WRONLY);
+            const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (out < 0 || errFd < 0 || ::dup2(out, 1) < 0 || ::dup2(errFd, 2) < 0) {
+                ::_exit(126);
+            }
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        if (pipeEnds[1] >= 0) {
+            ::close(pipeEnds[1]);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        test::CliRun run;
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = test::ReadBytes(err);
+        return run;
     }
 
     std::string Save(const ProjectDocument& doc, const std::string& name) {
@@ -72,10 +114,12 @@ TEST_F(ZulCliCalc, CalculationFailureAndFileFailure) {
     const std::string path = Save(doc, "zero.zul");
     test::CliRun run = Cli({"calc", "--json", path});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(Json::parse(run.out), (Json{{"ok", false}, {"error", kCalcError}}));
+    const std::string cause =
+        "安全率（常時・支 持 杭）が 0 です。支持力は安全率で割るため，0 以外にして下さい。";
+    EXPECT_EQ(Json::parse(run.out), (Json{{"ok", false}, {"error", kCalcError}, {"causes", {cause}}}));
     run = Cli({"calc", path});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(kCalcError), std::string::npos);
+    EXPECT_EQ(run.err, std::string(kCalcError) + "\n原因：" + cause + "\n");
 
     run = Cli({"calc", "--json", folder.file("missing.zul")});
     EXPECT_EQ(run.status, 2);
@@ -137,6 +181,89 @@ TEST_F(ZulCliCalc, FailedTableListsTheRowsStoredSoFar) {
     EXPECT_EQ(j["error"], kCalcError);
     EXPECT_EQ(j["ResultCount"], 1);
     EXPECT_EQ(j["ResultTables"][0].size(), 19u);
+}
+
+TEST_F(ZulCliCalc, OutputThatCannotBeWrittenEndsWithStatusTwo) {
+    const std::string path = Save(examples::EndBearingPile().doc, "pile.zul");
+    const std::vector<std::vector<std::string>> commands = {{"table", path, "--csv"},  {"table", path},
+                                                            {"table", "--json", path}, {"calc", path},
+                                                            {"calc", "--json", path},  {"--help"}};
+    for (const std::string target : {"/dev/full", "closed pipe"}) {
+        for (const auto& args : commands) {
+            const test::CliRun run = RunInto(args, target);
+            EXPECT_EQ(run.status, 2) << target << " " << args[0];
+            EXPECT_EQ(run.err.rfind("結果を標準出力に書き込むことができませんでした。", 0), 0u) << run.err;
+        }
+    }
+    const test::CliRun full = RunInto({"calc", path}, "/dev/full");
+    EXPECT_NE(full.err.find("空き容量がありません。（ｴﾗｰｺｰﾄﾞ ： 61）"), std::string::npos) << full.err;
+    EXPECT_EQ(RunInto({"calc", path}, "/dev/null").status, 0);
+}
+
+TEST_F(ZulCliCalc, ControlCharactersOfTheFileAreShownEscaped) {
+    ProjectDocument doc = examples::EndBearingPile().doc;
+    doc.InpJyoken.Title = "\x1b[2J\x1b]0;杭\x07";
+    const std::string path = Save(doc, "esc.zul");
+    test::CliRun run = Cli({"calc", path});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("検討ｹｰｽ名称：\\x1B[2J\\x1B]0;杭\\x07\n", 0), 0u) << run.out;
+    run = Cli({"calc", "--json", path}); // JSON has escapes of its own
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+
+    doc.JibanLayer(5, 1) = CellValue::Text("\x1b[31m");
+    run = Cli({"table", Save(doc, "cause.zul")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+    EXPECT_NE(run.err.find("原因：地盤条件の第1層の「Ｎ値」が数値ではありません（「\\x1B[31m」）。"),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(ZulCliCalc, TableCausesFollowTheCalculationMessage) {
+    ProjectDocument doc = examples::EndBearingPile().doc;
+    doc.RaTable(3) = CellValue::Number(0.04);
+    const std::string path = Save(doc, "step.zul");
+    const std::string cause = "杭長の増分ﾋﾟｯﾁ　ΔＬ(m)（0.04）は 0.1 m 単位に丸めると 0 "
+                              "になり，杭長を刻めません。0.1 以上にして下さい。";
+    test::CliRun run = Cli({"table", "--csv", path});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string(kCalcError) + "\n原因：" + cause + "\n");
+    run = Cli({"table", "--json", path});
+    EXPECT_EQ(Json::parse(run.out)["causes"], Json{cause});
+
+    doc.RaTable(3) = CellValue::Number(0.5);
+    doc.InpJyoken.Theta = 90; // fails for a reason the program cannot name
+    run = Cli({"table", Save(doc, "theta.zul")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, std::string(kCalcError) + "\n");
+}
+
+TEST_F(ZulCliCalc, TextTableColumnsWidenToTheWidestValue) {
+    ProjectDocument doc = examples::EndBearingPile().doc;
+    for (std::size_t r = 1; r <= static_cast<std::size_t>(doc.JibanCount); ++r) {
+        doc.JibanLayer(6, r) = CellValue::Number(1e9); // skin friction far beyond any real ground
+    }
+    const test::CliRun run = Cli({"table", Save(doc, "wide.zul")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    std::size_t rows = 0;
+    std::size_t width = 0;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line.find_first_not_of(" 0123456789.,") != std::string::npos) {
+            continue; // headings
+        }
+        std::istringstream words(line);
+        std::vector<std::string> values{std::istream_iterator<std::string>(words), {}};
+        EXPECT_EQ(values.size(), 5u) << line; // every value stands apart
+        EXPECT_GT(values[1].size(), 12u);
+        if (width == 0) {
+            width = line.size();
+        }
+        EXPECT_EQ(line.size(), width) << line; // right-aligned in columns of one width
+        ++rows;
+    }
+    EXPECT_GT(rows, 10u);
 }
 
 // The study of N values to 19 m with the tip at 21 m: the note follows the values in the text,

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zul;
 using zul::test::CliRun;
@@ -82,6 +83,29 @@ TEST_F(ZulCliConvert, FailuresPrintTheFileMessagesAndExitTwo) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.zul")));
 }
 
+TEST_F(ZulCliConvert, PipeOrDeviceAsTargetEndsAtOnceWithSeventyFive) {
+    const std::string fresh = std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul";
+    const std::string pipe = folder.file("x.zul");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& target : {pipe, std::string("/dev/null")}) {
+        // no reader ever opens the pipe: a program that waited for one would be stopped after 20 s
+        const CliRun run = Cli({"convert", fresh, target}, "timeout 20 ");
+        EXPECT_EQ(run.status, 2) << target;
+        EXPECT_EQ(run.err.rfind("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 75）\n", 0), 0u)
+            << run.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+TEST_F(ZulCliConvert, VersionTextWithControlCharactersIsShownEscaped) {
+    const std::string odd = folder.file("odd.zul");
+    WriteBytes(odd, "a\r\nb\r\nINPUT FILE VERSION             [\x1b[2J\x1b]0;x\x07]\r\n");
+    const CliRun run = Cli({"convert", odd, folder.file("out.zul")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+    EXPECT_NE(run.err.find("（Ver.\\x1B[2J\\x1B]0;x\\x07）"), std::string::npos) << run.err;
+}
+
 TEST_F(ZulCliConvert, HugeFileIsCheckedWithoutBeingLoadedIntoMemory) {
     // Three header lines of an unknown version, then 8 GB that take no disk space.
     const std::string huge = folder.file("huge.zul");
@@ -94,6 +118,20 @@ TEST_F(ZulCliConvert, HugeFileIsCheckedWithoutBeingLoadedIntoMemory) {
         const CliRun run = Cli(args, limit);
         EXPECT_EQ(run.status, 2) << args[0] << run.err;
         EXPECT_NE((run.out + run.err).find("（Ver.9.99）"), std::string::npos) << args[0];
+    }
+
+    // A study whose title never ends: refused at the reader's line bound, in little memory.
+    WriteBytes(huge, ReadBytes(std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul").substr(0, 200));
+    std::string bytes = ReadBytes(huge);
+    bytes.resize(bytes.find("\r\n\"") + 3); // up to the opening quote of the title
+    WriteBytes(huge, bytes);
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"convert", huge, folder.file("out.zul")},
+          std::vector<std::string>{"calc", huge}}) {
+        const CliRun run = Cli(args, "ulimit -v 200000; "); // 200 MB of address space
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.err.find("（ｴﾗｰｺｰﾄﾞ ： 13）"), std::string::npos) << args[0] << run.err;
     }
 }
 

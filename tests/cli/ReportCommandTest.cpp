@@ -114,7 +114,9 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
     const auto failing =
         RunCli(ZUL_CLI_PATH, {"report", Example("new-study.zul"), "--print-file", folder.file("x")}, folder);
     EXPECT_EQ(failing.status, 1);
-    EXPECT_EQ(failing.err, "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n");
+    EXPECT_EQ(failing.err,
+              "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n"
+              "原因：地盤条件の層がありません。層を1つ以上入力して下さい。\n"); // a new study has no layers
     EXPECT_FALSE(fs::exists(folder.file("x")));
 }
 

@@ -1,13 +1,16 @@
 #include "io/InputDataFile.h"
+#include "io/FieldReader.h"
 #include "util/Cp932.h"
 
 #include "../support/CrlfLines.h"
 #include "../util/TestFolder.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace zul;
@@ -353,6 +356,9 @@ TEST_F(InputDataFile, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     bad.InpJyoken.Title = "Müller"; // "ü" has no code page 932 form
     EXPECT_FALSE(SaveInputData(bad, path, code));
     EXPECT_EQ(code, FileError::TypeMismatch);
+    bad.InpJyoken.Title = std::string(FieldReader::kMaxTextCharacters + 1, 'x'); // the reader would refuse it
+    EXPECT_FALSE(SaveInputData(bad, path, code));
+    EXPECT_EQ(code, FileError::TypeMismatch);
     bad.InpJyoken.Title = "ok";
     bad.InpJyoken.L = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(SaveInputData(bad, path, code));
@@ -408,6 +414,108 @@ TEST_F(InputDataFile, SaveThroughALinkReplacesTheLinkedFile) {
     EXPECT_TRUE(fs::is_symlink(path));
     EXPECT_EQ(ReadBytes(real), ReadBytes(path));
     EXPECT_NE(ReadBytes(real), "old");
+
+    // a chain of links, one of them relative to its own folder, and a link to a file not yet there
+    fs::create_directory(folder.file("sub"));
+    fs::create_symlink("../real.zul", folder.file("sub/up.zul"));
+    fs::create_symlink(folder.file("sub/up.zul"), folder.file("chain.zul"));
+    fs::create_symlink("sub/later.zul", folder.file("dangling.zul"));
+    WriteBytes(real, "old");
+    for (const char* name : {"chain.zul", "dangling.zul"}) {
+        ASSERT_TRUE(SaveInputData(ProjectDocument(), folder.file(name), code)) << name << code;
+        EXPECT_TRUE(fs::is_symlink(folder.file(name))) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink(folder.file("sub/up.zul")));
+    EXPECT_NE(ReadBytes(real), "old");
+    EXPECT_EQ(ReadBytes(real), ReadBytes(folder.file("sub/later.zul")));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder.file("sub/later.zul"))));
+}
+
+TEST_F(InputDataFile, SaveRefusesAPipeOrADeviceAtOnce) {
+    const std::string pipe = folder.file("pipe.zul");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // A reader is waiting, so a save that wrongly wrote into the pipe would succeed, not hang.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    fs::create_symlink(pipe, folder.file("to-pipe.zul"));
+    for (const std::string& target : {pipe, folder.file("to-pipe.zul"), std::string("/dev/null")}) {
+        EXPECT_FALSE(SaveInputData(FullDocument(), target, code)) << target;
+        EXPECT_EQ(code, FileError::PathFileAccess) << target;
+    }
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0); // nothing went into the pipe
+    ::close(reader);
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    // only the pipe, the link and the folder are there: no temporary file was left
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(InputDataFile, ReplacedFileKeepsItsOwnerGroupAndMode) {
+    SaveText(ProjectDocument());
+    ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    if (test::IgnoresPermissions()) {
+        // the administrator may hand the file to anybody: the new file goes back to them
+        ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
+        ASSERT_EQ(::chmod(path.c_str(), 02664), 0); // a change of owner clears set-group
+        ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    }
+    ASSERT_TRUE(SaveInputData(FullDocument(), path, code));
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino); // replaced, not rewritten
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
+}
+
+TEST_F(InputDataFile, OverlongFieldOrLineFailsAtTheBound) {
+    const ProjectDocument full = FullDocument();
+    const std::size_t bound = FieldReader::kMaxLineBytes;
+    const std::size_t characters = FieldReader::kMaxTextCharacters;
+    std::string longest;
+    for (std::size_t i = 0; i < characters; ++i) {
+        longest += Cp932("杭");
+    }
+    struct Case {
+        std::size_t line;
+        std::string text;
+        int code;
+    };
+    const Case cases[] = {
+        {6, "\"" + longest + "\"", FileError::None}, // the longest text, two bytes a character
+        {6, "\"" + std::string(characters + 1, 'x') + "\"", FileError::TypeMismatch},
+        {6, "\"ok\"" + std::string(bound, ' ') + "tail", FileError::TypeMismatch},
+        {7, std::string(bound - 1, ' ') + "1", FileError::None}, // a field of exactly the bound
+        {7, std::string(bound, ' ') + "1", FileError::TypeMismatch},
+        {7, std::string(bound + 1, '1'), FileError::TypeMismatch},
+        {1, std::string(bound + 1, 'V'), FileError::TypeMismatch},
+        {2, std::string(bound, 'P'), FileError::None},
+    };
+    for (const auto& test : cases) {
+        ProjectDocument doc;
+        const bool ok = LoadWithLine(full, test.line, test.text, doc);
+        EXPECT_EQ(code, test.code) << "line " << test.line << ", " << test.text.size() << " bytes";
+        EXPECT_EQ(ok, test.code == FileError::None);
+    }
+    // Every text that reads is saved and reads again: here one whose double quotes become the
+    // two-byte "＂" when it is written.
+    ProjectDocument doc;
+    ASSERT_TRUE(LoadWithLine(full, 6, "a" + std::string(characters - 1, '"'), doc)) << code;
+    ASSERT_TRUE(SaveInputData(doc, path, code)) << code;
+    ProjectDocument again;
+    ASSERT_TRUE(LoadInputData(again, path, code)) << code;
+    EXPECT_EQ(CountCharacters(again.InpJyoken.Title), characters);
+
+    // A title that never ends: the read stops at the bound instead of taking in the whole file.
+    auto lines = test::CrlfLines(SaveText(full));
+    lines.resize(5);
+    WriteBytes(path, test::JoinCrlfLines(lines) + "\"");
+    fs::resize_file(path, std::uintmax_t{4} << 30); // 4 GB that take no disk space
+    EXPECT_FALSE(LoadInputData(doc, path, code));
+    EXPECT_EQ(code, FileError::TypeMismatch);
 }
 
 TEST_F(InputDataFile, VersionIsTheThirdLineFromItsThirtyThirdCharacter) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "document/ProjectDocument.h"
+
+#include <string>
+#include <vector>
+
+namespace zul {
+
+// The two calculations of the driver: the pile of the conditions (CalcRa) and the study table
+// of lengths and diameters (CalcRaTable).
+enum class CalcRun { Single, Table };
+
+// For a calculation of the document that failed: the inputs known to make it fail, each named
+// as the input screens name it, in one sentence for the user (UTF-8), in the order the
+// calculation reads them.  The known causes are a text that is no number in a cell the
+// calculation reads, an empty ground layer table, a safety factor of 0, and in the study table
+// a step that rounds to 0, more lengths than the driver computes and a first length of 0 or
+// less that cannot be calculated.  Empty when none of them is present.
+std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcRun run);
+
+} // namespace zul

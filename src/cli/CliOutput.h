@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zul::cli {
+
+// Exit statuses of every subcommand.
+inline constexpr int kSuccess = 0;
+inline constexpr int kCalcFailure = 1; // the calculation stopped with an error
+inline constexpr int kFileFailure = 2; // a file could not be read or written, or the output not written
+
+// Text that came from a file, made safe to show in a terminal: control characters (C0, DEL and
+// C1, ESC and NUL included) and bytes that are no UTF-8 are shown as "\xHH" or "\u0080" ...
+// instead of being sent raw, so that a file cannot move the cursor, recolour or retitle the
+// terminal.  Every other character, Japanese included, is kept.
+std::string EscapeControls(std::string_view text);
+
+// Standard output of the program.  Text is gathered in blocks and written with checks; after
+// the first failed write (disk full, /dev/full, a closed pipe) nothing more is written and the
+// failure is kept for FinishOutput.
+class Output {
+public:
+    Output& operator<<(std::string_view text);
+    Output& operator<<(char c) { return *this << std::string_view(&c, 1); }
+    // Writes what is gathered; the system's error number of the first failed write, or 0.
+    int Flush();
+
+private:
+    std::string pending_;
+    int error_ = 0;
+};
+
+// The program's one standard output.
+Output& StandardOutput();
+
+// A message for the user on standard error, followed by a line end.  Parts of the message
+// that came from a file must have passed EscapeControls.
+void PrintMessage(std::string_view message);
+
+// The message of a failed calculation and, one line each after it, the inputs known to cause
+// it ("原因：" and the cause, escaped).
+void PrintCalcFailure(std::string_view message, const std::vector<std::string>& causes);
+
+// Ends a run: writes the rest of the standard output (and whatever the command line parser
+// printed).  When any of it could not be written the user is told on standard error and the
+// status is kFileFailure, whatever the command's own status was.
+int FinishOutput(int status);
+
+} // namespace zul::cli
