@@ -9,7 +9,7 @@ namespace {
 
 // Extension lines run this far past the dimension line; the label keeps this gap from it.
 constexpr double kOvershoot = 1.0;
-constexpr double kLabelGap = 0.8;
+constexpr double kLabelGap = 1.2; // clear of the arrow heads (0.8 mm either side of the line)
 
 bool On(std::string_view flags, std::size_t i) {
     return i < flags.size() && flags[i] == '1';

@@ -166,6 +166,63 @@ TEST(TemplateFile, EveryLineHasTheFieldsItsStepFills) {
     }
 }
 
+TEST(TemplateFile, NoLineWiderThanTheReportPage) {
+    // The preview sizes the print to the widest line of the report: one template line wider than
+    // the others would make every page of the report smaller.  84 columns leave room for the
+    // margin of the body lines.
+    const std::string fmt = test::DataFolder() + "/Zul.fmt";
+    for (const std::string& name : BlockNames(fmt)) {
+        const auto found = ExpectedFields().find(name);
+        ASSERT_NE(found, ExpectedFields().end()) << name;
+        const TemplateBlock block = ReadFmtSection(fmt, name, found->second.limit);
+        for (std::int32_t k = 1; k <= block.limit(); ++k) {
+            EXPECT_LE(block.Text(k).size(), 84u)
+                << name << " line " << k << ": " << test::Utf8(block.Text(k));
+        }
+    }
+}
+
+TEST(TemplateFile, FieldsHoldTheLargestPlausibleValues) {
+    // Capacities up to 99,999.9 kN, weights of long large piles above 10,000 kN, elevations
+    // below -100 m, N-values up to 300, negative allowable capacities: each field shows its
+    // value whole (a field too narrow cuts it).
+    const struct {
+        const char* block;
+        std::int32_t line;
+        std::vector<double> numbers;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"一覧", 5, {99999.9, -1234.5}, {"99,999.9", "-1,234.5"}},
+        {"許容押込み支持力の計算", 20, {78.5, 60.0, 68.5, 40.0, 7.0686, 23456.78}, {"7.0686", "23,456.78"}},
+        {"杭の自重を無視する場合",
+         10,
+         {99999.9, 7.0686, 9.425, 12345.6, 99999.99},
+         {"99,999.9", "12,345.6", "99,999.99"}},
+        {"杭の自重を考慮する場合",
+         8,
+         {99999.99, 12345.67, 12345.67, 23456.78, -1234.5},
+         {"99,999.99", "12,345.67", "23,456.78", "-1,234.5"}},
+        {"杭の自重を考慮する場合", 25, {12345.6, 12345.67, 12345.6}, {"12,345.6", "12,345.67"}},
+        {"許容引抜き力の計算(2)", 5, {99999.99, 12345.67, 99999.9}, {"99,999.99", "12,345.67", "99,999.9"}},
+        {"許容引抜き力の計算_羽根杭(3)",
+         5,
+         {99999.99, 12345.67, 99999.9},
+         {"99,999.99", "12,345.67", "99,999.9"}},
+        {"打込杭・中堀杭の場合_1", 21, {-123.456, 300.0}, {"-123.456", "300.0"}},
+        {"打込杭・中堀杭の場合_2", 3, {-123.456, -150.0, 26.544}, {"-123.456", "-150.000", "26.544"}},
+        {"打込杭・中堀杭の場合_2", 11, {-123.456, 300.0, 260.0}, {"-123.456", "300.0", "+260.0"}},
+        {"打込杭・中堀杭の場合_2", 27, {300.0, 40.0, 12000.0}, {"300.0", "40.0", "12,000"}},
+    };
+    const std::string fmt = test::DataFolder() + "/Zul.fmt";
+    for (const auto& c : cases) {
+        const TemplateBlock block = ReadFmtSection(fmt, c.block, ExpectedFields().at(c.block).limit);
+        const std::string line = test::Utf8(FillTemplate(block.Text(c.line), c.numbers, {}));
+        for (const std::string& value : c.shown) {
+            EXPECT_NE(line.find(value), std::string::npos) << c.block << " line " << c.line << ": " << line;
+        }
+    }
+}
+
 TEST(TemplateFile, StoredAsCodePage932WithCrLf) {
     for (const char* file : {"Zul.fmt", "LINE_PRN.DEF", "STR_PRN.DEF"}) {
         const std::string bytes = test::ReadBytes(test::DataFolder() + "/" + file);
