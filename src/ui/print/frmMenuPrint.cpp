@@ -200,7 +200,8 @@ void frmMenuPrint::cmdPreview_Click() {
         return;
     }
     lastCommand_ =
-        PreviewCommandText(context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile());
+        PreviewCommandText(context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
+                           StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title));
     if (!startProgram_(lastCommand_)) {
         // Nothing would happen on the screen otherwise.
         ui.showMessage(this,

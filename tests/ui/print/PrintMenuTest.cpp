@@ -60,6 +60,7 @@ struct MenuUnderTest {
         fs::create_directories(folder.path() / "tmp");
         WriteBytes(iniFile(), iniText);
         doc.FmtFileName = DataFolder() + "/Zul.fmt";
+        doc.DataFileName = "/home/設計/" + example; // as File > Open leaves it
         doc.DataFolder = folder.file(realStarter ? "my data" : "data");
         doc.RaTableDone = raTableDone;
         if (!calc.CalcRa(doc)) {
@@ -229,7 +230,7 @@ void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview() {
         QCOMPARE(t.started.size(), static_cast<std::size_t>(press));
     }
     QCOMPARE(t.started.back(), "\"" + DataFolder() + "/Preview\" /INI=\"" + t.doc.DataFolder + "\" \"" +
-                                   generator.JoinedFile() + "\"");
+                                   generator.JoinedFile() + "\" /NAME=\"" + example.toStdString() + "\"");
     QVERIFY(t.ui.messages.isEmpty());
     QVERIFY(t.menu->isVisible()); // the menu stays open
 }
@@ -316,7 +317,8 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
     QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
     QVERIFY(t.ui.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(fs::exists(record), 10000);
-    const std::string expected = "/INI=" + t.doc.DataFolder + "\n" + t.menu->generator().JoinedFile() + "\n";
+    const std::string expected = "/INI=" + t.doc.DataFolder + "\n" + t.menu->generator().JoinedFile() +
+                                 "\n/NAME=end-bearing-pile.zul\n";
     QCOMPARE(ReadBytes(record.string()), expected);
     QCOMPARE(ReadBytes(copy.string()), ReadBytes(t.menu->generator().ItemFile(0)));
 
@@ -333,23 +335,34 @@ void PrintMenuTest::previewReadsTheCommandLineAsSplit_data() {
     QTest::addColumn<QString>("programFolder");
     QTest::addColumn<QString>("dataFolder");
     QTest::addColumn<QString>("joinedFile");
+    QTest::addColumn<QString>("studyFile");
+    QTest::addColumn<QString>("pdfName");
     QTest::newRow("plain") << "/opt/zul"
                            << "/home/a/.local/share/Velmarok/Zul"
-                           << "/tmp/~PSab12";
+                           << "/tmp/~PSab12"
+                           << ""
+                           << "計算書.pdf";
     QTest::newRow("blanks everywhere") << "/opt/my zul"
                                        << "/home/a b/.local/share/Velmarok/Zul"
-                                       << "/tmp/print  files/~PS x";
+                                       << "/tmp/print  files/~PS x"
+                                       << "/home/a b/橋脚 P1.zul"
+                                       << "橋脚 P1.pdf";
     QTest::newRow("Japanese folders") << "/opt/杭 支持力"
                                       << "/home/設計 者/data"
-                                      << "/tmp/一時 ファイル/~PSq";
+                                      << "/tmp/一時 ファイル/~PSq"
+                                      << "/home/設計 者/\"A\" 案.ZUL"
+                                      << "A 案.pdf";
 }
 
 void PrintMenuTest::previewReadsTheCommandLineAsSplit() {
     QFETCH(QString, programFolder);
     QFETCH(QString, dataFolder);
     QFETCH(QString, joinedFile);
+    QFETCH(QString, studyFile);
+    QFETCH(QString, pdfName);
     const auto parts = CSystem::SplitCommandLine(
-        PreviewCommandText(programFolder.toStdString(), dataFolder.toStdString(), joinedFile.toStdString()));
+        PreviewCommandText(programFolder.toStdString(), dataFolder.toStdString(), joinedFile.toStdString(),
+                           StudyNameForPdf(studyFile.toStdString(), std::string())));
     QVERIFY(parts.has_value());
     QCOMPARE(QString::fromStdString(parts->front()), programFolder + QStringLiteral("/Preview"));
     QStringList arguments;
@@ -361,6 +374,8 @@ void PrintMenuTest::previewReadsTheCommandLineAsSplit() {
     QCOMPARE(command.iniFolder, dataFolder);
     QCOMPARE(command.printFile, joinedFile);
     QVERIFY(command.pdfFile.isEmpty());
+    // Ctrl+S offers the study's name; a study never saved, the report's own name.
+    QCOMPARE(DefaultPdfName(command).section(QLatin1Char('/'), -1), pdfName);
 }
 
 QTEST_MAIN(PrintMenuTest)
