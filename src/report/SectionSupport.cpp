@@ -23,6 +23,12 @@ TemplateBlock OpenReportPart(PrintState& ps, const std::string& fmtFile, std::st
     return block;
 }
 
+void PrintLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
+    for (std::int32_t k = first; k <= last; ++k) {
+        ps.PrintAsIs(block, k);
+    }
+}
+
 void PrintSpacedLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
     for (std::int32_t k = first; k <= last; ++k) {
         ps.PrintBlank(1);
@@ -36,9 +42,7 @@ void WriteCapacityFormula(PrintState& ps, const TemplateBlock& block, bool ownWe
     ps.PrintAsIs(block, 2);
     ps.PrintBlank(1);
     const std::int32_t formula = ownWeight ? 3 : 6;
-    for (std::int32_t k = formula; k < formula + 3; ++k) {
-        ps.PrintAsIs(block, k);
-    }
+    PrintLines(ps, block, formula, formula + 2);
     ps.PrintBlank(1);
 }
 
@@ -102,11 +106,7 @@ void WriteFrictionTable(PrintState& ps, const ReportContext& ctx, const Template
 void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow) {
     const std::int32_t headLines = lines.headLast - lines.headFirst + 1;
-    const auto writeHead = [&] {
-        for (std::int32_t k = lines.headFirst; k <= lines.headLast; ++k) {
-            ps.PrintAsIs(block, k);
-        }
-    };
+    const auto writeHead = [&] { PrintLines(ps, block, lines.headFirst, lines.headLast); };
     // A head with no row under it would stand alone at the foot of the page: the table starts on
     // the next page (nothing of it stands above, so no page-end line).
     if (rowCount > 0 && RowsPerPage(ps.LinesPerPage - (ps.LineCount + headLines), lines.linesPerRow) < 1) {

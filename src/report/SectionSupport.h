@@ -26,6 +26,9 @@ std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow);
 TemplateBlock OpenReportPart(PrintState& ps, const std::string& fmtFile, std::string_view section,
                              std::int32_t limit = 50);
 
+// Template lines first..last of block as they stand.
+void PrintLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
+
 // Template lines first..last of block as they stand, each after one blank line.
 void PrintSpacedLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
 

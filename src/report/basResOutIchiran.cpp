@@ -10,9 +10,7 @@ bool basResOutIchiran(PrintState& st, const ReportContext& ctx) {
         const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, "一覧");
         st.PrintAsIs(b, 1);
         st.PrintBlank(1);
-        for (std::int32_t k = 2; k <= 4; ++k) {
-            st.PrintAsIs(b, k);
-        }
+        PrintLines(st, b, 2, 4);
         st.PrintFmtLine(b, 5, {ctx.normal.Ra(), ctx.quake.Ra()});
         st.PrintAsIs(b, 6);
         st.PrintFmtLine(b, 7, {ctx.normal.Pa(), ctx.quake.Pa()});

@@ -27,9 +27,7 @@ void WriteLayerTable(PrintState& st, const TemplateBlock& b, const ReportContext
                         {std::string(SoilKindName(layer.Kind))});
         st.PrintFmtLine(b, 27, {layer.EL});
     });
-    for (std::int32_t k = 29; k <= 32; ++k) {
-        st.PrintAsIs(b, k);
-    }
+    PrintLines(st, b, 29, 32);
 }
 
 } // namespace

@@ -14,9 +14,7 @@ constexpr std::int32_t kEcoBlockLimit = 80;
 void WriteConditions(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;
     WriteCapacityFormula(ps, b, z.IsWpPa());
-    for (std::int32_t k = 9; k <= 11; ++k) {
-        ps.PrintAsIs(b, k);
-    }
+    PrintLines(ps, b, 9, 11);
     ps.PrintBlank(1);
     WriteSafetyFactors(ps, b, 12, z.nPa(), ctx.quake.nPa());
     ps.PrintBlank(1);
@@ -52,9 +50,7 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, int caseIndex) {
     ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
     ps.PageCheck(10, 1);
     WritePullOutResult(ps, ctx, b, z);
-    for (std::int32_t k = 11; k <= 13; ++k) {
-        ps.PrintAsIs(b, k);
-    }
+    PrintLines(ps, b, 11, 13);
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 14, {z.H()});
     ps.PrintFmtLine(b, 15, {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()});
