@@ -49,6 +49,15 @@ void BeginFigure(PrintState& ps, const std::string& programFolder, double layout
     fig.TextKind = 2;
 }
 
+PileDepths BeginNValueFigure(PrintState& ps, const std::string& programFolder, const CZul& z) {
+    BeginFigure(ps, programFolder, 7.5);
+    PileDepths at;
+    at.groundTop = z.Jiban().Count() > 0 ? z.Jiban().Item(1)->EU : 0.0;
+    at.zTip = at.groundTop - z.ELPL();
+    at.cosA = std::cos(z.Alpha() * 3.141592654 / 180.0);
+    return at;
+}
+
 std::string FinishFigure(PrintState& ps, double areaWidth, double areaHeight) {
     const std::string dataFile = ps.NewFigFile();
     ps.Figure.WriteFigFile(dataFile, kFigureTitle, kFigureSubtitle);

@@ -4,6 +4,7 @@
 // the start, the figure data file and the figure index file at the end; and the N-value chart
 // that the two N-value figures draw.
 
+#include "calc/CZul.h"
 #include "calc/colZulNs.h"
 #include "report/basResOutPrn.h"
 
@@ -21,6 +22,16 @@ inline constexpr std::string_view kFigureSubtitle = "杭の支持力計算図";
 // Loads LINE_PRN.DEF and STR_PRN.DEF of programFolder and empties the figure tables with the
 // layout values 10, layout2 and 15 mm; line kind 1, text kind 2.
 void BeginFigure(PrintState& ps, const std::string& programFolder, double layout2);
+// Where the pile stands in an N-value figure: the top of the ground layers (0 without layers),
+// the pile tip as a depth below it and the cosine of the pile's inclination, which turns lengths
+// along the pile into depths.
+struct PileDepths {
+    double groundTop = 0;
+    double zTip = 0;
+    double cosA = 1;
+};
+// Begins an N-value figure (layout2 7.5 mm) of pile z and gives where the pile stands.
+PileDepths BeginNValueFigure(PrintState& ps, const std::string& programFolder, const CZul& z);
 // Writes the figure data file and the figure index file for an area of areaWidth by areaHeight
 // mm; the index file's path.
 std::string FinishFigure(PrintState& ps, double areaWidth, double areaHeight);

@@ -11,16 +11,13 @@ namespace zul {
 std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth,
                                 double areaHeight) {
     const CZul& z = ctx.normal;
-    BeginFigure(ps, ctx.programFolder, 7.5);
-    const double groundTop = z.Jiban().Count() > 0 ? z.Jiban().Item(1)->EU : 0.0;
-    const double zTip = groundTop - z.ELPL();
+    const PileDepths at = BeginNValueFigure(ps, ctx.programFolder, z);
     // The range of four diameters (at most the pile) along the axis, as a depth below the ground
     // top; the points drawn are those the mean was taken over, which may cover only part of it
     // where the N-values end above the tip.
-    const double cosA = std::cos(z.Alpha() * 3.141592654 / 180.0);
     const double fourD = std::min(std::round(4 * z.Dp() * 1000.0) / 1000.0, z.L());
-    const double zTop = zTip - fourD * cosA;
-    DrawNValueChart(ps.Figure, {z.N4D(), groundTop, zTop, zTip, "4･D", true, std::nullopt});
+    const double zTop = at.zTip - fourD * at.cosA;
+    DrawNValueChart(ps.Figure, {z.N4D(), at.groundTop, zTop, at.zTip, "4･D", true, std::nullopt});
     return FinishFigure(ps, areaWidth, areaHeight);
 }
 
