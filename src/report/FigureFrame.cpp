@@ -35,7 +35,11 @@ constexpr std::int32_t kDotted = 5;
 constexpr std::int32_t kSmallText = 2;
 
 std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb, std::int32_t kind) {
-    return fig.AddLine(fig.AddPoint(xa, ya), fig.AddPoint(xb, yb), kind);
+    // The end point is numbered first; one statement each, so the numbering does not depend on
+    // the order in which a compiler evaluates the arguments of a call.
+    const std::int32_t end = fig.AddPoint(xb, yb);
+    const std::int32_t start = fig.AddPoint(xa, ya);
+    return fig.AddLine(start, end, kind);
 }
 
 } // namespace

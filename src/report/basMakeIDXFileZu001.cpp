@@ -43,7 +43,9 @@ std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double
     FigureBuilder& fig = ps.Figure;
     const double s = fig.TextSize(fig.TextKind);
     const auto line = [&](double xa, double ya, double xb, double yb, std::int32_t kind) {
-        fig.AddLine(fig.AddPoint(xa, ya), fig.AddPoint(xb, yb), kind);
+        const std::int32_t end = fig.AddPoint(xb, yb); // numbered first, as FigureFrame's Line does
+        const std::int32_t start = fig.AddPoint(xa, ya);
+        fig.AddLine(start, end, kind);
     };
 
     // The current pile: its embedment ratio (drawn up to 5) and the ratio it gives, with the
