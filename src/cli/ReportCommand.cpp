@@ -267,6 +267,10 @@ int RunReport(const ReportOptions& options) {
     if (!allWritten) {
         const std::string& lines = generator.ErrorText(); // each line after a line feed
         std::cerr << (lines.empty() ? lines : lines.substr(1)) << '\n';
+        // The common cause of every item failing: the template file is missing or unreadable.
+        if (const std::string cause = TemplateFileProblem(ctx.fmtFile); !cause.empty()) {
+            std::cerr << EscapeControls(cause) << '\n';
+        }
         return kItemFailure;
     }
     return kSuccess;

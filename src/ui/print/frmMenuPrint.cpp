@@ -148,6 +148,10 @@ bool frmMenuPrint::GeneratePrintFiles() {
         errors += QStringLiteral("\n") + QString::fromUtf8(PrintFileGenerator::kJoinFailedMessage);
     }
     if (!errors.isEmpty()) {
+        // Every item fails when the template file is missing: name it.
+        if (const std::string cause = TemplateFileProblem(context_.doc.FmtFileName); !cause.empty()) {
+            errors += QStringLiteral("\n\n") + QString::fromStdString(cause);
+        }
         ui.showMessage(this, errors, context_.productName, MessageIcon::Critical, MessageButtons::Ok);
     }
     return true;

@@ -257,7 +257,10 @@ void PrintMenuTest::failedItemsAreNamedInOneMessage() {
     QCOMPARE(t.ui.messages.at(0).text, QStringLiteral("\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
                                                       "\n･『計算結果（詳細）』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
                                                       "\n･『計算結果（支持力一覧表）』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
-                                                      "\n･『支持力検討ｸﾞﾗﾌ』の印刷ﾌｧｲﾙ生成ｴﾗｰ"));
+                                                      "\n･『支持力検討ｸﾞﾗﾌ』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
+                                                      "\n\n原因：帳票書式ファイル（") +
+                                           QString::fromStdString(t.doc.FmtFileName) +
+                                           QStringLiteral("）を読み込めません。"));
     QCOMPARE(t.ui.messages.at(0).title, kProduct);
     QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Critical);
     // The print button still works on what was written.
