@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (build-bench) and runs them on one core.  Reports the time
-# per CalcPaRa run, the time of the worst-case study table and the peak memory of the run.
+# per CalcPaRa run, the time of the worst-case study table, the peak memory of the run and the
+# time of the full report of the worst-case study as PDF from zul-cli (a Release build with Qt,
+# build-bench-pdf).
 # Usage: scripts/bench.sh [extra Google Benchmark arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,3 +22,11 @@ for lengths in 999 9990; do
     echo "peak memory, table of ${lengths} lengths x 10 diameters: ${rss} kB"
   fi
 done
+
+# The full report of the worst-case study as PDF from `zul-cli report --pdf`, the whole process
+# (target: under 1 s).  zul-cli draws PDFs only with the Qt layers: a build of its own.
+cmake -S . -B build-bench-pdf -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUL_BUILD_BENCH=ON \
+  -DZUL_BUILD_TESTS=OFF >/dev/null
+cmake --build build-bench-pdf --target report_pdf_bench -j"$(nproc)"
+"${runner[@]}" build-bench-pdf/program/report_pdf_bench --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true

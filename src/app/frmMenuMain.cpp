@@ -190,9 +190,7 @@ void frmMenuMain::EnableCommandsForPresentScreens() {
     for (QPushButton* button : cmdMenu_) {
         const QString tag = button->property(kTagProperty).toString();
         bool present = true;
-        if (tag == QLatin1String("MenuPrint")) {
-            present = false; // the print menu is not part of this build
-        } else if (tag != QLatin1String("ResOutRa")) {
+        if (tag != QLatin1String("ResOutRa") && tag != QLatin1String("MenuPrint")) {
             present = IsInputScreenTag(tag);
         }
         button->setEnabled(present);
@@ -289,7 +287,9 @@ void frmMenuMain::cmdMenu_Click(QPushButton* button) {
         RunCheckScreen();
     } else if (tag == QLatin1String("InpRaTable")) {
         RunRaTable();
-    } else if (tag != QLatin1String("MenuPrint")) {
+    } else if (tag == QLatin1String("MenuPrint")) {
+        RunPrintMenu();
+    } else {
         RunInputScreen(tag);
     }
     RefreshEnteredColours();
@@ -335,6 +335,15 @@ void frmMenuMain::RunCheckScreen() {
     objResOutRa_ = &screen;
     screen.exec();
     objResOutRa_ = nullptr;
+}
+
+void frmMenuMain::RunPrintMenu() {
+    if (!calc_.CalcRa(doc_)) {
+        Show(this, MessageCalculationError());
+        return;
+    }
+    AppContext context = Context();
+    ShowPrintMenu(context, kProductName, this);
 }
 
 // Ra and Pa of the normal case and of the level-1 earthquake case.

@@ -70,6 +70,7 @@ private:
     void RunInputScreen(const QString& tag);
     void RunRaTable();
     void RunCheckScreen();
+    void RunPrintMenu();
     void objResOutRa_LoadData();
     void mnuAbout_Click();
     void SetCommandsEnabled(bool enabled);

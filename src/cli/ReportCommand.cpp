@@ -1,10 +1,12 @@
-// zul-cli report: the calculation report of a study as one print file for the preview program,
-// written the way the print menu writes it (all items generated, the chosen ones joined).
+// zul-cli report: the calculation report of a study as one print file for the preview program
+// and/or as PDF, written the way the print menu writes it (all items generated, the chosen ones
+// joined).
 #include "calc/CalcFailureCauses.h"
 #include "calc/CalcMessages.h"
 #include "calc/basCalcMain.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/ReportPdf.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
@@ -12,6 +14,8 @@
 #include "report/PrintFileGenerator.h"
 #include "util/ProgramPaths.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -20,6 +24,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unistd.h>
 
 namespace zul::cli {
 
@@ -33,6 +38,7 @@ constexpr int kNoItem = 4;
 struct ReportOptions {
     std::string path;
     std::string printFile;
+    std::string pdfFile;
     std::string items = "0,1,2,3";
     std::string ini;
     std::string fmt;
@@ -100,10 +106,73 @@ void TidyFigureFolder(const fs::path& folder, const std::vector<std::string>& ke
     fs::remove(folder, error); // only when empty
 }
 
+// A folder of its own in the temporary folder for the files of one run; removed with them.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/zul-report-XXXXXX";
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    ~ScratchFolder() {
+        if (!path_.empty()) {
+            std::error_code error;
+            fs::remove_all(path_, error);
+        }
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// The graph report prints the four study graphs.  For a PDF they are drawn here from the
+// study table, as the graph screen draws them, into folder.  Without a study table (or when
+// its calculation fails) the item is left out with a note.  False when the files cannot be
+// written.
+bool PrepareStudyGraphs(const ProjectDocument& doc, ReportDrawing& drawing, const std::string& folder,
+                        std::array<bool, PrintFileGenerator::kItemCount>& chosen) {
+    if (!chosen[3]) {
+        return true;
+    }
+    if (!doc.tableEntered()) {
+        std::cerr << "支持力検討ｸﾞﾗﾌ: 杭長・杭径の検討表がないため、この項目は印刷しません。\n";
+        chosen[3] = false;
+        return true;
+    }
+    basCalcMain table;
+    if (!table.CalcRaTable(doc) || table.ResultCount() == 0) {
+        PrintCalcFailure(std::string("支持力検討ｸﾞﾗﾌ: ") + kCalcErrorMessage + "この項目は印刷しません。",
+                         FindCalcFailureCauses(doc, CalcRun::Table));
+        chosen[3] = false;
+        return true;
+    }
+    std::string error;
+    if (!drawing.SaveStudyGraphs(doc, table, folder, error)) {
+        std::cerr << error << '\n';
+        return false;
+    }
+    return true;
+}
+
 int RunReport(const ReportOptions& options) {
-    const auto chosen = ParseItems(options.items);
+    auto chosen = ParseItems(options.items);
     if (!chosen) {
         std::cerr << "--items: report items are 0 to 3, separated by commas\n";
+        return kFileFailure;
+    }
+    if (options.printFile.empty() && options.pdfFile.empty()) {
+        std::cerr << "--print-file か --pdf で出力するファイルを指定して下さい。\n";
+        return kFileFailure;
+    }
+    if (!options.pdfFile.empty() && !PdfAvailable()) {
+        std::string error;
+        ReportDrawing().WritePdf({}, {}, {}, error);
+        std::cerr << error << '\n';
         return kFileFailure;
     }
     ProjectDocument doc;
@@ -115,41 +184,60 @@ int RunReport(const ReportOptions& options) {
         PrintCalcFailure(kCalcErrorMessage, FindCalcFailureCauses(doc, CalcRun::Single));
         return kCalcFailure;
     }
-    bool any = false;
-    for (const bool c : *chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (std::none_of(chosen->begin(), chosen->end(), [](bool c) { return c; })) {
         std::cerr << PrintFileGenerator::kNoItemMessage << '\n';
         return kNoItem;
     }
 
+    // The figure files (and for a PDF the study graphs) stay beside the print file, where the
+    // records in it point; with a PDF alone they live in a scratch folder for the run.
+    std::optional<ScratchFolder> scratch;
+    fs::path figures;
+    std::error_code error;
+    if (!options.printFile.empty()) {
+        figures = fs::absolute(options.printFile + ".figures", error).lexically_normal();
+        fs::create_directory(figures, error); // beside the print file: its folder must exist
+    } else {
+        scratch.emplace();
+        figures = scratch->path();
+    }
+    if (error || figures.empty() || !fs::is_directory(figures)) {
+        std::cerr << PrintFileGenerator::kJoinFailedMessage << '\n';
+        return kFileFailure;
+    }
+
     const std::string program = ProgramFolder();
     const std::string programFolder = options.programFolder.empty() ? program : options.programFolder;
+    std::string metafileFolder = options.programFolder.empty() ? MetafileFolder() : options.programFolder;
+    std::optional<ReportDrawing> drawing;
+    if (!options.pdfFile.empty()) {
+        drawing.emplace();
+        if (!PrepareStudyGraphs(doc, *drawing, figures.string(), *chosen)) {
+            return kFileFailure;
+        }
+        metafileFolder = figures.string();
+        if (std::none_of(chosen->begin(), chosen->end(), [](bool c) { return c; })) {
+            std::cerr << PrintFileGenerator::kNoItemMessage << '\n';
+            return kNoItem;
+        }
+    }
     const ReportContext ctx{doc,
                             driver.CalcPair(0),
                             driver.CalcPair(1),
                             options.fmt.empty() ? program + "/Zul.fmt" : options.fmt,
                             programFolder,
-                            options.programFolder.empty() ? MetafileFolder() : options.programFolder};
+                            metafileFolder};
     const std::string ini = options.ini.empty() ? SettingsFilePath() : options.ini;
 
-    // The figure files stay beside the print file, where the records in it point.
-    std::error_code error;
-    const fs::path figures = fs::absolute(options.printFile + ".figures", error).lexically_normal();
-    fs::create_directory(figures, error); // beside the print file: its folder must exist
-    if (error || !fs::is_directory(figures)) {
-        std::cerr << PrintFileGenerator::kJoinFailedMessage << '\n';
-        return kFileFailure;
-    }
     PrintFileGenerator generator(figures.string());
     const bool allWritten = generator.GeneratePrintFiles(ctx, ReadNumberingSettings(ini));
     bool ok = generator.JoinPrintFiles(*chosen);
     std::string joined;
-    if (ok) {
+    if (ok && !options.printFile.empty()) {
         joined = ReadAll(generator.JoinedFile(), ok);
     }
-    const int writeError = ok ? ReplaceFileContents(options.printFile, joined) : 0;
+    const int writeError =
+        ok && !options.printFile.empty() ? ReplaceFileContents(options.printFile, joined) : 0;
     if (!ok || writeError != FileError::None) {
         std::cerr << PrintFileGenerator::kJoinFailedMessage;
         if (writeError != FileError::None) {
@@ -158,16 +246,31 @@ int RunReport(const ReportOptions& options) {
         std::cerr << '\n';
         // An earlier print file stays as it was, and with it the figure files it refers to.
         generator.State().DeleteTempFiles();
-        fs::remove(figures, error); // only when empty
+        if (!scratch) {
+            fs::remove(figures, error); // only when empty
+        }
         return kFileFailure;
     }
-    // The print text files go with the generator; the figure files are kept.
-    const std::vector<std::string> kept = generator.State().FigTempFiles;
-    generator.State().FigTempFiles.clear();
-    TidyFigureFolder(figures, kept);
+    if (drawing) {
+        std::string pdfError;
+        if (!drawing->WritePdf(generator.JoinedFile(), programFolder, options.pdfFile, pdfError)) {
+            std::cerr << pdfError << '\n';
+            return kFileFailure;
+        }
+    }
+    if (!scratch) {
+        // The print text files go with the generator; the figure files are kept.
+        const std::vector<std::string> kept = generator.State().FigTempFiles;
+        generator.State().FigTempFiles.clear();
+        TidyFigureFolder(figures, kept);
+    }
     if (!allWritten) {
         const std::string& lines = generator.ErrorText(); // each line after a line feed
         std::cerr << (lines.empty() ? lines : lines.substr(1)) << '\n';
+        // The common cause of every item failing: the template file is missing or unreadable.
+        if (const std::string cause = TemplateFileProblem(ctx.fmtFile); !cause.empty()) {
+            std::cerr << EscapeControls(cause) << '\n';
+        }
         return kItemFailure;
     }
     return kSuccess;
@@ -178,10 +281,14 @@ int RunReport(const ReportOptions& options) {
 void AddReportCommand(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<ReportOptions>();
     auto* report = app.add_subcommand(
-        "report", "The calculation report as one print file for the preview program (Shift_JIS, CR LF); "
-                  "its figure files go to the folder OUT.figures beside it");
+        "report", "The calculation report as one print file for the preview program (Shift_JIS, CR LF; "
+                  "its figure files go to the folder OUT.figures beside it) and/or as PDF; at least one "
+                  "of --print-file and --pdf");
     report->add_option("FILE", options->path, "Study file (.zul, version 1.30 or 1.00)")->required();
-    report->add_option("--print-file", options->printFile, "The print file to write (OUT)")->required();
+    report->add_option("--print-file", options->printFile, "The print file to write (OUT)");
+    report->add_option("--pdf", options->pdfFile,
+                       "The report as PDF: generation, join and the pages in one step.  With a study "
+                       "table the four study graphs are drawn for it; without one item 3 is left out");
     report->add_option("--items", options->items,
                        "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
                        "calculation, 2 results list, 3 graph (default 0,1,2,3)");

@@ -81,7 +81,9 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
         note->setToolTip(lines.join(QLatin1Char('\n')));
         statusBar()->addWidget(note);
     }
-    resize(900, 1000);
+    // Wide enough for every toolbar command, the close command included.
+    const int toolbarWidth = findChild<QToolBar*>()->sizeHint().width();
+    resize(std::max(900, toolbarWidth + 16), 1000);
     preview_->fitToWidth();
     preview_->updatePreview();
     updatePageText();

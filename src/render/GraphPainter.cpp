@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -17,6 +18,7 @@ namespace {
 constexpr double kMargin = 10;
 constexpr double kTickLength = 4;
 constexpr double kMarkerRadius = 3.5;
+constexpr double kCurveStep = 0.5;   // canvas units between two curve points at least
 constexpr double kLegendSample = 28; // length of the line sample in the legend
 constexpr double kLegendPadding = 6;
 
@@ -284,10 +286,18 @@ void DrawGraph(QPainter& painter, const QRectF& bounds, const GraphData& data) {
     for (std::size_t s = 0; s < data.series.size(); ++s) {
         const int index = static_cast<int>(s);
         const QColor color = SeriesColor(index);
+        // Points closer than half a unit of the canvas to the last one kept draw nothing new
+        // (a study of thousands of lengths); the last point is always kept.
         QPolygonF curve;
-        for (const QPointF& p : data.series[s].points) {
-            if (finitePoint(p)) {
-                curve << layout.map(p);
+        const auto& points = data.series[s].points;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (!finitePoint(points[i])) {
+                continue;
+            }
+            const QPointF p = layout.map(points[i]);
+            const bool last = i + 1 == points.size();
+            if (curve.isEmpty() || last || QLineF(curve.constLast(), p).length() >= kCurveStep) {
+                curve << p;
             }
         }
         if (curve.size() > 1) {
@@ -295,8 +305,16 @@ void DrawGraph(QPainter& painter, const QRectF& bounds, const GraphData& data) {
             painter.setBrush(Qt::NoBrush);
             painter.drawPolyline(curve);
         }
-        for (const QPointF& p : curve) {
-            drawMarker(painter, markerOf(index), p, color);
+        // A marker that would lie almost on the last one drawn adds nothing to read but costs
+        // time and file size (a study of thousands of lengths); the last point keeps its marker.
+        QPointF lastMarker;
+        for (qsizetype i = 0; i < curve.size(); ++i) {
+            const QPointF& p = curve[i];
+            const bool last = i + 1 == curve.size();
+            if (i == 0 || last || QLineF(lastMarker, p).length() >= kMarkerRadius) {
+                drawMarker(painter, markerOf(index), p, color);
+                lastMarker = p;
+            }
         }
     }
 

@@ -1,11 +1,15 @@
 // The frame of the detailed report's figures and their N-value chart.
 #include "report/FigureFrame.h"
 
+#include "calc/NValueProfile.h"
 #include "report/FigDimensions.h"
+#include "report/FigureLayout.h"
 #include "util/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace zul {
 
@@ -31,7 +35,11 @@ constexpr std::int32_t kDotted = 5;
 constexpr std::int32_t kSmallText = 2;
 
 std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb, std::int32_t kind) {
-    return fig.AddLine(fig.AddPoint(xa, ya), fig.AddPoint(xb, yb), kind);
+    // The end point is numbered first; one statement each, so the numbering does not depend on
+    // the order in which a compiler evaluates the arguments of a call.
+    const std::int32_t end = fig.AddPoint(xb, yb);
+    const std::int32_t start = fig.AddPoint(xa, ya);
+    return fig.AddLine(start, end, kind);
 }
 
 } // namespace
@@ -43,6 +51,15 @@ void BeginFigure(PrintState& ps, const std::string& programFolder, double layout
     fig.Reset(10, layout2, 15);
     fig.LineKind = 1;
     fig.TextKind = 2;
+}
+
+PileDepths BeginNValueFigure(PrintState& ps, const std::string& programFolder, const CZul& z) {
+    BeginFigure(ps, programFolder, 7.5);
+    PileDepths at;
+    at.groundTop = z.Jiban().Count() > 0 ? z.Jiban().Item(1)->EU : 0.0;
+    at.zTip = at.groundTop - z.ELPL();
+    at.cosA = std::cos(z.Alpha() * 3.141592654 / 180.0);
+    return at;
 }
 
 std::string FinishFigure(PrintState& ps, double areaWidth, double areaHeight) {
@@ -61,27 +78,50 @@ void TextRight(FigureBuilder& fig, const std::string& text, double x, double y) 
     fig.AddText(text, x - fig.FigTextWidth(fig.TextKind, text), y, fig.TextKind, 3);
 }
 
-void TextVerticalEndingAt(FigureBuilder& fig, const std::string& text, double x, double yEnd) {
-    // A vertical text covers (X - s, Y) to (X, Y + w).
-    const double s = fig.TextSize(fig.TextKind);
-    fig.AddText(text, x + s / 2, yEnd - fig.FigTextWidth(fig.TextKind, text), fig.TextKind, 1);
-}
-
 double NValueChart::YOf(double n) const {
     return y0 + std::clamp(n, 0.0, kMaxN) * perN;
 }
 
-NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double groundTop, double zTop,
-                            double zTip, std::string_view rangeLabel) {
+colZulNs NValuesBetween(const colZulNs& measured, double zTop, double zTip) {
+    const auto mm = [](double z) { return std::nearbyint(z * 1000.0); };
+    colZulNs out;
+    const std::int32_t count = measured.Count();
+    // The N-value at depth z when z lies strictly between two measured points (not within a
+    // millimetre of one of them).
+    const auto between = [&](double z) -> std::optional<double> {
+        for (std::int32_t i = 2; i <= count; ++i) {
+            const clsZulN& a = *measured.Item(i - 1);
+            const clsZulN& b = *measured.Item(i);
+            if (mm(a.Z) < mm(z) && mm(z) < mm(b.Z)) {
+                return InterpolatedN(a, b, z);
+            }
+        }
+        return std::nullopt;
+    };
+    if (const auto n = between(zTop)) {
+        out.Add(zTop, *n);
+    }
+    for (const clsZulN& p : measured) {
+        if (mm(zTop) <= mm(p.Z) && mm(p.Z) <= mm(zTip)) {
+            out.Add(p.Z, p.N);
+        }
+    }
+    if (const auto n = between(zTip); n && mm(zTip) > mm(zTop)) {
+        out.Add(zTip, *n);
+    }
+    return out;
+}
+
+NValueChart DrawNValueChart(FigureBuilder& fig, const NValueChartContent& content) {
     fig.TextKind = kSmallText;
     const double s = fig.TextSize(kSmallText);
     const NValueChart chart{kRangeLeft, kRangeRight, kZeroN, kMmPerN};
-    const double span = zTip - zTop;
+    const double span = content.zTip - content.zTop;
     const auto xOf = [&](double z) {
         if (!(span > 0.0005)) {
             return kRangeRight;
         }
-        return kRangeLeft + std::clamp((z - zTop) / span, 0.0, 1.0) * (kRangeRight - kRangeLeft);
+        return kRangeLeft + std::clamp((z - content.zTop) / span, 0.0, 1.0) * (kRangeRight - kRangeLeft);
     };
 
     // N-value axis with its scale, grid and caption; the N = 0 line.
@@ -98,9 +138,8 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double g
     }
     TextCentred(fig, "Ｎ値", kAxisX, yTop + 3);
 
-    // The profile: the N-value line, a dashed drop to N = 0 at each point, its N-value above it
-    // and its elevation below the chart.  Labels that would overlap the one to their right are
-    // left out; the tip's always stands.
+    // The profile: the N-value line and a dashed drop to N = 0 at each point.
+    const colZulNs& points = content.points;
     const std::int32_t count = points.Count();
     std::int32_t previous = 0;
     for (std::int32_t i = 1; i <= count; ++i) {
@@ -112,22 +151,15 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double g
         previous = here;
         Line(fig, xOf(p.Z), kZeroN, xOf(p.Z), chart.YOf(p.N), kDashed);
     }
-    double lastValueLabel = 1e9;
-    double lastLevelLabel = 1e9;
-    for (std::int32_t i = count; i >= 1; --i) {
-        const clsZulN& p = *points.Item(i);
-        const double x = xOf(p.Z);
-        const std::string value = FormatNumber(p.N, "###0.0");
-        const double w = fig.FigTextWidth(kSmallText, value);
-        if (lastValueLabel - x >= w + 0.5) {
-            TextCentred(fig, value, x, chart.YOf(p.N) + 1);
-            lastValueLabel = x;
-        }
-        if (lastLevelLabel - x >= s + 0.3) {
-            TextVerticalEndingAt(fig, FormatNumber(groundTop - p.Z, "+#0.000;-#0.000") + "m", x,
-                                 kZeroN - 1.5);
-            lastLevelLabel = x;
-        }
+
+    // The design N-value across the chart, marked N with a bar and its value right of the grid.
+    if (content.designN) {
+        const double y = chart.YOf(*content.designN);
+        Line(fig, kAxisX, y, kRangeRight + 2, y, kCentre);
+        const double x = kRangeRight + 3;
+        fig.AddText("Ｎ", x, y - s / 2, kSmallText, 3);
+        fig.AddText("＿", x, y - s / 2 + 0.9 * s, kSmallText, 3);
+        fig.AddText("＝" + FormatNumber(*content.designN, "###0.0"), x + s, y - s / 2, kSmallText, 3);
     }
 
     // The pile below the chart: its outline up to the tip and its centre line; the dimensions of
@@ -139,7 +171,46 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const colZulNs& points, double g
     Line(fig, left - 2, (kPileBottom + kPileTop) / 2, kRangeRight + 2, (kPileBottom + kPileTop) / 2, kCentre);
     fig.LineKind = kThin;
     DrawDimensionV(fig, kPileBottom, kPileTop, kRangeRight, DimensionSide::Positive, "D", "11111U");
-    DrawDimensionH(fig, kRangeLeft, kRangeRight, kPileBottom, DimensionSide::Negative, rangeLabel, "11111U");
+    if (content.rangeDimension) {
+        DrawDimensionH(fig, kRangeLeft, kRangeRight, kPileBottom, DimensionSide::Negative, content.rangeLabel,
+                       "11111U");
+    }
+
+    // Each point's N-value near it, from the tip upward, where it stands clear.
+    for (std::int32_t i = count; i >= 1; --i) {
+        const clsZulN& p = *points.Item(i);
+        const double x = xOf(p.Z);
+        const double y = chart.YOf(p.N);
+        const std::string value = FormatNumber(p.N, "###0.0");
+        const double w = fig.FigTextWidth(kSmallText, value);
+        AddClearText(fig, value,
+                     {{x - w / 2, y + 1},
+                      {x + 0.6, y + 0.6},
+                      {x - w - 0.6, y + 0.6},
+                      {x - w / 2, y - 1 - s},
+                      {x + 0.6, y - 0.6 - s},
+                      {x - w - 0.6, y - 0.6 - s}},
+                     kSmallText, 3);
+    }
+    // The elevations below the chart: the tip, the upper end of the range and every point, where
+    // they stand clear.
+    std::vector<double> depths{content.zTip, content.zTop};
+    for (std::int32_t i = count; i >= 1; --i) {
+        depths.push_back(points.Item(i)->Z);
+    }
+    std::vector<double> labelled;
+    for (const double z : depths) {
+        const double x = xOf(z);
+        if (std::any_of(labelled.begin(), labelled.end(),
+                        [&](double l) { return std::fabs(l - x) < 0.05; })) {
+            continue;
+        }
+        const std::string level = FormatNumber(content.groundTop - z, "+#0.000;-#0.000") + "m";
+        if (AddClearText(fig, level, {{x + s / 2, kZeroN - 1.5 - fig.FigTextWidth(kSmallText, level)}},
+                         kSmallText, 1)) {
+            labelled.push_back(x);
+        }
+    }
     return chart;
 }
 

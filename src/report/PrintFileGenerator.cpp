@@ -2,6 +2,8 @@
 
 #include "util/FileHelpers.h"
 
+#include <fstream>
+
 namespace zul {
 
 namespace {
@@ -101,6 +103,13 @@ bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chos
         }
     }
     return true;
+}
+
+std::string TemplateFileProblem(const std::string& fmtFile) {
+    if (std::ifstream(fmtFile, std::ios::binary)) {
+        return {};
+    }
+    return "原因：帳票書式ファイル（" + fmtFile + "）を読み込めません。";
 }
 
 } // namespace zul

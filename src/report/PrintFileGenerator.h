@@ -55,4 +55,8 @@ private:
     std::string joinError_;
 };
 
+// The cause to add when items failed because the template file cannot be read: "原因：…" naming
+// the file; empty when the file reads.
+std::string TemplateFileProblem(const std::string& fmtFile);
+
 } // namespace zul

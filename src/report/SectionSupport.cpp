@@ -1,30 +1,112 @@
 // Shared steps of the detailed report sections.
 #include "report/SectionSupport.h"
 
+#include "document/SoilKind.h"
+
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zul {
 
 std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow) {
-    const double exact = static_cast<double>(linesLeft) / static_cast<double>(std::max(linesPerRow, 1));
-    const double whole = std::floor(exact);
-    const double rest = exact - whole;
-    double rows = whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        rows = whole + 1;
+    // The default rounding mode rounds halves to even.
+    return static_cast<std::int32_t>(
+        std::nearbyint(static_cast<double>(linesLeft) / static_cast<double>(std::max(linesPerRow, 1))));
+}
+
+TemplateBlock OpenReportPart(PrintState& ps, const std::string& fmtFile, std::string_view section,
+                             std::int32_t limit) {
+    ps.LinesPerPage = kLinesPerPage;
+    TemplateBlock block = ReadFmtSection(fmtFile, section, limit);
+    ps.OpenPrnFile();
+    return block;
+}
+
+void PrintLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
+    for (std::int32_t k = first; k <= last; ++k) {
+        ps.PrintAsIs(block, k);
     }
-    return static_cast<std::int32_t>(rows);
+}
+
+void PrintSpacedLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
+    for (std::int32_t k = first; k <= last; ++k) {
+        ps.PrintBlank(1);
+        ps.PrintAsIs(block, k);
+    }
+}
+
+void WriteCapacityFormula(PrintState& ps, const TemplateBlock& block, bool ownWeight) {
+    ps.PrintAsIs(block, 1);
+    ps.PrintBlank(1);
+    ps.PrintAsIs(block, 2);
+    ps.PrintBlank(1);
+    const std::int32_t formula = ownWeight ? 3 : 6;
+    PrintLines(ps, block, formula, formula + 2);
+    ps.PrintBlank(1);
+}
+
+void WriteSafetyFactors(PrintState& ps, const TemplateBlock& block, std::int32_t first, double normal,
+                        double quake) {
+    ps.PrintAsIs(block, first);
+    ps.PrintBlank(1);
+    ps.PrintAsIs(block, first + 1);
+    ps.PrintBlank(1);
+    ps.PrintFmtLine(block, first + 2, {normal, quake});
+    ps.PrintBlank(1);
+    ps.PrintAsIs(block, first + 3);
+}
+
+void WriteCaseHeadings(PrintState& ps, const TemplateBlock& block) {
+    ps.PrintAsIs(block, 2);
+    ps.PrintBlank(1);
+    ps.PrintAsIs(block, 3);
+    ps.PrintBlank(1);
+}
+
+void WritePullOutResult(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z) {
+    WriteCaseHeadings(ps, block);
+    if (ctx.normal.IsWpPa()) {
+        ps.PrintAsIs(block, 4);
+        ps.PrintFmtLine(block, 5, {z.Pu(), z.Wp(), z.Pa()});
+        ps.PrintFmtLine(block, 6, {z.nPa()});
+    } else {
+        ps.PrintAsIs(block, 7);
+        ps.PrintFmtLine(block, 8, {z.Pu(), z.Pa()});
+        ps.PrintFmtLine(block, 9, {z.nPa()});
+    }
+    ps.PrintBlank(1);
+    ps.PrintAsIs(block, 10);
+    ps.PrintBlank(1);
+}
+
+void WriteFrictionTable(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block,
+                        std::int32_t first, const colZulLiFis& segments, bool withOverburden,
+                        std::initializer_list<double> totalsAfterSum) {
+    const TableLines lines{first, first + 4, first + 7, first + 10, 2};
+    WritePagedTable(ps, block, lines, segments.Count(), [&](std::int32_t i) {
+        const clsZulLiFi& seg = *segments.Item(i + 1);
+        const std::string kind(SoilKindName(seg.Kind));
+        const std::int32_t k = first + (seg.IsNonF ? 5 : 6);
+        const double layer = static_cast<double>(seg.No);
+        const double n = LayerNValue(ctx.doc, seg.No);
+        if (withOverburden) {
+            ps.PrintFmtLine(block, k, {layer, n, seg.Lii, seg.Gs, seg.Ws, seg.Fi, seg.LiFi}, {kind});
+        } else {
+            ps.PrintFmtLine(block, k, {layer, n, seg.Lii, seg.Fi, seg.LiFi}, {kind});
+        }
+    });
+    ps.PrintAsIs(block, first + 8);
+    std::vector<double> totals{SumLiFi(segments)};
+    totals.insert(totals.end(), totalsAfterSum);
+    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), totals);
+    ps.PrintAsIs(block, first + 10);
 }
 
 void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow) {
     const std::int32_t headLines = lines.headLast - lines.headFirst + 1;
-    const auto writeHead = [&] {
-        for (std::int32_t k = lines.headFirst; k <= lines.headLast; ++k) {
-            ps.PrintAsIs(block, k);
-        }
-    };
+    const auto writeHead = [&] { PrintLines(ps, block, lines.headFirst, lines.headLast); };
     // A head with no row under it would stand alone at the foot of the page: the table starts on
     // the next page (nothing of it stands above, so no page-end line).
     if (rowCount > 0 && RowsPerPage(ps.LinesPerPage - (ps.LineCount + headLines), lines.linesPerRow) < 1) {

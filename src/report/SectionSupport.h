@@ -5,18 +5,60 @@
 
 #include "calc/colZulLiFis.h"
 #include "document/ProjectDocument.h"
+#include "report/ReportSections.h"
 #include "report/basResOutPrn.h"
 
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace zul {
 
 // Rows of a table that fit in linesLeft lines at linesPerRow lines each, rounded to the nearest
 // whole number with halves to even (42 lines at 4 a row give 10, 57 lines at 2 give 28).
 std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow);
+
+// The start of a report part: the page length, the template block section (numbers up to
+// limit) read from fmtFile and the print file opened.  Gives the block.
+TemplateBlock OpenReportPart(PrintState& ps, const std::string& fmtFile, std::string_view section,
+                             std::int32_t limit = 50);
+
+// Template lines first..last of block as they stand.
+void PrintLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
+
+// Template lines first..last of block as they stand, each after one blank line.
+void PrintSpacedLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
+
+// The opening of a capacity calculation: the heading (line 1) and the formula heading (line 2),
+// each followed by a blank line, and the three formula lines with or without the pile's own
+// weight (3 to 5 with it, 6 to 8 without) and a blank line.
+void WriteCapacityFormula(PrintState& ps, const TemplateBlock& block, bool ownWeight);
+
+// The safety factors of a capacity: two lines as they stand (first, first + 1), the factors of the
+// normal and the earthquake case (first + 2) and one more line (first + 3), a blank line between
+// each two.
+void WriteSafetyFactors(PrintState& ps, const TemplateBlock& block, std::int32_t first, double normal,
+                        double quake);
+
+// The two headings under a design case's title (lines 2 and 3), each followed by a blank line.
+void WriteCaseHeadings(PrintState& ps, const TemplateBlock& block);
+
+// The pull-out capacity of design case z, template lines 2 to 10: the case headings, Pa from Pu
+// with the pile's own weight (lines 4 to 6) or without it (7 to 9) as the normal case counts it,
+// and the heading of Pu (line 10) between blank lines.
+void WritePullOutResult(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z);
+
+// The skin friction table of one design case, template lines first..first+10: the head
+// (first..first+4), one row per segment (first+5 for a segment without friction, first+6 with
+// it) holding the layer, its N-value, length, with overburden its unit weight and overburden
+// weight, friction and LiFi, the line between rows (first+7), the total line (first+8), the sum
+// of LiFi followed by totalsAfterSum (first+9) and the closing line (first+10).
+void WriteFrictionTable(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block,
+                        std::int32_t first, const colZulLiFis& segments, bool withOverburden,
+                        std::initializer_list<double> totalsAfterSum);
 
 // The template lines of a table: the head (headFirst..headLast, written as they stand), the line
 // between two rows of one page, the line that ends a page when rows remain, and the lines one

@@ -4,20 +4,20 @@
 #include "report/FigureFrame.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zul {
 
 std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth,
                                 double areaHeight) {
     const CZul& z = ctx.normal;
-    BeginFigure(ps, ctx.programFolder, 7.5);
-    const double groundTop = z.Jiban().Count() > 0 ? z.Jiban().Item(1)->EU : 0.0;
-    const colZulNs& points = z.N4D();
-    const double zTip = groundTop - z.ELPL();
-    // The range is the one the points span; without points it is four diameters above the tip.
-    const double zTop = points.Count() >= 2 ? points.Item(1)->Z : zTip - 4 * z.Dp();
-    DrawNValueChart(ps.Figure, points, groundTop, zTop,
-                    points.Count() >= 2 ? points.Item(points.Count())->Z : zTip, "4･D");
+    const PileDepths at = BeginNValueFigure(ps, ctx.programFolder, z);
+    // The range of four diameters (at most the pile) along the axis, as a depth below the ground
+    // top; the points drawn are those the mean was taken over, which may cover only part of it
+    // where the N-values end above the tip.
+    const double fourD = std::min(std::round(4 * z.Dp() * 1000.0) / 1000.0, z.L());
+    const double zTop = at.zTip - fourD * at.cosA;
+    DrawNValueChart(ps.Figure, {z.N4D(), at.groundTop, zTop, at.zTip, "4･D", true, std::nullopt});
     return FinishFigure(ps, areaWidth, areaHeight);
 }
 

@@ -1,6 +1,7 @@
 // The graph report (report item 3): headings and one picture record per graph metafile that the
 // study graph screen saved; push-in graphs on the first page, pull-out graphs on the second.
 #include "report/ReportSections.h"
+#include "report/SectionSupport.h"
 
 namespace zul {
 
@@ -12,10 +13,8 @@ constexpr const char* kPictureRecord = "?BM;000;000;160;110;";
 } // namespace
 
 bool basResOutGraph(PrintState& st, const ReportContext& ctx) {
-    try {
-        st.LinesPerPage = kLinesPerPage;
-        const TemplateBlock b = ReadFmtSection(ctx.fmtFile, "支持力検討グラフ");
-        st.OpenPrnFile();
+    return RunReportPart(st, [&] {
+        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, "支持力検討グラフ");
         st.PrintAsIs(b, 1);
         for (const char* capacity : {"RA", "PA"}) {
             if (capacity[0] == 'R') {
@@ -34,12 +33,7 @@ bool basResOutGraph(PrintState& st, const ReportContext& ctx) {
                             PrintText(ctx.metafileFolder + "/" + capacity + calcCase + ".WMF"));
             }
         }
-        st.ClosePrnFile();
-        return true;
-    } catch (const std::exception&) {
-        st.AbandonPrnFile();
-        return false;
-    }
+    });
 }
 
 } // namespace zul

@@ -3,79 +3,43 @@
 #include "document/ConstructionMethod.h"
 #include "document/SoilKind.h"
 #include "report/ReportSections.h"
+#include "report/SectionSupport.h"
 
 namespace zul {
 
 namespace {
 
 constexpr const char* kBlock = "計算条件";
-constexpr std::int32_t kHeadLines = 5; // lines 20 to 24
-constexpr std::int32_t kLinesPerLayer = 4;
-
-void WriteTableHead(PrintState& st, const TemplateBlock& b) {
-    for (std::int32_t k = 20; k <= 24; ++k) {
-        st.PrintAsIs(b, k);
-    }
-}
+// Head 20 to 24, four lines a layer (25 to 27 and 28 between layers), 29 closes a page.
+constexpr TableLines kLayerTable{20, 24, 28, 29, 4};
 
 // The layer table, split over pages; every page repeats the head.
 void WriteLayerTable(PrintState& st, const TemplateBlock& b, const ReportContext& ctx) {
     const colZulJiban& layers = ctx.normal.Jiban();
-    const std::int32_t count = layers.Count();
-    // A head with no row under it would stand alone at the page end: the table starts on the
-    // next page instead.
-    if (count > 0) {
-        st.LineCount += kHeadLines;
-        const bool noRowFits = st.RowsOnPage(kLinesPerLayer) < 1;
-        st.LineCount -= kHeadLines;
-        if (noRowFits) {
-            st.FormFeed();
-        }
-    }
-    WriteTableHead(st, b);
-    std::int32_t rowsOnPage = st.RowsOnPage(kLinesPerLayer);
-    std::int32_t row = 1;
-    while (row <= count) {
-        const std::int32_t last = std::min(count, row + std::max(rowsOnPage, 1) - 1);
-        for (; row <= last; ++row) {
-            const clsZulJiban& layer = *layers.Item(row);
-            const auto r = static_cast<std::size_t>(row);
-            const auto cell = [&](std::size_t column) {
-                return ctx.doc.JibanLayer(column, r).numberOrZero();
-            };
-            st.PrintFmtLine(b, 25, {layer.EU});
-            st.PrintFmtLine(b, 26,
-                            {static_cast<double>(row), layer.H, cell(3), cell(4), cell(5), cell(6), cell(8)},
-                            {std::string(SoilKindName(layer.Kind))});
-            st.PrintFmtLine(b, 27, {layer.EL});
-            if (row < last) {
-                st.PrintAsIs(b, 28);
-            }
-        }
-        if (row <= count) {
-            st.PrintAsIs(b, 29);
-            st.FormFeed();
-            WriteTableHead(st, b);
-            rowsOnPage = st.RowsOnPage(kLinesPerLayer);
-        }
-    }
-    for (std::int32_t k = 29; k <= 32; ++k) {
-        st.PrintAsIs(b, k);
-    }
+    WritePagedTable(st, b, kLayerTable, layers.Count(), [&](std::int32_t i) {
+        const std::int32_t row = i + 1;
+        const clsZulJiban& layer = *layers.Item(row);
+        const auto r = static_cast<std::size_t>(row);
+        const auto cell = [&](std::size_t column) { return ctx.doc.JibanLayer(column, r).numberOrZero(); };
+        st.PrintFmtLine(b, 25, {layer.EU});
+        st.PrintFmtLine(b, 26,
+                        {static_cast<double>(row), layer.H, cell(3), cell(4), cell(5), cell(6), cell(8)},
+                        {std::string(SoilKindName(layer.Kind))});
+        st.PrintFmtLine(b, 27, {layer.EL});
+    });
+    PrintLines(st, b, 29, 32);
 }
 
 } // namespace
 
 bool basResOutJyoken(PrintState& st, const ReportContext& ctx) {
-    try {
+    return RunReportPart(st, [&] {
         const CZul& c = ctx.normal;
         const std::int32_t method = ctx.doc.InpJyoken.Sekou;
         const double groundTop =
             c.Jiban().Count() > 0 ? c.Jiban().Item(1)->EU : ctx.doc.JibanLevel(1).numberOrZero();
 
-        st.LinesPerPage = kLinesPerPage;
-        const TemplateBlock b = ReadFmtSection(ctx.fmtFile, kBlock);
-        st.OpenPrnFile();
+        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, kBlock);
 
         st.PrintAsIs(b, 1);
         st.PrintBlank(2);
@@ -114,12 +78,7 @@ bool basResOutJyoken(PrintState& st, const ReportContext& ctx) {
         }
 
         WriteLayerTable(st, b, ctx);
-        st.ClosePrnFile();
-        return true;
-    } catch (const std::exception&) {
-        st.AbandonPrnFile();
-        return false;
-    }
+    });
 }
 
 } // namespace zul

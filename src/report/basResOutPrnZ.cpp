@@ -190,40 +190,45 @@ std::int32_t FigureBuilder::AddText(std::string text, double x, double y, std::i
 
 // ---- definitions
 
-void FigureBuilder::ReadLineDef(const std::string& path) {
+namespace {
+
+// The definitions of a definition file, each read by readRest from its decoded name on; more
+// than most of them, or a file that cannot be read, is a ReportError.
+template <typename Def, typename ReadRest>
+std::vector<Def> ReadDefinitions(const std::string& path, std::size_t most, const char* what,
+                                 ReadRest readRest) {
     DefFields in(ReadFile(path));
-    std::vector<LineDef> defs;
+    std::vector<Def> defs;
     for (std::string name = in.Text(); name != "END"; name = in.Text()) {
-        if (defs.size() >= kMaxLineDefs) {
-            throw ReportError("too many line definitions in " + path);
+        if (defs.size() >= most) {
+            throw ReportError(std::string("too many ") + what + " definitions in " + path);
         }
-        LineDef d;
+        Def d;
         d.Name = DecodedName(name);
-        d.Style = in.Number();
-        d.Width = in.Number();
+        readRest(in, d);
         defs.push_back(std::move(d));
     }
-    lineDefs_ = std::move(defs);
+    return defs;
+}
+
+} // namespace
+
+void FigureBuilder::ReadLineDef(const std::string& path) {
+    lineDefs_ = ReadDefinitions<LineDef>(path, kMaxLineDefs, "line", [](DefFields& in, LineDef& d) {
+        d.Style = in.Number();
+        d.Width = in.Number();
+    });
 }
 
 void FigureBuilder::ReadStrDef(const std::string& path) {
-    DefFields in(ReadFile(path));
-    std::vector<StrDef> defs;
-    for (std::string name = in.Text(); name != "END"; name = in.Text()) {
-        if (defs.size() >= kMaxStrDefs) {
-            throw ReportError("too many text definitions in " + path);
-        }
-        StrDef d;
-        d.Name = DecodedName(name);
+    strDefs_ = ReadDefinitions<StrDef>(path, kMaxStrDefs, "text", [](DefFields& in, StrDef& d) {
         d.Weight = in.Number();
         d.Font = DecodedName(in.Text());
         d.Size = in.Number();
         d.Spacing = in.Number();
         d.Colour = in.Number();
         d.Reserved = in.Number();
-        defs.push_back(std::move(d));
-    }
-    strDefs_ = std::move(defs);
+    });
 }
 
 double FigureBuilder::TextSize(std::int32_t kind) const {

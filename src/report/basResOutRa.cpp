@@ -11,48 +11,23 @@ namespace {
 void WriteConditions(PrintState& ps, const ReportContext& ctx) {
     const CZul& z = ctx.normal;
     const bool endBearing = z.KuiType() == 0;
-    ps.LinesPerPage = kLinesPerPage;
-    const TemplateBlock b = ReadFmtSection(ctx.fmtFile, "許容押込み支持力の計算");
-    ps.OpenPrnFile();
+    const TemplateBlock b = OpenReportPart(ps, ctx.fmtFile, "許容押込み支持力の計算");
 
-    ps.PrintAsIs(b, 1);
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 2);
-    ps.PrintBlank(1);
     // Allowable capacity: with or without the pile's own weight and the displaced soil.
-    const std::int32_t formula = z.IsWpRa() ? 3 : 6;
-    for (std::int32_t k = formula; k < formula + 3; ++k) {
-        ps.PrintAsIs(b, k);
-    }
-    ps.PrintBlank(1);
+    WriteCapacityFormula(ps, b, z.IsWpRa());
     // Ultimate capacity: tip resistance on the pile section or the blade area, or friction alone.
     ps.PrintAsIs(b, endBearing ? (z.IsEcoPile() ? 10 : 9) : 11);
     ps.PrintBlank(1);
 
-    ps.PrintAsIs(b, 12);
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 13);
-    ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 14, {z.nRa(), ctx.quake.nRa()});
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 15);
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 16);
+    WriteSafetyFactors(ps, b, 12, z.nRa(), ctx.quake.nRa());
+    PrintSpacedLines(ps, b, 16, 16);
 
     if (z.IsWpRa()) {
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 17);
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 18);
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 19);
+        PrintSpacedLines(ps, b, 17, 19);
         ps.PrintBlank(1);
         ps.PrintFmtLine(b, 20, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()});
         ps.PrintBlank(1);
-        for (std::int32_t k = 21; k <= 24; ++k) {
-            ps.PrintBlank(1);
-            ps.PrintAsIs(b, k);
-        }
+        PrintSpacedLines(ps, b, 21, 24);
     }
     if (endBearing) {
         ps.PrintBlank(1);
@@ -61,27 +36,18 @@ void WriteConditions(PrintState& ps, const ReportContext& ctx) {
         ps.PrintFmtLine(b, 26, {z.qd()});
     }
     if (z.IsWpRa() || !z.IsEcoPile()) {
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 27);
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 28);
+        PrintSpacedLines(ps, b, 27, 28);
         ps.PrintFmtLine(b, 29, {z.Dp(), z.Ap()});
         ps.PrintAsIs(b, 30);
     }
     if (z.IsEcoPile()) {
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 31);
-        ps.PrintBlank(1);
-        ps.PrintAsIs(b, 32);
+        PrintSpacedLines(ps, b, 31, 32);
         ps.PrintFmtLine(b, 33, {z.Dw(), z.Dwi(), z.Aw()});
         ps.PrintAsIs(b, 34);
     }
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 35, {z.Dp(), z.Up()});
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 36);
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 37);
+    PrintSpacedLines(ps, b, 36, 37);
 }
 
 } // namespace

@@ -19,9 +19,7 @@ void WriteDesignNValue(PrintState& ps, const ReportContext& ctx) {
     const double meanN = RoundHalfUp((z.N1() + z.N2()) / 2, 1);
 
     ps.FormFeed();
-    for (std::int32_t k = 1; k <= 7; ++k) {
-        ps.PrintAsIs(b, k);
-    }
+    PrintLines(ps, b, 1, 7);
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 8, {z.N1(), z.N2()});
     ps.PrintFmtLine(b, 9, {meanN});
@@ -33,9 +31,7 @@ void WriteDesignNValue(PrintState& ps, const ReportContext& ctx) {
     ps.PrintBlank(1);
     ps.PrintAsIs(b, 13);
     ps.PrintBlank(1);
-    for (std::int32_t k = 14; k <= 16; ++k) {
-        ps.PrintAsIs(b, k);
-    }
+    PrintLines(ps, b, 14, 16);
 
     WriteFigureRecord(ps, basMakeIDXFileZu4DN(ps, ctx, 100, 90), kLinesUnderNValueFigure);
 
@@ -55,9 +51,7 @@ void WriteDesignNValue(PrintState& ps, const ReportContext& ctx) {
     ps.PrintAsIs(b, 25);
     ps.PrintAsIs(b, 26);
     ps.PrintFmtLine(b, 27, {sumLii, sumLiNi});
-    for (std::int32_t k = 28; k <= 30; ++k) {
-        ps.PrintAsIs(b, k);
-    }
+    PrintLines(ps, b, 28, 30);
     ps.PrintFmtLine(b, 31, {sumLiNi});
     ps.PrintFmtLine(b, 32, {z.N2()});
     ps.PrintFmtLine(b, 33, {sumLii});
@@ -114,9 +108,7 @@ void WriteEmbedmentAndTip(PrintState& ps, const ReportContext& ctx) {
             last = k;
         }
     }
-    for (std::int32_t k = 28; k <= last; ++k) {
-        ps.PrintAsIs(b, k);
-    }
+    PrintLines(ps, b, 28, last);
 }
 
 } // namespace

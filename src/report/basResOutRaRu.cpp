@@ -1,10 +1,7 @@
 // Detailed push-in report, ultimate capacity part: Ra from Ru for the normal and the earthquake
 // case, Ru from the tip resistance and the skin friction, and the skin friction table.
-#include "document/SoilKind.h"
 #include "report/DetailReport.h"
 #include "report/SectionSupport.h"
-
-#include <string>
 
 namespace zul {
 
@@ -20,10 +17,7 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
 
     ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
     ps.PageCheck(10, 1);
-    ps.PrintAsIs(b, 2);
-    ps.PrintBlank(1);
-    ps.PrintAsIs(b, 3);
-    ps.PrintBlank(1);
+    WriteCaseHeadings(ps, b);
     if (ownWeight) {
         ps.PrintAsIs(b, 4);
         ps.PrintAsIs(b, 5);
@@ -52,32 +46,19 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
     }
     ps.PrintBlank(1);
 
-    const colZulLiFis& segments = z.RaLiFi();
-    WritePagedTable(ps, b, TableLines{13 + s, 17 + s, 20 + s, 23 + s, 2}, segments.Count(),
-                    [&](std::int32_t i) {
-                        const clsZulLiFi& seg = *segments.Item(i + 1);
-                        ps.PrintFmtLine(b, (seg.IsNonF ? 18 : 19) + s,
-                                        {static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii,
-                                         seg.Fi, seg.LiFi},
-                                        {std::string(SoilKindName(seg.Kind))});
-                    });
-    ps.PrintAsIs(b, 21 + s);
     if (ownWeight) {
-        ps.PrintFmtLine(b, 22 + s, {SumLiFi(segments), z.Ws(), z.QfRa()});
+        WriteFrictionTable(ps, ctx, b, 13 + s, z.RaLiFi(), false, {z.Ws(), z.QfRa()});
     } else {
-        ps.PrintFmtLine(b, 22 + s, {SumLiFi(segments), z.QfRa()});
+        WriteFrictionTable(ps, ctx, b, 13 + s, z.RaLiFi(), false, {z.QfRa()});
     }
-    ps.PrintAsIs(b, 23 + s);
 }
 
 } // namespace
 
 bool basResOutRaRu(PrintState& ps, const ReportContext& ctx) {
-    ps.LinesPerPage = kLinesPerPage;
     return RunReportPart(ps, [&] {
-        const TemplateBlock b = ReadFmtSection(ctx.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合"
-                                                                                : "杭の自重を無視する場合");
-        ps.OpenPrnFile();
+        const TemplateBlock b = OpenReportPart(
+            ps, ctx.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合");
         ps.FormFeed();
         WriteCase(ps, ctx, b, 0);
         WriteCase(ps, ctx, b, 1);

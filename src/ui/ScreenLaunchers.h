@@ -19,4 +19,9 @@ QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent
 // The study graph screen, shown after a successful table calculation.
 void ShowGraphScreen(AppContext& context, QWidget* parent);
 
+// The print menu, shown after a successful CalcRa; productName titles its generation error
+// message.  The graph report refers to the metafiles in context.metafileFolder, where the graph
+// screen saved them.
+void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* parent);
+
 } // namespace zul

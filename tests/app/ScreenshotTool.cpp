@@ -1,12 +1,15 @@
 // zul_screenshots OUTDIR FILE.zul: opens the study in the real main window, runs the check and
-// saves pictures of the main window and of the check screen (main-window.png,
-// check-screen.png) for the documentation.  Run it under xvfb-run.
+// the print menu and saves pictures of the main window, the check screen and the print menu
+// (main-window.png, check-screen.png, print-menu.png) for the documentation.  Run it under
+// xvfb-run.
 #include "app/ApplicationSetup.h"
 #include "app/frmMenuMain.h"
+#include "ui/print/frmMenuPrint.h"
 #include "ui/results/frmResOutRa.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -39,9 +42,24 @@ int main(int argc, char* argv[]) {
         }
     });
     window.FindMenuButton(QStringLiteral("ResOutRa"))->click();
+
+    // The print menu as after the study graph was made: every item can be ticked.
+    for (const char* name : {"Zul.fmt", "LINE_PRN.DEF", "STR_PRN.DEF"}) {
+        QFile::copy(QStringLiteral(ZUL_SOURCE_DIR "/data/") + name, QDir(sandbox.path()).filePath(name));
+    }
+    window.document().RaTableDone = true;
+    bool printed = false;
+    QTimer::singleShot(300, [&] {
+        if (auto* menu = qobject_cast<zul::frmMenuPrint*>(QApplication::activeModalWidget())) {
+            menu->cmdCheck(0)->click();
+            printed = menu->grab().save(out.filePath(QStringLiteral("print-menu.png")));
+            menu->cmdClose()->click();
+        }
+    });
+    window.FindMenuButton(QStringLiteral("MenuPrint"))->click();
     window.document().DataEdited = false;
     window.close();
-    if (!ok || !checked) {
+    if (!ok || !checked || !printed) {
         std::fprintf(stderr, "zul_screenshots: a picture could not be taken\n");
         return 1;
     }

@@ -90,6 +90,8 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
         EXPECT_EQ(fs::exists(out), c.written) << c.args[1];
         EXPECT_EQ(r.err.rfind(c.errStart, 0), 0u) << r.err;
         EXPECT_FALSE(fs::exists(out + ".figures")) << "no figures in this study";
+        // A missing template file is named as the cause.
+        EXPECT_EQ(r.err.find("原因：帳票書式ファイル") != std::string::npos, c.args[0] == "--fmt") << r.err;
     }
     fs::remove(out);
     ASSERT_EQ(RunCli(ZUL_CLI_PATH,

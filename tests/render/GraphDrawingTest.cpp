@@ -236,6 +236,28 @@ private slots:
             QVERIFY2(texts.contains(text.toHtmlEscaped()), qPrintable(text));
         }
     }
+
+    // A study table of thousands of lengths: the curve and its markers are drawn no closer than
+    // can be seen, so the metafile the report prints stays small; a short table keeps every marker.
+    void longTablesDrawOnlyWhatCanBeSeen() {
+        const auto graphOf = [](int rows) {
+            GraphData data;
+            data.header = QStringLiteral("H");
+            GraphSeries series{QStringLiteral("φ800mm"), {}};
+            for (int i = 0; i < rows; ++i) {
+                const double length = 1.0 + 999.0 * i / (rows - 1);
+                series.points.emplace_back(1000.0 + 500.0 * std::sin(length / 50.0), length);
+            }
+            data.series.push_back(series);
+            return RenderGraphMetafile(data).size();
+        };
+        const auto shortTable = graphOf(20);
+        const auto mediumTable = graphOf(40);
+        const auto longTable = graphOf(10000);
+        QVERIFY(mediumTable > shortTable); // every marker of a short table is drawn
+        QVERIFY2(longTable < 20 * shortTable,
+                 qPrintable(QStringLiteral("%1 %2").arg(longTable).arg(shortTable)));
+    }
 };
 
 QTEST_MAIN(GraphDrawingTest)

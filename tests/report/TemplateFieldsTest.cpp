@@ -15,10 +15,43 @@ struct Fields {
     std::size_t numbers = 0, texts = 0;
 };
 
+using LineFields = std::map<std::int32_t, Fields>; // template number -> fields the step fills
+
 struct BlockFields {
     std::int32_t limit;
-    std::map<std::int32_t, Fields> lines; // template number -> fields the step fills
+    LineFields lines;
 };
+
+LineFields Joined(std::initializer_list<LineFields> parts) {
+    LineFields all;
+    for (const LineFields& part : parts) {
+        all.insert(part.begin(), part.end());
+    }
+    return all;
+}
+
+// The design case's name in the heading of a case block.
+const LineFields kCaseTitle = {{1, {0, 1}}};
+
+// Pa from Pu with the pile's own weight (5, 6) and without it (8, 9).
+const LineFields kPullOutResult = {{5, {3, 0}}, {6, {1, 0}}, {8, {2, 0}}, {9, {1, 0}}};
+
+// The skin friction table that starts at line first: both row lines with rowNumbers values and
+// the soil kind, and the totals line.
+LineFields FrictionTable(std::int32_t first, std::size_t rowNumbers, std::size_t totals) {
+    return {{first + 5, {rowNumbers, 1}}, {first + 6, {rowNumbers, 1}}, {first + 9, {totals, 0}}};
+}
+
+// The ultimate push-in capacity blocks; the one with the pile's own weight has three more lines
+// after line 3 and one more value in Ra and in the totals.
+LineFields UltimatePushIn(bool ownWeight) {
+    const std::int32_t s = ownWeight ? 3 : 0;
+    const std::size_t w = ownWeight ? 1 : 0;
+    return Joined(
+        {kCaseTitle,
+         {{4 + s, {1, 0}}, {5 + s, {2 + 3 * w, 0}}, {6 + s, {1, 0}}, {10 + s, {5, 0}}, {12 + s, {3, 0}}},
+         FrictionTable(13 + s, 5, 2 + w)});
+}
 
 // Block name -> the lines its section fills with values.
 const std::map<std::string, BlockFields>& ExpectedFields() {
@@ -70,55 +103,18 @@ const std::map<std::string, BlockFields>& ExpectedFields() {
            {23, {2, 0}},
            {24, {1, 0}},
            {27, {3, 0}}}}},
-        {"杭の自重を無視する場合",
-         {50,
-          {{1, {0, 1}}, // the case name in the heading
-           {4, {1, 0}},
-           {5, {2, 0}},
-           {6, {1, 0}},
-           {10, {5, 0}},
-           {12, {3, 0}},
-           {18, {5, 1}},
-           {19, {5, 1}},
-           {22, {2, 0}}}}},
-        {"杭の自重を考慮する場合",
-         {50,
-          {{1, {0, 1}}, // the case name in the heading
-           {7, {1, 0}},
-           {8, {5, 0}},
-           {9, {1, 0}},
-           {13, {5, 0}},
-           {15, {3, 0}},
-           {21, {5, 1}},
-           {22, {5, 1}},
-           {25, {3, 0}}}}},
+        {"杭の自重を無視する場合", {50, UltimatePushIn(false)}},
+        {"杭の自重を考慮する場合", {50, UltimatePushIn(true)}},
         {"許容引抜き力の計算_羽根杭(1)", {80, {{14, {2, 0}}, {18, {6, 0}}, {23, {2, 0}}, {58, {2, 0}}}}},
         {"許容引抜き力の計算_羽根杭(2)", {80, {}}},
         {"許容引抜き力の計算_羽根杭(3)",
-         {50,
-          {{1, {0, 1}}, // the case name in the heading
-           {5, {3, 0}},
-           {6, {1, 0}},
-           {8, {2, 0}},
-           {9, {1, 0}},
-           {14, {1, 0}},
-           {15, {8, 0}},
-           {17, {1, 0}},
-           {23, {7, 1}},
-           {24, {7, 1}},
-           {27, {3, 0}}}}},
+         {50, Joined({kCaseTitle,
+                      kPullOutResult,
+                      {{14, {1, 0}}, {15, {8, 0}}, {17, {1, 0}}},
+                      FrictionTable(18, 7, 3)})}},
         {"許容引抜き力の計算(1)", {50, {{11, {2, 0}}, {15, {6, 0}}, {22, {2, 0}}, {24, {2, 0}}}}},
         {"許容引抜き力の計算(2)",
-         {50,
-          {{1, {0, 1}}, // the case name in the heading
-           {5, {3, 0}},
-           {6, {1, 0}},
-           {8, {2, 0}},
-           {9, {1, 0}},
-           {11, {3, 0}},
-           {17, {5, 1}},
-           {18, {5, 1}},
-           {21, {2, 0}}}}},
+         {50, Joined({kCaseTitle, kPullOutResult, {{11, {3, 0}}}, FrictionTable(12, 5, 2)})}},
     };
     return table;
 }
@@ -145,23 +141,97 @@ std::vector<std::string> BlockNames(const std::string& fmtFile) {
     return names;
 }
 
+std::string ShippedFmt() {
+    return test::DataFolder() + "/Zul.fmt";
+}
+
+// A block of the shipped template file, read up to the limit of its field table.
+struct ShippedBlock {
+    std::string name;
+    TemplateBlock block;
+    const LineFields& expected;
+};
+
+// Every block of the shipped template file; a block without a field table fails the test.
+std::vector<ShippedBlock> ShippedBlocks() {
+    std::vector<ShippedBlock> blocks;
+    for (const std::string& name : BlockNames(ShippedFmt())) {
+        const auto found = ExpectedFields().find(name);
+        if (found == ExpectedFields().end()) {
+            ADD_FAILURE() << "block " << name << " has no field table";
+            continue;
+        }
+        blocks.push_back(
+            {name, ReadFmtSection(ShippedFmt(), name, found->second.limit), found->second.lines});
+    }
+    return blocks;
+}
+
 TEST(TemplateFile, EveryLineHasTheFieldsItsStepFills) {
-    const std::string fmt = test::DataFolder() + "/Zul.fmt";
-    const auto names = BlockNames(fmt);
+    const auto names = BlockNames(ShippedFmt());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "a block name twice";
     for (const auto& [name, expected] : ExpectedFields()) {
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name << " missing";
     }
-    for (const std::string& name : names) {
-        const auto found = ExpectedFields().find(name);
-        ASSERT_NE(found, ExpectedFields().end()) << "block " << name << " has no field table";
-        const TemplateBlock block = ReadFmtSection(fmt, name, found->second.limit);
-        for (std::int32_t k = 1; k <= block.limit(); ++k) {
-            const auto line = found->second.lines.find(k);
-            const Fields want = line == found->second.lines.end() ? Fields{} : line->second;
-            EXPECT_EQ(FindNumFields(block.Text(k)).size(), want.numbers) << name << " line " << k;
-            EXPECT_EQ(FindStrFields(block.Text(k)).size(), want.texts) << name << " line " << k;
-            EXPECT_TRUE(block.Level(k) >= 0 && block.Level(k) <= 4);
+    for (const ShippedBlock& b : ShippedBlocks()) {
+        for (std::int32_t k = 1; k <= b.block.limit(); ++k) {
+            const auto line = b.expected.find(k);
+            const Fields want = line == b.expected.end() ? Fields{} : line->second;
+            EXPECT_EQ(FindNumFields(b.block.Text(k)).size(), want.numbers) << b.name << " line " << k;
+            EXPECT_EQ(FindStrFields(b.block.Text(k)).size(), want.texts) << b.name << " line " << k;
+            EXPECT_TRUE(b.block.Level(k) >= 0 && b.block.Level(k) <= 4);
+        }
+    }
+}
+
+TEST(TemplateFile, NoLineWiderThanTheReportPage) {
+    // The preview sizes the print to the widest line of the report: one template line wider than
+    // the others would make every page of the report smaller.  84 columns leave room for the
+    // margin of the body lines.
+    for (const ShippedBlock& b : ShippedBlocks()) {
+        for (std::int32_t k = 1; k <= b.block.limit(); ++k) {
+            EXPECT_LE(b.block.Text(k).size(), 84u)
+                << b.name << " line " << k << ": " << test::Utf8(b.block.Text(k));
+        }
+    }
+}
+
+TEST(TemplateFile, FieldsHoldTheLargestPlausibleValues) {
+    // Capacities up to 99,999.9 kN, weights of long large piles above 10,000 kN, elevations
+    // below -100 m, N-values up to 300, negative allowable capacities: each field shows its
+    // value whole (a field too narrow cuts it).
+    const struct {
+        const char* block;
+        std::int32_t line;
+        std::vector<double> numbers;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"一覧", 5, {99999.9, -1234.5}, {"99,999.9", "-1,234.5"}},
+        {"許容押込み支持力の計算", 20, {78.5, 60.0, 68.5, 40.0, 7.0686, 23456.78}, {"7.0686", "23,456.78"}},
+        {"杭の自重を無視する場合",
+         10,
+         {99999.9, 7.0686, 9.425, 12345.6, 99999.99},
+         {"99,999.9", "12,345.6", "99,999.99"}},
+        {"杭の自重を考慮する場合",
+         8,
+         {99999.99, 12345.67, 12345.67, 23456.78, -1234.5},
+         {"99,999.99", "12,345.67", "23,456.78", "-1,234.5"}},
+        {"杭の自重を考慮する場合", 25, {12345.6, 12345.67, 12345.6}, {"12,345.6", "12,345.67"}},
+        {"許容引抜き力の計算(2)", 5, {99999.99, 12345.67, 99999.9}, {"99,999.99", "12,345.67", "99,999.9"}},
+        {"許容引抜き力の計算_羽根杭(3)",
+         5,
+         {99999.99, 12345.67, 99999.9},
+         {"99,999.99", "12,345.67", "99,999.9"}},
+        {"打込杭・中堀杭の場合_1", 21, {-123.456, 300.0}, {"-123.456", "300.0"}},
+        {"打込杭・中堀杭の場合_2", 3, {-123.456, -150.0, 26.544}, {"-123.456", "-150.000", "26.544"}},
+        {"打込杭・中堀杭の場合_2", 11, {-123.456, 300.0, 260.0}, {"-123.456", "300.0", "+260.0"}},
+        {"打込杭・中堀杭の場合_2", 27, {300.0, 40.0, 12000.0}, {"300.0", "40.0", "12,000"}},
+    };
+    for (const auto& c : cases) {
+        const TemplateBlock block = ReadFmtSection(ShippedFmt(), c.block, ExpectedFields().at(c.block).limit);
+        const std::string line = test::Utf8(FillTemplate(block.Text(c.line), c.numbers, {}));
+        for (const std::string& value : c.shown) {
+            EXPECT_NE(line.find(value), std::string::npos) << c.block << " line " << c.line << ": " << line;
         }
     }
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+// The drawing side of zul-cli report: the study graphs as metafiles and the joined print file as
+// PDF, without a display.  Plain C++ interface; the drawing itself needs the Qt layers and is
+// part of the program only when they are built (PdfAvailable).
+
+#include <memory>
+#include <string>
+
+namespace zul {
+class basCalcMain;
+struct ProjectDocument;
+} // namespace zul
+
+namespace zul::cli {
+
+bool PdfAvailable();
+
+// Holds what the drawing needs (fonts, the offscreen platform) for its lifetime.
+class ReportDrawing {
+public:
+    ReportDrawing();
+    ~ReportDrawing();
+    ReportDrawing(const ReportDrawing&) = delete;
+    ReportDrawing& operator=(const ReportDrawing&) = delete;
+
+    // The four study graphs of calc's last table calculation, as the graph screen saves them,
+    // into folder.  On failure false with the reason (Japanese) in error.
+    bool SaveStudyGraphs(const ProjectDocument& doc, const basCalcMain& calc, const std::string& folder,
+                         std::string& error);
+
+    // Every page of the print file as PDF; LINE_PRN.DEF and STR_PRN.DEF from definitionFolder.
+    // On failure false with the reason (Japanese) in error.
+    bool WritePdf(const std::string& printFile, const std::string& definitionFolder,
+                  const std::string& pdfFile, std::string& error);
+
+private:
+    struct Session;
+    std::unique_ptr<Session> session_;
+};
+
+} // namespace zul::cli

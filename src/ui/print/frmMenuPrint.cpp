@@ -1,0 +1,232 @@
+#include "ui/print/frmMenuPrint.h"
+
+#include "calc/basCalcMain.h"
+#include "document/ProjectDocument.h"
+#include "io/ReportSettings.h"
+#include "ui/UiServices.h"
+#include "ui/WindowPlacement.h"
+#include "ui/print/PreviewLaunch.h"
+#include "util/CSystem.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace zul {
+
+namespace {
+
+const std::string kSection = "MenuPrint";
+
+// chkPrintItem(0..3) in item order.
+constexpr std::array<const char*, PrintFileGenerator::kItemCount> kItemCaptions = {
+    "計算条件",
+    "計算（許容押込み支持力･許容引抜き力の計算）",
+    "計算結果(許容押込み支持力･許容引抜き力一覧)",
+    "支持力検討グラフ",
+};
+
+// cmdCheck(0..2).
+constexpr std::array<const char*, 3> kCheckCaptions = {"全項目選択", "全項目選択解除", "全項目選択反転"};
+
+// The graph report's item: it can be printed only when the graph screen has saved its graphs.
+constexpr int kGraphItem = 3;
+
+bool StartWithShell(const std::string& command) {
+    return CSystem::Shell(command, 1.0, false);
+}
+
+} // namespace
+
+frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)), generator_(context_.tempFolder),
+      startProgram_(StartWithShell) {
+    setObjectName(QStringLiteral("frmMenuPrint"));
+    setWindowTitle(QStringLiteral("計算結果の印刷"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* frame = new QGroupBox(QStringLiteral("印刷項目指定"), this);
+    frame->setObjectName(QStringLiteral("fraPrintItem"));
+    auto* items = new QVBoxLayout(frame);
+    for (int i = 0; i < kItemCount; ++i) {
+        auto* check = new QCheckBox(QString::fromUtf8(kItemCaptions[static_cast<std::size_t>(i)]), frame);
+        check->setObjectName(QStringLiteral("chkPrintItem%1").arg(i));
+        items->addWidget(check);
+        chkPrintItem_[static_cast<std::size_t>(i)] = check;
+    }
+
+    auto* selection = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(kCheckCaptions[static_cast<std::size_t>(i)]), this);
+        button->setObjectName(QStringLiteral("cmdCheck%1").arg(i));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdCheck_Click(i); });
+        selection->addWidget(button);
+        cmdCheck_[static_cast<std::size_t>(i)] = button;
+    }
+
+    cmdPreview_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
+    cmdPreview_->setObjectName(QStringLiteral("cmdPreview"));
+    cmdPreview_->setDefault(true);
+    connect(cmdPreview_, &QPushButton::clicked, this, &frmMenuPrint::cmdPreview_Click);
+    cmdClose_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setAutoDefault(false);
+    connect(cmdClose_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* commands = new QHBoxLayout;
+    commands->addStretch(1);
+    commands->addWidget(cmdPreview_);
+    commands->addWidget(cmdClose_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(selection);
+    layout->addSpacing(6);
+    layout->addLayout(commands);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    RestoreWindowPlacement(this, context_.iniFile, kSection, false);
+}
+
+// A menu that was never closed (its owner ended first) still leaves no print files behind:
+// the generator deletes them.
+frmMenuPrint::~frmMenuPrint() = default;
+
+QCheckBox* frmMenuPrint::chkPrintItem(int index) const {
+    return chkPrintItem_.at(static_cast<std::size_t>(index));
+}
+
+QPushButton* frmMenuPrint::cmdCheck(int index) const {
+    return cmdCheck_.at(static_cast<std::size_t>(index));
+}
+
+void frmMenuPrint::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!opened_) {
+        opened_ = true;
+        Open();
+    }
+}
+
+void frmMenuPrint::Open() {
+    const PrintItemChoices choices = ReadPrintItemChoices(context_.iniFile);
+    for (int i = 0; i < kItemCount; ++i) {
+        chkPrintItem(i)->setChecked(choices.Chosen[static_cast<std::size_t>(i)]);
+    }
+    if (!context_.doc.RaTableDone) {
+        chkPrintItem(kGraphItem)->setChecked(false);
+        chkPrintItem(kGraphItem)->setEnabled(false);
+    }
+    GeneratePrintFiles();
+}
+
+// Writes the print text of every item.  Items that failed are named together in one message;
+// the menu stays usable whatever failed.
+bool frmMenuPrint::GeneratePrintFiles() {
+    const ReportContext report{context_.doc,
+                               context_.calc.CalcPair(0),
+                               context_.calc.CalcPair(1),
+                               context_.doc.FmtFileName,
+                               context_.programFolder,
+                               context_.metafileFolder};
+    UiServices& ui = UiServices::current();
+    ui.setBusy(true);
+    try {
+        generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
+    } catch (const std::exception&) {
+        // The generator reports its failures itself; nothing else is expected here.
+    }
+    ui.setBusy(false);
+    QString errors = QString::fromStdString(generator_.ErrorText());
+    if (generator_.JoinedFile().empty()) {
+        // Without the file for the joined print file nothing can be printed: say so too.
+        errors += QStringLiteral("\n") + QString::fromUtf8(PrintFileGenerator::kJoinFailedMessage);
+    }
+    if (!errors.isEmpty()) {
+        // Every item fails when the template file is missing: name it.
+        if (const std::string cause = TemplateFileProblem(context_.doc.FmtFileName); !cause.empty()) {
+            errors += QStringLiteral("\n\n") + QString::fromStdString(cause);
+        }
+        ui.showMessage(this, errors, context_.productName, MessageIcon::Critical, MessageButtons::Ok);
+    }
+    return true;
+}
+
+std::array<bool, PrintFileGenerator::kItemCount> frmMenuPrint::ChosenItems() const {
+    std::array<bool, PrintFileGenerator::kItemCount> chosen{};
+    for (int i = 0; i < kItemCount; ++i) {
+        chosen[static_cast<std::size_t>(i)] = chkPrintItem(i)->isChecked();
+    }
+    return chosen;
+}
+
+void frmMenuPrint::cmdCheck_Click(int index) {
+    for (QCheckBox* item : chkPrintItem_) {
+        switch (index) {
+        case 0:
+            if (item->isEnabled()) {
+                item->setChecked(true);
+            }
+            break;
+        case 1:
+            item->setChecked(false);
+            break;
+        case 2:
+            item->setChecked(!item->isChecked() && item->isEnabled());
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void frmMenuPrint::cmdPreview_Click() {
+    UiServices& ui = UiServices::current();
+    const auto chosen = ChosenItems();
+    bool any = false;
+    for (const bool c : chosen) {
+        any = any || c;
+    }
+    if (!any) {
+        ui.beep();
+        ui.showMessage(this, QString::fromUtf8(PrintFileGenerator::kNoItemMessage), windowTitle(),
+                       MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    if (!generator_.JoinPrintFiles(chosen)) {
+        ui.showMessage(this, QString::fromStdString(generator_.JoinError()), windowTitle(),
+                       MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+    lastCommand_ =
+        PreviewCommandText(context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
+                           StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title));
+    if (!startProgram_(lastCommand_)) {
+        // Nothing would happen on the screen otherwise.
+        ui.showMessage(this,
+                       QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰを起動できませんでした。\n") +
+                           QString::fromStdString(context_.programFolder + "/Preview"),
+                       windowTitle(), MessageIcon::Critical, MessageButtons::Ok);
+    }
+}
+
+// Closing (the close button, the window's close box or Esc) keeps the choices and the position
+// and deletes the print files, the joined one and its figure files included.
+void frmMenuPrint::done(int result) {
+    if (!closed_) {
+        closed_ = true;
+        PrintItemChoices choices;
+        choices.Chosen = ChosenItems();
+        WritePrintItemChoices(context_.iniFile, choices);
+        SaveWindowPlacement(this, context_.iniFile, kSection, false);
+        generator_.State().DeleteTempFiles();
+    }
+    QDialog::done(result);
+}
+
+} // namespace zul

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "report/PrintFileGenerator.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QPushButton;
+
+namespace zul {
+
+class basCalcMain;
+struct ProjectDocument;
+
+// What the print menu reports on and where its files are.
+struct PrintMenuContext {
+    const ProjectDocument& doc; // RaTableDone, DataFolder, FmtFileName
+    const basCalcMain& calc;    // after a successful CalcRa
+    std::string iniFile;        // check states "Print", numbering "Chapter", placement "MenuPrint"
+    std::string programFolder;  // Preview, LINE_PRN.DEF, STR_PRN.DEF
+    std::string metafileFolder; // where the graph screen saved RA01.WMF ...
+    QString productName;        // title of the generation error message
+    std::string tempFolder;     // the print files; the system's temporary folder when empty
+};
+
+// The print menu: the user chooses the report items to print.  Opening it writes the print
+// text of every item (the generation run); "印刷(&P)" joins the chosen items into one print
+// file and starts the preview program on it without waiting; closing it keeps the choices and
+// the position in the settings file and deletes every temporary file.
+class frmMenuPrint : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kItemCount = static_cast<int>(PrintFileGenerator::kItemCount);
+
+    explicit frmMenuPrint(PrintMenuContext context, QWidget* parent = nullptr);
+    ~frmMenuPrint() override;
+
+    // Starts a program from a command line and says whether it started; CSystem::Shell unless
+    // a test sets its own.
+    using ProgramStarter = std::function<bool(const std::string& command)>;
+    void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
+
+    QCheckBox* chkPrintItem(int index) const;
+    QPushButton* cmdCheck(int index) const;
+    QPushButton* cmdPreview() const { return cmdPreview_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+
+    const PrintFileGenerator& generator() const { return generator_; }
+    // The command line of the last start of the preview program; empty before.
+    const std::string& lastPreviewCommand() const { return lastCommand_; }
+
+    // cmdCheck(0): every enabled item chosen; (1): every item cleared; (2): inverted.
+    void cmdCheck_Click(int index);
+    // Joins the chosen items and starts the preview program on the joined print file.
+    void cmdPreview_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void Open();
+    bool GeneratePrintFiles();
+    std::array<bool, PrintFileGenerator::kItemCount> ChosenItems() const;
+
+    PrintMenuContext context_;
+    PrintFileGenerator generator_;
+    ProgramStarter startProgram_;
+    std::string lastCommand_;
+    bool opened_ = false;
+    bool closed_ = false;
+
+    std::array<QCheckBox*, PrintFileGenerator::kItemCount> chkPrintItem_{};
+    std::array<QPushButton*, 3> cmdCheck_{};
+    QPushButton* cmdPreview_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+};
+
+} // namespace zul

@@ -1,0 +1,173 @@
+// zul-cli report --pdf, run as a program on every example: the PDF's pages (pdfinfo) and text
+// (pdftotext) hold the report with the four allowable values exactly as zul-cli calc prints
+// them and, with a study table, the graph report drawn from it.
+#include "../report/ReportStudies.h"
+#include "../report/ReportTestSupport.h"
+#include "../support/CliRunner.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace zul {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::RunCli;
+using test::TestFolder;
+
+std::string Example(const std::string& name) {
+    return std::string(ZUL_SOURCE_DIR) + "/examples/" + name;
+}
+
+// The values of zul-cli calc's two value rows: Ra normal, Ra earthquake, Pa normal, Pa earthquake.
+std::vector<std::string> CalcValues(const std::string& example, const TestFolder& folder) {
+    const auto run = RunCli(ZUL_CLI_PATH, {"calc", Example(example)}, folder);
+    std::vector<std::string> values;
+    const std::regex number(R"(-?[0-9][0-9,]*\.[0-9])");
+    for (auto it = std::sregex_iterator(run.out.begin(), run.out.end(), number); it != std::sregex_iterator();
+         ++it) {
+        values.push_back(it->str());
+    }
+    return values;
+}
+
+struct PdfFacts {
+    int pages = 0;
+    bool a4 = false;
+    std::string text;
+};
+
+PdfFacts ReadPdf(const std::string& pdf, const TestFolder& folder) {
+    PdfFacts facts;
+    const auto info = RunCli("pdfinfo", {pdf}, folder);
+    std::smatch m;
+    if (std::regex_search(info.out, m, std::regex(R"(Pages:\s+([0-9]+))"))) {
+        facts.pages = std::stoi(m[1]);
+    }
+    facts.a4 =
+        std::regex_search(info.out, std::regex(R"(Page size:\s+595(\.[0-9]+)? x 84[12](\.[0-9]+)? pts)"));
+    facts.text = RunCli("pdftotext", {"-layout", pdf, "-"}, folder).out;
+    return facts;
+}
+
+std::string TmpDirPrefix(const std::string& folder) {
+    return "TMPDIR=" + test::ShellQuoted(folder) + " ";
+}
+
+// Files a report run left in the temporary folder (Qt's own runtime folder aside).
+std::size_t ReportFilesIn(const fs::path& folder) {
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        count += entry.path().filename().string().rfind("runtime-", 0) == 0 ? 0 : 1;
+    }
+    return count;
+}
+
+TEST(ReportPdf, EveryExampleInFullWithItsGraphs) {
+    TestFolder folder;
+    const std::string ini = folder.file("Zul.ini");
+    test::WriteBytes(ini, "[Chapter]\r\nMethod=3\r\nInit=1\r\nStyle1=1\r\nStyle2=1\r\n");
+    fs::create_directories(folder.path() / "tmp");
+    for (const char* example : {"end-bearing-pile.zul", "driven-pile-auto-tip.zul",
+                                "rotary-press-in-pile.zul", "friction-pile-clay.zul"}) {
+        SCOPED_TRACE(example);
+        const std::string pdf = folder.file(std::string(example) + ".pdf");
+        const auto run = RunCli(ZUL_CLI_PATH,
+                                {"report", Example(example), "--pdf", pdf, "--ini", ini, "--program-folder",
+                                 test::DataFolder(), "--fmt", test::DataFolder() + "/Zul.fmt"},
+                                folder, TmpDirPrefix(folder.file("tmp")));
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(ReportFilesIn(folder.path() / "tmp"), 0u) << "the run's scratch files are gone";
+
+        const PdfFacts facts = ReadPdf(pdf, folder);
+        EXPECT_TRUE(facts.a4);
+        EXPECT_GE(facts.pages, 6); // conditions, detailed push-in and pull-out, list, graphs
+        EXPECT_LE(facts.pages, 40);
+        const auto values = CalcValues(example, folder);
+        ASSERT_EQ(values.size(), 4u);
+        for (const std::string& value : values) {
+            EXPECT_NE(facts.text.find(value), std::string::npos) << value;
+        }
+        // Chapters numbered "1." on, and the graph report with the study's pile diameters.
+        EXPECT_NE(facts.text.find("1. 計算条件"), std::string::npos);
+        EXPECT_NE(facts.text.find("支持力検討グラフ"), std::string::npos);
+        EXPECT_NE(facts.text.find("φ"), std::string::npos) << "graph legends drawn";
+    }
+}
+
+TEST(ReportPdf, WithoutAStudyTableTheGraphIsLeftOutWithANote) {
+    TestFolder folder;
+    ProjectDocument doc = test::ExampleDocument("end-bearing-pile.zul");
+    doc.RaTableInpFlg = false;
+    const std::string study = folder.file("no-table.zul");
+    int code = 0;
+    ASSERT_TRUE(SaveInputData(doc, study, code)) << code;
+    const std::string pdf = folder.file("out.pdf");
+    const std::vector<std::string> base = {"report",
+                                           study,
+                                           "--pdf",
+                                           pdf,
+                                           "--program-folder",
+                                           test::DataFolder(),
+                                           "--fmt",
+                                           test::DataFolder() + "/Zul.fmt"};
+
+    auto run = RunCli(ZUL_CLI_PATH, base, folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("支持力検討ｸﾞﾗﾌ"), std::string::npos) << run.err;
+    const PdfFacts facts = ReadPdf(pdf, folder);
+    EXPECT_GE(facts.pages, 4);
+    EXPECT_EQ(facts.text.find("φ"), std::string::npos) << "no graph drawn";
+
+    // The graph alone leaves nothing to print.
+    fs::remove(pdf);
+    std::vector<std::string> graphOnly = base;
+    graphOnly.insert(graphOnly.end(), {"--items", "3"});
+    run = RunCli(ZUL_CLI_PATH, graphOnly, folder);
+    EXPECT_EQ(run.status, 4);
+    EXPECT_NE(run.err.find("印刷項目はひとつ以上選択して下さい。"), std::string::npos);
+    EXPECT_FALSE(fs::exists(pdf));
+
+    // A study table whose calculation fails (a length step that rounds to 0) leaves the graph
+    // out too, with the message and its cause.
+    ProjectDocument failing = test::ExampleDocument("end-bearing-pile.zul");
+    failing.RaTable(3) = CellValue::Number(0.04);
+    const std::string failingStudy = folder.file("failing-table.zul");
+    ASSERT_TRUE(SaveInputData(failing, failingStudy, code)) << code;
+    std::vector<std::string> failingArgs = base;
+    failingArgs[1] = failingStudy;
+    run = RunCli(ZUL_CLI_PATH, failingArgs, folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.rfind("支持力検討ｸﾞﾗﾌ: 計算ｴﾗｰが発生しました。", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("原因："), std::string::npos) << run.err;
+    EXPECT_EQ(ReadPdf(pdf, folder).text.find("φ"), std::string::npos);
+
+    // Neither output named.
+    run = RunCli(ZUL_CLI_PATH, {"report", study}, folder);
+    EXPECT_EQ(run.status, 2);
+}
+
+// With a print file too, the drawn graphs stay beside it where its picture records point.
+TEST(ReportPdf, PrintFileAndPdfTogether) {
+    TestFolder folder;
+    const std::string out = folder.file("r.prn");
+    const std::string pdf = folder.file("r.pdf");
+    const auto run = RunCli(ZUL_CLI_PATH,
+                            {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out, "--pdf", pdf,
+                             "--program-folder", test::DataFolder(), "--items", "3"},
+                            folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = ReadBytes(out);
+    for (const char* graph : {"RA01.WMF", "PA01.WMF", "RA02.WMF", "PA02.WMF"}) {
+        const std::string path = out + ".figures/" + graph;
+        EXPECT_NE(text.find("?BM;000;000;160;110;" + path + "\r\n"), std::string::npos) << graph;
+        EXPECT_GT(fs::file_size(path), 1000u) << graph;
+    }
+    EXPECT_GE(ReadPdf(pdf, folder).pages, 2);
+}
+
+} // namespace
+} // namespace zul

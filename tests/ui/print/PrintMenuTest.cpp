@@ -1,0 +1,385 @@
+// The print menu frmMenuPrint through its real widgets: the items and the selection buttons,
+// the join of the chosen items, the start of the preview program (a recording starter, and
+// once a real script started through CSystem::Shell), and what closing leaves behind.
+#include "../../report/ReportStudies.h"
+#include "../../util/TestFolder.h"
+#include "FakeUiServices.h"
+
+#include "io/CPrivateProfile.h"
+#include "preview/PreviewCommandLine.h"
+#include "ui/print/PreviewLaunch.h"
+#include "ui/print/frmMenuPrint.h"
+#include "util/CSystem.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+using namespace zul;
+using namespace zul::test;
+namespace fs = std::filesystem;
+
+class PrintMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void screenTexts();
+    void graphItemFollowsTheGraphAndTheSelectionButtons_data();
+    void graphItemFollowsTheGraphAndTheSelectionButtons();
+    void joinsTheChosenItemsInOrderAndStartsThePreview_data();
+    void joinsTheChosenItemsInOrderAndStartsThePreview();
+    void noItemChosenBeepsAndStartsNothing();
+    void failedItemsAreNamedInOneMessage();
+    void closingKeepsTheChoicesAndDeletesEveryPrintFile();
+    void previewIsReallyStartedWithPathsHoldingBlanks();
+    void previewReadsTheCommandLineAsSplit_data();
+    void previewReadsTheCommandLineAsSplit();
+};
+
+namespace {
+
+const QString kProduct = QStringLiteral("vezarivezorazi");
+
+// One print menu on a calculated example, its files in a test folder of its own.
+struct MenuUnderTest {
+    TestFolder folder;
+    FakeUiServices ui;
+    ProjectDocument doc;
+    basCalcMain calc;
+    std::vector<std::string> started; // command lines given to the starter
+    std::unique_ptr<frmMenuPrint> menu;
+
+    explicit MenuUnderTest(bool raTableDone, const std::string& iniText = "",
+                           const std::string& example = "driven-pile-auto-tip.zul",
+                           const std::string& programFolder = DataFolder(), bool realStarter = false)
+        : doc(ExampleDocument(example)) {
+        fs::create_directories(folder.path() / "tmp");
+        WriteBytes(iniFile(), iniText);
+        doc.FmtFileName = DataFolder() + "/Zul.fmt";
+        doc.DataFileName = "/home/設計/" + example; // as File > Open leaves it
+        doc.DataFolder = folder.file(realStarter ? "my data" : "data");
+        doc.RaTableDone = raTableDone;
+        if (!calc.CalcRa(doc)) {
+            throw std::runtime_error("calculation failed");
+        }
+        menu = std::make_unique<frmMenuPrint>(PrintMenuContext{doc, calc, iniFile(), programFolder,
+                                                               DataFolder(), kProduct, folder.file("tmp")});
+        if (!realStarter) {
+            menu->setProgramStarter([this](const std::string& command) {
+                started.push_back(command);
+                return true;
+            });
+        }
+    }
+    std::string iniFile() const { return folder.file("Zul.ini"); }
+    void open() {
+        menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
+    }
+    std::array<bool, 4> checks() const {
+        std::array<bool, 4> states{};
+        for (int i = 0; i < 4; ++i) {
+            states[static_cast<std::size_t>(i)] = menu->chkPrintItem(i)->isChecked();
+        }
+        return states;
+    }
+    void choose(const std::array<bool, 4>& items) {
+        for (int i = 0; i < 4; ++i) {
+            if (menu->chkPrintItem(i)->isChecked() != items[static_cast<std::size_t>(i)]) {
+                // On the box itself: a short caption leaves the middle of the row empty.
+                QCheckBox* box = menu->chkPrintItem(i);
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            }
+        }
+    }
+    std::size_t tempFiles() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.path() / "tmp"), {}));
+    }
+};
+
+std::array<bool, 4> Items(const QString& pattern) {
+    std::array<bool, 4> items{};
+    for (int i = 0; i < 4; ++i) {
+        items[static_cast<std::size_t>(i)] = pattern.at(i) == QLatin1Char('1');
+    }
+    return items;
+}
+
+QString Pattern(const std::array<bool, 4>& items) {
+    QString text;
+    for (const bool b : items) {
+        text += b ? QLatin1Char('1') : QLatin1Char('0');
+    }
+    return text;
+}
+
+std::string PrintIni(const QString& pattern) {
+    std::string text = "[Print]\r\n";
+    for (int i = 0; i < 4; ++i) {
+        text += std::to_string(i) + "=" + pattern.at(i).toLatin1() + "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+void PrintMenuTest::screenTexts() {
+    MenuUnderTest t(true);
+    t.open();
+    QCOMPARE(t.menu->windowTitle(), QStringLiteral("計算結果の印刷"));
+    QCOMPARE(t.menu->findChild<QGroupBox*>()->title(), QStringLiteral("印刷項目指定"));
+    const QStringList items = {"計算条件", "計算（許容押込み支持力･許容引抜き力の計算）",
+                               "計算結果(許容押込み支持力･許容引抜き力一覧)", "支持力検討グラフ"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(t.menu->chkPrintItem(i)->text(), items.at(i));
+    }
+    const QStringList buttons = {"全項目選択", "全項目選択解除", "全項目選択反転"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(t.menu->cmdCheck(i)->text(), buttons.at(i));
+    }
+    QCOMPARE(t.menu->cmdPreview()->text(), QStringLiteral("印刷(&P)"));
+    QCOMPARE(t.menu->cmdClose()->text(), QStringLiteral("閉じる(&C)"));
+    QVERIFY(t.ui.messages.isEmpty()); // every item generated
+}
+
+// Settings, whether the graph was made, then the states after pressing 全項目選択 (0),
+// 全項目選択解除 (1) and 全項目選択反転 (2) in turn from the opening states.
+void PrintMenuTest::graphItemFollowsTheGraphAndTheSelectionButtons_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<bool>("graphMade");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("all");
+    QTest::addColumn<QString>("none");
+    QTest::addColumn<QString>("inverted");
+    QTest::newRow("no graph, settings say every item") << "1111" << false << "1110"
+                                                       << "1110"
+                                                       << "0000"
+                                                       << "0000";
+    QTest::newRow("no graph, settings say none") << "0000" << false << "0000"
+                                                 << "1110"
+                                                 << "0000"
+                                                 << "1110";
+    QTest::newRow("no graph, mixed") << "0101" << false << "0100"
+                                     << "1110"
+                                     << "0000"
+                                     << "1010";
+    QTest::newRow("graph made, mixed") << "0101" << true << "0101"
+                                       << "1111"
+                                       << "0000"
+                                       << "1010";
+    QTest::newRow("graph made, no settings") << "" << true << "0000"
+                                             << "1111"
+                                             << "0000"
+                                             << "1111";
+}
+
+void PrintMenuTest::graphItemFollowsTheGraphAndTheSelectionButtons() {
+    QFETCH(QString, settings);
+    QFETCH(bool, graphMade);
+    MenuUnderTest t(graphMade, settings.isEmpty() ? std::string() : PrintIni(settings));
+    t.open();
+    QCOMPARE(t.menu->chkPrintItem(3)->isEnabled(), graphMade);
+    QFETCH(QString, opened);
+    QCOMPARE(Pattern(t.checks()), opened);
+    QFETCH(QString, all);
+    QFETCH(QString, none);
+    QFETCH(QString, inverted);
+    const QString after[] = {all, none, inverted};
+    for (int button = 0; button < 3; ++button) {
+        t.choose(Items(opened));
+        QTest::mouseClick(t.menu->cmdCheck(button), Qt::LeftButton);
+        QCOMPARE(Pattern(t.checks()), after[button]);
+    }
+}
+
+void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview_data() {
+    QTest::addColumn<QString>("items");
+    QTest::addColumn<QString>("example");
+    QTest::newRow("conditions and results list") << "1010"
+                                                 << "driven-pile-auto-tip.zul";
+    QTest::newRow("detailed calculation alone") << "0100"
+                                                << "rotary-press-in-pile.zul";
+    QTest::newRow("every item") << "1111"
+                                << "end-bearing-pile.zul";
+    QTest::newRow("graph alone") << "0001"
+                                 << "friction-pile-clay.zul";
+}
+
+void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview() {
+    QFETCH(QString, items);
+    QFETCH(QString, example);
+    MenuUnderTest t(true, "", example.toStdString());
+    t.open();
+    t.choose(Items(items));
+    const PrintFileGenerator& generator = t.menu->generator();
+    std::string expected;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (items.at(static_cast<int>(i)) == QLatin1Char('1')) {
+            expected += expected.empty() ? "" : "\x0C";
+            expected += ReadBytes(generator.ItemFile(i));
+        }
+    }
+    QVERIFY(expected.size() > 100);
+    for (int press = 1; press <= 2; ++press) { // the joined file is rebuilt, not appended to
+        QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+        QCOMPARE(ReadBytes(generator.JoinedFile()), expected);
+        QCOMPARE(t.started.size(), static_cast<std::size_t>(press));
+    }
+    QCOMPARE(t.started.back(), "\"" + DataFolder() + "/Preview\" /INI=\"" + t.doc.DataFolder + "\" \"" +
+                                   generator.JoinedFile() + "\" /NAME=\"" + example.toStdString() + "\"");
+    QVERIFY(t.ui.messages.isEmpty());
+    QVERIFY(t.menu->isVisible()); // the menu stays open
+}
+
+void PrintMenuTest::noItemChosenBeepsAndStartsNothing() {
+    MenuUnderTest t(false, PrintIni("1111"));
+    t.open();
+    QTest::mouseClick(t.menu->cmdCheck(1), Qt::LeftButton);
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QCOMPARE(t.ui.beeps, 1);
+    QCOMPARE(t.ui.messages.size(), 1);
+    QCOMPARE(t.ui.messages.at(0).text, QStringLiteral("印刷項目はひとつ以上選択して下さい。"));
+    QCOMPARE(t.ui.messages.at(0).title, QStringLiteral("計算結果の印刷"));
+    QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Information);
+    QVERIFY(t.started.empty());
+    QCOMPARE(ReadBytes(t.menu->generator().JoinedFile()), std::string());
+}
+
+void PrintMenuTest::failedItemsAreNamedInOneMessage() {
+    MenuUnderTest t(true, PrintIni("1111"));
+    t.doc.FmtFileName = t.folder.file("missing.fmt"); // no template: every item fails
+    t.open();
+    QCOMPARE(t.ui.messages.size(), 1);
+    QCOMPARE(t.ui.messages.at(0).text, QStringLiteral("\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
+                                                      "\n･『計算結果（詳細）』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
+                                                      "\n･『計算結果（支持力一覧表）』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
+                                                      "\n･『支持力検討ｸﾞﾗﾌ』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
+                                                      "\n\n原因：帳票書式ファイル（") +
+                                           QString::fromStdString(t.doc.FmtFileName) +
+                                           QStringLiteral("）を読み込めません。"));
+    QCOMPARE(t.ui.messages.at(0).title, kProduct);
+    QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Critical);
+    // The print button still works on what was written.
+    QVERIFY(t.menu->cmdPreview()->isEnabled());
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QCOMPARE(t.started.size(), 1u);
+}
+
+void PrintMenuTest::closingKeepsTheChoicesAndDeletesEveryPrintFile() {
+    MenuUnderTest t(true, PrintIni("0000"));
+    t.open();
+    // Item files, figure index and data files of the detailed report, and the joined file.
+    const std::size_t made = t.tempFiles();
+    QVERIFY2(made >= 5 + 6, qPrintable(QString::number(made)));
+    t.choose(Items("1011"));
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    t.menu->move(t.menu->pos() + QPoint(7, 11));
+    const QPoint position = t.menu->pos();
+    QTest::mouseClick(t.menu->cmdClose(), Qt::LeftButton);
+    QVERIFY(!t.menu->isVisible());
+    QCOMPARE(t.tempFiles(), 0u);
+    QCOMPARE(ReadPrintItemChoices(t.iniFile()).Chosen, Items("1011"));
+    const int top = CPrivateProfile::GetValueLong(t.iniFile(), "MenuPrint", "Top");
+    const int left = CPrivateProfile::GetValueLong(t.iniFile(), "MenuPrint", "Left");
+    QVERIFY(top > 0 && left > 0);
+
+    // The next menu opens where this one was closed, with these choices.
+    MenuUnderTest again(true, ReadBytes(t.iniFile()));
+    again.open();
+    QCOMPARE(Pattern(again.checks()), QStringLiteral("1011"));
+    QCOMPARE(again.menu->pos(), position);
+}
+
+// The real launcher: a stand-in Preview script in a program folder with a blank in its name
+// records its arguments and copies the print file it was given.
+void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
+    TestFolder programs;
+    const fs::path programFolder = programs.path() / "Zul program";
+    fs::create_directories(programFolder);
+    const fs::path record = programs.path() / "arguments.txt";
+    const fs::path copy = programs.path() / "copy.prn";
+    {
+        const std::string script = "#!/bin/sh\n"
+                                   "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                                   record.string() +
+                                   ".part'\n"
+                                   "cat \"$2\" > '" +
+                                   copy.string() +
+                                   "'\n"
+                                   "mv '" +
+                                   record.string() + ".part' '" + record.string() + "'\n";
+        WriteBytes((programFolder / "Preview").string(), script);
+        fs::permissions(programFolder / "Preview", fs::perms::owner_all);
+    }
+    MenuUnderTest t(false, PrintIni("1000"), "end-bearing-pile.zul", programFolder.string(), true);
+    t.open();
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QVERIFY(t.ui.messages.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(record), 10000);
+    const std::string expected = "/INI=" + t.doc.DataFolder + "\n" + t.menu->generator().JoinedFile() +
+                                 "\n/NAME=end-bearing-pile.zul\n";
+    QCOMPARE(ReadBytes(record.string()), expected);
+    QCOMPARE(ReadBytes(copy.string()), ReadBytes(t.menu->generator().ItemFile(0)));
+
+    // A preview program that is not there is said so.
+    fs::remove(programFolder / "Preview");
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QCOMPARE(t.ui.messages.size(), 1);
+    QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Critical);
+}
+
+// The command line as the launcher splits it and the Preview program reads it: folders and the
+// print file arrive whole, blanks and all.
+void PrintMenuTest::previewReadsTheCommandLineAsSplit_data() {
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("dataFolder");
+    QTest::addColumn<QString>("joinedFile");
+    QTest::addColumn<QString>("studyFile");
+    QTest::addColumn<QString>("pdfName");
+    QTest::newRow("plain") << "/opt/zul"
+                           << "/home/a/.local/share/Velmarok/Zul"
+                           << "/tmp/~PSab12"
+                           << ""
+                           << "計算書.pdf";
+    QTest::newRow("blanks everywhere") << "/opt/my zul"
+                                       << "/home/a b/.local/share/Velmarok/Zul"
+                                       << "/tmp/print  files/~PS x"
+                                       << "/home/a b/橋脚 P1.zul"
+                                       << "橋脚 P1.pdf";
+    QTest::newRow("Japanese folders") << "/opt/杭 支持力"
+                                      << "/home/設計 者/data"
+                                      << "/tmp/一時 ファイル/~PSq"
+                                      << "/home/設計 者/\"A\" 案.ZUL"
+                                      << "A 案.pdf";
+}
+
+void PrintMenuTest::previewReadsTheCommandLineAsSplit() {
+    QFETCH(QString, programFolder);
+    QFETCH(QString, dataFolder);
+    QFETCH(QString, joinedFile);
+    QFETCH(QString, studyFile);
+    QFETCH(QString, pdfName);
+    const auto parts = CSystem::SplitCommandLine(
+        PreviewCommandText(programFolder.toStdString(), dataFolder.toStdString(), joinedFile.toStdString(),
+                           StudyNameForPdf(studyFile.toStdString(), std::string())));
+    QVERIFY(parts.has_value());
+    QCOMPARE(QString::fromStdString(parts->front()), programFolder + QStringLiteral("/Preview"));
+    QStringList arguments;
+    for (std::size_t i = 1; i < parts->size(); ++i) {
+        arguments << QString::fromStdString((*parts)[i]);
+    }
+    const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+    QVERIFY(command.error.isEmpty());
+    QCOMPARE(command.iniFolder, dataFolder);
+    QCOMPARE(command.printFile, joinedFile);
+    QVERIFY(command.pdfFile.isEmpty());
+    // Ctrl+S offers the study's name; a study never saved, the report's own name.
+    QCOMPARE(DefaultPdfName(command).section(QLatin1Char('/'), -1), pdfName);
+}
+
+QTEST_MAIN(PrintMenuTest)
+#include "PrintMenuTest.moc"
