@@ -28,18 +28,7 @@ using Geometry = PrintPageGeometry;
 
 // Decodes code page 932 bytes; a character that does not decode becomes "?" of its width.
 QString decodeLenient(std::string_view bytes) {
-    if (const auto text = DecodeCp932(bytes)) {
-        return QString::fromStdString(*text);
-    }
-    QString out;
-    for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t n =
-            IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
-        const auto one = DecodeCp932(bytes.substr(i, n));
-        out += one ? QString::fromStdString(*one) : QString(static_cast<qsizetype>(n), QLatin1Char('?'));
-        i += n;
-    }
-    return out;
+    return QString::fromStdString(DecodeCp932Lenient(bytes));
 }
 
 std::size_t charBytes(std::string_view bytes, std::size_t i) {

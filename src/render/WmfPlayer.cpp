@@ -156,19 +156,7 @@ std::optional<Frame> firstWindow(const Reader& r, std::size_t offset) {
 
 QString decodeText(const std::string& bytes, int charset) {
     if (charset == 128) {
-        if (const auto text = DecodeCp932(bytes)) {
-            return QString::fromStdString(*text);
-        }
-        // Decode what can be decoded, a character at a time.
-        QString out;
-        for (std::size_t i = 0; i < bytes.size();) {
-            const std::size_t n =
-                IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
-            const auto one = DecodeCp932(std::string_view(bytes).substr(i, n));
-            out += one ? QString::fromStdString(*one) : QStringLiteral("?");
-            i += n;
-        }
-        return out;
+        return QString::fromStdString(DecodeCp932Lenient(bytes));
     }
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }

@@ -70,6 +70,21 @@ std::optional<std::string> DecodeCp932(std::string_view cp932) {
     return converter.convert(cp932);
 }
 
+std::string DecodeCp932Lenient(std::string_view cp932) {
+    if (auto whole = DecodeCp932(cp932)) {
+        return std::move(*whole);
+    }
+    std::string out;
+    for (std::size_t i = 0; i < cp932.size();) {
+        const std::size_t n =
+            IsCp932LeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size() ? 2 : 1;
+        const auto one = DecodeCp932(cp932.substr(i, n));
+        out += one ? *one : std::string(n, '?');
+        i += n;
+    }
+    return out;
+}
+
 std::size_t Cp932PrefixLength(std::string_view cp932, std::size_t maxBytes) {
     std::size_t i = 0;
     while (i < cp932.size()) {

@@ -14,6 +14,10 @@ namespace zul {
 std::optional<std::string> EncodeCp932(std::string_view utf8);
 std::optional<std::string> DecodeCp932(std::string_view cp932);
 
+// Decodes what can be decoded: a character without a UTF-8 form becomes as many "?" as it has
+// bytes, so that a text keeps its width in columns (for drawing texts that came from a file).
+std::string DecodeCp932Lenient(std::string_view cp932);
+
 // True when the byte opens a two-byte character of code page 932.
 constexpr bool IsCp932LeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);

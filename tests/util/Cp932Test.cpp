@@ -52,3 +52,19 @@ TEST(Cp932, IgnoresCaseOfLatinLettersOnly) {
     EXPECT_FALSE(Cp932EqualsIgnoreCase("\x83\x41", "\x83\x61"));
     EXPECT_TRUE(Cp932EqualsIgnoreCase("\x83\x41x", "\x83\x41X"));
 }
+
+TEST(Cp932, LenientDecodingKeepsTheWidthOfWhatDoesNotDecode) {
+    const struct {
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"\x8c\x76\x8e\x5a", "計算"},      // decodes whole
+        {"a\x85\x40z", "a??z"},            // an unassigned two-byte code: two columns of "?"
+        {"\x8c\x76\xa0\x8e\x5a", "計?算"}, // a byte no character starts with
+        {"ab\x8c", "ab?"},                 // a lead byte at the end
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecodeCp932Lenient(c.bytes), c.text) << c.text;
+    }
+}
