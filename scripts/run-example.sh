@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the programs (zul, zul-cli and the Preview that the print menu starts) and opens the bundled example study in the desktop program.
+# Builds the programs (zul, zul-cli and the Preview that the print menu starts) and opens the
+# bundled example study in the desktop program.
 # Usage: scripts/run-example.sh [FILE.zul]
 # Without a display (no $DISPLAY / $WAYLAND_DISPLAY) it prints the allowable values of the
 # example with zul-cli instead.
