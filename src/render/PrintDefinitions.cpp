@@ -1,53 +1,14 @@
 #include "render/PrintDefinitions.h"
 
-#include "util/Cp932.h"
-
-#include <optional>
-#include <string>
+#include "report/basResOutPrn.h"
+#include "report/basResOutPrnZ.h"
 
 namespace zul {
 
 namespace {
 
-QString decodeField(std::string_view bytes) {
-    const auto text = DecodeCp932(bytes);
-    return text ? QString::fromStdString(*text).trimmed() : QString::fromLatin1(bytes).trimmed();
-}
-
-// The fields after the header line, split at commas and line ends.
-std::vector<QString> fieldsAfterHeader(std::string_view cp932) {
-    std::vector<QString> fields;
-    const std::size_t headerEnd = cp932.find('\n');
-    if (headerEnd == std::string_view::npos) {
-        return fields;
-    }
-    std::string current;
-    for (const char c : cp932.substr(headerEnd + 1)) {
-        if (c == ',' || c == '\n') {
-            fields.push_back(decodeField(current));
-            current.clear();
-        } else if (c != '\r') {
-            current += c;
-        }
-    }
-    if (!current.empty()) {
-        fields.push_back(decodeField(current));
-    }
-    return fields;
-}
-
-std::optional<int> toInt(const QString& field) {
-    bool ok = false;
-    const double value = field.toDouble(&ok);
-    if (!ok || value < -2147483648.0 || value > 2147483647.0) {
-        return std::nullopt;
-    }
-    return static_cast<int>(value);
-}
-
-bool isEnd(const QString& name) {
-    return name.compare(QStringLiteral("END"), Qt::CaseInsensitive) == 0;
-}
+// The preview draws with up to nine rows of either kind.
+constexpr std::size_t kMostRows = 9;
 
 } // namespace
 
@@ -79,45 +40,34 @@ std::vector<TextDefinition> DefaultTextDefinitions() {
 }
 
 std::vector<LineDefinition> ParseLineDefinitions(std::string_view cp932) {
-    const std::vector<QString> fields = fieldsAfterHeader(cp932);
     std::vector<LineDefinition> rows;
-    std::size_t i = 0;
-    // A row is a name and two numbers; a row with unreadable numbers ends the table.
-    while (i + 2 < fields.size() && !isEnd(fields[i]) && rows.size() < 9) {
-        const auto style = toInt(fields[i + 1]);
-        const auto width = toInt(fields[i + 2]);
-        if (!style || !width) {
-            break;
+    try {
+        for (const LineDef& def : ParseLineDefs(cp932, kMostRows)) {
+            rows.push_back({QString::fromStdString(def.Name), def.Style, def.Width});
         }
-        rows.push_back({fields[i], *style, *width});
-        i += 3;
+    } catch (const ReportError&) {
+        return {}; // the built-in rows stand in, with a note
     }
     return rows;
 }
 
 std::vector<TextDefinition> ParseTextDefinitions(std::string_view cp932) {
-    const std::vector<QString> fields = fieldsAfterHeader(cp932);
     std::vector<TextDefinition> rows;
-    std::size_t i = 0;
-    while (i + 6 < fields.size() && !isEnd(fields[i]) && rows.size() < 9) {
-        const auto weight = toInt(fields[i + 1]);
-        const auto size = toInt(fields[i + 3]);
-        const auto spacing = toInt(fields[i + 4]);
-        const auto colour = toInt(fields[i + 5]);
-        if (!weight || !size || !spacing || !colour) {
-            break;
+    try {
+        for (const StrDef& def : ParseStrDefs(cp932, kMostRows)) {
+            TextDefinition row;
+            row.name = QString::fromStdString(def.Name);
+            row.weight = def.Weight;
+            if (!def.Font.empty()) {
+                row.family = QString::fromStdString(def.Font);
+            }
+            row.sizeTwips = def.Size;
+            row.spacingTwips = def.Spacing;
+            row.colour = def.Colour;
+            rows.push_back(row);
         }
-        TextDefinition row;
-        row.name = fields[i];
-        row.weight = *weight;
-        if (!fields[i + 2].isEmpty()) {
-            row.family = fields[i + 2];
-        }
-        row.sizeTwips = *size;
-        row.spacingTwips = *spacing;
-        row.colour = *colour;
-        rows.push_back(row);
-        i += 7;
+    } catch (const ReportError&) {
+        return {};
     }
     return rows;
 }

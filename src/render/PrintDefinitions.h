@@ -40,9 +40,8 @@ struct FigureDefinitions {
 std::vector<LineDefinition> DefaultLineDefinitions();
 std::vector<TextDefinition> DefaultTextDefinitions();
 
-// Reads a definition file's contents (code page 932): a header line, then comma- or
-// line-separated fields, the name of each row followed by its further fields, up to the name
-// "END".  Empty when nothing usable is found.
+// Reads a definition file's contents (code page 932) as the report does; empty when the file
+// does not read whole (the caller then draws with the built-in rows).
 std::vector<LineDefinition> ParseLineDefinitions(std::string_view cp932);
 std::vector<TextDefinition> ParseTextDefinitions(std::string_view cp932);
 

@@ -192,16 +192,16 @@ std::int32_t FigureBuilder::AddText(std::string text, double x, double y, std::i
 
 namespace {
 
-// The definitions of a definition file, each read by readRest from its decoded name on; more
-// than most of them, or a file that cannot be read, is a ReportError.
+// The definitions of a definition file's contents, each read by readRest from its decoded name
+// on; more than most of them, a missing END or a field that is not a number is a ReportError.
 template <typename Def, typename ReadRest>
-std::vector<Def> ReadDefinitions(const std::string& path, std::size_t most, const char* what,
-                                 ReadRest readRest) {
-    DefFields in(ReadFile(path));
+std::vector<Def> ParseDefinitions(const std::string& bytes, std::size_t most, const char* what,
+                                  ReadRest readRest) {
+    DefFields in(bytes);
     std::vector<Def> defs;
     for (std::string name = in.Text(); name != "END"; name = in.Text()) {
         if (defs.size() >= most) {
-            throw ReportError(std::string("too many ") + what + " definitions in " + path);
+            throw ReportError(std::string("too many ") + what + " definitions");
         }
         Def d;
         d.Name = DecodedName(name);
@@ -213,15 +213,15 @@ std::vector<Def> ReadDefinitions(const std::string& path, std::size_t most, cons
 
 } // namespace
 
-void FigureBuilder::ReadLineDef(const std::string& path) {
-    lineDefs_ = ReadDefinitions<LineDef>(path, kMaxLineDefs, "line", [](DefFields& in, LineDef& d) {
+std::vector<LineDef> ParseLineDefs(std::string_view cp932, std::size_t most) {
+    return ParseDefinitions<LineDef>(std::string(cp932), most, "line", [](DefFields& in, LineDef& d) {
         d.Style = in.Number();
         d.Width = in.Number();
     });
 }
 
-void FigureBuilder::ReadStrDef(const std::string& path) {
-    strDefs_ = ReadDefinitions<StrDef>(path, kMaxStrDefs, "text", [](DefFields& in, StrDef& d) {
+std::vector<StrDef> ParseStrDefs(std::string_view cp932, std::size_t most) {
+    return ParseDefinitions<StrDef>(std::string(cp932), most, "text", [](DefFields& in, StrDef& d) {
         d.Weight = in.Number();
         d.Font = DecodedName(in.Text());
         d.Size = in.Number();
@@ -229,6 +229,14 @@ void FigureBuilder::ReadStrDef(const std::string& path) {
         d.Colour = in.Number();
         d.Reserved = in.Number();
     });
+}
+
+void FigureBuilder::ReadLineDef(const std::string& path) {
+    lineDefs_ = ParseLineDefs(ReadFile(path));
+}
+
+void FigureBuilder::ReadStrDef(const std::string& path) {
+    strDefs_ = ParseStrDefs(ReadFile(path));
 }
 
 double FigureBuilder::TextSize(std::int32_t kind) const {

@@ -75,6 +75,13 @@ inline constexpr std::size_t kMaxFigFilesPerIndex = 3;
 inline constexpr std::size_t kMaxLineDefs = 9;
 inline constexpr std::size_t kMaxStrDefs = 2;
 
+// The rows of a definition file's contents (code page 932): after the header line, the name of
+// each row followed by its further fields, separated by commas or line ends, up to the name
+// "END".  More than most rows, no END or a field that is not a number is a ReportError.  The
+// report reads them from the program folder; the preview reads the same files with these too.
+std::vector<LineDef> ParseLineDefs(std::string_view cp932, std::size_t most = kMaxLineDefs);
+std::vector<StrDef> ParseStrDefs(std::string_view cp932, std::size_t most = kMaxStrDefs);
+
 // One figure under construction.  Entities are numbered from 1 in the order they are added; a
 // table filled beyond its capacity is a ReportError.
 class FigureBuilder {
