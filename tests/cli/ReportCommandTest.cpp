@@ -14,10 +14,7 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::RunCli;
 using test::TestFolder;
-
-std::string Example(const std::string& name) {
-    return std::string(ZUL_SOURCE_DIR) + "/examples/" + name;
-}
+const auto& Example = test::ExamplePath;
 
 std::vector<std::string> FigureRecordPaths(const std::string& printText) {
     std::vector<std::string> paths;

@@ -16,10 +16,7 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::RunCli;
 using test::TestFolder;
-
-std::string Example(const std::string& name) {
-    return std::string(ZUL_SOURCE_DIR) + "/examples/" + name;
-}
+const auto& Example = test::ExamplePath;
 
 // The values of zul-cli calc's two value rows: Ra normal, Ra earthquake, Pa normal, Pa earthquake.
 std::vector<std::string> CalcValues(const std::string& example, const TestFolder& folder) {

@@ -17,9 +17,14 @@ inline std::string DataFolder() {
     return std::string(ZUL_SOURCE_DIR) + "/data";
 }
 
+// The path of a bundled example study.
+inline std::string ExamplePath(const std::string& name) {
+    return std::string(ZUL_SOURCE_DIR) + "/examples/" + name;
+}
+
 inline ProjectDocument ExampleDocument(const std::string& name) {
     ProjectDocument doc;
-    if (!OpenInputFile(doc, std::string(ZUL_SOURCE_DIR) + "/examples/" + name).success) {
+    if (!OpenInputFile(doc, ExamplePath(name)).success) {
         throw std::runtime_error("cannot read the example " + name);
     }
     return doc;
