@@ -17,9 +17,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <set>
@@ -82,14 +80,6 @@ bool ReadStudy(const std::string& path, ProjectDocument& doc) {
     }
     std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
     return false;
-}
-
-std::string ReadAll(const std::string& path, bool& ok) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ok = static_cast<bool>(in) || in.eof();
-    ok = ok && !in.bad();
-    return bytes;
 }
 
 // Removes the figure files of earlier runs ("~PS..." not made by this run) from the folder, and
@@ -234,7 +224,7 @@ int RunReport(const ReportOptions& options) {
     bool ok = generator.JoinPrintFiles(*chosen);
     std::string joined;
     if (ok && !options.printFile.empty()) {
-        joined = ReadAll(generator.JoinedFile(), ok);
+        ok = ReadWholeFile(generator.JoinedFile(), joined) == FileError::None;
     }
     const int writeError =
         ok && !options.printFile.empty() ? ReplaceFileContents(options.printFile, joined) : 0;

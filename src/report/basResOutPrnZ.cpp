@@ -1,5 +1,7 @@
 #include "report/basResOutPrnZ.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
 #include "report/basResOutPrn.h"
 #include "util/Cp932.h"
 #include "util/FileHelpers.h"
@@ -8,7 +10,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace zul {
@@ -29,12 +30,8 @@ std::int32_t Append(std::vector<T>& table, T entry, std::size_t capacity, const 
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw ReportError("cannot read " + path);
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) != FileError::None) {
         throw ReportError("cannot read " + path);
     }
     return bytes;
