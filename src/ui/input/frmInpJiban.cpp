@@ -5,7 +5,7 @@
 #include "ui/input/GroundSketch.h"
 #include "ui/input/InputGrid.h"
 #include "ui/input/NumberField.h"
-#include "ui/input/StandardValues.h"
+#include "document/LayerStandardValues.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

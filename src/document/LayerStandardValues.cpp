@@ -1,4 +1,4 @@
-#include "ui/input/StandardValues.h"
+#include "document/LayerStandardValues.h"
 
 #include "document/ConstructionMethod.h"
 #include "document/SoilKind.h"
