@@ -5,8 +5,11 @@
 #include "ui/UiServices.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace zul;
 using zul::test::MessageBoxPresser;
@@ -75,6 +78,52 @@ private slots:
                  QStringLiteral("現在編集中の入力ﾃﾞｰﾀを全て破棄し，入力ﾃﾞｰﾀを初期化します。"));
         QCOMPARE(presser.title(), QStringLiteral("新規作成"));
         QCOMPARE(given, answer);
+    }
+
+    // The real file dialog starts in the folder and with the name asked for, adds the default
+    // extension to a typed name and answers with the chosen path, or nothing when cancelled.
+    void realFileDialogAnswersWithTheChosenPath_data() {
+        QTest::addColumn<QString>("typed"); // empty: cancel
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("offered name") << QStringLiteral("*") << QStringLiteral("橋脚 P1.pdf");
+        QTest::newRow("typed without extension") << QStringLiteral("別案") << QStringLiteral("別案.pdf");
+        QTest::newRow("cancelled") << QString() << QString();
+    }
+
+    void realFileDialogAnswersWithTheChosenPath() {
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QTemporaryDir folder;
+        QString seenTitle;
+        QString seenName;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                if (!dialog || !dialog->isVisible()) {
+                    continue;
+                }
+                seenTitle = dialog->windowTitle();
+                seenName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                if (typed.isEmpty()) {
+                    dialog->reject();
+                } else {
+                    if (typed != QStringLiteral("*")) {
+                        dialog->selectFile(typed);
+                    }
+                    QMetaObject::invokeMethod(dialog, "accept");
+                }
+            }
+        });
+        UiServices::FileDialogRequest request;
+        request.openMode = false;
+        request.title = QStringLiteral("PDF保存");
+        request.defaultExtension = QStringLiteral("pdf");
+        request.filter = QStringLiteral("PDF(*.pdf)");
+        request.initialName = folder.filePath(QStringLiteral("橋脚 P1.pdf"));
+        const QString chosen = UiServices::current().chooseFile(nullptr, request);
+        QCOMPARE(seenTitle, QStringLiteral("PDF保存"));
+        QCOMPARE(seenName, QStringLiteral("橋脚 P1.pdf"));
+        QCOMPARE(chosen, answer.isEmpty() ? QString() : folder.filePath(answer));
     }
 };
 
