@@ -158,6 +158,7 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     tblPoints_->setObjectName(QStringLiteral("tblPoints"));
     tblPoints_->setHorizontalHeaderLabels({QStringLiteral("深度(m)"), QStringLiteral("Ｎ値")});
     tblPoints_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblPoints_->verticalHeader()->setDefaultSectionSize(tblPoints_->fontMetrics().height() + 6);
 
     lstNotes_ = new QListWidget(this);
     lstNotes_->setObjectName(QStringLiteral("lstNotes"));
