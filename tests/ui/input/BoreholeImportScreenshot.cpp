@@ -23,10 +23,10 @@ test::BoreholeText SampleBorehole() {
     b.name = "No.3（橋脚P1）";
     b.elevation = "4.85";
     b.totalDepth = "25.45";
-    b.layers = {{"1.60", "埋土"},      {"4.30", "シルト質砂"},   {"7.80", "砂質シルト"}, {"10.20", "有機質土"},
-                {"13.50", "細砂"},     {"17.40", "粘土質砂礫"}, {"21.00", "砂礫"},       {"23.10", "強風化泥岩"},
-                {"25.45", "砂岩"}};
-    const char* const blows[] = {"4", "6", "9", "3", "2", "2", "14", "18", "22", "26",
+    b.layers = {{"1.60", "埋土"},      {"4.30", "シルト質砂"},  {"7.80", "砂質シルト"},
+                {"10.20", "有機質土"}, {"13.50", "細砂"},       {"17.40", "粘土質砂礫"},
+                {"21.00", "砂礫"},     {"23.10", "強風化泥岩"}, {"25.45", "砂岩"}};
+    const char* const blows[] = {"4",  "6",  "9",  "3",  "2",  "2",  "14", "18", "22", "26",
                                  "35", "41", "50", "50", "50", "50", "50", "50", "50", "50"};
     const char* const penetration[] = {"30", "30", "30", "38", "45", "40", "30", "30", "30", "30",
                                        "30", "30", "28", "26", "25", "27", "24", "26", "25", "24"};
@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
     }
     ProjectDocument doc;
     doc.InpJyoken.Sekou = 1;
-    const QString name = argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).fileName() : QStringLiteral("BED0001.XML");
+    const QString name =
+        argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).fileName() : QStringLiteral("BED0001.XML");
     BoreholeImportDialog dialog(std::move(*read.record), name, doc);
     dialog.resize(1240, 820);
     dialog.show();
