@@ -6,6 +6,7 @@
 
 #include "BoreholeXml.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace zul;
@@ -112,6 +113,15 @@ std::vector<Case> Cases() {
          9.0,
          {"2 番目の地層「粘土」（下端 8 m）は取込み深さ 6 m で切りました。", "取込み深さ 6 m 以深の地層 1 層",
           "取込み深さ 6 m より深い N 値 2 点"}},
+        {"interpolation at the mid-depth of a layer without points; equal depths keep file order",
+         Text({{"2.00", "砂"}, {"4.00", "粘土"}, {"6.00", "砂"}},
+              {{"5.15", "12", "30"}, {"1.15", "4", "30"}, {"5.15", "20", "30"}}),
+         {},
+         {{0, 2, 17, 8, 4, 8, 0}, {2, 2, 14, 5, 7.4, 74, 0}, {0, 2, 17, 8, 16, 32, 0}},
+         {{1.3, 4}, {5.3, 12}, {5.3, 20}},
+         10.0,
+         std::nullopt,
+         {}},
         {"layers without bottom or not below the one above",
          Text({{"2.00", "砂"}, {"", "粘土"}, {"1.50", "礫"}, {"4.00", "ﾛｰﾑ"}}, {}),
          {},
@@ -197,5 +207,33 @@ TEST(BoreholeImport, SoilKindOfTheWordEndingFurthestRight) {
     };
     for (const auto& [name, kind] : cases) {
         EXPECT_EQ(SoilKindOfName(name), kind) << name;
+    }
+}
+
+TEST(BoreholeImport, AtMostOneHundredPointsDownTo99999) {
+    test::BoreholeText b;
+    b.layers = {{"120.00", "砂"}};
+    for (int i = 0; i < 210; ++i) {
+        b.tests.push_back({std::to_string(i / 2) + (i % 2 == 0 ? ".15" : ".65"), "10", "30"});
+    }
+    ProjectDocument doc;
+    const BoreholeImportPlan plan = Import(test::BoreholeXml(b, BoreholeLayout::V2), {}, doc);
+    ASSERT_EQ(doc.NCount, 100);
+    EXPECT_DOUBLE_EQ(doc.NData(1, 100).number(), 49.8);
+    const std::vector<std::string> expected = {
+        "深度が 99.999 m を超える N 値 10 点は取り込みません。",
+        "N 値が 200 点あり，100 点を超えるため深い 100 点（深度 50.3 m 以深）は取り込みません。"};
+    for (const std::string& note : expected) {
+        EXPECT_NE(std::find(plan.notes.begin(), plan.notes.end(), note), plan.notes.end()) << note;
+    }
+}
+
+TEST(BoreholeImport, UnitWeightByKindAndN) {
+    const struct {
+        std::int32_t kind;
+        double n, gammaAbove;
+    } cases[] = {{1, 29.9, 18}, {1, 30, 20}, {0, 29.9, 17}, {0, 30, 19}, {2, 7.9, 14}, {2, 8, 18}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(StandardUnitWeight(c.kind, c.n), c.gammaAbove) << c.kind << " " << c.n;
     }
 }
