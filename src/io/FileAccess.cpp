@@ -208,6 +208,46 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
     return FileError::None;
 }
 
+int ReadWholeFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes, bool& tooLarge) {
+    bytes.clear();
+    tooLarge = false;
+    FileDescriptor fd(-1);
+    if (const int err = OpenPlainFile(path, fd); err != FileError::None) {
+        return err;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return FileErrorFromErrno(errno, path);
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        tooLarge = true;
+        return FileError::None;
+    }
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            bytes.clear();
+            return FileErrorFromErrno(errno, path);
+        }
+        if (n == 0) {
+            break;
+        }
+        // A file that grows while it is read is bounded all the same.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            bytes.clear();
+            tooLarge = true;
+            return FileError::None;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return FileError::None;
+}
+
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (!IsUsablePath(path)) {
         return FileError::BadFileName;

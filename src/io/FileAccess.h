@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,11 @@ namespace zul {
 // Reads the whole plain file into bytes (a folder, pipe or device is "path/file access error").
 // Returns 0 or the file error code (FileError).
 int ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Reads the whole plain file into bytes when it holds at most maxBytes bytes.  A larger file is
+// refused without reading it (tooLarge set, bytes empty, result 0).  Returns 0 or the file error
+// code (FileError).
+int ReadWholeFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes, bool& tooLarge);
 
 // Whether the plain file at path can be opened for reading, without reading it (a study file
 // of any size is checked at once).  Returns 0 or the code of the failed open (FileError).
