@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer (address and undefined-behaviour sanitizers) in
-# build-fuzz and runs each for a bounded time: the .zul reader, the settings reader and the
-# calculation of every study that reads.  Usage: scripts/fuzz.sh [SECONDS per target, 60]
+# build-fuzz and runs each for a bounded time: the .zul reader, the settings reader, the
+# calculation of every study that reads and the report template and definition file readers.
+# Usage: scripts/fuzz.sh [SECONDS per target, 60]
 # A finding is written to fuzz/crash-*, fuzz/leak-* or fuzz/timeout-* and fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=un
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZUL_BUILD_FUZZ=ON -DZUL_BUILD_GUI=OFF -DZUL_BUILD_TESTS=OFF \
   -DCMAKE_C_FLAGS="$sanitizers" -DCMAKE_CXX_FLAGS="$sanitizers" >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_input_file fuzz_settings fuzz_calc
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_input_file fuzz_settings fuzz_calc fuzz_report_template
 
 # Every file the targets write goes below one folder of this run, in memory where possible,
 # removed when the script ends in any way (a finding aborts a target before it cleans up).
@@ -22,7 +23,8 @@ export ZUL_FUZZ_FOLDER
 trap 'rm -rf "$ZUL_FUZZ_FOLDER"' EXIT
 
 # Seeds: the bundled studies and a settings file in the shape the program writes.
-mkdir -p fuzz/corpus-input_file fuzz/corpus-settings fuzz/corpus-calc
+mkdir -p fuzz/corpus-input_file fuzz/corpus-settings fuzz/corpus-calc fuzz/corpus-report_template
+cp data/Zul.fmt data/LINE_PRN.DEF data/STR_PRN.DEF fuzz/corpus-report_template/
 cp examples/*.zul fuzz/corpus-input_file/
 # The calculation target reads its first byte as the choice: 0 to 3 a bundled study with changed
 # lines, 4 the rest as a whole file.
@@ -32,10 +34,10 @@ printf 'FileName\r\n[MenuMain]\r\nTop=1200\r\nLeft=-15\r\n[FileName]\r\nInitDir=
   > fuzz/corpus-settings/seed.ini
 
 status=0
-for target in input_file settings calc; do
+for target in input_file settings calc report_template; do
   echo "== fuzz_$target for ${seconds} s" >&2
   dict=()
-  [ "$target" = settings ] || dict=(-dict=fuzz/zul.dict)
+  [ "$target" = settings ] || [ "$target" = report_template ] || dict=(-dict=fuzz/zul.dict)
   build-fuzz/fuzz/fuzz_$target fuzz/corpus-$target "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 -artifact_prefix=fuzz/ || status=1
 done
