@@ -244,7 +244,24 @@ int SwapFolderIn(const fs::path& fresh, const fs::path& target) {
     if (status.type() == fs::file_type::not_found) {
         return ::rename(fresh.c_str(), target.c_str()) == 0 ? 0 : errno;
     }
-    return ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0 ? 0 : errno;
+    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    // A file system without the exchange: the earlier one steps aside to a name of its own
+    // (the emptied work folder's), then the new one takes its place.
+    const fs::path aside = fresh.string() + "-old";
+    if (::rename(target.c_str(), aside.c_str()) != 0) {
+        return errno;
+    }
+    if (::rename(fresh.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        ::rename(aside.c_str(), target.c_str());
+        return err;
+    }
+    return ::rename(aside.c_str(), fresh.c_str()) == 0 ? 0 : errno;
 }
 
 // One generation run and join, in folder.
