@@ -6,6 +6,7 @@
 #include "calc/basCalcMain.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/ReportFolders.h"
 #include "cli/ReportPdf.h"
 #include "io/FileAccess.h"
 #include "io/FileError.h"
@@ -13,21 +14,17 @@
 #include "io/InputDataFile.h"
 #include "io/ReportSettings.h"
 #include "report/PrintFileGenerator.h"
-#include "util/Cp932.h"
 #include "util/ProgramPaths.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,140 +125,10 @@ bool PrepareStudyGraphs(const ProjectDocument& doc, ReportDrawing& drawing, cons
     return true;
 }
 
-// Whether a folder can be named in a print file, whose records are code page 932 text: a
-// character code page 932 cannot hold would become "?" and a control character a space, and
-// the preview would not find the files.
-bool RecordableFolder(const std::string& folder) {
-    const auto encoded = EncodeCp932(folder);
-    return encoded && std::none_of(encoded->begin(), encoded->end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-}
-
 std::string UnrecordableFolderMessage(const std::string& folder) {
     return "フォルダ（" + EscapeControls(folder) +
            "）の名前には印刷ファイルに書けない文字（シフトJISにない文字や制御文字）が含まれているため、"
            "印刷ファイルから図を参照できません。別の場所か名前を指定して下さい。";
-}
-
-// A folder of its own for the files of one run, made with a unique name in parent; removed
-// with everything in it unless Keep() was called.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& parent) {
-        std::string pattern = parent + (parent.ends_with('/') ? "" : "/") + ".~zul-report-XXXXXX";
-        errno = 0;
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        } else {
-            error_ = FileErrorFromErrno(errno != 0 ? errno : EIO, std::string());
-        }
-    }
-    ~ScratchFolder() {
-        if (!path_.empty() && !kept_) {
-            std::error_code error;
-            fs::remove_all(path_, error);
-        }
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-    int error() const { return error_; }
-    void Keep() { kept_ = true; }
-
-private:
-    std::string path_;
-    int error_ = 0;
-    bool kept_ = false;
-};
-
-// The user's temporary folder ($TMPDIR, else /tmp); /tmp when $TMPDIR cannot be named in a
-// print file.
-std::string TemporaryFolder() {
-    const char* tmp = std::getenv("TMPDIR");
-    if (tmp != nullptr && tmp[0] == '/' && RecordableFolder(tmp)) {
-        return tmp;
-    }
-    return "/tmp";
-}
-
-// Holds an exclusive lock on a folder while the outputs in it are replaced, so that two runs
-// on the same print file never mix their print file and figures.
-class FolderLock {
-public:
-    explicit FolderLock(const std::string& folder)
-        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd_ >= 0) {
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
-        }
-    }
-    ~FolderLock() {
-        if (fd_ >= 0) {
-            ::close(fd_); // releases the lock
-        }
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-private:
-    int fd_;
-};
-
-// The names the report's own files have in a figures folder: figure files and study graphs.
-bool IsReportFile(const std::string& name) {
-    return name.rfind("~PS", 0) == 0 || name == "RA01.WMF" || name == "PA01.WMF" || name == "RA02.WMF" ||
-           name == "PA02.WMF";
-}
-
-// Removes what was the figures folder before it was replaced: a link or other file itself
-// (never what it points to), a folder's report files and then the folder when that left it
-// empty.  False when other files keep it.
-bool RemoveOldFigures(const fs::path& old) {
-    std::error_code error;
-    const auto status = fs::symlink_status(old, error);
-    if (error || status.type() == fs::file_type::not_found) {
-        return true;
-    }
-    if (status.type() != fs::file_type::directory) {
-        return fs::remove(old, error);
-    }
-    for (const auto& entry : fs::directory_iterator(old, error)) {
-        std::error_code entryError;
-        if (IsReportFile(entry.path().filename().string()) &&
-            entry.symlink_status(entryError).type() == fs::file_type::regular) {
-            fs::remove(entry.path(), entryError);
-        }
-    }
-    return fs::remove(old, error);
-}
-
-// Puts the finished figures folder made at fresh in the place of the figures folder, whatever
-// stands there (a folder, a link, nothing), in one step; what stood there is then at fresh.
-// Returns 0 or the system's error number.
-int SwapFolderIn(const fs::path& fresh, const fs::path& target) {
-    std::error_code error;
-    const auto status = fs::symlink_status(target, error);
-    if (status.type() == fs::file_type::not_found) {
-        return ::rename(fresh.c_str(), target.c_str()) == 0 ? 0 : errno;
-    }
-    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
-        return 0;
-    }
-    if (errno != EINVAL && errno != ENOSYS) {
-        return errno;
-    }
-    // A file system without the exchange: the earlier one steps aside to a name of its own
-    // (the emptied work folder's), then the new one takes its place.
-    const fs::path aside = fresh.string() + "-old";
-    if (::rename(target.c_str(), aside.c_str()) != 0) {
-        return errno;
-    }
-    if (::rename(fresh.c_str(), target.c_str()) != 0) {
-        const int err = errno;
-        ::rename(aside.c_str(), target.c_str());
-        return err;
-    }
-    return ::rename(aside.c_str(), fresh.c_str()) == 0 ? 0 : errno;
 }
 
 // One generation run and join, in folder.
