@@ -2,7 +2,6 @@
 
 #include "io/FileAccess.h"
 #include "io/FileError.h"
-#include "io/FileMessages.h"
 #include "util/FileHelpers.h"
 
 #include <cerrno>
@@ -131,11 +130,11 @@ int PrintFileGenerator::WriteError() const {
 }
 
 std::string TemplateFileProblem(const std::string& fmtFile) {
-    const int err = CheckReadableFile(fmtFile);
-    if (err == FileError::None) {
+    // Checked without reading, and without waiting on a pipe.
+    if (CheckReadableFile(fmtFile) == FileError::None) {
         return {};
     }
-    return "原因：帳票書式ファイル（" + fmtFile + "）を読み込めません：" + FileErrorCause(err);
+    return "原因：帳票書式ファイル（" + fmtFile + "）を読み込めません。";
 }
 
 } // namespace zul

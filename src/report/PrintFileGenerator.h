@@ -64,7 +64,7 @@ private:
 };
 
 // The cause to add when items failed because the template file cannot be read: "原因：…" naming
-// the file and the reason; empty when the file is a readable plain file.
+// the file; empty when the file is a readable plain file.  (ItemReason says why.)
 std::string TemplateFileProblem(const std::string& fmtFile);
 
 } // namespace zul
