@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer (address and undefined-behaviour sanitizers) in
 # build-fuzz and runs each for a bounded time: the .zul reader, the settings reader, the
-# calculation of every study that reads and the borehole exchange file reader with its import.
+# calculation of every study that reads, the borehole exchange file reader with its import and
+# the report template and definition file readers.
 # Usage: scripts/fuzz.sh [SECONDS per target, 60]
 # A finding is written to fuzz/crash-*, fuzz/leak-* or fuzz/timeout-* and fails the script.
 set -euo pipefail
@@ -12,7 +13,7 @@ sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=un
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZUL_BUILD_FUZZ=ON -DZUL_BUILD_GUI=OFF -DZUL_BUILD_TESTS=OFF \
   -DCMAKE_C_FLAGS="$sanitizers" -DCMAKE_CXX_FLAGS="$sanitizers" >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_input_file fuzz_settings fuzz_calc fuzz_borehole
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_input_file fuzz_settings fuzz_calc fuzz_borehole fuzz_report_template
 
 # Every file the targets write goes below one folder of this run, in memory where possible,
 # removed when the script ends in any way (a finding aborts a target before it cleans up).
@@ -23,7 +24,8 @@ export ZUL_FUZZ_FOLDER
 trap 'rm -rf "$ZUL_FUZZ_FOLDER"' EXIT
 
 # Seeds: the bundled studies and a settings file in the shape the program writes.
-mkdir -p fuzz/corpus-input_file fuzz/corpus-settings fuzz/corpus-calc fuzz/corpus-borehole
+mkdir -p fuzz/corpus-input_file fuzz/corpus-settings fuzz/corpus-calc fuzz/corpus-borehole fuzz/corpus-report_template
+cp data/Zul.fmt data/LINE_PRN.DEF data/STR_PRN.DEF fuzz/corpus-report_template/
 cp examples/*.zul fuzz/corpus-input_file/
 # The calculation target reads its first byte as the choice: 0 to 3 a bundled study with changed
 # lines, 4 the rest as a whole file.
@@ -40,10 +42,10 @@ printf '\x0b<ボーリング情報 DTD_version="4.00"><工学的地質区分名�
   > fuzz/corpus-borehole/seed-4.xml
 
 status=0
-for target in input_file settings calc borehole; do
+for target in input_file settings calc borehole report_template; do
   echo "== fuzz_$target for ${seconds} s" >&2
   dict=()
-  [ "$target" = settings ] || [ "$target" = borehole ] || dict=(-dict=fuzz/zul.dict)
+  [ "$target" = settings ] || [ "$target" = borehole ] || [ "$target" = report_template ] || dict=(-dict=fuzz/zul.dict)
   build-fuzz/fuzz/fuzz_$target fuzz/corpus-$target "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 -artifact_prefix=fuzz/ || status=1
 done
