@@ -1,8 +1,11 @@
 // Any report template file and any definition file must read without crash, hang or leak:
-// a broken one is a ReportError naming the file, never anything else.  The input is written as
+// a broken template is a ReportError naming the file, a broken definition file a
+// PrintFileFormatError, never anything else.  The input is written as
 // the template file and read for a few blocks; the same bytes are read as both definition files.
 #include "FuzzFolder.h"
-#include "report/basResOutPrn.h"
+#include "printfile/FigureDefinitions.h"
+#include "printfile/PrintFileFormatError.h"
+#include "report/TemplateBlock.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -33,11 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
         Check(zul::ParseLineDefs(bytes).size() <= zul::kMaxLineDefs);
-    } catch (const zul::ReportError&) {
+    } catch (const zul::PrintFileFormatError&) {
     }
     try {
         Check(zul::ParseStrDefs(bytes).size() <= zul::kMaxStrDefs);
-    } catch (const zul::ReportError&) {
+    } catch (const zul::PrintFileFormatError&) {
     }
     return 0;
 }

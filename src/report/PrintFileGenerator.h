@@ -51,11 +51,14 @@ public:
     bool JoinPrintFiles(const std::array<bool, kItemCount>& chosen);
     const std::string& JoinError() const { return joinError_; }
 
-    const PrintState& State() const { return state_; }
-    PrintState& State() { return state_; }
+    const ReportRun& Run() const { return run_; }
+    ReportRun& Run() { return run_; }
 
 private:
-    PrintState state_;
+    // Writes the print text of the current item to its file; false with the reason kept.
+    bool WriteItemFile(const std::string& path);
+
+    ReportRun run_;
     std::string errorText_;
     std::array<bool, kItemCount> failed_{};
     std::array<std::string, kItemCount> reasons_;

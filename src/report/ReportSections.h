@@ -5,7 +5,7 @@
 
 #include "calc/CZul.h"
 #include "document/ProjectDocument.h"
-#include "report/basResOutPrn.h"
+#include "report/ReportRun.h"
 
 #include <string>
 
@@ -21,11 +21,11 @@ struct ReportContext {
     std::string metafileFolder; // RA01.WMF ... (where the graph screen saved them)
 };
 
-bool basResOutJyoken(PrintState&, const ReportContext&);    // conditions report
-bool basResOutIchiran(PrintState&, const ReportContext&);   // results list
-bool basResOutGraph(PrintState&, const ReportContext&);     // graph report
-bool basResOutRa(PrintState&, const ReportContext&);        // detailed push-in report, all three parts
-bool basResOutPa(PrintState&, const ReportContext&);        // pull-out report
-bool basResOutPaEcoPile(PrintState&, const ReportContext&); // rotary press-in pull-out report
+bool basResOutJyoken(ReportRun&, const ReportContext&);    // conditions report
+bool basResOutIchiran(ReportRun&, const ReportContext&);   // results list
+bool basResOutGraph(ReportRun&, const ReportContext&);     // graph report
+bool basResOutRa(ReportRun&, const ReportContext&);        // detailed push-in report, all three parts
+bool basResOutPa(ReportRun&, const ReportContext&);        // pull-out report
+bool basResOutPaEcoPile(ReportRun&, const ReportContext&); // rotary press-in pull-out report
 
 } // namespace zul

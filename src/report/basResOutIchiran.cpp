@@ -5,8 +5,9 @@
 
 namespace zul {
 
-bool basResOutIchiran(PrintState& st, const ReportContext& ctx) {
-    return RunReportPart(st, [&] {
+bool basResOutIchiran(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& st = run.Page();
+    return RunReportPart(run, [&] {
         const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, "一覧");
         st.PrintAsIs(b, 1);
         st.PrintBlank(1);

@@ -8,7 +8,7 @@ namespace zul {
 
 namespace {
 
-void WriteConditions(PrintState& ps, const ReportContext& ctx) {
+void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     const CZul& z = ctx.normal;
     const bool endBearing = z.KuiType() == 0;
     const TemplateBlock b = OpenReportPart(ps, ctx.fmtFile, "許容押込み支持力の計算");
@@ -57,14 +57,15 @@ bool WritesTipResistancePart(const ReportContext& ctx) {
            ctx.normal.KuiType() == 0;
 }
 
-bool basResOutRa(PrintState& ps, const ReportContext& ctx) {
-    if (!RunReportPart(ps, [&] { WriteConditions(ps, ctx); })) {
+bool basResOutRa(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
+    if (!RunReportPart(run, [&] { WriteConditions(ps, ctx); })) {
         return false;
     }
-    if (WritesTipResistancePart(ctx) && !basResOutRaQd(ps, ctx)) {
+    if (WritesTipResistancePart(ctx) && !basResOutRaQd(run, ctx)) {
         return false;
     }
-    return basResOutRaRu(ps, ctx);
+    return basResOutRaRu(run, ctx);
 }
 
 } // namespace zul

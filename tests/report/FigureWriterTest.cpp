@@ -1,5 +1,7 @@
 #include "ReportTestSupport.h"
-#include "report/basResOutPrn.h"
+#include "printfile/PrintFileFormat.h"
+#include "report/FigureBuilder.h"
+#include "report/ReportError.h"
 
 #include <gtest/gtest.h>
 

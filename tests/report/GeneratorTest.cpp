@@ -30,8 +30,8 @@ TEST(PrintFileGenerator, JoinsChosenItemsInOrderWithRunningChapterNumbers) {
     PrintFileGenerator gen(folder.path().string());
     ASSERT_TRUE(gen.GeneratePrintFiles(study.ctx, {1, 1, {1, 1, 1, 1}, {0, 0, 0, 0}}));
     EXPECT_EQ(gen.ErrorText(), "");
-    EXPECT_EQ(gen.State().PrnTempFiles.size(), 5u);
-    EXPECT_EQ(gen.State().FigTempFiles.size(), 6u); // three figures: data and index file each
+    EXPECT_EQ(gen.Run().TempFiles().PrnFiles().size(), 5u);
+    EXPECT_EQ(gen.Run().TempFiles().FigFiles().size(), 6u); // three figures: data and index file each
 
     std::array<std::string, 4> items;
     for (std::size_t i = 0; i < 4; ++i) {

@@ -13,7 +13,7 @@ namespace {
 using test::ReportStudy;
 using test::TestFolder;
 
-using SectionFn = bool (*)(PrintState&, const ReportContext&);
+using SectionFn = bool (*)(ReportRun&, const ReportContext&);
 
 // The printed lines of one section, as pages of lines (a form feed starts a page).
 struct Printed {
@@ -24,13 +24,12 @@ struct Printed {
 
 Printed RunSection(SectionFn section, const ReportContext& ctx, const NumberingSettings& numbering = {}) {
     TestFolder folder;
-    PrintState st(folder.path().string());
-    st.LoadNumbering(numbering);
-    st.PrnFileName = st.NewPrnFile();
+    ReportRun run(folder.path().string());
+    run.Numbering().Restart(numbering);
     Printed p;
-    p.ok = section(st, ctx);
-    p.lineCount = st.LineCount;
-    for (std::string line : test::PrintLines(st.PrnFileName)) {
+    p.ok = section(run, ctx);
+    p.lineCount = run.Page().LineCount();
+    for (std::string line : test::PrintTextLines(run.Page().Text())) {
         while (!line.empty() && line[0] == '\f') {
             p.pages.emplace_back();
             line.erase(0, 1);
