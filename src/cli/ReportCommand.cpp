@@ -45,6 +45,7 @@ struct ReportOptions {
     std::string ini;
     std::string fmt;
     std::string programFolder;
+    std::string supplement; // "on", "off" or empty for the setting of the settings file
 };
 
 // The chosen report items of a list such as "0,2"; empty entries are ignored.  No value when
@@ -300,6 +301,8 @@ int RunReport(const ReportOptions& options) {
         return kFileFailure;
     }
     const NumberingSettings numbering = ReadNumberingSettings(ini);
+    const bool supplement =
+        options.supplement.empty() ? ReadSupplementSetting(ini) : options.supplement == "on";
     const auto failedToWrite = [](const PrintFileGenerator& generator, const char* what,
                                   const std::string& path) {
         const int err =
@@ -315,8 +318,8 @@ int RunReport(const ReportOptions& options) {
     bool pdfItemsFailed = false;
     std::optional<Generation> pdfRun;
     if (drawing) {
-        const ReportContext ctx{doc,     driver.CalcPair(0), driver.CalcPair(1),
-                                fmtFile, programFolder,      work.path()};
+        ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), fmtFile, programFolder, work.path()};
+        ctx.supplement = supplement;
         pdfRun.emplace(work.path());
         RunGeneration(*pdfRun, ctx, numbering, *chosen);
         if (!pdfRun->joined || pdfRun->generator.WriteError() != FileError::None) {
@@ -342,8 +345,8 @@ int RunReport(const ReportOptions& options) {
     PendingFile printFile;
     std::optional<Generation> printRun;
     if (!options.printFile.empty()) {
-        const ReportContext ctx{doc,     driver.CalcPair(0), driver.CalcPair(1),
-                                fmtFile, programFolder,      graphFolder};
+        ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), fmtFile, programFolder, graphFolder};
+        ctx.supplement = supplement;
         printRun.emplace(work.path());
         printRun->generator.State().Figure.SetRecordedFolder(work.path(), figures.string());
         RunGeneration(*printRun, ctx, numbering, *chosen);
@@ -422,7 +425,14 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
                        "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
                        "calculation, 2 results list, 3 graph (default 0,1,2,3)");
     report->add_option("--ini", options->ini,
-                       "Settings file with the heading numbering (default: the program's Zul.ini)");
+                       "Settings file with the heading numbering and the supplement setting (default: the "
+                       "program's Zul.ini)");
+    report
+        ->add_option("--supplement", options->supplement,
+                     "on: the report with its supplements (N-value table, soil profile, notes of the "
+                     "plausibility check); off: without them, as before they existed (default: "
+                     "Print/Supplement of the settings file, on when missing)")
+        ->check(CLI::IsMember({"on", "off"}));
     report->add_option("--fmt", options->fmt,
                        "Report template file (default: Zul.fmt of the program folder)");
     report->add_option(

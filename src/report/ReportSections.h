@@ -19,6 +19,10 @@ struct ReportContext {
     std::string fmtFile;        // Zul.fmt
     std::string programFolder;  // LINE_PRN.DEF, STR_PRN.DEF
     std::string metafileFolder; // RA01.WMF ... (where the graph screen saved them)
+    // The supplements for a checker: the N-value table and the soil profile, the notes of the
+    // plausibility check and the supplement wording of the template blocks.  Off, the report is
+    // the one printed before the supplements existed, byte for byte.
+    bool supplement = false;
 };
 
 bool basResOutJyoken(ReportRun&, const ReportContext&);    // conditions report
