@@ -21,6 +21,9 @@ void PageWriter::Clear() {
 }
 
 void PageWriter::PrintLineHead(std::int32_t level) {
+    if (breakWhenFull_ && lineCount_ >= kLinesPerPage) {
+        FormFeed();
+    }
     const std::string number = numbering_.Numbered() && level != 0 ? numbering_.Next(level) : std::string();
     if (level >= 1 && level <= 4) {
         text_ += Spaces(numbering_.Margin(level));
@@ -60,6 +63,12 @@ void PageWriter::PrintRaw(std::string_view cp932) {
 
 void PageWriter::PrintBlank(std::int32_t n) {
     for (std::int32_t i = 0; i < n; ++i) {
+        if (breakWhenFull_ && (lineCount_ == 0 || lineCount_ >= kLinesPerPage)) {
+            if (lineCount_ > 0) {
+                FormFeed();
+            }
+            continue;
+        }
         text_ += kLineEnd;
         ++lineCount_;
     }

@@ -53,10 +53,15 @@ public:
     void FormFeed();
     // A form feed between two parts of an item; the next part starts its own page count.
     void AppendFormFeed() { text_ += kFormFeed; }
+    // On, a full page breaks by itself: a line that would stand below the page's last line
+    // starts the next page, and no blank line opens a page.  Off (the default), lines are counted
+    // only and the sections break where they check.
+    void SetBreakWhenFull(bool on) { breakWhenFull_ = on; }
 
 private:
     HeadingNumbering& numbering_;
     std::int32_t lineCount_ = 0;
+    bool breakWhenFull_ = false;
     std::string text_;
 };
 

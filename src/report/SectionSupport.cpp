@@ -121,11 +121,28 @@ void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLine
     if (rowCount > 0 && RowsPerPage(ps.LinesLeft() - headLines, lines.linesPerRow) < 1) {
         ps.FormFeed();
     }
+    // A table that keeps its closing lines and fits a page as a whole is not split: when it
+    // does not fit under what stands on this page, it starts on the next.
+    if (lines.keepAfterLast > 0 && rowCount > 0 && ps.LineCount() > 0) {
+        const std::int32_t whole = headLines + rowCount * lines.linesPerRow - 1 + lines.keepAfterLast;
+        if (whole > ps.LinesLeft() && whole <= kLinesPerPage) {
+            ps.FormFeed();
+        }
+    }
     writeHead();
     std::int32_t done = 0;
     while (done < rowCount) {
         const std::int32_t fit = std::max(RowsPerPage(ps.LinesLeft(), lines.linesPerRow), 1);
-        const std::int32_t onPage = std::min(fit, rowCount - done);
+        std::int32_t onPage = std::min(fit, rowCount - done);
+        if (lines.keepAfterLast > 0 && onPage == rowCount - done && onPage > 1) {
+            // The last rows leave room for the closing lines, or one row at least goes on
+            // with them to the next page.
+            const std::int32_t room = ps.LinesLeft() - lines.keepAfterLast + 1;
+            const std::int32_t withClose = std::max(room / std::max(lines.linesPerRow, 1), 0);
+            if (withClose < onPage) {
+                onPage = std::clamp(withClose, 1, onPage - 1);
+            }
+        }
         for (std::int32_t i = 0; i < onPage; ++i) {
             if (i > 0) {
                 ps.PrintAsIs(block, lines.between);
@@ -138,6 +155,45 @@ void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLine
             ps.FormFeed();
             writeHead();
         }
+    }
+}
+
+void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
+                               std::int32_t first, const CZul& z, const colZulLiFis& segments,
+                               FrictionColumns columns, std::initializer_list<double> totals,
+                               std::int32_t keepAfter) {
+    const TableLines lines{first, first + 4, first + 7, first + 10, 2, 3 + keepAfter};
+    WritePagedTable(ps, block, lines, segments.Count(), [&](std::int32_t i) {
+        const clsZulLiFi& seg = *segments.Item(i + 1);
+        std::vector<double> values{static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii};
+        if (columns.weight != FrictionColumns::Weight::None) {
+            values.push_back(seg.Gs);
+            values.push_back(seg.Ws);
+        }
+        if (columns.reduction) {
+            const clsZulJiban* layer = z.Jiban().Item(seg.No);
+            values.push_back(layer != nullptr ? layer->f : 0);
+            values.push_back(layer != nullptr ? layer->DE : 0);
+        }
+        values.push_back(seg.Fi);
+        values.push_back(seg.LiFi);
+        const std::string kind(SoilKindName(seg.Kind));
+        const std::int32_t k = first + (seg.IsNonF ? 5 : 6);
+        ps.PrintFmtLine(block.Level(k), block.Text(k), values, std::span<const std::string>(&kind, 1));
+    });
+    ps.PrintAsIs(block, first + 8);
+    const std::vector<double> sums(totals);
+    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), sums);
+    ps.PrintAsIs(block, first + 10);
+}
+
+bool HasNoFrictionZone(const colZulLiFis& segments) {
+    return std::any_of(segments.begin(), segments.end(), [](const clsZulLiFi& s) { return s.IsNonF; });
+}
+
+void KeepTogether(PageWriter& ps, std::int32_t need) {
+    if (ps.LineCount() > 0 && ps.LinesLeft() < need) {
+        ps.FormFeed();
     }
 }
 

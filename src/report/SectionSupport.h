@@ -77,14 +77,43 @@ struct TableLines {
     std::int32_t between = 0;
     std::int32_t pageEnd = 0;
     std::int32_t linesPerRow = 1;
+    // Lines after the last row that must stand on its page (the totals and what they close);
+    // 0 lets them run on to the next page.
+    std::int32_t keepAfterLast = 0;
 };
 
 // Writes the head and rowCount rows (writeRow(i), i from 0) split over pages: as many rows as fit
 // under the head, then the page-end line, a form feed and the head again for the rest.  A table
 // whose head would have no row under it on the current page starts on a new page instead; a
-// table without rows is its head alone.  The closing lines after the last row are the caller's.
+// table without rows is its head alone.  The closing lines after the last row are the caller's;
+// with keepAfterLast they find room under the last row: rows move to the next page with it.
 void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow);
+
+// The columns of a skin friction table for a checker: besides layer, N-value, length, fi and
+// Li・fi, the unit weight γi with the segment's share Ws of the displaced soil (push-in with the
+// pile's own weight) or with the overburden γi・Li (pull-out of a rotary press-in pile), and the
+// friction f with the reduction DE behind fi ＝ f・DE (level-1 earthquake case).
+struct FrictionColumns {
+    enum class Weight { None, DisplacedSoil, Overburden };
+    Weight weight = Weight::None;
+    bool reduction = false;
+};
+
+// The skin friction table of design case z with the columns asked for, template lines
+// first..first+10 laid out as for WriteFrictionTable; the total line (first+9) holds totals.  The
+// total line, the closing rule and keepAfter more lines stay on the page of the last row.
+void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
+                               std::int32_t first, const CZul& z, const colZulLiFis& segments,
+                               FrictionColumns columns, std::initializer_list<double> totals,
+                               std::int32_t keepAfter = 0);
+
+// True when a segment of the list lies in the no-friction zone above the blades.
+bool HasNoFrictionZone(const colZulLiFis& segments);
+
+// Starts a new page unless need more lines fit on this one: a heading with what it heads, a
+// formula with its fraction.  A page still empty is never broken.
+void KeepTogether(PageWriter& ps, std::int32_t need);
 
 // The N-value entered for ground layer layerNo (1-based) in the study's layer table; 0 for a
 // layer number outside the table or a cell without a number.

@@ -25,18 +25,37 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlo
 
 void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
-    ps.PageCheck(10, 1);
+    if (ctx.supplement) {
+        // The case heading with Pa, Pu and the head of the friction table under it.
+        KeepTogether(ps, 1 + 14 + 6);
+        ps.PrintBlank(1);
+    } else {
+        ps.PageCheck(10, 1);
+    }
     ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
     WritePullOutResult(ps, ctx, b, z);
     ps.PrintFmtLine(b, 11, {z.Up(), z.QfPa(), z.Pu()});
     ps.PrintBlank(1);
-    WriteFrictionTable(ps, ctx, b, 12, z.PaLiFi(), false, {z.QfPa()});
+    if (!ctx.supplement) {
+        WriteFrictionTable(ps, ctx, b, 12, z.PaLiFi(), false, {z.QfPa()});
+        return;
+    }
+    // For a checker: f and DE behind fi in the earthquake case, the total with its unit.
+    const double sumLiFi = SumLiFi(z.PaLiFi());
+    if (caseIndex == 0) {
+        WriteCheckedFrictionTable(ps, ctx, b, 12, z, z.PaLiFi(), {}, {sumLiFi, z.QfPa()});
+    } else {
+        WriteCheckedFrictionTable(ps, ctx, b, 30, z, z.PaLiFi(), {FrictionColumns::Weight::None, true},
+                                  {sumLiFi}, 1);
+        ps.PrintFmtLine(b, 42, {z.QfPa()});
+    }
 }
 
 } // namespace
 
 bool basResOutPa(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
+    ps.SetBreakWhenFull(ctx.supplement);
     return RunReportPart(run, [&] {
         const TemplateBlock conditions = OpenReportPart(ps, ctx, "許容引抜き力の計算(1)");
         WriteConditions(ps, ctx, conditions);

@@ -13,6 +13,7 @@ constexpr std::int32_t kEcoBlockLimit = 80;
 
 void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;
+    const bool supplement = ctx.supplement;
     WriteCapacityFormula(ps, b, z.IsWpPa());
     PrintLines(ps, b, 9, 11);
     ps.PrintBlank(1);
@@ -27,7 +28,19 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlo
     ps.PrintFmtLine(b, 23, {z.Dp(), z.Ap()});
     ps.PrintAsIs(b, 24);
     ps.PrintAsIs(b, 25);
-    PrintSpacedLines(ps, b, 26, 57);
+    if (supplement) {
+        // A heading stands with the two lines it heads at least, the table of β with its
+        // heading whole.
+        for (std::int32_t k = 26; k <= 57; ++k) {
+            if (b.Level(k) != 0) {
+                KeepTogether(ps, k == 44 ? 2 * (55 - 44 + 1) : 6);
+            }
+            ps.PrintBlank(1);
+            ps.PrintAsIs(b, k);
+        }
+    } else {
+        PrintSpacedLines(ps, b, 26, 57);
+    }
     ps.PrintFmtLine(b, 58, {z.Dp(), z.Up()});
 }
 
@@ -58,13 +71,27 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 17, {z.Pu()});
     ps.PrintBlank(1);
-    WriteFrictionTable(ps, ctx, b, 18, z.PaLiFi(), true, {z.Qw(), z.QfPa()});
+    if (!ctx.supplement) {
+        WriteFrictionTable(ps, ctx, b, 18, z.PaLiFi(), true, {z.Qw(), z.QfPa()});
+        return;
+    }
+    // For a checker: γi・Li summed to q, f and DE behind fi in the earthquake case, the totals
+    // with their units and the note on the zone H.
+    const bool note = HasNoFrictionZone(z.PaLiFi());
+    const FrictionColumns columns{FrictionColumns::Weight::Overburden, caseIndex == 1};
+    WriteCheckedFrictionTable(ps, ctx, b, caseIndex == 1 ? 30 : 18, z, z.PaLiFi(), columns, {z.Qw(), z.QfPa()},
+                              1 + (note ? 1 : 0));
+    if (note) {
+        ps.PrintAsIs(b, 41);
+    }
+    ps.PrintFmtLine(b, 29, {z.Qw(), z.QfPa()});
 }
 
 } // namespace
 
 bool basResOutPaEcoPile(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
+    ps.SetBreakWhenFull(ctx.supplement);
     return RunReportPart(run, [&] {
         WriteConditions(ps, ctx, OpenReportPart(ps, ctx, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit));
         WriteBladeHeadings(ps, ReadReportBlock(ctx, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));

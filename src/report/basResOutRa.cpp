@@ -1,12 +1,29 @@
 // Detailed push-in report, conditions part: the formulas of the allowable and the ultimate push-in
 // capacity and the pile values they use; then the tip resistance and the ultimate capacity parts.
 #include "document/ConstructionMethod.h"
+#include "document/SoilKind.h"
 #include "report/DetailReport.h"
 #include "report/SectionSupport.h"
 
 namespace zul {
 
 namespace {
+
+// Where qd comes from: the tip layer's entered value (its number, kind and N-value) or the
+// automatic tip resistance derived after this part.
+void WriteTipResistanceSource(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
+    const CZul& z = ctx.normal;
+    if (z.QdMethod() == 1) {
+        ps.PrintAsIs(b, 40);
+        return;
+    }
+    const clsZulLiFi* tip = z.RaLiFi().Item(z.RaLiFi().Count());
+    if (tip == nullptr) {
+        return;
+    }
+    ps.PrintFmtLine(b, 39, {static_cast<double>(tip->No), LayerNValue(ctx.doc, tip->No)},
+                    {std::string(SoilKindName(tip->Kind))});
+}
 
 void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     const CZul& z = ctx.normal;
@@ -23,7 +40,12 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     PrintSpacedLines(ps, b, 16, 16);
 
     if (z.IsWpRa()) {
-        PrintSpacedLines(ps, b, 17, 19);
+        ps.PrintBlank(1);
+        ps.PrintAsIs(b, 17);
+        if (ctx.supplement) {
+            ps.PrintAsIs(b, 38); // γi behind Ws
+        }
+        PrintSpacedLines(ps, b, 18, 19);
         ps.PrintBlank(1);
         ps.PrintFmtLine(b, 20, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()});
         ps.PrintBlank(1);
@@ -34,6 +56,9 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
         ps.PrintAsIs(b, 25);
         ps.PrintBlank(1);
         ps.PrintFmtLine(b, 26, {z.qd()});
+        if (ctx.supplement) {
+            WriteTipResistanceSource(ps, ctx, b);
+        }
     }
     if (z.IsWpRa() || !z.IsEcoPile()) {
         PrintSpacedLines(ps, b, 27, 28);
@@ -48,6 +73,10 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 35, {z.Dp(), z.Up()});
     PrintSpacedLines(ps, b, 36, 37);
+    if (ctx.supplement) {
+        ps.PrintAsIs(b, 41); // fi ＝ f・DE
+        ps.PrintAsIs(b, 42);
+    }
 }
 
 } // namespace
@@ -59,6 +88,7 @@ bool WritesTipResistancePart(const ReportContext& ctx) {
 
 bool basResOutRa(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
+    ps.SetBreakWhenFull(ctx.supplement);
     if (!RunReportPart(run, [&] { WriteConditions(ps, ctx); })) {
         return false;
     }

@@ -7,6 +7,40 @@ namespace zul {
 
 namespace {
 
+// The friction table for a checker: with the pile's own weight γi and each segment's Ws; in the
+// earthquake case f and DE behind fi; the totals with their units and, for a rotary press-in
+// pile, the note on the segment without friction.
+void WriteCheckedTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex,
+                       const CZul& z) {
+    const bool ownWeight = ctx.normal.IsWpRa();
+    const bool quake = caseIndex == 1;
+    const colZulLiFis& segments = z.RaLiFi();
+    const bool note = HasNoFrictionZone(segments);
+    const double sumLiFi = SumLiFi(segments);
+    FrictionColumns columns;
+    columns.weight = ownWeight ? FrictionColumns::Weight::DisplacedSoil : FrictionColumns::Weight::None;
+    columns.reduction = quake;
+    const std::int32_t first = quake ? 30 : (ownWeight ? 16 : 13);
+    // Lines after the table that stay with it: the conclusion and the note.
+    const std::int32_t after = (ownWeight ? 2 : (quake ? 1 : 0)) + (note ? 1 : 0);
+    if (ownWeight) {
+        WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {z.Ws(), sumLiFi}, after);
+    } else if (quake) {
+        WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {sumLiFi}, after);
+    } else {
+        WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {sumLiFi, z.QfRa()}, after);
+    }
+    if (note) {
+        ps.PrintAsIs(b, 41);
+    }
+    if (ownWeight) {
+        ps.PrintFmtLine(b, 27, {z.Ws(), z.QfRa()});
+        ps.PrintFmtLine(b, 28, {z.Ap()});
+    } else if (quake) {
+        ps.PrintFmtLine(b, 42, {z.QfRa()});
+    }
+}
+
 void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
     const bool ownWeight = ctx.normal.IsWpRa();
@@ -15,8 +49,15 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     const bool eco = ctx.normal.IsEcoPile();
     const double tipArea = eco ? z.Aw() : z.Ap();
 
-    ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
-    ps.PageCheck(10, 1);
+    if (ctx.supplement) {
+        // The case heading with the headings under it and the fraction of Ra.
+        KeepTogether(ps, 2 + 4 + (ownWeight ? 4 : 0) + 3);
+        ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
+        ps.PrintBlank(1);
+    } else {
+        ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
+        ps.PageCheck(10, 1);
+    }
     WriteCaseHeadings(ps, b);
     if (ownWeight) {
         ps.PrintAsIs(b, 4);
@@ -32,6 +73,9 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     }
     ps.PrintFmtLine(b, 6 + s, {z.nRa()});
     ps.PrintBlank(1);
+    if (ctx.supplement) {
+        KeepTogether(ps, 5); // the heading of Ru with its formula and values
+    }
     ps.PrintAsIs(b, 7 + s);
     ps.PrintBlank(1);
 
@@ -46,7 +90,9 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     }
     ps.PrintBlank(1);
 
-    if (ownWeight) {
+    if (ctx.supplement) {
+        WriteCheckedTable(ps, ctx, b, caseIndex, z);
+    } else if (ownWeight) {
         WriteFrictionTable(ps, ctx, b, 13 + s, z.RaLiFi(), false, {z.Ws(), z.QfRa()});
     } else {
         WriteFrictionTable(ps, ctx, b, 13 + s, z.RaLiFi(), false, {z.QfRa()});
