@@ -80,7 +80,18 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
         fail(error, QStringLiteral("図形データファイルの %1 行目が読めません。").arg(at + 1));
         return std::nullopt;
     };
+    const auto tooMany = [&](const QString& what, std::size_t most) {
+        fail(error, QStringLiteral("%1が多すぎます（%2 まで）").arg(what).arg(most));
+        return std::nullopt;
+    };
+    std::size_t items = 0;
     while (i < lines.size()) {
+        if (figure.points.size() > kMaxFigurePoints) {
+            return tooMany(QStringLiteral("図形の点"), kMaxFigurePoints);
+        }
+        if (items > kMaxFigureItems) {
+            return tooMany(QStringLiteral("図形の要素"), kMaxFigureItems);
+        }
         const QString block = decode(lines[i]).trimmed();
         ++i;
         if (block.isEmpty()) {
@@ -94,6 +105,12 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
             return bad(i - 1);
         }
         for (; i < lines.size(); ++i) {
+            if (figure.points.size() > kMaxFigurePoints) {
+                return tooMany(QStringLiteral("図形の点"), kMaxFigurePoints);
+            }
+            if (items > kMaxFigureItems) {
+                return tooMany(QStringLiteral("図形の要素"), kMaxFigureItems);
+            }
             if (decode(lines[i]).trimmed() == QStringLiteral("END")) {
                 ++i;
                 break;
@@ -107,6 +124,7 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                     return bad(i + 1);
                 }
                 figure.texts.push_back({decode(lines[i]), (*v)[0], (*v)[1], toInt((*v)[2]), toInt((*v)[3])});
+                ++items;
                 ++i;
                 continue;
             }
@@ -125,9 +143,11 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                     const int number = p.toInt(&ok);
                     if (ok) {
                         fill.points.push_back(number);
+                        ++items;
                     }
                 }
                 figure.fills.push_back(std::move(fill));
+                ++items;
                 continue;
             }
             const auto v = numbers(lines[i]);
@@ -135,6 +155,9 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                 return bad(i);
             }
             const std::vector<double>& n = *v;
+            if (block != QStringLiteral("座標情報")) {
+                ++items;
+            }
             if (block == QStringLiteral("座標情報") && n.size() >= 3) {
                 figure.points[toInt(n[0])] = {n[1], n[2]};
             } else if (block == QStringLiteral("矩形情報") && n.size() >= 5) {
@@ -175,6 +198,11 @@ std::optional<FigureIndex> ParseFigureIndexFile(std::string_view cp932, QString*
         const auto offset = i + 1 < lines.size() ? numbers(lines[i + 1]) : std::nullopt;
         if (path.isEmpty() || !offset || offset->size() < 2) {
             fail(error, QStringLiteral("図形インデックスファイルの %1 行目が読めません。").arg(i + 2));
+            return std::nullopt;
+        }
+        if (index.entries.size() == kMaxFigureIndexEntries) {
+            fail(error,
+                 QStringLiteral("図形データファイルが多すぎます（%1 まで）").arg(kMaxFigureIndexEntries));
             return std::nullopt;
         }
         index.entries.push_back({path, (*offset)[0], (*offset)[1]});

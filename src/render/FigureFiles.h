@@ -81,6 +81,13 @@ struct FigureIndex {
     std::vector<FigureIndexEntry> entries;
 };
 
+// Bounds of one figure data file: the report draws figures of up to 600 points and some 1000
+// other items; a file beyond these is refused with a note, not drawn for minutes.
+inline constexpr std::size_t kMaxFigurePoints = 10000;
+inline constexpr std::size_t kMaxFigureItems = 10000; // rectangles, lines ... texts and fill corners
+// Figure data files of one index file (the report writes one to three).
+inline constexpr std::size_t kMaxFigureIndexEntries = 16;
+
 // Readers of the two files (code page 932, CR LF).  On a malformed file they return no value
 // and, when error is given, say what is wrong (Japanese).
 std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* error = nullptr);

@@ -182,6 +182,47 @@ private slots:
         played(tooLong, QSize(160, 110), &ok);
         QVERIFY(ok);
     }
+
+    // A metafile beyond the bounds is refused with its reason before it is drawn (a polygon of
+    // 65,535 crossing edges kept the preview busy for minutes); the player stops there too.
+    void metafilesBeyondTheBoundsAreRefused_data() {
+        QTest::addColumn<int>("polygonPoints");
+        QTest::addColumn<int>("polylines");
+        QTest::addColumn<int>("otherRecords");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("graph-sized") << 4096 << 20 << 1000 << QString();
+        QTest::newRow("polygon too large")
+            << 4097 << 0 << 0 << QStringLiteral("4096 点を超える図形があります");
+        QTest::newRow("too many points")
+            << 3 << 26 << 0 << QStringLiteral("図形の点が合わせて 400000 を超えます");
+        QTest::newRow("too many records") << 3 << 0 << 100000 << QStringLiteral("記録が 100000 を超えます");
+    }
+
+    void metafilesBeyondTheBoundsAreRefused() {
+        QFETCH(int, polygonPoints);
+        QFETCH(int, polylines);
+        QFETCH(int, otherRecords);
+        QFETCH(QString, reason);
+        WmfRecorder recorder(1000, 1000, 1440);
+        std::vector<QPoint> polygon;
+        for (int i = 0; i < polygonPoints; ++i) {
+            polygon.emplace_back(i % 1000, (i * 7919) % 1000); // edges crossing the whole picture
+        }
+        recorder.polygon(polygon);
+        const std::vector<QPoint> line(16000, QPoint(10, 10));
+        for (int i = 0; i < polylines; ++i) {
+            recorder.polyline(line);
+        }
+        for (int i = 0; i < otherRecords; ++i) {
+            recorder.setBkMode(1);
+        }
+        const QByteArray data = recorder.finish();
+        const auto found = MetafileBeyondBounds(data);
+        QCOMPARE(found.value_or(QString()), reason);
+        // Beyond the bounds the large polygon is not filled.
+        const QImage image = played(data, QSize(100, 100));
+        QCOMPARE(allWhite(image), polygonPoints > static_cast<int>(kMaxMetafilePolygonPoints));
+    }
 };
 
 QTEST_MAIN(WmfPlayerTest)
