@@ -5,7 +5,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <optional>
 #include <string>
 
 namespace zul {
@@ -56,6 +59,83 @@ int toInt(double value) {
         return 0;
     }
     return static_cast<int>(std::lround(value));
+}
+
+// Whether drawing the figure would take too long: its fills crossing an average row of the
+// figure more than kMaxFigureFillCrossings times, its lines longer than kMaxFigureStrokes
+// times its width plus height, or its texts longer than kMaxFigureTextCharacters.
+std::optional<QString> drawingBeyondBounds(const FigureData& figure) {
+    double left = 0, right = 0, bottom = 0, top = 0;
+    bool first = true;
+    for (const auto& [number, p] : figure.points) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            continue;
+        }
+        left = first ? p.x : std::min(left, p.x);
+        right = first ? p.x : std::max(right, p.x);
+        bottom = first ? p.y : std::min(bottom, p.y);
+        top = first ? p.y : std::max(top, p.y);
+        first = false;
+    }
+    const double height = std::max(top - bottom, 1.0); // millimetres
+    const double size = std::max(right - left, 1.0) + height;
+    const auto at = [&](int number) -> std::optional<FigurePoint> {
+        const auto found = figure.points.find(number);
+        if (found == figure.points.end() || !std::isfinite(found->second.x) ||
+            !std::isfinite(found->second.y)) {
+            return std::nullopt;
+        }
+        return found->second;
+    };
+    double crossings = 0;
+    for (const FigureFill& fill : figure.fills) {
+        for (std::size_t i = 0; i < fill.points.size(); ++i) {
+            const auto a = at(fill.points[i]);
+            const auto b = at(fill.points[(i + 1) % fill.points.size()]);
+            if (a && b) {
+                crossings += std::min(std::fabs(b->y - a->y), 2000.0) / height;
+            }
+        }
+    }
+    if (crossings > kMaxFigureFillCrossings) {
+        return QStringLiteral("塗潰しが複雑すぎます");
+    }
+    double strokes = 0;
+    const auto stroke = [&](int a, int b) {
+        const auto p = at(a);
+        const auto q = at(b);
+        if (p && q) {
+            strokes += std::min(std::fabs(q->x - p->x) + std::fabs(q->y - p->y), 4000.0) / size;
+        }
+    };
+    for (const FigureLine& line : figure.lines) {
+        stroke(line.a, line.b);
+    }
+    for (const FigureLine& arrow : figure.arrows) {
+        stroke(arrow.a, arrow.b);
+    }
+    for (const FigureRect& rect : figure.rects) {
+        stroke(rect.a, rect.b);
+        // a rectangle's outline: twice the run and rise of its diagonal
+        stroke(rect.a, rect.b);
+    }
+    for (const FigureCircle& circle : figure.circles) {
+        strokes += 2 * std::numbers::pi * std::min(std::fabs(circle.radius), 1000.0) / size;
+    }
+    for (const FigureArc& arc : figure.arcs) {
+        strokes += 2 * std::numbers::pi * std::min(std::fabs(arc.values[2]), 1000.0) / size;
+    }
+    if (strokes > kMaxFigureStrokes) {
+        return QStringLiteral("線が長すぎます");
+    }
+    qsizetype characters = 0;
+    for (const FigureText& text : figure.texts) {
+        characters += text.text.size();
+    }
+    if (characters > static_cast<qsizetype>(kMaxFigureTextCharacters)) {
+        return QStringLiteral("文字が %1 字を超えます").arg(kMaxFigureTextCharacters);
+    }
+    return std::nullopt;
 }
 
 void fail(QString* error, const QString& text) {
@@ -174,6 +254,10 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                 return bad(i);
             }
         }
+    }
+    if (const auto beyond = drawingBeyondBounds(figure)) {
+        fail(error, *beyond);
+        return std::nullopt;
     }
     return figure;
 }

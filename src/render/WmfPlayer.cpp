@@ -422,7 +422,9 @@ private:
             return;
         }
         QPen pen(pen_.color);
-        pen.setWidthF(pen_.width > 0 ? pen_.width * scale() : 0.0);
+        // No pen is wider than the picture (a wider one costs time and draws nothing more).
+        const double widest = std::max(std::fabs(fitted_.width()), std::fabs(fitted_.height()));
+        pen.setWidthF(pen_.width > 0 ? std::min(pen_.width * scale(), widest) : 0.0);
         pen.setStyle(QtPenStyle(style));
         const int cap = pen_.style & 0x0F00;
         pen.setCapStyle(cap == 0x0100 ? Qt::SquareCap : cap == 0x0200 ? Qt::FlatCap : Qt::RoundCap);
@@ -457,12 +459,6 @@ private:
         }
         const std::size_t count = reader_.u16(params_);
         if (!need(2 + count * 4) || count == 0) {
-            return;
-        }
-        // Beyond the bounds nothing more is drawn (the preview has noted the metafile already).
-        points_ += count;
-        if (count > (closed ? kMaxMetafilePolygonPoints : kMaxMetafilePolylinePoints) ||
-            points_ > kMaxMetafilePoints) {
             return;
         }
         std::uint16_t length = 0;
@@ -556,7 +552,6 @@ private:
     const char* record_ = nullptr;
     std::size_t params_ = 0;
     std::size_t paramBytes_ = 0;
-    std::size_t points_ = 0;
     std::vector<std::optional<GdiObject>> objects_;
     PenObject pen_;
     BrushObject brush_;
@@ -569,26 +564,104 @@ private:
 
 } // namespace
 
+namespace {
+
+// The frame the records are drawn in: the placeable box, or the window of a plain metafile.
+std::optional<Frame> pictureBox(const Reader& reader, const Layout& layout) {
+    std::optional<Frame> box = layout.placeable;
+    if (!box || box->width == 0 || box->height == 0) {
+        box = firstWindow(reader, layout.records);
+    }
+    return box;
+}
+
+// The work of drawing a metafile, in pictures: edges an average row of pixels crosses when the
+// polygons are filled, outlines stroked and areas filled, each as a multiple of the picture's.
+// It does not depend on the size the picture is drawn at.
+class DrawingWork {
+public:
+    explicit DrawingWork(const Frame& window) { setWindow(window.width, window.height); }
+
+    void setWindow(int width, int height) {
+        width_ = std::max(1.0, std::fabs(static_cast<double>(width)));
+        height_ = std::max(1.0, std::fabs(static_cast<double>(height)));
+    }
+
+    void poly(const Reader& r, std::size_t points, std::size_t count, bool closed) {
+        double rise = 0;
+        double length = 0;
+        for (std::size_t i = 0; i + 1 < count || (closed && i < count && count > 1); ++i) {
+            const std::size_t j = (i + 1) % count;
+            const double dx = r.i16(points + j * 4) - r.i16(points + i * 4);
+            const double dy = r.i16(points + j * 4 + 2) - r.i16(points + i * 4 + 2);
+            rise += std::fabs(dy);
+            length += std::fabs(dx) + std::fabs(dy);
+        }
+        crossings_ += closed ? rise / height_ : 0;
+        strokes_ += length / (width_ + height_);
+    }
+
+    void segment(double dx, double dy) { strokes_ += (std::fabs(dx) + std::fabs(dy)) / (width_ + height_); }
+
+    void area(double width, double height) {
+        areas_ += std::fabs(width * height) / (width_ * height_);
+        strokes_ += 2 * (std::fabs(width) + std::fabs(height)) / (width_ + height_);
+    }
+
+    void text(std::size_t bytes) { textBytes_ += bytes; }
+
+    std::optional<QString> beyond() const {
+        if (crossings_ > kMaxMetafileFillCrossings) {
+            return QStringLiteral("塗りつぶす図形が複雑すぎます");
+        }
+        if (strokes_ > kMaxMetafileStrokes) {
+            return QStringLiteral("線が長すぎます");
+        }
+        if (areas_ > kMaxMetafileAreas) {
+            return QStringLiteral("塗りつぶす面積が大きすぎます");
+        }
+        if (textBytes_ > kMaxMetafileTextBytes) {
+            return QStringLiteral("文字が %1 バイトを超えます").arg(kMaxMetafileTextBytes);
+        }
+        return std::nullopt;
+    }
+
+private:
+    double width_ = 1;
+    double height_ = 1;
+    double crossings_ = 0;
+    double strokes_ = 0;
+    double areas_ = 0;
+    std::size_t textBytes_ = 0;
+};
+
+} // namespace
+
 std::optional<QString> MetafileBeyondBounds(const QByteArray& data) {
     const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
                         static_cast<std::size_t>(data.size())};
     const auto layout = readLayout(reader);
-    if (!layout) {
-        return std::nullopt;
+    const auto box = layout ? pictureBox(reader, *layout) : std::nullopt;
+    if (!box) {
+        return std::nullopt; // nothing is drawn
     }
+    DrawingWork work(firstWindow(reader, layout->records).value_or(*box));
     std::size_t offset = layout->records;
     std::size_t points = 0;
+    QPointF position;
     for (std::size_t records = 0;; ++records) {
         const std::size_t size = recordAt(reader, offset);
         const std::uint16_t function = size == 0 ? std::uint16_t{kEof} : functionOf(reader, offset);
         if (function == kEof) {
-            return std::nullopt;
+            return work.beyond();
         }
         if (records == kMaxMetafileRecords) {
             return QStringLiteral("記録が %1 を超えます").arg(kMaxMetafileRecords);
         }
-        if ((function == kPolygon || function == kPolyline) && size >= 8) {
-            const std::size_t count = reader.u16(offset + 6);
+        const std::size_t params = offset + 6;
+        const std::size_t paramBytes = size - 6;
+        if ((function == kPolygon || function == kPolyline) && paramBytes >= 2) {
+            const std::size_t count = reader.u16(params);
             const std::size_t most =
                 function == kPolygon ? kMaxMetafilePolygonPoints : kMaxMetafilePolylinePoints;
             if (count > most) {
@@ -598,6 +671,28 @@ std::optional<QString> MetafileBeyondBounds(const QByteArray& data) {
             if (points > kMaxMetafilePoints) {
                 return QStringLiteral("図形の点が合わせて %1 を超えます").arg(kMaxMetafilePoints);
             }
+            if (paramBytes >= 2 + count * 4) {
+                work.poly(reader, params + 2, count, function == kPolygon);
+            }
+        } else if (function == kSetWindowExt && paramBytes >= 4 && reader.i16(params) != 0 &&
+                   reader.i16(params + 2) != 0) {
+            work.setWindow(reader.i16(params + 2), reader.i16(params));
+        } else if ((function == kMoveTo || function == kLineTo) && paramBytes >= 4) {
+            const QPointF to(reader.i16(params + 2), reader.i16(params));
+            if (function == kLineTo) {
+                work.segment(to.x() - position.x(), to.y() - position.y());
+            }
+            position = to;
+        } else if ((function == kRectangle || function == kEllipse) && paramBytes >= 8) {
+            work.area(reader.i16(params + 2) - reader.i16(params + 6),
+                      reader.i16(params) - reader.i16(params + 4));
+        } else if (function == kTextOut && paramBytes >= 2) {
+            work.text(reader.u16(params));
+        } else if (function == kExtTextOut && paramBytes >= 6) {
+            work.text(reader.u16(params + 4));
+        }
+        if (const auto beyond = work.beyond()) {
+            return beyond;
         }
         offset += size;
     }
@@ -624,13 +719,10 @@ bool PlayMetafile(QPainter& painter, const QByteArray& data, const QRectF& targe
     const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
                         static_cast<std::size_t>(data.size())};
     const auto layout = readLayout(reader);
-    if (!layout || target.isEmpty()) {
+    if (!layout || target.isEmpty() || MetafileBeyondBounds(data)) {
         return false;
     }
-    std::optional<Frame> box = layout->placeable;
-    if (!box || box->width == 0 || box->height == 0) {
-        box = firstWindow(reader, layout->records);
-    }
+    const std::optional<Frame> box = pictureBox(reader, *layout);
     if (!box) {
         return false;
     }

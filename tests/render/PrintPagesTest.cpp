@@ -477,6 +477,27 @@ private slots:
         }
         QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(lines + "END\n"), &error));
         QCOMPARE(error, QStringLiteral("図形の要素が多すぎます（10000 まで）"));
+        // Fills of many crossing corners, lines across the figure many times over.
+        std::string crossing = "題\n副題\n0,0,0,0,0,0\n座標情報\n";
+        std::string corners;
+        for (int i = 1; i <= 1000; ++i) {
+            crossing += std::to_string(i) + ", " + std::to_string(i % 7) + ", " +
+                        std::to_string((i % 2) * 100) + "\n";
+            corners += "," + std::to_string(i);
+        }
+        crossing += "END\n";
+        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(crossing + "塗潰情報\n1, 1, 1" + corners + "\nEND\n"),
+                                     &error));
+        QCOMPARE(error, QStringLiteral("塗潰しが複雑すぎます"));
+        QVERIFY(
+            ParseFigureDataFile(PrintFolder::cp932(crossing + "塗潰情報\n1, 1, 1, 1,2,3,4\nEND\n"), &error));
+        std::string across = crossing + "線分情報\n";
+        for (int i = 1; i <= 3000; ++i) {
+            across += std::to_string(i) + ", 1, 2, 1\n";
+        }
+        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(across + "END\n"), &error));
+        QCOMPARE(error, QStringLiteral("線が長すぎます"));
+
         std::string index = "題\n 100 90\n";
         for (std::size_t i = 0; i <= kMaxFigureIndexEntries; ++i) {
             index += "/tmp/a.fig\n 0 0\n";
