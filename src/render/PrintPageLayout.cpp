@@ -73,6 +73,7 @@ std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
     bool breakPending = false; // a form feed ended the page; the next line starts a new one
     bool full = false;         // the last page the bound allows is full: the rest is left out
     std::size_t lineNumber = 0;
+    std::size_t textBytes = 0;
     bool longLineNoted = false;
     std::size_t longLinePage = 0;
     const auto place = [&](PrintLine line) {
@@ -88,6 +89,13 @@ std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
             slot = 0;
             breakPending = false;
         }
+        if (line.kind == PrintLine::Kind::Text &&
+            textBytes + std::min(line.text.size(), kMaxPrintLineBytes) > kMaxPrintTextBytes) {
+            full = true;
+            pages.back().notes.push_back(QStringLiteral("印刷する文字が多すぎます（%1 MB までを表示します）")
+                                             .arg(kMaxPrintTextBytes / (1024 * 1024)));
+            return;
+        }
         if (line.kind == PrintLine::Kind::Text && line.text.size() > kMaxPrintLineBytes) {
             cutLongLine(line.text);
             longLineNoted = longLineNoted && pages.size() == longLinePage;
@@ -99,6 +107,9 @@ std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
                         .arg(lineNumber)
                         .arg(kMaxPrintLineBytes));
             }
+        }
+        if (line.kind == PrintLine::Kind::Text) {
+            textBytes += line.text.size();
         }
         pages.back().placements.push_back({slot, need, std::move(line)});
         slot += need;

@@ -38,6 +38,10 @@ struct PrintPage {
 // with a note on the last page.
 inline constexpr int kMaxPrintPages = 1000;
 
+// Most bytes of text laid out: drawing text into a PDF costs some 5 s a megabyte, and a real
+// report of 50 pages holds some 60 kB.  The rest is left out with a note on the last page.
+inline constexpr std::size_t kMaxPrintTextBytes = 1024 * 1024;
+
 // Lines a record takes on the page.  A figure whose files cannot be read takes one line
 // (its note); a picture without a usable size takes the standard 160 x 110 mm frame.
 int RecordSlots(const PrintDocument& document, const PrintLine& line);

@@ -427,6 +427,8 @@ private slots:
         QTest::newRow("form feed lines")
             << QByteArray("A\r\n\f").repeated(1500) << 1000 << 1
             << QStringLiteral("ページが多すぎます（1000 ページまでを表示します）");
+        QTest::newRow("text") << ("  " + QByteArray(4000, 'B') + "\r\n").repeated(300) << 5 << 4002
+                              << QStringLiteral("印刷する文字が多すぎます（1 MB までを表示します）");
         QTest::newRow("lines") << QByteArray("\f\r\n").repeated(130000) << 1 << 0
                                << QStringLiteral(
                                       "印刷ファイルの行が多すぎます（124000 行目までを表示します）");
@@ -456,7 +458,10 @@ private slots:
         }
         QCOMPARE(longest, longestLine);
         // The note stands in the bottom margin of its page.
-        const int notePage = note.startsWith(QStringLiteral("ページ")) ? renderer.pageCount() - 1 : 0;
+        const int notePage =
+            note.startsWith(QStringLiteral("ページ")) || note.startsWith(QStringLiteral("印刷する"))
+                ? renderer.pageCount() - 1
+                : 0;
         const QImage page = renderPage(renderer, notePage);
         QCOMPARE(darkPixels(page, slotRect(PrintPageGeometry::kLinesPerPage, 1)) > 0,
                  !note.isEmpty() && !note.contains(QStringLiteral("行が多すぎます")));
