@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // more than 20 fields of a kind: the section reports it
             }
         }
-    } catch (const zul::ReportError&) {
-        // missing block, a number outside the block, an unreadable file
+    } catch (const zul::ReportError& e) {
+        // missing block, a number outside the block, an unreadable file: named in the message
+        Check(std::string(e.what()).find(fmt) != std::string::npos);
     }
     // The line itself as a template, too.
     const std::string_view raw(reinterpret_cast<const char*>(data) + 1,

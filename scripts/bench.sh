@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (build-bench) and runs them on one core.  Reports the time
-# per CalcPaRa run, the time of the worst-case study table, the peak memory of the run and the
-# time of the full report of the worst-case study as PDF from zul-cli (a Release build with Qt,
-# build-bench-pdf), and the time and peak memory of Preview on print files past its bounds
-# (bench/preview-bounds.sh).
+# per CalcPaRa run, the time of the worst-case study table, the peak memory of the run, the
+# time of a borehole import (100 layers, 100 tests), the time of the full report of the
+# worst-case study as PDF from zul-cli (a Release build with Qt, build-bench-pdf), and the time
+# and peak memory of Preview on print files past its bounds (bench/preview-bounds.sh).
 # Usage: scripts/bench.sh [extra Google Benchmark arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUL_BUILD_BENCH=ON \
   -DZUL_BUILD_GUI=OFF -DZUL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target calc_bench -j"$(nproc)"
+cmake --build build-bench --target calc_bench borehole_bench -j"$(nproc)"
 bench=build-bench/program/calc_bench
 # Pin to one core where taskset exists, so the figures are those of a single core.
 runner=()
@@ -23,6 +23,9 @@ for lengths in 999 9990; do
     echo "peak memory, table of ${lengths} lengths x 10 diameters: ${rss} kB"
   fi
 done
+
+# Import of a borehole exchange file of 100 layers and 100 tests (target: well under 10 ms).
+"${runner[@]}" build-bench/program/borehole_bench
 
 # The full report of the worst-case study as PDF from `zul-cli report --pdf`, the whole process
 # (target: under 1 s).  zul-cli draws PDFs only with the Qt layers: a build of its own.

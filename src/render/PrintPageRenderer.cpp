@@ -1,9 +1,14 @@
 #include "render/PrintPageRenderer.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "render/FigureDrawing.h"
 #include "render/WmfPlayer.h"
 #include "util/Cp932.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -265,24 +270,58 @@ bool PrintPageRenderer::paintPages(QPagedPaintDevice& device, int first, int las
     return painter.end();
 }
 
-bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error) {
-    const auto fail = [&](const QString& text) {
+bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error) {
+    pdf.clear();
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(1200);
+        writer.setCreator(QStringLiteral("Zul Preview"));
+        writer.setTitle(QFileInfo(renderer.document().sourcePath).completeBaseName());
+        painted = renderer.paintPages(writer, 0, renderer.pageCount() - 1);
+    } // the writer ends the document when it goes
+    buffer.close();
+    if (!painted || pdf.isEmpty()) {
         if (error) {
-            *error = text;
+            *error = QStringLiteral("PDFのページを描けませんでした。");
         }
         return false;
-    };
-    QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Zul Preview"));
-    writer.setTitle(QFileInfo(renderer.document().sourcePath).completeBaseName());
-    if (!renderer.paintPages(writer, 0, renderer.pageCount() - 1)) {
-        return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
     }
-    const QFileInfo written(path);
-    if (!written.exists() || written.size() == 0) {
-        return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
+    return true;
+}
+
+QString PdfWriteError(const QString& path, int fileError) {
+    return QStringLiteral("PDFファイルを書き込めません：%1\n%2")
+        .arg(path, QString::fromStdString(FileErrorCause(fileError)));
+}
+
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    // A pipe or a missing folder is refused before any page is drawn.
+    if (const int err = CheckWritableTarget(target); err != FileError::None) {
+        if (error) {
+            *error = PdfWriteError(path, err);
+        }
+        return false;
+    }
+    QByteArray pdf;
+    QString reason;
+    if (!RenderPrintPdf(renderer, pdf, &reason)) {
+        if (error) {
+            *error = QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(path, reason);
+        }
+        return false;
+    }
+    if (const int err = ReplaceFileContents(target, std::string_view(pdf.constData(), pdf.size()));
+        err != FileError::None) {
+        if (error) {
+            *error = PdfWriteError(path, err);
+        }
+        return false;
     }
     return true;
 }
