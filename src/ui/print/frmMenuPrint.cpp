@@ -224,7 +224,7 @@ void frmMenuPrint::done(int result) {
         choices.Chosen = ChosenItems();
         WritePrintItemChoices(context_.iniFile, choices);
         SaveWindowPlacement(this, context_.iniFile, kSection, false);
-        generator_.State().DeleteTempFiles();
+        generator_.Run().TempFiles().DeleteAll();
     }
     QDialog::done(result);
 }
