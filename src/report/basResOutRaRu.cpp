@@ -51,7 +51,8 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
 
     if (ctx.supplement) {
         // The case heading with the headings under it and the fraction of Ra.
-        KeepTogether(ps, 2 + 4 + (ownWeight ? 4 : 0) + 3);
+        KeepTogether(ps, 3 + 4 + (ownWeight ? 4 : 0) + 3);
+        ps.PrintBlank(1);
         ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
         ps.PrintBlank(1);
     } else {
