@@ -187,6 +187,10 @@ void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const T
     ps.PrintAsIs(block, first + 10);
 }
 
+std::int32_t CheckedFrictionTableLines(const colZulLiFis& segments, std::int32_t keepAfter) {
+    return 5 + 2 * segments.Count() - 1 + 3 + keepAfter;
+}
+
 bool HasNoFrictionZone(const colZulLiFis& segments) {
     return std::any_of(segments.begin(), segments.end(), [](const clsZulLiFi& s) { return s.IsNonF; });
 }

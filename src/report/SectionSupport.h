@@ -108,6 +108,10 @@ void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const T
                                FrictionColumns columns, std::initializer_list<double> totals,
                                std::int32_t keepAfter = 0);
 
+// Lines WriteCheckedFrictionTable writes for segments with keepAfter lines after it, when the
+// table stands on one page.
+std::int32_t CheckedFrictionTableLines(const colZulLiFis& segments, std::int32_t keepAfter);
+
 // True when a segment of the list lies in the no-friction zone above the blades.
 bool HasNoFrictionZone(const colZulLiFis& segments);
 

@@ -3,6 +3,8 @@
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -27,7 +29,9 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
     if (ctx.supplement) {
         // The case heading with Pa, Pu and the head of the friction table under it.
-        KeepTogether(ps, 1 + 14 + 6);
+        // The whole table goes with them when it fits a page.
+        KeepTogether(ps, std::min(kLinesPerPage,
+                                  1 + 14 + CheckedFrictionTableLines(z.PaLiFi(), caseIndex == 1 ? 1 : 0)));
         ps.PrintBlank(1);
     } else {
         ps.PageCheck(10, 1);

@@ -3,6 +3,8 @@
 #include "report/DetailReport.h"
 #include "report/SectionSupport.h"
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -75,7 +77,10 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     ps.PrintFmtLine(b, 6 + s, {z.nRa()});
     ps.PrintBlank(1);
     if (ctx.supplement) {
-        KeepTogether(ps, 5); // the heading of Ru with its formula and values
+        // The heading of Ru with its formula, its values and the friction table when that fits
+        // a page.
+        const std::int32_t after = (ownWeight ? 2 : (caseIndex == 1 ? 1 : 0)) + (HasNoFrictionZone(z.RaLiFi()) ? 1 : 0);
+        KeepTogether(ps, std::min(kLinesPerPage, 6 + CheckedFrictionTableLines(z.RaLiFi(), after)));
     }
     ps.PrintAsIs(b, 7 + s);
     ps.PrintBlank(1);

@@ -30,8 +30,12 @@ public:
     }
 
     ReportContext Context() const {
-        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, kDataFolder, {}};
+        ReportContext ctx{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, kDataFolder, {}};
+        ctx.supplement = supplement_;
+        return ctx;
     }
+    // The sections write with the supplements for a checker.
+    void SetSupplement(bool on) { supplement_ = on; }
     const CZul& Normal() const { return calc_.CalcPair(0); }
     const CZul& Quake() const { return calc_.CalcPair(1); }
     ReportRun& Run() { return run_; }
@@ -50,6 +54,7 @@ private:
     basCalcMain calc_;
     ReportRun run_;
     bool ok_ = false;
+    bool supplement_ = false;
 };
 
 // Template line k of a block as UTF-8, filled with values like the sections fill it.
