@@ -17,14 +17,24 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlo
     WriteCapacityFormula(ps, b, z.IsWpPa());
     PrintLines(ps, b, 9, 11);
     ps.PrintBlank(1);
-    WriteSafetyFactors(ps, b, 12, z.nPa(), ctx.quake.nPa());
-    ps.PrintBlank(1);
-    for (std::int32_t k = 16; k <= 17; ++k) {
-        ps.PrintAsIs(b, k);
+    if (supplement && !z.IsWpPa()) {
+        // Without the pile's own weight W is no part of Pa: its lines (15 to 22) are left out.
+        ps.PrintAsIs(b, 12);
         ps.PrintBlank(1);
+        ps.PrintAsIs(b, 13);
+        ps.PrintBlank(1);
+        ps.PrintFmtLine(b, 14, {z.nPa(), ctx.quake.nPa()});
+        ps.PrintBlank(1);
+    } else {
+        WriteSafetyFactors(ps, b, 12, z.nPa(), ctx.quake.nPa());
+        ps.PrintBlank(1);
+        for (std::int32_t k = 16; k <= 17; ++k) {
+            ps.PrintAsIs(b, k);
+            ps.PrintBlank(1);
+        }
+        ps.PrintFmtLine(b, 18, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()});
+        PrintSpacedLines(ps, b, 19, 22);
     }
-    ps.PrintFmtLine(b, 18, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()});
-    PrintSpacedLines(ps, b, 19, 22);
     ps.PrintFmtLine(b, 23, {z.Dp(), z.Ap()});
     ps.PrintAsIs(b, 24);
     ps.PrintAsIs(b, 25);
@@ -81,10 +91,10 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     const FrictionColumns columns{FrictionColumns::Weight::Overburden, caseIndex == 1};
     WriteCheckedFrictionTable(ps, ctx, b, caseIndex == 1 ? 30 : 18, z, z.PaLiFi(), columns, {z.Qw(), z.QfPa()},
                               1 + (note ? 1 : 0));
+    ps.PrintFmtLine(b, 29, {z.Qw(), z.QfPa()});
     if (note) {
         ps.PrintAsIs(b, 41);
     }
-    ps.PrintFmtLine(b, 29, {z.Qw(), z.QfPa()});
 }
 
 } // namespace

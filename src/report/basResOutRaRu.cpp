@@ -32,14 +32,14 @@ void WriteCheckedTable(PageWriter& ps, const ReportContext& ctx, const TemplateB
     } else {
         WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {sumLiFi, z.QfRa()}, after);
     }
-    if (note) {
-        ps.PrintAsIs(b, 41);
-    }
     if (ownWeight) {
         ps.PrintFmtLine(b, 27, {z.Ws(), z.QfRa()});
         ps.PrintFmtLine(b, 28, {z.Ap()});
     } else if (quake) {
         ps.PrintFmtLine(b, 42, {z.QfRa()});
+    }
+    if (note) {
+        ps.PrintAsIs(b, 41);
     }
 }
 
