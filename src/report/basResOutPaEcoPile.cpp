@@ -89,8 +89,8 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     // with their units and the note on the zone H.
     const bool note = HasNoFrictionZone(z.PaLiFi());
     const FrictionColumns columns{FrictionColumns::Weight::Overburden, caseIndex == 1};
-    WriteCheckedFrictionTable(ps, ctx, b, caseIndex == 1 ? 30 : 18, z, z.PaLiFi(), columns, {z.Qw(), z.QfPa()},
-                              1 + (note ? 1 : 0));
+    WriteCheckedFrictionTable(ps, ctx, b, caseIndex == 1 ? 30 : 18, z, z.PaLiFi(), columns,
+                              {z.Qw(), z.QfPa()}, 1 + (note ? 1 : 0));
     ps.PrintFmtLine(b, 29, {z.Qw(), z.QfPa()});
     if (note) {
         ps.PrintAsIs(b, 41);

@@ -79,7 +79,8 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     if (ctx.supplement) {
         // The heading of Ru with its formula, its values and the friction table when that fits
         // a page.
-        const std::int32_t after = (ownWeight ? 2 : (caseIndex == 1 ? 1 : 0)) + (HasNoFrictionZone(z.RaLiFi()) ? 1 : 0);
+        const std::int32_t after =
+            (ownWeight ? 2 : (caseIndex == 1 ? 1 : 0)) + (HasNoFrictionZone(z.RaLiFi()) ? 1 : 0);
         KeepTogether(ps, std::min(kLinesPerPage, 6 + CheckedFrictionTableLines(z.RaLiFi(), after)));
     }
     ps.PrintAsIs(b, 7 + s);

@@ -44,8 +44,9 @@ TEST(SupplementDetail, FrictionRowsShowUnitWeightsAndTheReductionOfTheEarthquake
             const bool eco = z.IsEcoPile();
             const std::vector<std::string> lines =
                 WriteChecked(run, pushIn ? basResOutRa : (eco ? basResOutPaEcoPile : basResOutPa));
-            const std::string block = pushIn ? (z.IsWpRa() ? "杭の自重を考慮する場合_補足" : "杭の自重を無視する場合_補足")
-                                             : (eco ? "許容引抜き力の計算_羽根杭(3)_補足" : "許容引抜き力の計算(2)_補足");
+            const std::string block =
+                pushIn ? (z.IsWpRa() ? "杭の自重を考慮する場合_補足" : "杭の自重を無視する場合_補足")
+                       : (eco ? "許容引抜き力の計算_羽根杭(3)_補足" : "許容引抜き力の計算(2)_補足");
             const bool weights = pushIn ? z.IsWpRa() : eco;
             for (const int c : {0, 1}) {
                 const CZul& obj = c == 0 ? run.Normal() : run.Quake();
@@ -63,8 +64,8 @@ TEST(SupplementDetail, FrictionRowsShowUnitWeightsAndTheReductionOfTheEarthquake
                         }
                     }
                     v.insert(v.end(), {s.Fi, s.LiFi});
-                    const std::string row = Filled(block, first + (s.IsNonF ? 5 : 6), v,
-                                                   {std::string(SoilKindName(s.Kind))});
+                    const std::string row =
+                        Filled(block, first + (s.IsNonF ? 5 : 6), v, {std::string(SoilKindName(s.Kind))});
                     EXPECT_GE(CountShowing(lines, row), 1) << block << " case " << c << ": " << row;
                     ++rows;
                 }
@@ -155,10 +156,11 @@ TEST(SupplementDetail, PagesHoldMoreThanThreeLinesAndKeepHeadingsWithTheirText) 
 
     // Heading texts of the blocks: the template text of every heading line up to its first field.
     std::set<std::pair<std::string, bool>> headings; // text before the first field, has a field
-    for (const char* name : {"許容押込み支持力の計算_補足", "打込杭・中堀杭の場合_1", "打込杭・中堀杭の場合_2_補足",
-                             "杭の自重を無視する場合_補足", "杭の自重を考慮する場合_補足", "許容引抜き力の計算(1)",
-                             "許容引抜き力の計算(2)_補足", "許容引抜き力の計算_羽根杭(1)",
-                             "許容引抜き力の計算_羽根杭(2)_補足", "許容引抜き力の計算_羽根杭(3)_補足"}) {
+    for (const char* name :
+         {"許容押込み支持力の計算_補足", "打込杭・中堀杭の場合_1", "打込杭・中堀杭の場合_2_補足",
+          "杭の自重を無視する場合_補足", "杭の自重を考慮する場合_補足", "許容引抜き力の計算(1)",
+          "許容引抜き力の計算(2)_補足", "許容引抜き力の計算_羽根杭(1)", "許容引抜き力の計算_羽根杭(2)_補足",
+          "許容引抜き力の計算_羽根杭(3)_補足"}) {
         const TemplateBlock b = ReadFmtSection(test::kZulFmt, name, 80);
         for (std::int32_t k = 1; k <= 80; ++k) {
             const std::string text = Utf8(b.Text(k));
@@ -254,10 +256,11 @@ TEST(SupplementDetail, TablesKeepTheirClosingLinesWithTheLastRow) {
         std::string expected; // lines written, "|" for a form feed
     } cases[] = {
         {0, 3, 4, "H1 H2 " + rows(3)},
-        {52, 3, 4, "| H1 H2 " + rows(3)},                      // 10 lines left, 11 needed: all on the next page
-        {0, 30, 4, "H1 H2 " + rows(28) + " E | H1 H2 " + rows(2)}, // 30 rows fit, not with the 4 closing lines
-        {0, 30, 0, "H1 H2 " + rows(30)},                       // without closing lines all 30 stay
-        {58, 1, 2, "| H1 H2 R"},                                // 4 lines left, 5 needed
+        {52, 3, 4, "| H1 H2 " + rows(3)}, // 10 lines left, 11 needed: all on the next page
+        {0, 30, 4,
+         "H1 H2 " + rows(28) + " E | H1 H2 " + rows(2)}, // 30 rows fit, not with the 4 closing lines
+        {0, 30, 0, "H1 H2 " + rows(30)},                 // without closing lines all 30 stay
+        {58, 1, 2, "| H1 H2 R"},                         // 4 lines left, 5 needed
         {0, 0, 4, "H1 H2"},
     };
     for (const auto& c : cases) {
