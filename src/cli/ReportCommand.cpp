@@ -348,7 +348,7 @@ int RunReport(const ReportOptions& options) {
         ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), fmtFile, programFolder, graphFolder};
         ctx.supplement = supplement;
         printRun.emplace(work.path());
-        printRun->generator.State().Figure.SetRecordedFolder(work.path(), figures.string());
+        printRun->generator.Run().Figure().SetRecordedFolder(work.path(), figures.string());
         RunGeneration(*printRun, ctx, numbering, *chosen);
         std::string joined;
         int err = printRun->generator.WriteError();
@@ -365,8 +365,8 @@ int RunReport(const ReportOptions& options) {
 
     // Everything is written: the outputs replace the earlier ones, the figures folder first.
     if (printRun) {
-        printRun->generator.State().FigTempFiles.clear(); // the figure files stay with the print file
-        printRun->generator.State().DeleteTempFiles();    // the print text files go
+        printRun->generator.Run().TempFiles().KeepFigFiles(); // the figure files stay with the print file
+        printRun->generator.Run().TempFiles().DeleteAll();    // the print text files go
         const FolderLock lock(privateParent);
         const fs::path fresh = work.path();
         // The figures folder gets the permissions of any new folder, not the private ones of

@@ -1,7 +1,8 @@
 #include "render/PrintDefinitions.h"
 
-#include "report/basResOutPrn.h"
-#include "report/basResOutPrnZ.h"
+#include "printfile/FigureDefinitions.h"
+#include "printfile/PrintFileFormatError.h"
+#include "render/PenStyles.h"
 
 namespace zul {
 
@@ -45,7 +46,7 @@ std::vector<LineDefinition> ParseLineDefinitions(std::string_view cp932) {
         for (const LineDef& def : ParseLineDefs(cp932, kMostRows)) {
             rows.push_back({QString::fromStdString(def.Name), def.Style, def.Width});
         }
-    } catch (const ReportError&) {
+    } catch (const PrintFileFormatError&) {
         return {}; // the built-in rows stand in, with a note
     }
     return rows;
@@ -66,25 +67,15 @@ std::vector<TextDefinition> ParseTextDefinitions(std::string_view cp932) {
             row.colour = def.Colour;
             rows.push_back(row);
         }
-    } catch (const ReportError&) {
+    } catch (const PrintFileFormatError&) {
         return {};
     }
     return rows;
 }
 
 Qt::PenStyle LinePenStyle(int style) {
-    switch (style) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    default:
-        return Qt::SolidLine;
-    }
+    // A line kind always draws: the metafile's null pen has no place in the definitions.
+    return style == kMetafilePenNull ? Qt::SolidLine : QtPenStyle(style);
 }
 
 QColor ColourOfBgr(int bgr) {

@@ -28,6 +28,7 @@ namespace {
 constexpr double kMaxFontToLine = 0.9; // character height at most this part of the line pitch
 constexpr double kReferencePixels = 200.0;
 constexpr double kPreviewBoldShiftMm = 0.12;
+constexpr double kSmallestNoteMm = 2.5; // character height of a note at the least
 
 using Geometry = PrintPageGeometry;
 
@@ -102,6 +103,15 @@ void PrintPageRenderer::paintPage(QPainter& painter, int index, const QRectF& pa
             paintRecord(painter, placement, slotRect, pxPerMm);
         }
     }
+    // What the page leaves out is said in the bottom margin.
+    const auto& notes = pages_[static_cast<std::size_t>(index)].notes;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const QRectF noteRect(pageRect.left() + Geometry::kLeft * pxPerMm,
+                              pageRect.top() + (Geometry::kTop + Geometry::textHeight()) * pxPerMm +
+                                  static_cast<double>(i) * lineHeight,
+                              Geometry::textWidth() * pxPerMm, lineHeight);
+        paintNote(painter, notes[i], noteRect, pxPerMm);
+    }
     painter.restore();
 }
 
@@ -175,8 +185,8 @@ void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& plac
                                                     : found->second.error;
         } else {
             figure = &found->second;
-            width = figure->index.areaWidth;
-            height = figure->index.areaHeight;
+            width = figure->index.AreaWidth;
+            height = figure->index.AreaHeight;
         }
     } else {
         width = PictureWidth(line);
@@ -218,7 +228,10 @@ void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& plac
 
 void PrintPageRenderer::paintNote(QPainter& painter, const QString& note, const QRectF& rect,
                                   double pxPerMm) const {
-    const QFont font = deviceFont(painter, pxPerMm, false);
+    // A note stays readable when the columns of a very wide line make the text font tiny.
+    const QFont font = emMm_ >= kSmallestNoteMm
+                           ? deviceFont(painter, pxPerMm, false)
+                           : FontOfPixelHeight(PrintTextFont(), kSmallestNoteMm * pxPerMm, painter);
     const QFontMetricsF metrics(font, painter.device());
     painter.save();
     painter.setFont(font);

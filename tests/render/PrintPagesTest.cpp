@@ -2,7 +2,6 @@
 // print file names.
 #include "PrintFixtures.h"
 
-#include "render/FigureFiles.h"
 #include "render/PrintDocument.h"
 #include "render/PrintPageLayout.h"
 #include "render/PrintPageRenderer.h"
@@ -205,53 +204,6 @@ private slots:
                  QStringLiteral("0:支持力検討グラフ,34:BM"));
     }
 
-    void figureFilesAreRead() {
-        PrintFolder folder;
-        const QString index = folder.writeFigure("fig", 100, 90);
-        QFile indexFile(index);
-        QVERIFY(indexFile.open(QIODevice::ReadOnly));
-        const QByteArray indexBytes = indexFile.readAll();
-        QString error;
-        const auto parsed = ParseFigureIndexFile(indexBytes.toStdString(), &error);
-        QVERIFY2(parsed, qPrintable(error));
-        QCOMPARE(parsed->areaWidth, 100.0);
-        QCOMPARE(parsed->areaHeight, 90.0);
-        QCOMPARE(parsed->entries.size(), std::size_t{1});
-        QCOMPARE(parsed->entries[0].offsetX, 20.0);
-        QCOMPARE(parsed->entries[0].offsetY, 25.0);
-
-        QFile dataFile(parsed->entries[0].path);
-        QVERIFY(dataFile.open(QIODevice::ReadOnly));
-        const auto figure = ParseFigureDataFile(dataFile.readAll().toStdString(), &error);
-        QVERIFY2(figure, qPrintable(error));
-        QCOMPARE(figure->title, QStringLiteral("ｺﾝｸﾘｰﾄの応力～ひずみ関係図"));
-        QCOMPARE(figure->points.size(), std::size_t{5});
-        QCOMPARE(figure->points.at(3).x, 60.0);
-        QCOMPARE(figure->lines.size(), std::size_t{5});
-        QCOMPARE(figure->lines[4].kind, 3);
-        QCOMPARE(figure->circles.size(), std::size_t{1});
-        QCOMPARE(figure->circles[0].radius, 8.0);
-        QCOMPARE(figure->arcs.size(), std::size_t{1});
-        QCOMPARE(figure->arcs[0].values[4], 90.0);
-        QCOMPARE(figure->arrows.size(), std::size_t{1});
-        QCOMPARE(figure->texts.size(), std::size_t{2});
-        QCOMPARE(figure->texts[1].text, QStringLiteral("杭長"));
-        QCOMPARE(figure->texts[1].direction, 1);
-        QCOMPARE(figure->texts[1].kind, 2);
-
-        // Broken files are refused with a reason, never half read.
-        for (const char* broken : {"", "a\nb\n", "t\ns\nextent\n座標情報\n 1, x, 2\nEND\n",
-                                   "t\ns\ne\n謎情報\nEND\n", "t\ns\ne\n文字情報\nテキスト\n"}) {
-            error.clear();
-            QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(broken), &error));
-            QVERIFY(!error.isEmpty());
-        }
-        for (const char* broken :
-             {"", "t\n 0  90\nEND\n", "t\n 100 90\n/a\n", "t\n 100 90\n/a\n x y\nEND\n"}) {
-            QVERIFY(!ParseFigureIndexFile(PrintFolder::cp932(broken), &error));
-        }
-    }
-
     void definitionFilesAreReadWithBuiltInRowsWhenMissing() {
         PrintFolder folder;
         folder.write("LINE_PRN.DEF", "線種定義,線種,線幅\n細,0,18\n太い破線,1,50\nEND\n");
@@ -401,6 +353,116 @@ private slots:
         QVERIFY(darkPixels(page, slotRect(2, 1)) > 0);  // the note of the missing graph
         QVERIFY(darkPixels(page, slotRect(28, 1)) > 0); // the note of the file that is no metafile
         QCOMPARE(darkPixels(page, slotRect(4, 22)), 0);
+    }
+
+    // A print file beyond the bounds is cut with a note on its page and in the problems (a 10 MB
+    // line took 48 s and 2.2 GB, a million form feeds 11 GB).
+    void printFilesBeyondTheBoundsAreCutWithANote_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("longestLine");
+        QTest::addColumn<QString>("note");
+        const QByteArray longLine = "  " + QByteArray(20000, 'A') + "\r\n";
+        QTest::newRow("real report") << QByteArray("  A\r\n\f  B\r\n") << 2 << 3 << QString();
+        QTest::newRow("long line") << "  A\r\n" + longLine << 1 << 4096
+                                   << QStringLiteral(
+                                          "印刷ファイルの 2 行目が長すぎます（4096 バイトまでを表示します）");
+        // A two-byte character across the bound is left out whole.
+        QTest::newRow("long line, character at the bound")
+            << QByteArray(4095, 'A') + QByteArray("\x8a\xbf\x8a\xbf") << 1 << 4095
+            << QStringLiteral("印刷ファイルの 1 行目が長すぎます（4096 バイトまでを表示します）");
+        QTest::newRow("long record is text")
+            << "  ?BM;000;000;160;110;/" + QByteArray(5000, 'a') << 1 << 4096
+            << QStringLiteral("印刷ファイルの 1 行目が長すぎます（4096 バイトまでを表示します）");
+        QTest::newRow("form feeds") << QByteArray("A\f").repeated(1500) << 1000 << 1
+                                    << QStringLiteral("ページが多すぎます（1000 ページまでを表示します）");
+        QTest::newRow("form feed lines")
+            << QByteArray("A\r\n\f").repeated(1500) << 1000 << 1
+            << QStringLiteral("ページが多すぎます（1000 ページまでを表示します）");
+        QTest::newRow("text") << ("  " + QByteArray(4000, 'B') + "\r\n").repeated(300) << 5 << 4002
+                              << QStringLiteral("印刷する文字が多すぎます（1 MB までを表示します）");
+        QTest::newRow("lines") << QByteArray("\f\r\n").repeated(130000) << 1 << 0
+                               << QStringLiteral(
+                                      "印刷ファイルの行が多すぎます（124000 行目までを表示します）");
+    }
+
+    void printFilesBeyondTheBoundsAreCutWithANote() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, pages);
+        QFETCH(int, longestLine);
+        QFETCH(QString, note);
+        PrintFolder folder;
+        folder.writeDefinitions();
+        const PrintDocument document = BuildPrintDocument(text.toStdString(), folder.folder());
+        const std::vector<QString> problems = DocumentProblems(document);
+        QCOMPARE(problems.size(), note.isEmpty() ? std::size_t{0} : std::size_t{1});
+        if (!note.isEmpty()) {
+            QCOMPARE(problems.front(), note);
+        }
+        const PrintPageRenderer renderer(document);
+        QCOMPARE(renderer.pageCount(), std::min(pages, kMaxPrintPages));
+        int longest = 0;
+        for (const PrintPage& page : renderer.pages()) {
+            for (const PagePlacement& placement : page.placements) {
+                QCOMPARE(placement.line.kind, PrintLine::Kind::Text);
+                longest = std::max(longest, static_cast<int>(placement.line.text.size()));
+            }
+        }
+        QCOMPARE(longest, longestLine);
+        // The note stands in the bottom margin of its page.
+        const int notePage =
+            note.startsWith(QStringLiteral("ページ")) || note.startsWith(QStringLiteral("印刷する"))
+                ? renderer.pageCount() - 1
+                : 0;
+        const QImage page = renderPage(renderer, notePage);
+        QCOMPARE(darkPixels(page, slotRect(PrintPageGeometry::kLinesPerPage, 1)) > 0,
+                 !note.isEmpty() && !note.contains(QStringLiteral("行が多すぎます")));
+    }
+
+    // Every file a print file names counts against one budget, the definition files too, and
+    // each kind of file has its own largest size.
+    void referencedFilesShareOneBudget() {
+        PrintFolder folder;
+        folder.writeDefinitions();
+        const QString index = folder.writeFigure("fig");
+        const qint64 definitions = QFileInfo(folder.path("LINE_PRN.DEF")).size();
+        const qint64 indexBytes = QFileInfo(index).size();
+        const std::string text = PrintFolder::cp932(FigureRecord(index) + "\n");
+        PrintInputLimits limits;
+        limits.referencedBytes = definitions - 1;
+        PrintDocument document = BuildPrintDocument(text, folder.folder(), limits);
+        QCOMPARE(document.definitions.lines.size(), DefaultLineDefinitions().size());
+        QCOMPARE(document.notes.front(),
+                 QStringLiteral("線種定義を読めません：%1").arg(folder.path("LINE_PRN.DEF")));
+
+        limits.referencedBytes = definitions + QFileInfo(folder.path("STR_PRN.DEF")).size() + indexBytes;
+        document = BuildPrintDocument(text, folder.folder(), limits);
+        QVERIFY(document.notes.empty());
+        QVERIFY2(document.figures.at(index).error.startsWith(
+                     QStringLiteral("図を表示できません（参照するファイルが合わせて大きすぎます）")),
+                 qPrintable(document.figures.at(index).error));
+
+        limits = PrintInputLimits{};
+        limits.figureFileBytes = indexBytes - 1;
+        document = BuildPrintDocument(text, folder.folder(), limits);
+        QCOMPARE(document.figures.at(index).error,
+                 QStringLiteral("図を表示できません（ファイルが大きすぎます）：%1").arg(index));
+    }
+
+    // A file is read into a buffer of its own size, not of the largest size allowed (each read
+    // reserved 64 MB); a folder is no file.
+    void filesAreReadIntoBuffersOfTheirOwnSize() {
+        PrintFolder folder;
+        const QString path = folder.writeBytes("small.prn", "  A\r\n");
+        QString error;
+        const auto bytes = ReadWholeFile(path, &error);
+        QVERIFY(bytes);
+        QCOMPARE(*bytes, QByteArray("  A\r\n"));
+        QVERIFY2(bytes->capacity() < 1024, qPrintable(QString::number(bytes->capacity())));
+        QVERIFY(!ReadWholeFile(folder.folder(), &error));
+        QCOMPARE(error, QStringLiteral("ファイルではありません"));
+        QVERIFY(!ReadWholeFile(path, &error, 4));
+        QCOMPARE(error, QStringLiteral("ファイルが大きすぎます"));
     }
 };
 

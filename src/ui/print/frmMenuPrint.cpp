@@ -238,7 +238,7 @@ void frmMenuPrint::done(int result) {
         WritePrintItemChoices(context_.iniFile, choices);
         WriteSupplementSetting(context_.iniFile, chkSupplement_->isChecked());
         SaveWindowPlacement(this, context_.iniFile, kSection, false);
-        generator_.State().DeleteTempFiles();
+        generator_.Run().TempFiles().DeleteAll();
     }
     QDialog::done(result);
 }
