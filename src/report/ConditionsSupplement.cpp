@@ -24,6 +24,9 @@ constexpr std::int32_t kNHeadLines = kNHeadLast - kNHeadFirst + 1;
 // The rows kept with the head and with the closing lines, so that neither stands alone at a
 // page end.
 constexpr std::int32_t kRowsKeptTogether = 3;
+// A table of no more rows than this is never split: it starts on a new page when it does not
+// fit.
+constexpr std::int32_t kRowsNeverSplit = 12;
 constexpr std::int32_t kCloseLines = 2;
 
 // The N values as the calculation reads them, one line each, split over pages: each page ends
@@ -34,7 +37,7 @@ void WriteNValueTable(PageWriter& ps, const TemplateBlock& b, const ReportContex
     const std::int32_t count = points.Count();
     // Under the head: every row and the closing lines of a short table, else the first rows and
     // the line that closes the page.
-    const std::int32_t first = count <= kRowsKeptTogether ? count + kCloseLines : kRowsKeptTogether + 1;
+    const std::int32_t first = count <= kRowsNeverSplit ? count + kCloseLines : kRowsKeptTogether + 1;
     ps.PageCheck(2 + kNHeadLines + first, 1);
     ps.PrintAsIs(b, kNHeading);
     ps.PrintBlank(1);

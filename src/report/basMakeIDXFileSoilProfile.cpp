@@ -167,14 +167,21 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
                                                       {"設計地盤面（レベル１地震時） ", ctx.quake.ELGL()}};
     for (const auto& [name, el] : grounds) {
         const double y = scale.YOf(el);
-        Line(fig, kBandLeft - 1, y, kLevelTick, y, kCentre);
+        // Right of the layer names and the water mark, across the pile.
+        Line(fig, kWaterMarkX + 4, y, kLevelTick, y, kCentre);
         labels.push_back({name + Elevation(el), y, kLevelTick});
     }
     if (waterShown) {
+        // ▽ drawn with lines, its point on the water level, over the usual two short lines.
         const double y = scale.YOf(z.ELWL());
+        const std::int32_t tip = fig.AddPoint(kWaterMarkX, y);
+        const std::int32_t left = fig.AddPoint(kWaterMarkX - 1.3, y + 2.2);
+        const std::int32_t right = fig.AddPoint(kWaterMarkX + 1.3, y + 2.2);
+        fig.AddLine(tip, left, kThin);
+        fig.AddLine(left, right, kThin);
+        fig.AddLine(right, tip, kThin);
         Line(fig, kWaterMarkX - 3, y, kWaterMarkX + 3, y, kThin);
         Line(fig, kWaterMarkX - 2, y - 0.8, kWaterMarkX + 2, y - 0.8, kThin);
-        TextCentred(fig, "▽", kWaterMarkX, y + 0.2);
         labels.push_back({"地下水位 ELWL " + Elevation(z.ELWL()), y, kWaterMarkX + 3});
     }
     std::vector<double> targets;
