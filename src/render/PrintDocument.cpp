@@ -1,10 +1,13 @@
 #include "render/PrintDocument.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
 #include "printfile/FigureFileReader.h"
 #include "printfile/PrintFileFormat.h"
 #include "render/PrintPageLayout.h"
 #include "render/WmfPlayer.h"
 #include "util/Cp932.h"
+#include "util/TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,82 +108,39 @@ PrintLine ParsePrintLine(std::string_view cp932) {
 }
 
 std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut) {
-    std::vector<std::string> lines;
-    std::string current;
-    if (cut) {
-        *cut = false;
-    }
-    for (std::size_t i = 0; i < cp932.size(); ++i) {
-        const char c = cp932[i];
-        if (c == '\r' || c == '\n') {
-            if (lines.size() == kMaxPrintFileLines) {
-                if (cut) {
-                    *cut = true;
-                }
-                return lines;
-            }
-            lines.push_back(std::move(current));
-            current.clear();
-            if (c == '\r' && i + 1 < cp932.size() && cp932[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) {
-        if (lines.size() == kMaxPrintFileLines) {
-            if (cut) {
-                *cut = true;
-            }
-            return lines;
-        }
-        lines.push_back(std::move(current));
-    }
-    return lines;
+    const std::vector<std::string_view> views = SplitLines(cp932, kMaxPrintFileLines, cut);
+    return {views.begin(), views.end()};
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qint64 maxBytes) {
+std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error, qint64 maxBytes) {
     const auto fail = [&](const QString& text) -> std::optional<QByteArray> {
         if (error) {
             *error = text;
         }
         return std::nullopt;
     };
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    if (path.isEmpty()) {
         return fail(QStringLiteral("ファイルがありません"));
     }
-    if (!info.isFile()) {
+    std::string bytes;
+    bool tooLarge = false;
+    const int code = ReadWholeFileUpTo(
+        path.toStdString(), static_cast<std::size_t>(std::max<qint64>(maxBytes, 0)), bytes, tooLarge);
+    switch (code) {
+    case FileError::None:
+        break;
+    case FileError::FileNotFound:
+    case FileError::PathNotFound:
+        return fail(QStringLiteral("ファイルがありません"));
+    case FileError::PathFileAccess:
         return fail(QStringLiteral("ファイルではありません"));
-    }
-    if (info.size() > maxBytes) {
-        return fail(QStringLiteral("ファイルが大きすぎます"));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    default:
         return fail(QStringLiteral("ファイルを読めません"));
     }
-    // The buffer takes the size the file has; a file that grows meanwhile is read on in pieces
-    // up to the bound, never by reserving the bound itself.
-    QByteArray data;
-    data.reserve(info.size());
-    char chunk[64 * 1024];
-    for (;;) {
-        const qint64 wanted = std::min<qint64>(sizeof chunk, maxBytes + 1 - data.size());
-        const qint64 got = file.read(chunk, wanted);
-        if (got < 0) {
-            return fail(QStringLiteral("ファイルを読めません"));
-        }
-        if (got == 0) {
-            break;
-        }
-        data.append(chunk, got);
-        if (data.size() > maxBytes) {
-            return fail(QStringLiteral("ファイルが大きすぎます"));
-        }
+    if (tooLarge) {
+        return fail(QStringLiteral("ファイルが大きすぎます"));
     }
-    return data;
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 namespace {
@@ -193,7 +153,7 @@ std::optional<QByteArray> readWithin(const QString& path, qint64 maxBytes, qint6
         *error = QStringLiteral("参照するファイルが合わせて大きすぎます");
         return std::nullopt;
     }
-    auto bytes = ReadWholeFile(path, error, std::min(maxBytes, budget));
+    auto bytes = ReadPreviewFile(path, error, std::min(maxBytes, budget));
     if (bytes) {
         budget -= bytes->size();
     }
@@ -341,7 +301,7 @@ std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const Q
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
                                                QString* error, const PrintInputLimits& limits) {
     QString reason;
-    const auto bytes = ReadWholeFile(printFile, &reason, limits.printFileBytes);
+    const auto bytes = ReadPreviewFile(printFile, &reason, limits.printFileBytes);
     if (!bytes) {
         if (error) {
             *error = QStringLiteral("印刷ファイルを開けません（%1）：%2").arg(reason, printFile);

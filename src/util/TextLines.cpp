@@ -2,10 +2,19 @@
 
 namespace zul {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxLines, bool* cut) {
     std::vector<std::string_view> lines;
+    if (cut) {
+        *cut = false;
+    }
     std::size_t pos = 0;
     while (pos < text.size()) {
+        if (lines.size() == maxLines) {
+            if (cut) {
+                *cut = true;
+            }
+            break;
+        }
         std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) {
             end = text.size();

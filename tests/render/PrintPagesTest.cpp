@@ -455,13 +455,13 @@ private slots:
         PrintFolder folder;
         const QString path = folder.writeBytes("small.prn", "  A\r\n");
         QString error;
-        const auto bytes = ReadWholeFile(path, &error);
+        const auto bytes = ReadPreviewFile(path, &error);
         QVERIFY(bytes);
         QCOMPARE(*bytes, QByteArray("  A\r\n"));
         QVERIFY2(bytes->capacity() < 1024, qPrintable(QString::number(bytes->capacity())));
-        QVERIFY(!ReadWholeFile(folder.folder(), &error));
+        QVERIFY(!ReadPreviewFile(folder.folder(), &error));
         QCOMPARE(error, QStringLiteral("ファイルではありません"));
-        QVERIFY(!ReadWholeFile(path, &error, 4));
+        QVERIFY(!ReadPreviewFile(path, &error, 4));
         QCOMPARE(error, QStringLiteral("ファイルが大きすぎます"));
     }
 };
