@@ -1,5 +1,6 @@
 // The graph report (report item 3): headings and one picture record per graph metafile that the
 // study graph screen saved; push-in graphs on the first page, pull-out graphs on the second.
+#include "report/ReportNotes.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
@@ -28,6 +29,7 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                             PrintText(ctx.metafileFolder + "/" + std::string(name)));
             }
         }
+        WriteStudyTableNotes(st, ctx);
     });
 }
 

@@ -2,6 +2,7 @@
 // layer table as the normal-case calculation reads them.
 #include "document/ConstructionMethod.h"
 #include "document/SoilKind.h"
+#include "report/ConditionsSupplement.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
@@ -79,6 +80,7 @@ bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
         }
 
         WriteLayerTable(st, b, ctx);
+        WriteConditionsSupplement(run, ctx);
     });
 }
 
