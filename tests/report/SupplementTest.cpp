@@ -123,9 +123,16 @@ TEST(ConditionsSupplement, OffLeavesTheReportAsItWasOnAddsTableAndFigure) {
     EXPECT_EQ(Count(on, "Ｎ値（標準貫入試験）"), 1u);
     EXPECT_EQ(Count(on, "地盤と杭の関係図"), 1u);
     EXPECT_EQ(Count(on, "?FG;"), 1u);
-    // The report without supplements is the beginning of the one with them.
+    // The report without supplements is the beginning of the one with them, but for the note on
+    // γs' that the supplement words as the submerged unit weight it is.
     ASSERT_LT(off.size(), on.size());
-    EXPECT_TRUE(std::equal(off.begin(), off.end() - 1, on.begin()));
+    const std::string note = test::Utf8(ReadFmtSection(test::kZulFmt, "計算条件").Text(30));
+    const std::string worded = test::Utf8(ReadFmtSection(test::kZulFmt, "計算条件_補足").Text(30));
+    for (std::size_t i = 0; i + 1 < off.size(); ++i) {
+        if (off[i] != on[i]) {
+            EXPECT_TRUE(test::Shows(off[i], note) && test::Shows(on[i], worded)) << on[i];
+        }
+    }
 }
 
 std::vector<std::string> TextsOf(const FigureBuilder& fig) {
