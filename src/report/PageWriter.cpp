@@ -18,6 +18,7 @@ std::string Spaces(std::int32_t n) {
 void PageWriter::Clear() {
     text_.clear();
     lineCount_ = 0;
+    breakWhenFull_ = false; // each item asks for it again: a report without supplements only counts
 }
 
 void PageWriter::PrintLineHead(std::int32_t level) {

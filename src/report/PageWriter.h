@@ -20,7 +20,8 @@ class PageWriter {
 public:
     explicit PageWriter(HeadingNumbering& numbering) : numbering_(numbering) {}
 
-    // The print text written so far (code page 932, CR LF) and a fresh start for the next item.
+    // The print text written so far (code page 932, CR LF) and a fresh start for the next item
+    // (pages counted only, as SetBreakWhenFull(false)).
     const std::string& Text() const { return text_; }
     void Clear();
 

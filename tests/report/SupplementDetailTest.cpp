@@ -301,6 +301,12 @@ TEST(SupplementDetail, AFullPageBreaksByItselfOnlyWhenAsked) {
         EXPECT_EQ(std::count(t.begin(), t.end(), '\f'), on ? 1 : 0);
         EXPECT_EQ(ps.LineCount(), on ? 1 : kLinesPerPage + 4);
         EXPECT_EQ(t.front() == '\r', !on); // no blank line opens the first page when on
+        // The next item starts counting only.
+        ps.Clear();
+        for (int i = 0; i <= kLinesPerPage; ++i) {
+            ps.PrintAsIs(block, 1);
+        }
+        EXPECT_EQ(ps.Text().find('\f'), std::string::npos);
     }
 }
 
