@@ -2,10 +2,12 @@
 // the join of the chosen items, the start of the preview program (a recording starter, and
 // once a real script started through CSystem::Shell), and what closing leaves behind.
 #include "../../report/ReportStudies.h"
+#include "../../report/ReportTestSupport.h"
 #include "../../util/TestFolder.h"
 #include "FakeUiServices.h"
 
 #include "io/CPrivateProfile.h"
+#include "io/ReportSettings.h"
 #include "preview/PreviewCommandLine.h"
 #include "ui/print/PreviewLaunch.h"
 #include "ui/print/frmMenuPrint.h"
@@ -35,6 +37,8 @@ private slots:
     void noItemChosenBeepsAndStartsNothing();
     void failedItemsAreNamedInOneMessage();
     void closingKeepsTheChoicesAndDeletesEveryPrintFile();
+    void supplementBoxFollowsTheSettingAndSwitchesThePrintFile_data();
+    void supplementBoxFollowsTheSettingAndSwitchesThePrintFile();
     void previewIsReallyStartedWithPathsHoldingBlanks();
     void previewReadsTheCommandLineAsSplit_data();
     void previewReadsTheCommandLineAsSplit();
@@ -294,6 +298,41 @@ void PrintMenuTest::closingKeepsTheChoicesAndDeletesEveryPrintFile() {
     QCOMPARE(again.menu->pos(), position);
 }
 
+void PrintMenuTest::supplementBoxFollowsTheSettingAndSwitchesThePrintFile_data() {
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("no key: on") << QStringLiteral("[Print]\r\n0=1\r\n") << true;
+    QTest::newRow("Supplement=1") << QStringLiteral("[Print]\r\n0=1\r\nSupplement=1\r\n") << true;
+    QTest::newRow("Supplement=0") << QStringLiteral("[Print]\r\n0=1\r\nSupplement=0\r\n") << false;
+}
+
+// The box shows the setting when the menu opens; the print file follows the box as it stands
+// when 印刷 is pressed (written again when it changed), and closing keeps its state.
+void PrintMenuTest::supplementBoxFollowsTheSettingAndSwitchesThePrintFile() {
+    QFETCH(QString, ini);
+    QFETCH(bool, checked);
+    MenuUnderTest t(true, ini.toStdString());
+    t.open();
+    QCOMPARE(t.menu->chkSupplement()->text(), QStringLiteral("補足情報を印刷する"));
+    QCOMPARE(t.menu->chkSupplement()->isChecked(), checked);
+    const auto nTable = [&] {
+        return ReadBytes(t.menu->generator().JoinedFile()).find(Sjis("Ｎ値（標準貫入試験）")) !=
+               std::string::npos;
+    };
+    for (const bool on : {checked, !checked, checked}) {
+        if (t.menu->chkSupplement()->isChecked() != on) {
+            QCheckBox* box = t.menu->chkSupplement();
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        }
+        QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+        QCOMPARE(nTable(), on);
+    }
+    QTest::mouseClick(t.menu->chkSupplement(), Qt::LeftButton, {}, QPoint(8, 5));
+    QTest::mouseClick(t.menu->cmdClose(), Qt::LeftButton);
+    QCOMPARE(ReadSupplementSetting(t.iniFile()), !checked);
+    QCOMPARE(CPrivateProfile::GetValueString(t.iniFile(), "Print", "0"), std::string("1"));
+}
+
 // The real launcher: a stand-in Preview script in a program folder with a blank in its name
 // records its arguments and copies the print file it was given.
 void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
@@ -315,7 +354,9 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
         WriteBytes((programFolder / "Preview").string(), script);
         fs::permissions(programFolder / "Preview", fs::perms::owner_all);
     }
-    MenuUnderTest t(false, PrintIni("1000"), "end-bearing-pile.zul", programFolder.string(), true);
+    // The folder holds no definition files: the report without the ground figure needs none.
+    MenuUnderTest t(false, PrintIni("1000") + "Supplement=0\r\n", "end-bearing-pile.zul",
+                    programFolder.string(), true);
     t.open();
     QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
     QVERIFY(t.ui.messages.isEmpty());
