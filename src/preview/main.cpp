@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -44,7 +45,9 @@ int writePdf(const zul::PreviewCommandLine& command) {
         printError(QStringLiteral("注意：%1").arg(problem));
     }
     const zul::PrintPageRenderer renderer(std::move(*document));
-    if (!zul::WritePrintPdf(renderer, command.pdfFile, &error)) {
+    const QString title = zul::DocumentTitle(command);
+    if (!zul::WritePrintPdf(renderer, command.pdfFile, &error,
+                            title.isEmpty() ? QFileInfo(command.pdfFile).completeBaseName() : title)) {
         printError(error);
         return 1;
     }
@@ -66,6 +69,8 @@ int showPreview(const zul::PreviewCommandLine& command) {
     const QString pdfName = zul::DefaultPdfName(command);
     zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), settingsFile,
                               pdfName);
+    window.setDocumentTitle(zul::DocumentTitle(command));
+    window.setFirstPlacementBeside(command.beside);
     window.show();
     return QApplication::exec();
 }

@@ -252,7 +252,8 @@ bool PrintPageRenderer::paintPages(QPagedPaintDevice& device, int first, int las
     return painter.end();
 }
 
-bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error) {
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
+                   const QString& title) {
     const auto fail = [&](const QString& text) {
         if (error) {
             *error = text;
@@ -263,7 +264,7 @@ bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QStri
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Zul Preview"));
-    writer.setTitle(QFileInfo(renderer.document().sourcePath).completeBaseName());
+    writer.setTitle(title.isEmpty() ? QFileInfo(renderer.document().sourcePath).completeBaseName() : title);
     if (!renderer.paintPages(writer, 0, renderer.pageCount() - 1)) {
         return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
     }

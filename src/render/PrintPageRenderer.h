@@ -57,8 +57,9 @@ private:
 };
 
 // Writes every page to a PDF file (A4 portrait).  On failure returns false and says why
-// (Japanese) in error.
-bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error);
+// (Japanese) in error.  title is the PDF's document title; empty: the print file's name.
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
+                   const QString& title = QString());
 
 // The base text font of the pages (IPAGothic first).
 QFont PrintTextFont();
