@@ -60,7 +60,7 @@ bool save(QWidget& screen, const QString& path) {
     QApplication::processEvents();
     const bool ok = screen.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    screen.reject();
+    screen.close();
     return ok;
 }
 
