@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (build-bench) and runs them on one core.  Reports the time
-# per CalcPaRa run, the time of the worst-case study table, the peak memory of the run and the
-# time of the full report of the worst-case study as PDF from zul-cli (a Release build with Qt,
-# build-bench-pdf).
+# per CalcPaRa run, the time of the worst-case study table, the peak memory of the run, the
+# time of a borehole import (100 layers, 100 tests), the time of the full report of the
+# worst-case study as PDF from zul-cli (a Release build with Qt, build-bench-pdf), and the time
+# and peak memory of Preview on print files past its bounds (bench/preview-bounds.sh).
 # Usage: scripts/bench.sh [extra Google Benchmark arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUL_BUILD_BENCH=ON \
   -DZUL_BUILD_GUI=OFF -DZUL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target calc_bench -j"$(nproc)"
+cmake --build build-bench --target calc_bench borehole_bench -j"$(nproc)"
 bench=build-bench/program/calc_bench
 # Pin to one core where taskset exists, so the figures are those of a single core.
 runner=()
@@ -23,6 +24,9 @@ for lengths in 999 9990; do
   fi
 done
 
+# Import of a borehole exchange file of 100 layers and 100 tests (target: well under 10 ms).
+"${runner[@]}" build-bench/program/borehole_bench
+
 # The full report of the worst-case study as PDF from `zul-cli report --pdf`, the whole process
 # (target: under 1 s).  zul-cli draws PDFs only with the Qt layers: a build of its own.
 cmake -S . -B build-bench-pdf -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUL_BUILD_BENCH=ON \
@@ -30,3 +34,12 @@ cmake -S . -B build-bench-pdf -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUL_BUILD_BE
 cmake --build build-bench-pdf --target report_pdf_bench -j"$(nproc)"
 "${runner[@]}" build-bench-pdf/program/report_pdf_bench --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true
+
+# The preview on print files far past its bounds and just inside them: time and peak memory of
+# `Preview --pdf` (each within seconds and some tens of MB), beside a real report.
+cmake --build build-bench-pdf --target Preview zul-cli -j"$(nproc)"
+report_folder="$(mktemp -d "${TMPDIR:-/tmp}/zul-bench-report.XXXXXX")"
+trap 'rm -rf "$report_folder"' EXIT
+build-bench-pdf/program/zul-cli report examples/end-bearing-pile.zul --print-file "$report_folder/real.prn" \
+  --pdf "$report_folder/real.pdf" --program-folder build-bench-pdf/program >/dev/null
+bench/preview-bounds.sh build-bench-pdf/program/Preview "$report_folder/real.prn"

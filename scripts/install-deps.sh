@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils libwmf-bin fonts-urw-base35 libuemf-dev
   nlohmann-json3-dev libcli11-dev
+  libxml2-dev libicu-dev
 )
 
 missing=()

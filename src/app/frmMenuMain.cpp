@@ -139,6 +139,14 @@ void frmMenuMain::BuildMenu() {
     QAction* save = mnuFile->addAction(QStringLiteral("ﾌｧｲﾙの上書き保存(&S)..."));
     save->setObjectName(QStringLiteral("mnuFileSave"));
     connect(save, &QAction::triggered, this, [this] { files_.Save(); });
+    QAction* importBoring = mnuFile->addAction(QStringLiteral("ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み(&B)..."));
+    importBoring->setObjectName(QStringLiteral("mnuFileImportBoring"));
+    connect(importBoring, &QAction::triggered, this, [this] {
+        AppContext context = Context();
+        if (ImportBorehole(context, this)) {
+            RefreshEnteredColours();
+        }
+    });
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar2"));
     for (int i = 0; i < 4; ++i) {
         QAction* recent = mnuFile->addAction(QStringLiteral("&%1").arg(i + 1));

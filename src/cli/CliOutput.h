@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/TerminalText.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +13,8 @@ inline constexpr int kSuccess = 0;
 inline constexpr int kCalcFailure = 1; // the calculation stopped with an error
 inline constexpr int kFileFailure = 2; // a file could not be read or written, or the output not written
 
-// Text that came from a file, made safe to show in a terminal: control characters (C0, DEL and
-// C1, ESC and NUL included) and bytes that are no UTF-8 are shown as "\xHH" or "\u0080" ...
-// instead of being sent raw, so that a file cannot move the cursor, recolour or retitle the
-// terminal.  Every other character, Japanese included, is kept.
-std::string EscapeControls(std::string_view text);
+// Texts from files are shown through zul::EscapeControls (util/TerminalText.h).
+using zul::EscapeControls;
 
 // Standard output of the program.  Text is gathered in blocks and written with checks; after
 // the first failed write (disk full, /dev/full, a closed pipe) nothing more is written and the

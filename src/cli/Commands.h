@@ -10,5 +10,8 @@ void AddConvertCommand(CLI::App& app, int& exitCode);
 void AddCalcCommands(CLI::App& app, int& exitCode); // "calc" and "table"
 // "report": 0 written, 1 calculation failure, 2 file failure, 3 an item failed, 4 no item chosen.
 void AddReportCommand(CLI::App& app, int& exitCode);
+// "import-boring": 0 imported, 2 file or command-line failure, 5 the borehole cannot be imported.
+inline constexpr int kImportRefused = 5;
+void AddImportBoringCommand(CLI::App& app, int& exitCode);
 
 } // namespace zul::cli

@@ -1,15 +1,11 @@
 #include "cli/ReportPdf.h"
 
 #include "document/ProjectDocument.h"
-#include "render/PrintDocument.h"
-#include "render/PrintPageRenderer.h"
+#include "render/HeadlessQt.h"
+#include "render/PrintFilePdf.h"
 #include "render/StudyGraphFiles.h"
 
-#include <QGuiApplication>
-
-#include <array>
-#include <cstdio>
-#include <memory>
+#include <QFile>
 
 namespace zul::cli {
 
@@ -17,33 +13,9 @@ bool PdfAvailable() {
     return true;
 }
 
-namespace {
-
-// Qt's notes about its own set-up (a runtime folder, fonts) are no business of the terminal
-// user; the program says itself what went wrong.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    }
-}
-
-} // namespace
-
-// The drawing needs a Qt application; without a display it runs on the offscreen platform.
+// The drawing needs a Qt application; it runs on the offscreen platform, display or not.
 struct ReportDrawing::Session {
-    Session() {
-        qInstallMessageHandler(QuietQtMessages);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        if (QCoreApplication::instance() == nullptr) {
-            app = std::make_unique<QGuiApplication>(argc, argv.data());
-        }
-    }
-    int argc = 1;
-    char programName[8] = "zul-cli";
-    std::array<char*, 2> argv{programName, nullptr};
-    std::unique_ptr<QGuiApplication> app;
+    HeadlessQt qt;
 };
 
 ReportDrawing::ReportDrawing() : session_(std::make_unique<Session>()) {}
@@ -61,20 +33,16 @@ bool ReportDrawing::SaveStudyGraphs(const ProjectDocument& doc, const basCalcMai
 }
 
 bool ReportDrawing::WritePdf(const std::string& printFile, const std::string& definitionFolder,
-                             const std::string& pdfFile, std::string& error) {
-    QString reason;
-    auto document = LoadPrintDocument(QString::fromStdString(printFile),
-                                      QString::fromStdString(definitionFolder), &reason);
-    if (!document) {
-        error = reason.toStdString();
-        return false;
+                             const std::string& pdfFile, const std::string& title, PendingFile& pending,
+                             std::vector<std::string>& notes, std::string& error) {
+    const auto result =
+        WritePrintFilePdf(QFile::decodeName(printFile.c_str()), QFile::decodeName(definitionFolder.c_str()),
+                          QFile::decodeName(pdfFile.c_str()), QString::fromStdString(title), &pending);
+    for (const QString& note : result.notes) {
+        notes.push_back(note.toStdString());
     }
-    const PrintPageRenderer renderer(std::move(*document));
-    if (!WritePrintPdf(renderer, QString::fromStdString(pdfFile), &reason)) {
-        error = reason.toStdString();
-        return false;
-    }
-    return true;
+    error = result.error.toStdString();
+    return result.status == PrintFilePdfResult::Status::Written;
 }
 
 } // namespace zul::cli

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     zul::cli::AddConvertCommand(app, exitCode);
     zul::cli::AddCalcCommands(app, exitCode);
     zul::cli::AddReportCommand(app, exitCode);
+    zul::cli::AddImportBoringCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

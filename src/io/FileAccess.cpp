@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,6 +148,7 @@ int FileErrorFromErrno(int err, const std::string& path) {
         return FileError::PermissionDenied;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // no room for the file where it goes
         return FileError::DiskFull;
     case ENAMETOOLONG:
     case EINVAL:
@@ -185,7 +187,7 @@ int CheckReadableFile(const std::string& path) {
     return OpenPlainFile(path, fd);
 }
 
-int ReadWholeFile(const std::string& path, std::string& bytes) {
+int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
     bytes.clear();
     FileDescriptor fd(-1);
     if (const int err = OpenPlainFile(path, fd); err != FileError::None) {
@@ -203,12 +205,74 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
         if (n == 0) {
             break;
         }
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            bytes.clear();
+            return FileError::OutOfMemory;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return FileError::None;
+}
+
+int ReadWholeFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes, bool& tooLarge) {
+    bytes.clear();
+    tooLarge = false;
+    FileDescriptor fd(-1);
+    if (const int err = OpenPlainFile(path, fd); err != FileError::None) {
+        return err;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return FileErrorFromErrno(errno, path);
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        tooLarge = true;
+        return FileError::None;
+    }
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            bytes.clear();
+            return FileErrorFromErrno(errno, path);
+        }
+        if (n == 0) {
+            break;
+        }
+        // A file that grows while it is read is bounded all the same.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            bytes.clear();
+            tooLarge = true;
+            return FileError::None;
+        }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return FileError::None;
 }
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    PendingFile pending;
+    if (const int err = pending.Prepare(path, bytes); err != FileError::None) {
+        return err;
+    }
+    return pending.Commit();
+}
+
+PendingFile::~PendingFile() {
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+    }
+}
+
+int PendingFile::Prepare(const std::string& path, std::string_view bytes) {
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+    }
     if (!IsUsablePath(path)) {
         return FileError::BadFileName;
     }
@@ -254,14 +318,81 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (const int closeErr = fd.close(); err == 0) {
         err = closeErr;
     }
-    if (err == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        err = errno;
-    }
     if (err != 0) {
         ::unlink(temporary.c_str());
         return WriteErrorCode(err);
     }
+    temporary_ = temporary;
+    target_ = target;
     return FileError::None;
+}
+
+int PendingFile::Commit() {
+    if (temporary_.empty()) {
+        return FileError::PathFileAccess;
+    }
+    const int err = ::rename(temporary_.c_str(), target_.c_str()) == 0 ? 0 : errno;
+    if (err != 0) {
+        ::unlink(temporary_.c_str());
+    }
+    temporary_.clear();
+    return err == 0 ? FileError::None : WriteErrorCode(err);
+}
+
+int CheckWritableTarget(const std::string& path) {
+    if (!IsUsablePath(path)) {
+        return FileError::BadFileName;
+    }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) {
+            return FileError::PathFileAccess;
+        }
+        if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
+            return FileError::PermissionDenied;
+        }
+    } else if (errno != ENOENT) {
+        return WriteErrorCode(errno);
+    }
+    const std::string target = LinkTarget(path);
+    const std::string folder = ParentFolder(target);
+    if (::stat(folder.c_str(), &st) != 0) {
+        return WriteErrorCode(errno);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return FileError::PathNotFound;
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        return WriteErrorCode(errno);
+    }
+    const auto slash = target.find_last_of('/');
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const long most = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (name.empty() || name == "." || name == ".." ||
+        (most > 0 && name.size() > static_cast<std::size_t>(most))) {
+        return FileError::BadFileName;
+    }
+    return FileError::None;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (!IsUsablePath(a) || !IsUsablePath(b)) {
+        return false;
+    }
+    struct stat sa {};
+    struct stat sb {};
+    const bool aExists = ::stat(a.c_str(), &sa) == 0;
+    const bool bExists = ::stat(b.c_str(), &sb) == 0;
+    if (aExists && bExists) {
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    if (aExists != bExists) {
+        return false;
+    }
+    std::error_code error;
+    const auto ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, error), error);
+    const auto cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, error), error);
+    return !error && ca == cb;
 }
 
 } // namespace zul

@@ -1,5 +1,7 @@
 #include "io/FileMessages.h"
 
+#include "io/FileError.h"
+
 #include "util/NumberFormat.h"
 
 namespace zul {
@@ -24,6 +26,27 @@ std::string ReadErrorMessage(int errorCode) {
 
 std::string WriteErrorMessage(int errorCode) {
     return "入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。" + CodeAndContactNote(errorCode);
+}
+
+std::string FileErrorCause(int errorCode) {
+    switch (errorCode) {
+    case FileError::DiskFull:
+        return "書き込み先の空き容量がありません。";
+    case FileError::FileNotFound:
+        return "ファイルがありません。";
+    case FileError::PathNotFound:
+        return "フォルダがありません。";
+    case FileError::PermissionDenied:
+        return "アクセスが許可されていません。";
+    case FileError::BadFileName:
+        return "ファイル名が長すぎるか、使えない文字を含んでいます。";
+    case FileError::PathFileAccess:
+        return "通常のファイルではありません（フォルダ、パイプ、デバイスなど）。";
+    case FileError::OutOfMemory:
+        return "ファイルが大きすぎます。";
+    default:
+        return "ファイルにアクセスできません（ｴﾗｰｺｰﾄﾞ ： " + FormatNumber(errorCode, "##,##0）") + "。";
+    }
 }
 
 } // namespace zul

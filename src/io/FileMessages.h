@@ -16,4 +16,8 @@ std::string ReadErrorMessage(int errorCode);
 // The write error with its code: "入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 70）" ...
 std::string WriteErrorMessage(int errorCode);
 
+// What a file error code means for the file it occurred on, as one sentence: "書き込み先の空き
+// 容量がありません。" for a full disk, "フォルダがありません。" for a missing folder ...
+std::string FileErrorCause(int errorCode);
+
 } // namespace zul

@@ -85,8 +85,8 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
     buildToolBar();
     const std::vector<QString> problems = DocumentProblems(renderer_->document());
     if (!problems.empty()) {
-        auto* note =
-            new QLabel(QStringLiteral("読めないファイルがあります（%1 件）").arg(problems.size()), this);
+        auto* note = new QLabel(
+            QStringLiteral("読めないファイルや省いた部分があります（%1 件）").arg(problems.size()), this);
         QStringList lines;
         for (const QString& problem : problems) {
             lines << problem;

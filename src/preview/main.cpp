@@ -2,31 +2,32 @@
 #include "preview/PreviewCommandLine.h"
 #include "preview/PreviewWindow.h"
 #include "render/PrintDocument.h"
+#include "render/PrintFilePdf.h"
 #include "render/PrintPageRenderer.h"
 #include "ui/JapaneseUi.h"
 #include "ui/UiServices.h"
 #include "util/ProgramPaths.h"
+#include "util/TerminalText.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// Without a display the platform's chatter (missing runtime folder and the like) is no news
-// for the caller: only the program's own messages go to stderr.
-void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
-    }
-}
+// Exit statuses of Preview --pdf beside 0: the print file cannot be read, the PDF not written.
+constexpr int kPrintFileUnreadable = 1;
+constexpr int kPdfNotWritten = 2;
 
+// Messages name files and paths from print files: each line is shown escaped, never with raw
+// control bytes.
 void printError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        std::fprintf(stderr, "%s\n", zul::EscapeControls(line.toUtf8().toStdString()).c_str());
+    }
 }
 
 QString definitionFolder() {
@@ -34,24 +35,28 @@ QString definitionFolder() {
 }
 
 int writePdf(const zul::PreviewCommandLine& command) {
-    QString error;
-    auto document = zul::LoadPrintDocument(command.printFile, definitionFolder(), &error);
-    if (!document) {
-        printError(error);
-        return 1;
+    using Status = zul::PrintFilePdfResult::Status;
+    // The PDF is titled with the study's name; without one, with the PDF's own name.
+    QString title = zul::DocumentTitle(command);
+    if (title.isEmpty()) {
+        title = QFileInfo(command.pdfFile).completeBaseName();
     }
+    const auto result = zul::WritePrintFilePdf(command.printFile, definitionFolder(), command.pdfFile, title);
     // The PDF is written all the same; what could not be read is said, and stands on its page.
-    for (const QString& problem : zul::DocumentProblems(*document)) {
+    for (const QString& problem : result.notes) {
         printError(QStringLiteral("注意：%1").arg(problem));
     }
-    const zul::PrintPageRenderer renderer(std::move(*document));
-    const QString title = zul::DocumentTitle(command);
-    if (!zul::WritePrintPdf(renderer, command.pdfFile, &error,
-                            title.isEmpty() ? QFileInfo(command.pdfFile).completeBaseName() : title)) {
-        printError(error);
-        return 1;
+    switch (result.status) {
+    case Status::Written:
+        return 0;
+    case Status::PrintFileUnreadable:
+        printError(result.error);
+        return kPrintFileUnreadable;
+    case Status::NotWritten:
+        break;
     }
-    return 0;
+    printError(result.error);
+    return kPdfNotWritten;
 }
 
 int showPreview(const zul::PreviewCommandLine& command) {
@@ -93,13 +98,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!command.pdfFile.isEmpty()) {
-        // A PDF needs no display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qInstallMessageHandler(quietHandler);
-        QGuiApplication app(argc, argv);
-        return writePdf(command);
+        return writePdf(command); // no display needed, whatever QT_QPA_PLATFORM names
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Preview"));

@@ -5,7 +5,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <optional>
 #include <string>
 
 namespace zul {
@@ -58,6 +61,83 @@ int toInt(double value) {
     return static_cast<int>(std::lround(value));
 }
 
+// Whether drawing the figure would take too long: its fills crossing an average row of the
+// figure more than kMaxFigureFillCrossings times, its lines longer than kMaxFigureStrokes
+// times its width plus height, or its texts longer than kMaxFigureTextCharacters.
+std::optional<QString> drawingBeyondBounds(const FigureData& figure) {
+    double left = 0, right = 0, bottom = 0, top = 0;
+    bool first = true;
+    for (const auto& [number, p] : figure.points) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+            continue;
+        }
+        left = first ? p.x : std::min(left, p.x);
+        right = first ? p.x : std::max(right, p.x);
+        bottom = first ? p.y : std::min(bottom, p.y);
+        top = first ? p.y : std::max(top, p.y);
+        first = false;
+    }
+    const double height = std::max(top - bottom, 1.0); // millimetres
+    const double size = std::max(right - left, 1.0) + height;
+    const auto at = [&](int number) -> std::optional<FigurePoint> {
+        const auto found = figure.points.find(number);
+        if (found == figure.points.end() || !std::isfinite(found->second.x) ||
+            !std::isfinite(found->second.y)) {
+            return std::nullopt;
+        }
+        return found->second;
+    };
+    double crossings = 0;
+    for (const FigureFill& fill : figure.fills) {
+        for (std::size_t i = 0; i < fill.points.size(); ++i) {
+            const auto a = at(fill.points[i]);
+            const auto b = at(fill.points[(i + 1) % fill.points.size()]);
+            if (a && b) {
+                crossings += std::min(std::fabs(b->y - a->y), 2000.0) / height;
+            }
+        }
+    }
+    if (crossings > kMaxFigureFillCrossings) {
+        return QStringLiteral("塗潰しが複雑すぎます");
+    }
+    double strokes = 0;
+    const auto stroke = [&](int a, int b) {
+        const auto p = at(a);
+        const auto q = at(b);
+        if (p && q) {
+            strokes += std::min(std::fabs(q->x - p->x) + std::fabs(q->y - p->y), 4000.0) / size;
+        }
+    };
+    for (const FigureLine& line : figure.lines) {
+        stroke(line.a, line.b);
+    }
+    for (const FigureLine& arrow : figure.arrows) {
+        stroke(arrow.a, arrow.b);
+    }
+    for (const FigureRect& rect : figure.rects) {
+        stroke(rect.a, rect.b);
+        // a rectangle's outline: twice the run and rise of its diagonal
+        stroke(rect.a, rect.b);
+    }
+    for (const FigureCircle& circle : figure.circles) {
+        strokes += 2 * std::numbers::pi * std::min(std::fabs(circle.radius), 1000.0) / size;
+    }
+    for (const FigureArc& arc : figure.arcs) {
+        strokes += 2 * std::numbers::pi * std::min(std::fabs(arc.values[2]), 1000.0) / size;
+    }
+    if (strokes > kMaxFigureStrokes) {
+        return QStringLiteral("線が長すぎます");
+    }
+    qsizetype characters = 0;
+    for (const FigureText& text : figure.texts) {
+        characters += text.text.size();
+    }
+    if (characters > static_cast<qsizetype>(kMaxFigureTextCharacters)) {
+        return QStringLiteral("文字が %1 字を超えます").arg(kMaxFigureTextCharacters);
+    }
+    return std::nullopt;
+}
+
 void fail(QString* error, const QString& text) {
     if (error) {
         *error = text;
@@ -80,7 +160,18 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
         fail(error, QStringLiteral("図形データファイルの %1 行目が読めません。").arg(at + 1));
         return std::nullopt;
     };
+    const auto tooMany = [&](const QString& what, std::size_t most) {
+        fail(error, QStringLiteral("%1が多すぎます（%2 まで）").arg(what).arg(most));
+        return std::nullopt;
+    };
+    std::size_t items = 0;
     while (i < lines.size()) {
+        if (figure.points.size() > kMaxFigurePoints) {
+            return tooMany(QStringLiteral("図形の点"), kMaxFigurePoints);
+        }
+        if (items > kMaxFigureItems) {
+            return tooMany(QStringLiteral("図形の要素"), kMaxFigureItems);
+        }
         const QString block = decode(lines[i]).trimmed();
         ++i;
         if (block.isEmpty()) {
@@ -94,6 +185,12 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
             return bad(i - 1);
         }
         for (; i < lines.size(); ++i) {
+            if (figure.points.size() > kMaxFigurePoints) {
+                return tooMany(QStringLiteral("図形の点"), kMaxFigurePoints);
+            }
+            if (items > kMaxFigureItems) {
+                return tooMany(QStringLiteral("図形の要素"), kMaxFigureItems);
+            }
             if (decode(lines[i]).trimmed() == QStringLiteral("END")) {
                 ++i;
                 break;
@@ -107,6 +204,7 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                     return bad(i + 1);
                 }
                 figure.texts.push_back({decode(lines[i]), (*v)[0], (*v)[1], toInt((*v)[2]), toInt((*v)[3])});
+                ++items;
                 ++i;
                 continue;
             }
@@ -125,9 +223,11 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                     const int number = p.toInt(&ok);
                     if (ok) {
                         fill.points.push_back(number);
+                        ++items;
                     }
                 }
                 figure.fills.push_back(std::move(fill));
+                ++items;
                 continue;
             }
             const auto v = numbers(lines[i]);
@@ -135,6 +235,9 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                 return bad(i);
             }
             const std::vector<double>& n = *v;
+            if (block != QStringLiteral("座標情報")) {
+                ++items;
+            }
             if (block == QStringLiteral("座標情報") && n.size() >= 3) {
                 figure.points[toInt(n[0])] = {n[1], n[2]};
             } else if (block == QStringLiteral("矩形情報") && n.size() >= 5) {
@@ -151,6 +254,10 @@ std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* e
                 return bad(i);
             }
         }
+    }
+    if (const auto beyond = drawingBeyondBounds(figure)) {
+        fail(error, *beyond);
+        return std::nullopt;
     }
     return figure;
 }
@@ -175,6 +282,11 @@ std::optional<FigureIndex> ParseFigureIndexFile(std::string_view cp932, QString*
         const auto offset = i + 1 < lines.size() ? numbers(lines[i + 1]) : std::nullopt;
         if (path.isEmpty() || !offset || offset->size() < 2) {
             fail(error, QStringLiteral("図形インデックスファイルの %1 行目が読めません。").arg(i + 2));
+            return std::nullopt;
+        }
+        if (index.entries.size() == kMaxFigureIndexEntries) {
+            fail(error,
+                 QStringLiteral("図形データファイルが多すぎます（%1 まで）").arg(kMaxFigureIndexEntries));
             return std::nullopt;
         }
         index.entries.push_back({path, (*offset)[0], (*offset)[1]});

@@ -81,6 +81,20 @@ struct FigureIndex {
     std::vector<FigureIndexEntry> entries;
 };
 
+// Bounds of one figure data file: the report draws figures of up to 600 points and some 1000
+// other items; a file beyond these is refused with a note, not drawn for minutes.
+inline constexpr std::size_t kMaxFigurePoints = 10000;
+inline constexpr std::size_t kMaxFigureItems = 10000; // rectangles, lines ... texts and fill corners
+// The work of drawing one figure data file, bounded like that of a metafile: edges of all fills
+// an average row of the figure crosses (filling a polygon of a thousand crossing corners takes
+// seconds), lines in figure widths plus heights, and characters of all texts.  A figure of the
+// report stays far below: fills of a few corners, some 30 lines' worth, some 200 characters.
+inline constexpr double kMaxFigureFillCrossings = 64;
+inline constexpr double kMaxFigureStrokes = 2000;
+inline constexpr std::size_t kMaxFigureTextCharacters = 20000;
+// Figure data files of one index file (the report writes one to three).
+inline constexpr std::size_t kMaxFigureIndexEntries = 16;
+
 // Readers of the two files (code page 932, CR LF).  On a malformed file they return no value
 // and, when error is given, say what is wrong (Japanese).
 std::optional<FigureData> ParseFigureDataFile(std::string_view cp932, QString* error = nullptr);

@@ -1,5 +1,6 @@
 #include "render/PrintDefinitions.h"
 
+#include "render/PenStyles.h"
 #include "report/basResOutPrn.h"
 #include "report/basResOutPrnZ.h"
 
@@ -73,18 +74,8 @@ std::vector<TextDefinition> ParseTextDefinitions(std::string_view cp932) {
 }
 
 Qt::PenStyle LinePenStyle(int style) {
-    switch (style) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    default:
-        return Qt::SolidLine;
-    }
+    // A line kind always draws: the metafile's null pen has no place in the definitions.
+    return style == kMetafilePenNull ? Qt::SolidLine : QtPenStyle(style);
 }
 
 QColor ColourOfBgr(int bgr) {

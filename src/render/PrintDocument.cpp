@@ -1,11 +1,14 @@
 #include "render/PrintDocument.h"
 
+#include "render/PrintPageLayout.h"
+#include "render/WmfPlayer.h"
 #include "util/Cp932.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -68,8 +71,10 @@ PrintLine ParsePrintLine(std::string_view cp932) {
         }
     }
     const std::string_view rest = cp932.substr(pos);
-    const bool figure = rest.starts_with(kFigureMarker);
-    const bool picture = rest.starts_with(kPictureMarker);
+    // A line beyond the bound is text (cut when laid out), never a record naming a file.
+    const bool withinBound = cp932.size() <= kMaxPrintLineBytes;
+    const bool figure = withinBound && rest.starts_with(kFigureMarker);
+    const bool picture = withinBound && rest.starts_with(kPictureMarker);
     if (figure || picture) {
         std::string_view after = rest.substr(kFigureMarker.size());
         double values[4] = {};
@@ -99,12 +104,21 @@ PrintLine ParsePrintLine(std::string_view cp932) {
     return line;
 }
 
-std::vector<std::string> SplitPrintLines(std::string_view cp932) {
+std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut) {
     std::vector<std::string> lines;
     std::string current;
+    if (cut) {
+        *cut = false;
+    }
     for (std::size_t i = 0; i < cp932.size(); ++i) {
         const char c = cp932[i];
         if (c == '\r' || c == '\n') {
+            if (lines.size() == kMaxPrintFileLines) {
+                if (cut) {
+                    *cut = true;
+                }
+                return lines;
+            }
             lines.push_back(std::move(current));
             current.clear();
             if (c == '\r' && i + 1 < cp932.size() && cp932[i + 1] == '\n') {
@@ -115,12 +129,18 @@ std::vector<std::string> SplitPrintLines(std::string_view cp932) {
         }
     }
     if (!current.empty()) {
+        if (lines.size() == kMaxPrintFileLines) {
+            if (cut) {
+                *cut = true;
+            }
+            return lines;
+        }
         lines.push_back(std::move(current));
     }
     return lines;
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qint64 maxBytes) {
     const auto fail = [&](const QString& text) -> std::optional<QByteArray> {
         if (error) {
             *error = text;
@@ -134,42 +154,56 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
     if (!info.isFile()) {
         return fail(QStringLiteral("ファイルではありません"));
     }
-    if (info.size() > kMaxPrintInputBytes) {
+    if (info.size() > maxBytes) {
         return fail(QStringLiteral("ファイルが大きすぎます"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return fail(QStringLiteral("ファイルを読めません"));
     }
-    QByteArray data = file.read(kMaxPrintInputBytes + 1);
-    if (data.size() > kMaxPrintInputBytes) {
-        return fail(QStringLiteral("ファイルが大きすぎます"));
-    }
-    if (file.error() != QFileDevice::NoError) {
-        return fail(QStringLiteral("ファイルを読めません"));
+    // The buffer takes the size the file has; a file that grows meanwhile is read on in pieces
+    // up to the bound, never by reserving the bound itself.
+    QByteArray data;
+    data.reserve(info.size());
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 wanted = std::min<qint64>(sizeof chunk, maxBytes + 1 - data.size());
+        const qint64 got = file.read(chunk, wanted);
+        if (got < 0) {
+            return fail(QStringLiteral("ファイルを読めません"));
+        }
+        if (got == 0) {
+            break;
+        }
+        data.append(chunk, got);
+        if (data.size() > maxBytes) {
+            return fail(QStringLiteral("ファイルが大きすぎます"));
+        }
     }
     return data;
 }
 
 namespace {
 
-// Reads a referenced file within what is left of the budget for all of them together.
-std::optional<QByteArray> readWithin(const QString& path, qint64& budget, QString* error) {
-    auto bytes = ReadWholeFile(path, error);
-    if (bytes && bytes->size() > budget) {
-        *error = QStringLiteral("図のファイルが合わせて大きすぎます");
+// Reads a referenced file of at most maxBytes within what is left of the budget for all files a
+// print file names together.
+std::optional<QByteArray> readWithin(const QString& path, qint64 maxBytes, qint64& budget, QString* error) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() <= maxBytes && info.size() > budget) {
+        *error = QStringLiteral("参照するファイルが合わせて大きすぎます");
         return std::nullopt;
     }
+    auto bytes = ReadWholeFile(path, error, std::min(maxBytes, budget));
     if (bytes) {
         budget -= bytes->size();
     }
     return bytes;
 }
 
-FigureAsset loadFigure(const QString& indexPath, qint64& budget) {
+FigureAsset loadFigure(const QString& indexPath, const PrintInputLimits& limits, qint64& budget) {
     FigureAsset asset;
     QString error;
-    const auto indexBytes = readWithin(indexPath, budget, &error);
+    const auto indexBytes = readWithin(indexPath, limits.figureFileBytes, budget, &error);
     if (!indexBytes) {
         asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
         return asset;
@@ -182,7 +216,7 @@ FigureAsset loadFigure(const QString& indexPath, qint64& budget) {
     }
     asset.index = *index;
     for (const FigureIndexEntry& entry : index->entries) {
-        const auto dataBytes = readWithin(entry.path, budget, &error);
+        const auto dataBytes = readWithin(entry.path, limits.figureFileBytes, budget, &error);
         const auto data =
             dataBytes
                 ? ParseFigureDataFile(std::string_view(dataBytes->constData(), dataBytes->size()), &error)
@@ -197,29 +231,48 @@ FigureAsset loadFigure(const QString& indexPath, qint64& budget) {
     return asset;
 }
 
-PictureAsset loadPicture(const QString& path, qint64& budget) {
+PictureAsset loadPicture(const QString& path, const PrintInputLimits& limits, qint64& budget) {
     PictureAsset asset;
     QString error;
-    if (const auto data = readWithin(path, budget, &error)) {
-        asset.data = *data;
+    if (auto data = readWithin(path, limits.metafileBytes, budget, &error)) {
+        if (const auto problem = MetafileBeyondBounds(*data)) {
+            asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(*problem, path);
+        } else {
+            asset.data = std::move(*data);
+        }
     } else {
         asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(error, path);
     }
     return asset;
 }
 
+// A definition file within the budget; no value (the built-in rows stand in) when unreadable.
+std::optional<QByteArray> readDefinition(const QString& path, const PrintInputLimits& limits,
+                                         qint64& budget) {
+    QString error;
+    return readWithin(path, limits.definitionFileBytes, budget, &error);
+}
+
 } // namespace
 
 PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder) {
+    return BuildPrintDocument(cp932, definitionFolder, PrintInputLimits{});
+}
+
+PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder,
+                                 const PrintInputLimits& limits) {
     PrintDocument document;
-    qint64 budget = kMaxReferencedBytes;
-    document.lines = SplitPrintLines(cp932);
+    qint64 budget = limits.referencedBytes;
+    bool linesCut = false;
+    document.lines = SplitPrintLines(cp932, &linesCut);
+    if (linesCut) {
+        document.notes.push_back(QStringLiteral("印刷ファイルの行が多すぎます（%1 行目までを表示します）")
+                                     .arg(kMaxPrintFileLines));
+    }
 
     const QDir folder(definitionFolder);
-    QString error;
     const QString linePath = folder.filePath(QStringLiteral("LINE_PRN.DEF"));
-    const auto lineBytes = ReadWholeFile(linePath, &error);
-    if (lineBytes) {
+    if (const auto lineBytes = readDefinition(linePath, limits, budget)) {
         document.definitions.lines =
             ParseLineDefinitions(std::string_view(lineBytes->constData(), lineBytes->size()));
     }
@@ -228,8 +281,7 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
         document.notes.push_back(QStringLiteral("線種定義を読めません：%1").arg(linePath));
     }
     const QString textPath = folder.filePath(QStringLiteral("STR_PRN.DEF"));
-    const auto textBytes = ReadWholeFile(textPath, &error);
-    if (textBytes) {
+    if (const auto textBytes = readDefinition(textPath, limits, budget)) {
         document.definitions.texts =
             ParseTextDefinitions(std::string_view(textBytes->constData(), textBytes->size()));
     }
@@ -247,9 +299,9 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
             }
             const PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
             if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(line.path)) {
-                document.figures.emplace(line.path, loadFigure(line.path, budget));
+                document.figures.emplace(line.path, loadFigure(line.path, limits, budget));
             } else if (line.kind == PrintLine::Kind::Picture && !document.pictures.contains(line.path)) {
-                document.pictures.emplace(line.path, loadPicture(line.path, budget));
+                document.pictures.emplace(line.path, loadPicture(line.path, limits, budget));
             }
             start = end + 1;
         }
@@ -259,6 +311,9 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
 
 std::vector<QString> DocumentProblems(const PrintDocument& document) {
     std::vector<QString> problems = document.notes;
+    for (const PrintPage& page : LayoutPrintPages(document)) {
+        problems.insert(problems.end(), page.notes.begin(), page.notes.end());
+    }
     for (const auto& [path, figure] : document.figures) {
         if (!figure.error.isEmpty()) {
             problems.push_back(figure.error);
@@ -274,8 +329,13 @@ std::vector<QString> DocumentProblems(const PrintDocument& document) {
 
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
                                                QString* error) {
+    return LoadPrintDocument(printFile, definitionFolder, error, PrintInputLimits{});
+}
+
+std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
+                                               QString* error, const PrintInputLimits& limits) {
     QString reason;
-    const auto bytes = ReadWholeFile(printFile, &reason);
+    const auto bytes = ReadWholeFile(printFile, &reason, limits.printFileBytes);
     if (!bytes) {
         if (error) {
             *error = QStringLiteral("印刷ファイルを開けません（%1）：%2").arg(reason, printFile);
@@ -283,7 +343,7 @@ std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const Q
         return std::nullopt;
     }
     PrintDocument document =
-        BuildPrintDocument(std::string_view(bytes->constData(), bytes->size()), definitionFolder);
+        BuildPrintDocument(std::string_view(bytes->constData(), bytes->size()), definitionFolder, limits);
     document.sourcePath = printFile;
     return document;
 }

@@ -52,15 +52,17 @@ struct PrintDocument {
     std::map<QString, FigureAsset> figures;
     std::map<QString, PictureAsset> pictures;
     FigureDefinitions definitions;
-    std::vector<QString> notes; // definition files that were missing (built-in rows used)
+    std::vector<QString> notes; // definition files that were missing (built-in rows used), lines left out
 };
 
-// What could not be read (definition files replaced by the built-in rows, figures and graphs that
-// show a note instead), one Japanese line each; empty when everything was read.
+// What could not be read or shown (definition files replaced by the built-in rows, figures and
+// graphs that show a note instead, lines and pages beyond the bounds), one Japanese line each;
+// empty when everything was read.
 std::vector<QString> DocumentProblems(const PrintDocument& document);
 
-// The lines of a print file's contents: split at CR LF, LF or CR; no empty last line.
-std::vector<std::string> SplitPrintLines(std::string_view cp932);
+// The lines of a print file's contents: split at CR LF, LF or CR; no empty last line.  At most
+// kMaxPrintFileLines; cut, when given, tells whether lines were left out.
+std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut = nullptr);
 
 // Reads the print file, the definition files LINE_PRN.DEF and STR_PRN.DEF of definitionFolder
 // and every figure and picture file the print file names.  Fails (error set, Japanese) only
@@ -72,13 +74,33 @@ std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const Q
 // The same from contents in memory (the referenced files are still read from disk).
 PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder);
 
-// Largest file the preview reads (print file or referenced file).
-inline constexpr qint64 kMaxPrintInputBytes = 64 * 1024 * 1024;
+// Bounds of what the preview reads and lays out.  A real report is some 50 pages of lines of at
+// most a few hundred bytes, with figures of up to 600 points and graphs of a few thousand; the
+// bounds stand far above that and only stop files that would take the preview minutes and
+// gigabytes.  What goes beyond a bound is left out with a note.
+struct PrintInputLimits {
+    qint64 printFileBytes = 16 * 1024 * 1024;  // the print file (a real one: well under 1 MB)
+    qint64 referencedBytes = 32 * 1024 * 1024; // all files a print file names, definitions included
+    qint64 figureFileBytes = 1024 * 1024;      // one figure index or figure data file (real: ~30 kB)
+    qint64 metafileBytes = 8 * 1024 * 1024;    // one graph metafile (real: ~100 kB)
+    qint64 definitionFileBytes = 64 * 1024;    // LINE_PRN.DEF, STR_PRN.DEF (real: some 200 bytes)
+};
 
-// Most bytes all files a print file names may take together.
-inline constexpr qint64 kMaxReferencedBytes = 256 * 1024 * 1024;
+// Longest printed line in bytes: the rest of a longer one is not shown (real lines: < 300).
+inline constexpr std::size_t kMaxPrintLineBytes = 4096;
 
-// Reads a whole file up to kMaxPrintInputBytes; error set (Japanese) on failure.
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);
+// Most lines of a print file read: 1000 pages of 62 lines, twice over for form feeds of their own.
+inline constexpr std::size_t kMaxPrintFileLines = 124000;
+
+// Reads a whole regular file of at most maxBytes; error set (Japanese) on failure.  The buffer
+// takes the file's own size, not the bound.
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error,
+                                        qint64 maxBytes = PrintInputLimits{}.printFileBytes);
+
+// With the bounds given (tests use small ones).
+std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
+                                               QString* error, const PrintInputLimits& limits);
+PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder,
+                                 const PrintInputLimits& limits);
 
 } // namespace zul

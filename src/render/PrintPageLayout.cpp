@@ -1,5 +1,7 @@
 #include "render/PrintPageLayout.h"
 
+#include "util/Cp932.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -46,24 +48,77 @@ int RecordSlots(const PrintDocument& document, const PrintLine& line) {
     return 1;
 }
 
+namespace {
+
+// The first bytes of a line up to the bound, a two-byte character not split.
+void cutLongLine(std::string& text) {
+    std::size_t keep = 0;
+    while (keep < text.size()) {
+        const std::size_t next =
+            keep +
+            (IsCp932LeadByte(static_cast<unsigned char>(text[keep])) && keep + 1 < text.size() ? 2 : 1);
+        if (next > kMaxPrintLineBytes) {
+            break;
+        }
+        keep = next;
+    }
+    text.resize(keep);
+}
+
+} // namespace
+
 std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
     std::vector<PrintPage> pages(1);
     int slot = 0;
     bool breakPending = false; // a form feed ended the page; the next line starts a new one
+    bool full = false;         // the last page the bound allows is full: the rest is left out
+    std::size_t lineNumber = 0;
+    std::size_t textBytes = 0;
+    bool longLineNoted = false;
+    std::size_t longLinePage = 0;
     const auto place = [&](PrintLine line) {
         const int need = RecordSlots(document, line);
         if (breakPending || (slot > 0 && slot + need > PrintPageGeometry::kLinesPerPage)) {
+            if (pages.size() == static_cast<std::size_t>(kMaxPrintPages)) {
+                full = true;
+                pages.back().notes.push_back(
+                    QStringLiteral("ページが多すぎます（%1 ページまでを表示します）").arg(kMaxPrintPages));
+                return;
+            }
             pages.emplace_back();
             slot = 0;
             breakPending = false;
+        }
+        if (line.kind == PrintLine::Kind::Text &&
+            textBytes + std::min(line.text.size(), kMaxPrintLineBytes) > kMaxPrintTextBytes) {
+            full = true;
+            pages.back().notes.push_back(QStringLiteral("印刷する文字が多すぎます（%1 MB までを表示します）")
+                                             .arg(kMaxPrintTextBytes / (1024 * 1024)));
+            return;
+        }
+        if (line.kind == PrintLine::Kind::Text && line.text.size() > kMaxPrintLineBytes) {
+            cutLongLine(line.text);
+            longLineNoted = longLineNoted && pages.size() == longLinePage;
+            if (!longLineNoted) { // one note a page, for the first long line on it
+                longLineNoted = true;
+                longLinePage = pages.size();
+                pages.back().notes.push_back(
+                    QStringLiteral("印刷ファイルの %1 行目が長すぎます（%2 バイトまでを表示します）")
+                        .arg(lineNumber)
+                        .arg(kMaxPrintLineBytes));
+            }
+        }
+        if (line.kind == PrintLine::Kind::Text) {
+            textBytes += line.text.size();
         }
         pages.back().placements.push_back({slot, need, std::move(line)});
         slot += need;
     };
     for (const std::string& raw : document.lines) {
+        ++lineNumber;
         std::size_t start = 0;
         bool first = true;
-        while (start <= raw.size()) {
+        while (!full && start <= raw.size()) {
             std::size_t end = raw.find('\f', start);
             const bool formFeedFollows = end != std::string::npos;
             if (!formFeedFollows) {
@@ -80,6 +135,9 @@ std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
             }
             first = false;
             start = end + 1;
+        }
+        if (full) {
+            break;
         }
     }
     return pages;

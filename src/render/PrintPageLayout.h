@@ -31,7 +31,16 @@ struct PagePlacement {
 
 struct PrintPage {
     std::vector<PagePlacement> placements;
+    std::vector<QString> notes; // what the page leaves out (lines cut, pages beyond the bound)
 };
+
+// Most pages laid out: a real report has some 50; the rest of a longer print file is left out
+// with a note on the last page.
+inline constexpr int kMaxPrintPages = 1000;
+
+// Most bytes of text laid out: drawing text into a PDF costs some 5 s a megabyte, and a real
+// report of 50 pages holds some 60 kB.  The rest is left out with a note on the last page.
+inline constexpr std::size_t kMaxPrintTextBytes = 1024 * 1024;
 
 // Lines a record takes on the page.  A figure whose files cannot be read takes one line
 // (its note); a picture without a usable size takes the standard 160 x 110 mm frame.
@@ -44,7 +53,8 @@ double PictureHeight(const PrintLine& line);
 // Breaks the print file into pages: 62 lines to a page; a form feed ends the page (a form feed
 // on an empty page starts no blank page); a line that no longer fits starts the next page; a
 // figure or picture that does not fit in the rest of the page moves to the next page whole.
-// Always at least one page.
+// Always at least one page, at most kMaxPrintPages; a text line longer than kMaxPrintLineBytes
+// is cut there with a note.
 std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document);
 
 // Widest text line in columns (code page 932 bytes), trailing blanks not counted.

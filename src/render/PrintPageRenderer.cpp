@@ -1,9 +1,14 @@
 #include "render/PrintPageRenderer.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "render/FigureDrawing.h"
 #include "render/WmfPlayer.h"
 #include "util/Cp932.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -23,6 +28,7 @@ namespace {
 constexpr double kMaxFontToLine = 0.9; // character height at most this part of the line pitch
 constexpr double kReferencePixels = 200.0;
 constexpr double kPreviewBoldShiftMm = 0.12;
+constexpr double kSmallestNoteMm = 2.5; // character height of a note at the least
 
 using Geometry = PrintPageGeometry;
 
@@ -96,6 +102,15 @@ void PrintPageRenderer::paintPage(QPainter& painter, int index, const QRectF& pa
         } else {
             paintRecord(painter, placement, slotRect, pxPerMm);
         }
+    }
+    // What the page leaves out is said in the bottom margin.
+    const auto& notes = pages_[static_cast<std::size_t>(index)].notes;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const QRectF noteRect(pageRect.left() + Geometry::kLeft * pxPerMm,
+                              pageRect.top() + (Geometry::kTop + Geometry::textHeight()) * pxPerMm +
+                                  static_cast<double>(i) * lineHeight,
+                              Geometry::textWidth() * pxPerMm, lineHeight);
+        paintNote(painter, notes[i], noteRect, pxPerMm);
     }
     painter.restore();
 }
@@ -213,7 +228,10 @@ void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& plac
 
 void PrintPageRenderer::paintNote(QPainter& painter, const QString& note, const QRectF& rect,
                                   double pxPerMm) const {
-    const QFont font = deviceFont(painter, pxPerMm, false);
+    // A note stays readable when the columns of a very wide line make the text font tiny.
+    const QFont font = emMm_ >= kSmallestNoteMm
+                           ? deviceFont(painter, pxPerMm, false)
+                           : FontOfPixelHeight(PrintTextFont(), kSmallestNoteMm * pxPerMm, painter);
     const QFontMetricsF metrics(font, painter.device());
     painter.save();
     painter.setFont(font);
@@ -252,25 +270,59 @@ bool PrintPageRenderer::paintPages(QPagedPaintDevice& device, int first, int las
     return painter.end();
 }
 
-bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
-                   const QString& title) {
-    const auto fail = [&](const QString& text) {
+bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error, const QString& title) {
+    pdf.clear();
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(1200);
+        writer.setCreator(QStringLiteral("Zul Preview"));
+        writer.setTitle(title.isEmpty() ? QFileInfo(renderer.document().sourcePath).completeBaseName() : title);
+        painted = renderer.paintPages(writer, 0, renderer.pageCount() - 1);
+    } // the writer ends the document when it goes
+    buffer.close();
+    if (!painted || pdf.isEmpty()) {
         if (error) {
-            *error = text;
+            *error = QStringLiteral("PDFのページを描けませんでした。");
         }
         return false;
-    };
-    QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Zul Preview"));
-    writer.setTitle(title.isEmpty() ? QFileInfo(renderer.document().sourcePath).completeBaseName() : title);
-    if (!renderer.paintPages(writer, 0, renderer.pageCount() - 1)) {
-        return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
     }
-    const QFileInfo written(path);
-    if (!written.exists() || written.size() == 0) {
-        return fail(QStringLiteral("PDFファイルを書き込めません：%1").arg(path));
+    return true;
+}
+
+QString PdfWriteError(const QString& path, int fileError) {
+    return QStringLiteral("PDFファイルを書き込めません：%1\n%2")
+        .arg(path, QString::fromStdString(FileErrorCause(fileError)));
+}
+
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
+                   const QString& title) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    // A pipe or a missing folder is refused before any page is drawn.
+    if (const int err = CheckWritableTarget(target); err != FileError::None) {
+        if (error) {
+            *error = PdfWriteError(path, err);
+        }
+        return false;
+    }
+    QByteArray pdf;
+    QString reason;
+    if (!RenderPrintPdf(renderer, pdf, &reason, title)) {
+        if (error) {
+            *error = QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(path, reason);
+        }
+        return false;
+    }
+    if (const int err = ReplaceFileContents(target, std::string_view(pdf.constData(), pdf.size()));
+        err != FileError::None) {
+        if (error) {
+            *error = PdfWriteError(path, err);
+        }
+        return false;
     }
     return true;
 }

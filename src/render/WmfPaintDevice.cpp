@@ -1,6 +1,7 @@
 #include "render/WmfPaintDevice.h"
 
 #include "render/MetafileText.h"
+#include "render/PenStyles.h"
 #include "render/WmfRecorder.h"
 
 #include <QPaintEngine>
@@ -16,12 +17,6 @@ namespace zul {
 namespace {
 
 // Values of the metafile format.
-constexpr int kPenSolid = 0;
-constexpr int kPenDash = 1;
-constexpr int kPenDot = 2;
-constexpr int kPenDashDot = 3;
-constexpr int kPenDashDotDot = 4;
-constexpr int kPenNull = 5;
 constexpr int kBrushSolid = 0;
 constexpr int kBrushNull = 1;
 constexpr int kShiftJisCharset = 128;
@@ -235,25 +230,9 @@ private:
     }
 
     void selectPen() {
-        PenKey key{kPenNull, 0, 0};
+        PenKey key{kMetafilePenNull, 0, 0};
         if (qpen_.style() != Qt::NoPen) {
-            int style = kPenSolid;
-            switch (qpen_.style()) {
-            case Qt::DashLine:
-                style = kPenDash;
-                break;
-            case Qt::DotLine:
-                style = kPenDot;
-                break;
-            case Qt::DashDotLine:
-                style = kPenDashDot;
-                break;
-            case Qt::DashDotDotLine:
-                style = kPenDashDotDot;
-                break;
-            default:
-                break;
-            }
+            const int style = MetafilePenStyle(qpen_.style());
             const double width = qpen_.isCosmetic() || qpen_.widthF() <= 0
                                      ? std::max(1.0, qpen_.widthF()) * WmfPaintDevice::kUnitsPerPixel
                                      : qpen_.widthF() * scale();

@@ -1,6 +1,9 @@
 #include "render/WmfPlayer.h"
 
+#include "render/PenStyles.h"
 #include "util/Cp932.h"
+
+#include <uwmf.h>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,7 +13,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <variant>
@@ -64,8 +69,15 @@ struct Reader {
     }
 };
 
-QColor colorRef(const Reader& r, std::size_t offset) {
-    return QColor(r.data[offset], r.data[offset + 1], r.data[offset + 2]);
+QColor colorOf(const U_COLORREF& c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+// A structure of libUEMF read from the unaligned bytes of a record.
+template <typename T> T copied(const char* bytes) {
+    T value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
 }
 
 struct PenObject {
@@ -103,50 +115,74 @@ struct Layout {
     std::uint16_t unitsPerInch = 0;
 };
 
+// The header is decoded here into libUEMF's structures rather than by wmfheader_get: that one
+// refuses a placeable metafile whose declared size runs past the bytes present, and the player
+// plays a truncated metafile up to its last whole record.
 std::optional<Layout> readLayout(const Reader& r) {
     Layout layout;
     std::size_t header = 0;
+    const char* bytes = reinterpret_cast<const char*>(r.data);
     if (r.has(0, kPlaceableBytes) && r.u32(0) == kPlaceableKey) {
-        const int left = r.i16(6);
-        const int top = r.i16(8);
-        const int right = r.i16(10);
-        const int bottom = r.i16(12);
-        layout.placeable = Frame{left, top, right - left, bottom - top};
-        layout.unitsPerInch = r.u16(14);
+        U_WMRPLACEABLE placeable;
+        std::memcpy(&placeable, bytes, kPlaceableBytes);
+        layout.placeable =
+            Frame{placeable.Dst.left, placeable.Dst.top, placeable.Dst.right - placeable.Dst.left,
+                  placeable.Dst.bottom - placeable.Dst.top};
+        layout.unitsPerInch = placeable.Inch;
         header = kPlaceableBytes;
     }
     if (!r.has(header, kHeaderBytes)) {
         return std::nullopt;
     }
-    const std::uint16_t type = r.u16(header);
-    const std::uint16_t headerWords = r.u16(header + 2);
-    const std::uint16_t version = r.u16(header + 4);
-    if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300)) {
+    U_WMRHEADER head{};
+    std::memcpy(&head, bytes + header, kHeaderBytes);
+    const int type = head.iType | (head.xb << 8);
+    if ((type != 1 && type != 2) || head.Size16w != 9 || (head.version != 0x0100 && head.version != 0x0300)) {
         return std::nullopt;
     }
     layout.records = header + kHeaderBytes;
     return layout;
 }
 
+// The size of the whole record at offset, or 0 when it is no record (shorter than its size and
+// function, or running past the data).
+std::size_t recordAt(const Reader& r, std::size_t offset) {
+    if (!r.has(offset, 6)) {
+        return 0;
+    }
+    const std::uint32_t words = r.u32(offset);
+    if (words < 3 || !r.has(offset, std::size_t{words} * 2)) {
+        return 0;
+    }
+    const char* record = reinterpret_cast<const char*>(r.data + offset);
+    return U_WMRRECSAFE_get(record, reinterpret_cast<const char*>(r.data + r.size));
+}
+
+std::uint16_t functionOf(const Reader& r, std::size_t offset) {
+    const auto head = copied<U_METARECORD>(reinterpret_cast<const char*>(r.data + offset));
+    return static_cast<std::uint16_t>(head.iType | (head.xb << 8));
+}
+
 // The window of a plain metafile: its first origin and extent records.
 std::optional<Frame> firstWindow(const Reader& r, std::size_t offset) {
     Frame frame;
     bool extent = false;
-    while (r.has(offset, 6)) {
-        const std::uint32_t words = r.u32(offset);
-        const std::uint16_t function = r.u16(offset + 4);
-        if (words < 3 || !r.has(offset, std::size_t{words} * 2) || function == kEof) {
+    for (std::size_t records = 0; records < kMaxMetafileRecords; ++records) {
+        const std::size_t size = recordAt(r, offset);
+        if (size == 0 || functionOf(r, offset) == kEof) {
             break;
         }
-        if (function == kSetWindowOrg && words >= 5) {
-            frame.top = r.i16(offset + 6);
-            frame.left = r.i16(offset + 8);
-        } else if (function == kSetWindowExt && words >= 5) {
-            frame.height = r.i16(offset + 6);
-            frame.width = r.i16(offset + 8);
+        const char* record = reinterpret_cast<const char*>(r.data + offset);
+        U_POINT16 point;
+        if (functionOf(r, offset) == kSetWindowOrg && U_WMRSETWINDOWORG_get(record, &point)) {
+            frame.top = point.y;
+            frame.left = point.x;
+        } else if (functionOf(r, offset) == kSetWindowExt && U_WMRSETWINDOWEXT_get(record, &point)) {
+            frame.height = point.y;
+            frame.width = point.x;
             extent = true;
         }
-        offset += std::size_t{words} * 2;
+        offset += size;
     }
     if (!extent || frame.width == 0 || frame.height == 0) {
         return std::nullopt;
@@ -171,22 +207,27 @@ public:
     }
 
     void play(std::size_t offset) {
-        while (reader_.has(offset, 6)) {
-            const std::uint32_t words = reader_.u32(offset);
-            const std::uint16_t function = reader_.u16(offset + 4);
-            if (words < 3 || !reader_.has(offset, std::size_t{words} * 2) || function == kEof) {
+        for (std::size_t records = 0; records < kMaxMetafileRecords; ++records) {
+            const std::size_t size = recordAt(reader_, offset);
+            if (size == 0) {
                 return;
             }
+            const std::uint16_t function = functionOf(reader_, offset);
+            if (function == kEof) {
+                return;
+            }
+            record_ = reinterpret_cast<const char*>(reader_.data + offset);
             params_ = offset + 6;
-            paramBytes_ = std::size_t{words} * 2 - 6;
+            paramBytes_ = size - 6;
             record(function);
-            offset += std::size_t{words} * 2;
+            offset += size;
         }
     }
 
 private:
+    // Bytes of parameters the record holds: checked before a getter of libUEMF reads a part
+    // whose length the record itself gives (texts, point lists, font names, clip rectangles).
     bool need(std::size_t bytes) const { return paramBytes_ >= bytes; }
-    std::int16_t word(std::size_t index) const { return reader_.i16(params_ + index * 2); }
 
     QPointF map(double x, double y) const {
         return {fitted_.left() + (x - window_.left) * scaleX(), fitted_.top() + (y - window_.top) * scaleY()};
@@ -196,71 +237,79 @@ private:
     double scale() const { return std::sqrt(std::fabs(scaleX() * scaleY())); }
 
     void record(std::uint16_t function) {
+        U_POINT16 point;
+        U_RECT16 rect;
+        U_COLORREF color;
+        std::uint16_t value = 0;
         switch (function) {
         case kSetWindowOrg:
-            if (need(4)) {
-                window_.top = word(0);
-                window_.left = word(1);
+            if (U_WMRSETWINDOWORG_get(record_, &point)) {
+                window_.top = point.y;
+                window_.left = point.x;
             }
             break;
         case kSetWindowExt:
-            if (need(4) && word(0) != 0 && word(1) != 0) {
-                window_.height = word(0);
-                window_.width = word(1);
+            if (U_WMRSETWINDOWEXT_get(record_, &point) && point.x != 0 && point.y != 0) {
+                window_.height = point.y;
+                window_.width = point.x;
             }
             break;
         case kSetTextColor:
-            if (need(4)) {
-                textColor_ = colorRef(reader_, params_);
+            if (U_WMRSETTEXTCOLOR_get(record_, &color)) {
+                textColor_ = colorOf(color);
             }
             break;
         case kSetTextAlign:
-            if (need(2)) {
-                textAlign_ = reader_.u16(params_);
+            if (U_WMRSETTEXTALIGN_get(record_, &value)) {
+                textAlign_ = value;
             }
             break;
         case kSetPolyFillMode:
-            if (need(2)) {
-                fillRule_ = reader_.u16(params_) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+            if (U_WMRSETPOLYFILLMODE_get(record_, &value)) {
+                fillRule_ = value == 2 ? Qt::WindingFill : Qt::OddEvenFill;
             }
             break;
-        case kCreatePen:
-            if (need(10)) {
-                create(PenObject{reader_.u16(params_), static_cast<double>(word(1)),
-                                 colorRef(reader_, params_ + 6)});
+        case kCreatePen: {
+            U_PEN pen;
+            if (U_WMRCREATEPENINDIRECT_get(record_, &pen)) {
+                create(PenObject{pen.Style, static_cast<double>(static_cast<std::int16_t>(pen.Widthw[0])),
+                                 colorOf(pen.Color)});
             } else {
                 create(PenObject{});
             }
             break;
-        case kCreateBrush:
-            if (need(8)) {
-                create(BrushObject{reader_.u16(params_), reader_.u16(params_ + 6),
-                                   colorRef(reader_, params_ + 2)});
+        }
+        case kCreateBrush: {
+            const char* brush = nullptr;
+            if (U_WMRCREATEBRUSHINDIRECT_get(record_, &brush) && brush) {
+                const auto logBrush = copied<U_WLOGBRUSH>(brush);
+                create(BrushObject{logBrush.Style, logBrush.Hatch, colorOf(logBrush.Color)});
             } else {
                 create(BrushObject{});
             }
             break;
+        }
         case kCreateFont:
             create(readFont());
             break;
         case kSelectObject:
-            if (need(2)) {
-                select(reader_.u16(params_));
+            if (U_WMRSELECTOBJECT_get(record_, &value)) {
+                select(value);
             }
             break;
         case kDeleteObject:
-            if (need(2) && reader_.u16(params_) < objects_.size()) {
-                objects_[reader_.u16(params_)].reset();
+            if (U_WMRDELETEOBJECT_get(record_, &value) && value < objects_.size()) {
+                objects_[value].reset();
             }
             break;
         case kMoveTo:
-            if (need(4)) {
-                position_ = QPointF(word(1), word(0));
+            if (U_WMRMOVETO_get(record_, &point)) {
+                position_ = QPointF(point.x, point.y);
             }
             break;
         case kLineTo:
-            if (need(4)) {
-                const QPointF to(word(1), word(0));
+            if (U_WMRLINETO_get(record_, &point)) {
+                const QPointF to(point.x, point.y);
                 applyPen();
                 painter_.drawLine(map(position_.x(), position_.y()), map(to.x(), to.y()));
                 position_ = to;
@@ -272,40 +321,44 @@ private:
             break;
         case kRectangle:
         case kEllipse:
-            if (need(8)) {
-                const QRectF rect = QRectF(map(word(3), word(2)), map(word(1), word(0))).normalized();
+            if (function == kRectangle ? U_WMRRECTANGLE_get(record_, &rect)
+                                       : U_WMRELLIPSE_get(record_, &rect)) {
+                const QRectF area =
+                    QRectF(map(rect.left, rect.top), map(rect.right, rect.bottom)).normalized();
                 applyPen();
                 applyBrush();
                 if (function == kRectangle) {
-                    painter_.drawRect(rect);
+                    painter_.drawRect(area);
                 } else {
-                    painter_.drawEllipse(rect);
+                    painter_.drawEllipse(area);
                 }
             }
             break;
         case kTextOut:
+            // The length comes first; the text and then the position follow it.
             if (need(2)) {
                 const std::size_t count = reader_.u16(params_);
                 const std::size_t padded = (count + 1) / 2 * 2;
-                if (need(2 + padded + 4)) {
-                    const std::string bytes(reinterpret_cast<const char*>(reader_.data + params_ + 2), count);
-                    const double y = reader_.i16(params_ + 2 + padded);
-                    const double x = reader_.i16(params_ + 2 + padded + 2);
-                    drawText(x, y, bytes);
+                std::int16_t length = 0;
+                const char* text = nullptr;
+                if (need(2 + padded + 4) && U_WMRTEXTOUT_get(record_, &point, &length, &text) && text) {
+                    drawText(point.x, point.y, std::string(text, count));
                 }
             }
             break;
         case kExtTextOut:
+            // The clip rectangle stands before the text when the options say so.
             if (need(8)) {
-                const double y = word(0);
-                const double x = word(1);
                 const std::size_t count = reader_.u16(params_ + 4);
                 const std::uint16_t options = reader_.u16(params_ + 6);
                 const std::size_t textAt = 8 + ((options & 0x0006) ? 8 : 0);
-                if (need(textAt + count)) {
-                    drawText(
-                        x, y,
-                        std::string(reinterpret_cast<const char*>(reader_.data + params_ + textAt), count));
+                std::int16_t length = 0;
+                std::uint16_t opts = 0;
+                const char* text = nullptr;
+                const std::int16_t* dx = nullptr;
+                if (need(textAt + count) &&
+                    U_WMREXTTEXTOUT_get(record_, &point, &length, &opts, &text, &dx, &rect) && text) {
+                    drawText(point.x, point.y, std::string(text, count));
                 }
             }
             break;
@@ -316,20 +369,23 @@ private:
 
     FontObject readFont() const {
         FontObject font;
-        if (!need(18)) {
+        const char* bytes = nullptr;
+        constexpr std::size_t fixed = offsetof(U_FONT, FaceName);
+        if (!need(fixed) || !U_WMRCREATEFONTINDIRECT_get(record_, &bytes) || !bytes) {
             return font;
         }
-        font.height = word(0);
-        font.escapement = word(2);
-        font.weight = word(4);
-        font.italic = reader_.data[params_ + 10] != 0;
-        font.underline = reader_.data[params_ + 11] != 0;
-        font.charset = reader_.data[params_ + 13];
-        std::string face;
-        for (std::size_t i = 18; i < paramBytes_ && i < 18 + 32 && reader_.data[params_ + i] != 0; ++i) {
-            face += static_cast<char>(reader_.data[params_ + i]);
-        }
-        font.face = decodeText(face, font.charset);
+        U_FONT fields;
+        std::memcpy(&fields, bytes, fixed);
+        font.height = fields.Height;
+        font.escapement = fields.Escapement;
+        font.weight = fields.Weight;
+        font.italic = fields.Italic != 0;
+        font.underline = fields.Underline != 0;
+        font.charset = fields.CharSet;
+        // The face name runs to its zero, at most 32 bytes, never past the record.
+        const std::size_t room = std::min<std::size_t>(paramBytes_ - fixed, 32);
+        const char* face = bytes + fixed;
+        font.face = decodeText(std::string(face, strnlen(face, room)), font.charset);
         return font;
     }
 
@@ -361,29 +417,15 @@ private:
 
     void applyPen() {
         const int style = pen_.style & 0x0F;
-        if (style == 5) {
+        if (style == kMetafilePenNull) {
             painter_.setPen(Qt::NoPen);
             return;
         }
         QPen pen(pen_.color);
-        pen.setWidthF(pen_.width > 0 ? pen_.width * scale() : 0.0);
-        switch (style) {
-        case 1:
-            pen.setStyle(Qt::DashLine);
-            break;
-        case 2:
-            pen.setStyle(Qt::DotLine);
-            break;
-        case 3:
-            pen.setStyle(Qt::DashDotLine);
-            break;
-        case 4:
-            pen.setStyle(Qt::DashDotDotLine);
-            break;
-        default:
-            pen.setStyle(Qt::SolidLine);
-            break;
-        }
+        // No pen is wider than the picture (a wider one costs time and draws nothing more).
+        const double widest = std::max(std::fabs(fitted_.width()), std::fabs(fitted_.height()));
+        pen.setWidthF(pen_.width > 0 ? std::min(pen_.width * scale(), widest) : 0.0);
+        pen.setStyle(QtPenStyle(style));
         const int cap = pen_.style & 0x0F00;
         pen.setCapStyle(cap == 0x0100 ? Qt::SquareCap : cap == 0x0200 ? Qt::FlatCap : Qt::RoundCap);
         const int join = pen_.style & 0xF000;
@@ -419,10 +461,18 @@ private:
         if (!need(2 + count * 4) || count == 0) {
             return;
         }
+        std::uint16_t length = 0;
+        const char* data = nullptr;
+        if (!(closed ? U_WMRPOLYGON_get(record_, &length, &data)
+                     : U_WMRPOLYLINE_get(record_, &length, &data)) ||
+            !data || length != count) {
+            return;
+        }
         QPolygonF polygon;
         polygon.reserve(static_cast<qsizetype>(count));
         for (std::size_t i = 0; i < count; ++i) {
-            polygon.append(map(reader_.i16(params_ + 2 + i * 4), reader_.i16(params_ + 4 + i * 4)));
+            const auto p = copied<U_POINT16>(data + i * sizeof(U_POINT16));
+            polygon.append(map(p.x, p.y));
         }
         applyPen();
         if (closed) {
@@ -499,6 +549,7 @@ private:
     const Reader& reader_;
     Frame window_;
     QRectF fitted_;
+    const char* record_ = nullptr;
     std::size_t params_ = 0;
     std::size_t paramBytes_ = 0;
     std::vector<std::optional<GdiObject>> objects_;
@@ -512,6 +563,140 @@ private:
 };
 
 } // namespace
+
+namespace {
+
+// The frame the records are drawn in: the placeable box, or the window of a plain metafile.
+std::optional<Frame> pictureBox(const Reader& reader, const Layout& layout) {
+    std::optional<Frame> box = layout.placeable;
+    if (!box || box->width == 0 || box->height == 0) {
+        box = firstWindow(reader, layout.records);
+    }
+    return box;
+}
+
+// The work of drawing a metafile, in pictures: edges an average row of pixels crosses when the
+// polygons are filled, outlines stroked and areas filled, each as a multiple of the picture's.
+// It does not depend on the size the picture is drawn at.
+class DrawingWork {
+public:
+    explicit DrawingWork(const Frame& window) { setWindow(window.width, window.height); }
+
+    void setWindow(int width, int height) {
+        width_ = std::max(1.0, std::fabs(static_cast<double>(width)));
+        height_ = std::max(1.0, std::fabs(static_cast<double>(height)));
+    }
+
+    void poly(const Reader& r, std::size_t points, std::size_t count, bool closed) {
+        double rise = 0;
+        double length = 0;
+        for (std::size_t i = 0; i + 1 < count || (closed && i < count && count > 1); ++i) {
+            const std::size_t j = (i + 1) % count;
+            const double dx = r.i16(points + j * 4) - r.i16(points + i * 4);
+            const double dy = r.i16(points + j * 4 + 2) - r.i16(points + i * 4 + 2);
+            rise += std::fabs(dy);
+            length += std::fabs(dx) + std::fabs(dy);
+        }
+        crossings_ += closed ? rise / height_ : 0;
+        strokes_ += length / (width_ + height_);
+    }
+
+    void segment(double dx, double dy) { strokes_ += (std::fabs(dx) + std::fabs(dy)) / (width_ + height_); }
+
+    void area(double width, double height) {
+        areas_ += std::fabs(width * height) / (width_ * height_);
+        strokes_ += 2 * (std::fabs(width) + std::fabs(height)) / (width_ + height_);
+    }
+
+    void text(std::size_t bytes) { textBytes_ += bytes; }
+
+    std::optional<QString> beyond() const {
+        if (crossings_ > kMaxMetafileFillCrossings) {
+            return QStringLiteral("塗りつぶす図形が複雑すぎます");
+        }
+        if (strokes_ > kMaxMetafileStrokes) {
+            return QStringLiteral("線が長すぎます");
+        }
+        if (areas_ > kMaxMetafileAreas) {
+            return QStringLiteral("塗りつぶす面積が大きすぎます");
+        }
+        if (textBytes_ > kMaxMetafileTextBytes) {
+            return QStringLiteral("文字が %1 バイトを超えます").arg(kMaxMetafileTextBytes);
+        }
+        return std::nullopt;
+    }
+
+private:
+    double width_ = 1;
+    double height_ = 1;
+    double crossings_ = 0;
+    double strokes_ = 0;
+    double areas_ = 0;
+    std::size_t textBytes_ = 0;
+};
+
+} // namespace
+
+std::optional<QString> MetafileBeyondBounds(const QByteArray& data) {
+    const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
+                        static_cast<std::size_t>(data.size())};
+    const auto layout = readLayout(reader);
+    const auto box = layout ? pictureBox(reader, *layout) : std::nullopt;
+    if (!box) {
+        return std::nullopt; // nothing is drawn
+    }
+    DrawingWork work(firstWindow(reader, layout->records).value_or(*box));
+    std::size_t offset = layout->records;
+    std::size_t points = 0;
+    QPointF position;
+    for (std::size_t records = 0;; ++records) {
+        const std::size_t size = recordAt(reader, offset);
+        const std::uint16_t function = size == 0 ? std::uint16_t{kEof} : functionOf(reader, offset);
+        if (function == kEof) {
+            return work.beyond();
+        }
+        if (records == kMaxMetafileRecords) {
+            return QStringLiteral("記録が %1 を超えます").arg(kMaxMetafileRecords);
+        }
+        const std::size_t params = offset + 6;
+        const std::size_t paramBytes = size - 6;
+        if ((function == kPolygon || function == kPolyline) && paramBytes >= 2) {
+            const std::size_t count = reader.u16(params);
+            const std::size_t most =
+                function == kPolygon ? kMaxMetafilePolygonPoints : kMaxMetafilePolylinePoints;
+            if (count > most) {
+                return QStringLiteral("%1 点を超える図形があります").arg(most);
+            }
+            points += count;
+            if (points > kMaxMetafilePoints) {
+                return QStringLiteral("図形の点が合わせて %1 を超えます").arg(kMaxMetafilePoints);
+            }
+            if (paramBytes >= 2 + count * 4) {
+                work.poly(reader, params + 2, count, function == kPolygon);
+            }
+        } else if (function == kSetWindowExt && paramBytes >= 4 && reader.i16(params) != 0 &&
+                   reader.i16(params + 2) != 0) {
+            work.setWindow(reader.i16(params + 2), reader.i16(params));
+        } else if ((function == kMoveTo || function == kLineTo) && paramBytes >= 4) {
+            const QPointF to(reader.i16(params + 2), reader.i16(params));
+            if (function == kLineTo) {
+                work.segment(to.x() - position.x(), to.y() - position.y());
+            }
+            position = to;
+        } else if ((function == kRectangle || function == kEllipse) && paramBytes >= 8) {
+            work.area(reader.i16(params + 2) - reader.i16(params + 6),
+                      reader.i16(params) - reader.i16(params + 4));
+        } else if (function == kTextOut && paramBytes >= 2) {
+            work.text(reader.u16(params));
+        } else if (function == kExtTextOut && paramBytes >= 6) {
+            work.text(reader.u16(params + 4));
+        }
+        if (const auto beyond = work.beyond()) {
+            return beyond;
+        }
+        offset += size;
+    }
+}
 
 bool IsMetafile(const QByteArray& data) {
     const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
@@ -534,13 +719,10 @@ bool PlayMetafile(QPainter& painter, const QByteArray& data, const QRectF& targe
     const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
                         static_cast<std::size_t>(data.size())};
     const auto layout = readLayout(reader);
-    if (!layout || target.isEmpty()) {
+    if (!layout || target.isEmpty() || MetafileBeyondBounds(data)) {
         return false;
     }
-    std::optional<Frame> box = layout->placeable;
-    if (!box || box->width == 0 || box->height == 0) {
-        box = firstWindow(reader, layout->records);
-    }
+    const std::optional<Frame> box = pictureBox(reader, *layout);
     if (!box) {
         return false;
     }

@@ -2,8 +2,6 @@
 
 #include <uwmf.h>
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -30,17 +28,6 @@ U_COLORREF colorRef(const QColor& c) {
                          static_cast<std::uint8_t>(c.blue()));
 }
 
-void putU16(QByteArray& out, std::uint16_t v) {
-    const char bytes[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-    out.append(bytes, 2);
-}
-
-void putU32(QByteArray& out, std::uint32_t v) {
-    putU16(out, static_cast<std::uint16_t>(v & 0xFFFF));
-    putU16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr int kMaxPolyPoints = 16000; // well inside one record's 16-bit point count
 
 } // namespace
@@ -172,39 +159,43 @@ void WmfRecorder::textOut(const QPoint& origin, const std::string& bytes) {
 }
 
 QByteArray WmfRecorder::finish() const {
-    QByteArray out;
-    // Placeable header: key, handle, bounding box, units per inch, reserved, checksum.
-    putU32(out, kPlaceableKey);
-    putU16(out, 0);
-    putU16(out, 0);
-    putU16(out, 0);
-    putU16(out, static_cast<std::uint16_t>(width_));
-    putU16(out, static_cast<std::uint16_t>(height_));
-    putU16(out, static_cast<std::uint16_t>(unitsPerInch_));
-    putU32(out, 0);
-    std::uint16_t checksum = 0;
-    for (int i = 0; i < 10; ++i) {
-        checksum ^= qFromLittleEndian<std::uint16_t>(out.constData() + 2 * i);
+    // Placeable header (key, bounding box 0, 0, width, height, units per inch, checksum) and the
+    // metafile header, both from libUEMF; the header's sizes are filled in here.
+    U_PAIRF inches{static_cast<float>(width_) / static_cast<float>(unitsPerInch_),
+                   static_cast<float>(height_) / static_cast<float>(unitsPerInch_)};
+    const std::unique_ptr<char, FreeDeleter> headers(
+        U_WMRHEADER_set(&inches, static_cast<unsigned>(unitsPerInch_)));
+    const std::unique_ptr<char, FreeDeleter> eof(U_WMREOF_set());
+    if (!headers || !eof) {
+        return {};
     }
-    putU16(out, checksum);
+    constexpr int placeableBytes = 22;
+    constexpr int headerBytes = 18;
+    U_WMRPLACEABLE placeable;
+    std::memcpy(&placeable, headers.get(), placeableBytes);
+    // The box is rounded from inches in single precision: should it miss a unit, it is set
+    // again with its checksum.
+    if (placeable.Dst.right != width_ || placeable.Dst.bottom != height_) {
+        placeable.Dst.right = static_cast<std::int16_t>(width_);
+        placeable.Dst.bottom = static_cast<std::int16_t>(height_);
+        placeable.Checksum =
+            static_cast<std::uint16_t>(U_16_checksum(reinterpret_cast<std::int16_t*>(&placeable), 10));
+    }
+    U_WMRHEADER header;
+    std::memcpy(&header, headers.get() + placeableBytes, headerBytes);
+    const std::uint32_t eofBytes = U_wmr_size(reinterpret_cast<const U_METARECORD*>(eof.get()));
+    const std::uint32_t totalWords =
+        header.Size16w + static_cast<std::uint32_t>(body_.size() / 2) + eofBytes / 2;
+    header.Sizew[0] = static_cast<std::uint16_t>(totalWords & 0xFFFF);
+    header.Sizew[1] = static_cast<std::uint16_t>(totalWords >> 16);
+    header.nObjects = static_cast<std::uint16_t>(std::max<std::size_t>(slots_.size(), 1));
+    header.maxSize = std::max<std::uint32_t>(largestWords_, 3);
 
-    // End record: size 3 words, function 0.
-    QByteArray eof;
-    putU32(eof, 3);
-    putU16(eof, 0);
-
-    const std::uint32_t headerWords = 9;
-    const std::uint32_t totalWords = headerWords + static_cast<std::uint32_t>(body_.size() / 2) +
-                                     static_cast<std::uint32_t>(eof.size() / 2);
-    putU16(out, 1);      // in memory
-    putU16(out, 9);      // header size in words
-    putU16(out, 0x0300); // version
-    putU32(out, totalWords);
-    putU16(out, static_cast<std::uint16_t>(std::max<std::size_t>(slots_.size(), 1)));
-    putU32(out, std::max<std::uint32_t>(largestWords_, 3));
-    putU16(out, 0);
+    QByteArray out;
+    out.append(reinterpret_cast<const char*>(&placeable), placeableBytes);
+    out.append(reinterpret_cast<const char*>(&header), headerBytes);
     out.append(body_);
-    out.append(eof);
+    out.append(eof.get(), static_cast<qsizetype>(eofBytes));
     return out;
 }
 

@@ -1,8 +1,10 @@
 #include "report/PrintFileGenerator.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
 #include "util/FileHelpers.h"
 
-#include <fstream>
+#include <cerrno>
 
 namespace zul {
 
@@ -38,16 +40,22 @@ bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const Numb
     state_.LoadNumbering(numbering);
     errorText_.clear();
     failed_ = {};
+    reasons_ = {};
+    state_.WriteError = 0;
+    state_.Figure.WriteError = 0;
     bool allWritten = true;
     for (std::size_t item = 0; item < kItemCount; ++item) {
         bool ok = false;
+        state_.FailureReason.clear();
         try {
             state_.PrnFileName = state_.NewPrnFile();
             ok = kItemWriters[item](state_, ctx);
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
+            state_.FailureReason = e.what();
             ok = false;
         }
         if (!ok) {
+            reasons_[item] = state_.FailureReason;
             failed_[item] = true;
             allWritten = false;
             errorText_ += "\n";
@@ -74,6 +82,7 @@ std::string PrintFileGenerator::JoinedFile() const {
 
 bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chosen) {
     joinError_.clear();
+    joinWriteError_ = 0;
     bool any = false;
     for (const bool c : chosen) {
         any = any || c;
@@ -83,7 +92,9 @@ bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chos
         return false;
     }
     const std::string joined = JoinedFile();
+    errno = 0;
     if (joined.empty() || !CreateEmptyFile(joined)) {
+        joinWriteError_ = FileErrorFromErrno(errno != 0 ? errno : EIO, std::string());
         joinError_ = kJoinFailedMessage;
         return false;
     }
@@ -97,16 +108,30 @@ bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chos
             state_.AppendFormFeed();
         }
         first = false;
+        errno = 0;
         if (!AppendTextFile(joined, ItemFile(item))) {
+            joinWriteError_ = FileErrorFromErrno(errno != 0 ? errno : EIO, std::string());
             joinError_ = kJoinFailedMessage;
             return false;
         }
     }
+    if (state_.WriteError != FileError::None) { // a page break between two items was lost
+        joinError_ = kJoinFailedMessage;
+        return false;
+    }
     return true;
 }
 
+int PrintFileGenerator::WriteError() const {
+    if (state_.WriteError != FileError::None) {
+        return state_.WriteError;
+    }
+    return state_.Figure.WriteError != FileError::None ? state_.Figure.WriteError : joinWriteError_;
+}
+
 std::string TemplateFileProblem(const std::string& fmtFile) {
-    if (std::ifstream(fmtFile, std::ios::binary)) {
+    // Checked without reading, and without waiting on a pipe.
+    if (CheckReadableFile(fmtFile) == FileError::None) {
         return {};
     }
     return "原因：帳票書式ファイル（" + fmtFile + "）を読み込めません。";

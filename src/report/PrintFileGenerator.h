@@ -34,6 +34,12 @@ public:
     // One line per failed item, each preceded by a line feed ("\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ").
     const std::string& ErrorText() const { return errorText_; }
     bool ItemFailed(std::size_t item) const { return item < kItemCount && failed_[item]; }
+    // Why a failed item failed: a Japanese sentence naming the file and the reason; empty for
+    // an item that was written.
+    const std::string& ItemReason(std::size_t item) const { return reasons_.at(item); }
+    // The first write that failed in the generation run or the last join (FileError code): a
+    // print file, figure file or page break that was lost; 0 when every write succeeded.
+    int WriteError() const;
     // The print text file of an item; empty before a run.
     std::string ItemFile(std::size_t item) const;
     // The joined print file; empty before a run.
@@ -52,11 +58,13 @@ private:
     PrintState state_;
     std::string errorText_;
     std::array<bool, kItemCount> failed_{};
+    std::array<std::string, kItemCount> reasons_;
     std::string joinError_;
+    int joinWriteError_ = 0;
 };
 
 // The cause to add when items failed because the template file cannot be read: "原因：…" naming
-// the file; empty when the file reads.
+// the file; empty when the file is a readable plain file.  (ItemReason says why.)
 std::string TemplateFileProblem(const std::string& fmtFile);
 
 } // namespace zul

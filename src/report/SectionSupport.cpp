@@ -153,7 +153,7 @@ double SumLiFi(const colZulLiFis& list) {
 
 void WriteFigureRecord(PrintState& ps, const std::string& idxPath, std::int32_t linesCovered) {
     ps.PrintLineHead(0);
-    ps.PrintRaw(PrintText("   　　?FG;000;000;" + idxPath));
+    ps.PrintRaw(PrintText("   　　?FG;000;000;" + ps.Figure.RecordedPath(idxPath)));
     ps.LineCount += linesCovered;
 }
 
@@ -162,8 +162,9 @@ bool RunReportPart(PrintState& ps, const std::function<void()>& body) {
         body();
         ps.ClosePrnFile();
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         ps.AbandonPrnFile();
+        ps.FailureReason = e.what();
         return false;
     }
 }

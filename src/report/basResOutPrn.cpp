@@ -1,13 +1,15 @@
 #include "report/basResOutPrn.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "util/Cp932.h"
 #include "util/FileHelpers.h"
 #include "util/NumberText.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace zul {
@@ -92,7 +94,8 @@ TemplateBlock::TemplateBlock(std::int32_t limit) : lines_(static_cast<std::size_
 
 const TemplateBlock::Line& TemplateBlock::line(std::int32_t k) const {
     if (k < 1 || k > limit()) {
-        throw ReportError("template number " + std::to_string(k) + " outside the block");
+        throw ReportError("帳票書式の番号 " + std::to_string(k) + " がブロックの範囲（1～" +
+                          std::to_string(limit()) + "）の外です。");
     }
     return lines_[static_cast<std::size_t>(k - 1)];
 }
@@ -112,42 +115,55 @@ void TemplateBlock::Set(std::int32_t k, std::int32_t level, std::string text) {
 }
 
 TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockName, std::int32_t limit) {
-    std::ifstream in(fmtFile, std::ios::binary);
-    if (!in) {
-        throw ReportError("cannot read the template file " + fmtFile);
+    const std::string file = "帳票書式ファイル（" + fmtFile + "）";
+    std::string bytes;
+    if (const int err = ReadWholeFile(fmtFile, bytes); err != FileError::None) {
+        throw ReportError(file + "を読み込めません：" + FileErrorCause(err));
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw ReportError("cannot read the template file " + fmtFile);
-    }
+    const std::string block = "ブロック「" + std::string(blockName) + "」";
     const std::string name = PrintText(blockName);
-    TemplateBlock block(limit);
+    TemplateBlock result(limit);
     std::size_t pos = 0;
+    std::size_t lineNo = 0;
     std::string_view line;
     bool inside = false;
     while (NextLine(bytes, pos, line)) {
+        ++lineNo;
         if (!inside) {
             inside = line == name;
             continue;
         }
         if (line == "End") {
-            return block;
+            return result;
         }
         if (!line.empty() && line[0] == '\'') {
             continue;
         }
+        const std::string at = file + "の" + std::to_string(lineNo) + "行目（" + block + "）：";
         const auto number = TemplateNumber(line.substr(0, 3));
         if (!number) {
-            throw ReportError("template line without a valid number in block " + std::string(blockName));
+            throw ReportError(at + "行の番号（1～3桁目）が正しくありません。");
+        }
+        if (*number > result.limit()) {
+            throw ReportError(at + "行の番号 " + std::to_string(*number) + " がこのブロックの上限 " +
+                              std::to_string(result.limit()) + " を超えています。");
         }
         const char levelChar = line.size() > 4 ? line[4] : '0';
         const std::int32_t level = levelChar >= '1' && levelChar <= '4' ? levelChar - '0' : 0;
-        block.Set(*number, level, std::string(line.size() > 5 ? line.substr(5) : std::string_view()));
+        const std::string_view text = line.size() > 5 ? line.substr(5) : std::string_view();
+        // A line with more fields than a line may hold is named here, with its place in the file.
+        try {
+            FindNumFields(text);
+            FindStrFields(text);
+        } catch (const ReportError& e) {
+            throw ReportError(at + e.what());
+        }
+        result.Set(*number, level, std::string(text));
     }
     if (!inside) {
-        throw ReportError("template block " + std::string(blockName) + " missing");
+        throw ReportError(file + "に" + block + "がありません。");
     }
-    return block; // a block running to the end of the file ends there
+    throw ReportError(file + "の" + block + "が End で終わっていません。");
 }
 
 // ---- fields
@@ -168,7 +184,7 @@ std::vector<TemplateField> FindNumFields(std::string_view text) {
             ++end;
         }
         if (fields.size() == kMaxFieldsPerLine) {
-            throw ReportError("more than 20 numeric fields on a template line");
+            throw ReportError("数値の欄が20を超えています。");
         }
         fields.push_back({i, end - i, std::string(text.substr(i, end - i))});
         i = end;
@@ -195,7 +211,7 @@ std::vector<TemplateField> FindStrFields(std::string_view text) {
             end = start + 1;
         }
         if (fields.size() == kMaxFieldsPerLine) {
-            throw ReportError("more than 20 text fields on a template line");
+            throw ReportError("文字の欄が20を超えています。");
         }
         const std::size_t width = end - start;
         fields.push_back({start, width, (right ? "" : "!") + std::string(width, '@')});
@@ -375,11 +391,14 @@ void PrintState::LoadNumbering(const NumberingSettings& settings) {
 
 std::string PrintState::NewTempFile(std::vector<std::string>& list, std::size_t limit) {
     if (list.size() >= limit) {
-        throw ReportError("too many temporary print files");
+        throw ReportError("一時ファイルが" + std::to_string(limit) + "を超えました。");
     }
+    errno = 0;
     std::string path = tempFolder_.empty() ? MakeTempFileName() : MakeTempFileName(tempFolder_);
-    if (path.empty() || !CreateEmptyFile(path)) {
-        throw ReportError("cannot create a temporary print file");
+    if (path.empty()) {
+        NoteWriteError(errno);
+        throw ReportError("一時ファイルを作成できません（" + TempFolder() + "）：" +
+                          FileErrorCause(FileErrorFromErrno(errno, std::string())));
     }
     list.push_back(path);
     return path;
@@ -403,11 +422,24 @@ void PrintState::DeleteTempFiles() {
     FigTempFiles.clear();
 }
 
+void PrintState::NoteWriteError(int err) {
+    if (WriteError == FileError::None) {
+        WriteError = err != 0 ? FileErrorFromErrno(err, std::string()) : FileError::PathFileAccess;
+    }
+}
+
+void PrintState::ThrowWriteError(int err) {
+    NoteWriteError(err);
+    throw ReportError("印刷ファイル（" + PrnFileName + "）を書き込めません：" +
+                      FileErrorCause(FileErrorFromErrno(err, std::string())));
+}
+
 void PrintState::OpenPrnFile() {
     AbandonPrnFile();
+    errno = 0;
     file_.reset(PrnFileName.empty() ? nullptr : std::fopen(PrnFileName.c_str(), "ab"));
     if (!file_) {
-        throw ReportError("cannot open the print file " + PrnFileName);
+        ThrowWriteError(errno);
     }
     LineCount = 0;
 }
@@ -416,9 +448,11 @@ void PrintState::ClosePrnFile() {
     if (!file_) {
         return;
     }
+    errno = 0;
     const bool failed = std::ferror(file_.get()) != 0;
+    const int err = errno;
     if (std::fclose(file_.release()) != 0 || failed) {
-        throw ReportError("cannot write the print file " + PrnFileName);
+        ThrowWriteError(errno != 0 ? errno : err);
     }
 }
 
@@ -428,10 +462,11 @@ void PrintState::AbandonPrnFile() noexcept {
 
 void PrintState::Write(std::string_view bytes) {
     if (!file_) {
-        throw ReportError("the print file is not open");
+        throw ReportError("印刷ファイル（" + PrnFileName + "）が開かれていません。");
     }
+    errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) {
-        throw ReportError("cannot write the print file " + PrnFileName);
+        ThrowWriteError(errno);
     }
 }
 
@@ -551,9 +586,18 @@ void PrintState::AppendFormFeed() {
     if (PrnFileName.empty()) {
         return;
     }
-    if (std::FILE* f = std::fopen(PrnFileName.c_str(), "ab")) {
-        std::fputc(kFormFeed, f);
-        std::fclose(f);
+    // The report goes on without the page break; a lost one is kept for the caller, who must
+    // not pass the file on as complete.
+    errno = 0;
+    std::FILE* f = std::fopen(PrnFileName.c_str(), "ab");
+    if (f == nullptr) {
+        NoteWriteError(errno);
+        return;
+    }
+    const bool written = std::fputc(kFormFeed, f) != EOF;
+    const int err = errno;
+    if (std::fclose(f) != 0 || !written) {
+        NoteWriteError(errno != 0 ? errno : err);
     }
 }
 

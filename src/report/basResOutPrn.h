@@ -64,8 +64,10 @@ private:
     std::int32_t count_ = 0;
 };
 
-// Reads block blockName (UTF-8) of the template file; ReportError when the file cannot be read,
-// the block is missing or a template number lies outside 1..limit.
+// Reads block blockName (UTF-8) of the template file (a plain file, read with a bound);
+// ReportError naming the file and the reason when the file cannot be read, the block is missing
+// or does not end with "End", a line's number is no whole number or lies above limit, or a line
+// holds more than 20 fields of a kind.
 TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockName, std::int32_t limit = 50);
 
 // A field of a template line: first byte, width in bytes and its format.  A numeric field's
@@ -127,6 +129,11 @@ public:
     std::array<std::int32_t, 4> NumStyle{};
     std::array<std::int32_t, 4> NumMargin{};
     std::string PrnFileName;
+    // The first failed write of the run (FileError code; 0 while every write succeeded): also a
+    // lost page break, which the sections do not see.
+    int WriteError = 0;
+    // Why the last report section failed, a Japanese sentence naming the file.
+    std::string FailureReason;
     std::vector<std::string> PrnTempFiles;
     std::vector<std::string> FigTempFiles;
     FigureBuilder Figure; // the figure being built
@@ -173,7 +180,8 @@ public:
     void PageCheck(std::int32_t need, std::int32_t blanks);
     // A form feed without a line end; LineCount 0.
     void FormFeed();
-    // Appends a form feed to PrnFileName (the file must not be open); errors are ignored.
+    // Appends a form feed to PrnFileName (the file must not be open); the report goes on after
+    // an error, which is kept in WriteError.
     void AppendFormFeed();
 
     // Rows of linesPerRow lines that fit in the lines left on the page, rounded to the nearest
@@ -183,6 +191,10 @@ public:
 private:
     std::string NewTempFile(std::vector<std::string>& list, std::size_t limit);
     void Write(std::string_view bytes);
+    // Keeps the first write error (errno) in WriteError.
+    void NoteWriteError(int err);
+    // NoteWriteError, then a ReportError naming the print file and the cause.
+    [[noreturn]] void ThrowWriteError(int err);
 
     std::string tempFolder_;
     struct FileCloser {

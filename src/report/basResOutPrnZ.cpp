@@ -2,6 +2,7 @@
 
 #include "io/FileAccess.h"
 #include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "report/basResOutPrn.h"
 #include "util/Cp932.h"
 #include "util/FileHelpers.h"
@@ -9,7 +10,8 @@
 #include "util/NumberText.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
 #include <limits>
 
 namespace zul {
@@ -29,21 +31,28 @@ std::int32_t Append(std::vector<T>& table, T entry, std::size_t capacity, const 
     return static_cast<std::int32_t>(table.size());
 }
 
-std::string ReadFile(const std::string& path) {
+// what names the file in a message: "線種定義ファイル（/usr/lib/zul/LINE_PRN.DEF）".
+std::string ReadFile(const std::string& path, const std::string& what) {
     std::string bytes;
-    if (ReadWholeFile(path, bytes) != FileError::None) {
-        throw ReportError("cannot read " + path);
+    if (const int err = ReadWholeFile(path, bytes); err != FileError::None) {
+        throw ReportError(what + "を読み込めません：" + FileErrorCause(err));
     }
     return bytes;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    if (!out) {
-        throw ReportError("cannot write " + path);
+// Writes the whole file; the error number of the failed write or close, or 0.
+int WriteFile(const std::string& path, const std::string& bytes) {
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) {
+        return errno != 0 ? errno : EIO;
     }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const int err = errno;
+    if (std::fclose(f) != 0 || !written) {
+        return errno != 0 ? errno : (err != 0 ? err : EIO);
+    }
+    return 0;
 }
 
 // The fields of a definition file after its header line: separated by commas and line ends,
@@ -82,7 +91,7 @@ public:
     }
     std::string Text() {
         if (next_ >= fields_.size()) {
-            throw ReportError("definition file ends before END");
+            throw ReportError("END の行がありません。");
         }
         return fields_[next_++];
     }
@@ -90,7 +99,7 @@ public:
         const auto value = ParseNumber(Text());
         if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
             *value > std::numeric_limits<std::int32_t>::max()) {
-            throw ReportError("definition file: a number expected");
+            throw ReportError("数値でない欄があります。");
         }
         return static_cast<std::int32_t>(*value);
     }
@@ -198,7 +207,7 @@ std::vector<Def> ParseDefinitions(const std::string& bytes, std::size_t most, co
     std::vector<Def> defs;
     for (std::string name = in.Text(); name != "END"; name = in.Text()) {
         if (defs.size() >= most) {
-            throw ReportError(std::string("too many ") + what + " definitions");
+            throw ReportError("定義が" + std::to_string(most) + "行を超えています（" + what + "）。");
         }
         Def d;
         d.Name = DecodedName(name);
@@ -211,14 +220,14 @@ std::vector<Def> ParseDefinitions(const std::string& bytes, std::size_t most, co
 } // namespace
 
 std::vector<LineDef> ParseLineDefs(std::string_view cp932, std::size_t most) {
-    return ParseDefinitions<LineDef>(std::string(cp932), most, "line", [](DefFields& in, LineDef& d) {
+    return ParseDefinitions<LineDef>(std::string(cp932), most, "線種", [](DefFields& in, LineDef& d) {
         d.Style = in.Number();
         d.Width = in.Number();
     });
 }
 
 std::vector<StrDef> ParseStrDefs(std::string_view cp932, std::size_t most) {
-    return ParseDefinitions<StrDef>(std::string(cp932), most, "text", [](DefFields& in, StrDef& d) {
+    return ParseDefinitions<StrDef>(std::string(cp932), most, "文字種", [](DefFields& in, StrDef& d) {
         d.Weight = in.Number();
         d.Font = DecodedName(in.Text());
         d.Size = in.Number();
@@ -228,12 +237,50 @@ std::vector<StrDef> ParseStrDefs(std::string_view cp932, std::size_t most) {
     });
 }
 
+namespace {
+
+// Reads and parses a definition file; a ReportError names the file and the reason.
+template <typename Parse> auto ReadDefinitionFile(const std::string& path, const char* kind, Parse parse) {
+    const std::string what = std::string(kind) + "定義ファイル（" + path + "）";
+    const std::string bytes = ReadFile(path, what);
+    try {
+        return parse(bytes);
+    } catch (const ReportError& e) {
+        throw ReportError(what + "：" + e.what());
+    }
+}
+
+} // namespace
+
 void FigureBuilder::ReadLineDef(const std::string& path) {
-    lineDefs_ = ParseLineDefs(ReadFile(path));
+    lineDefs_ = ReadDefinitionFile(path, "線種", [](const std::string& b) { return ParseLineDefs(b); });
 }
 
 void FigureBuilder::ReadStrDef(const std::string& path) {
-    strDefs_ = ParseStrDefs(ReadFile(path));
+    strDefs_ = ReadDefinitionFile(path, "文字種", [](const std::string& b) { return ParseStrDefs(b); });
+}
+
+void FigureBuilder::SetRecordedFolder(std::string writtenFolder, std::string recordedFolder) {
+    writtenFolder_ = std::move(writtenFolder);
+    recordedFolder_ = std::move(recordedFolder);
+}
+
+std::string FigureBuilder::RecordedPath(const std::string& path) const {
+    if (writtenFolder_.empty() || path.size() <= writtenFolder_.size() ||
+        path.compare(0, writtenFolder_.size(), writtenFolder_) != 0 || path[writtenFolder_.size()] != '/') {
+        return path;
+    }
+    return recordedFolder_ + path.substr(writtenFolder_.size());
+}
+
+void FigureBuilder::WriteOut(const std::string& path, const std::string& bytes) {
+    if (const int err = WriteFile(path, bytes); err != 0) {
+        if (WriteError == FileError::None) {
+            WriteError = FileErrorFromErrno(err, std::string());
+        }
+        throw ReportError("図のファイル（" + path + "）を書き込めません：" +
+                          FileErrorCause(FileErrorFromErrno(err, std::string())));
+    }
 }
 
 double FigureBuilder::TextSize(std::int32_t kind) const {
@@ -352,7 +399,7 @@ void FigureBuilder::WriteFigFile(const std::string& path, std::string_view title
         line(PrintText(t.Text));
         line(coord(t.X) + coord(t.Y) + n(t.Kind, "##0\\, ") + n(t.Direction, "##0"));
     });
-    WriteFile(path, out);
+    WriteOut(path, out);
     files_.push_back(path);
 }
 
@@ -364,12 +411,12 @@ void FigureBuilder::WriteIdxFile(const std::string& path, std::string_view title
     out += kLineEnd;
     for (const std::string& file : files_) {
         // The extent as the figure data file states it (third line): width, height, minimum X, Y.
-        const std::string bytes = ReadFile(file);
+        const std::string bytes = ReadFile(file, "図のファイル（" + file + "）");
         std::size_t pos = 0;
         for (int skip = 0; skip < 2; ++skip) {
             pos = bytes.find('\n', pos);
             if (pos == std::string::npos) {
-                throw ReportError("figure data file without extent: " + file);
+                throw ReportError("図のファイル（" + file + "）に範囲の行がありません。");
             }
             ++pos;
         }
@@ -380,24 +427,24 @@ void FigureBuilder::WriteIdxFile(const std::string& path, std::string_view title
             const std::size_t comma = std::min(extent.find(',', start), extent.size());
             const auto v = ParseNumber(std::string_view(extent).substr(start, comma - start));
             if (!v) {
-                throw ReportError("figure data file with a broken extent: " + file);
+                throw ReportError("図のファイル（" + file + "）の範囲の行が正しくありません。");
             }
             values.push_back(*v);
             start = comma + 1;
         }
         if (values.size() < 4) {
-            throw ReportError("figure data file with a broken extent: " + file);
+            throw ReportError("図のファイル（" + file + "）の範囲の行が正しくありません。");
         }
         const double offsetX = (areaWidth - values[0]) / 2 - values[2];
         const double offsetY = (areaHeight - values[1]) / 2 - values[3];
-        out += PrintText(file);
+        out += PrintText(RecordedPath(file));
         out += kLineEnd;
         out += PrintNumberPair(offsetX, offsetY);
         out += kLineEnd;
     }
     out += "END";
     out += kLineEnd;
-    WriteFile(path, out);
+    WriteOut(path, out);
 }
 
 } // namespace zul

@@ -135,7 +135,19 @@ public:
     // the area (mm).  ReportError when a file cannot be read or written.
     void WriteIdxFile(const std::string& path, std::string_view title, double areaWidth, double areaHeight);
 
+    // Figure files written in writtenFolder are named as lying in recordedFolder (in the index
+    // files and the print file's figure records): a run writes them in a folder of its own and
+    // moves that folder into place when everything is written.  Empty folders: names as written.
+    void SetRecordedFolder(std::string writtenFolder, std::string recordedFolder);
+    // The name that the print and index files give the file at path.
+    std::string RecordedPath(const std::string& path) const;
+
+    // The first failed write of a figure file (FileError code), 0 while every write succeeded.
+    int WriteError = 0;
+
 private:
+    void WriteOut(const std::string& path, const std::string& bytes);
+
     std::vector<FigPoint> points_;
     std::vector<FigRect> rects_;
     std::vector<FigLine> lines_;
@@ -147,6 +159,8 @@ private:
     std::vector<std::string> files_;
     std::vector<LineDef> lineDefs_;
     std::vector<StrDef> strDefs_;
+    std::string writtenFolder_;
+    std::string recordedFolder_;
 };
 
 // Numbers in the way the figure files write them.

@@ -24,4 +24,8 @@ void ShowGraphScreen(AppContext& context, QWidget* parent);
 // screen saved them.
 void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* parent);
 
+// File > "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み": chooses a borehole exchange file, reads it and shows the import
+// dialog; true when the dialog filled the document (the caller refreshes what shows it).
+bool ImportBorehole(AppContext& context, QWidget* parent);
+
 } // namespace zul

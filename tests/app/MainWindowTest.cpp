@@ -98,6 +98,7 @@ void MainWindowTest::menuAndToolbarCarryEveryCaptionAndKey() {
                                   "ﾌｧｲﾙを開く(&O)...",
                                   "ﾌｧｲﾙに名前を付けて保存(&A)...",
                                   "ﾌｧｲﾙの上書き保存(&S)...",
+                                  "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み(&B)...",
                                   "-",
                                   "&1",
                                   "&2",

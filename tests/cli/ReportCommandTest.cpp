@@ -4,8 +4,10 @@
 #include "../report/ReportTestSupport.h"
 #include "../support/CliRunner.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zul {
 namespace {
@@ -117,6 +119,186 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
               "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n"
               "原因：地盤条件の層がありません。層を1つ以上入力して下さい。\n"); // a new study has no layers
     EXPECT_FALSE(fs::exists(folder.file("x")));
+}
+
+// Every run here is bounded: a run that waits on a pipe ends with status 124.
+const std::string kBounded = "timeout 60 ";
+
+TEST(ReportCommand, RefusedAtOnceWithTheFileAndTheReason) {
+    TestFolder folder;
+    const std::string fifo = folder.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string study = folder.file("s.zul");
+    fs::copy_file(Example("driven-pile-auto-tip.zul"), study);
+    const std::string studyBytes = ReadBytes(study);
+    const std::string fmt = folder.file("my.fmt");
+    fs::copy_file(test::DataFolder() + "/Zul.fmt", fmt);
+    const std::string odd = folder.file("a\tü€😀\x1B");
+    fs::create_directory(odd);
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"--print-file", fifo},
+         "印刷ファイルを書き込めません（" + fifo + "）：通常のファイルではありません"},
+        {{"--print-file", folder.file("no/r.prn")}, "：フォルダがありません。"},
+        {{"--print-file", folder.file(std::string(250, 'r'))}, "図のフォルダを作成できません"},
+        {{"--print-file", folder.file("r.prn"), "--ini", folder.file("none.ini")},
+         "設定ファイルを読み込めません（" + folder.file("none.ini") + "）：ファイルがありません。"},
+        {{"--print-file", study}, "は計算データファイルと同じファイルです。"},
+        {{"--print-file", folder.file("./s.zul")}, "は計算データファイルと同じファイルです。"},
+        {{"--print-file", fmt, "--fmt", fmt}, "は帳票書式ファイルと同じファイルです。"},
+        // Figure records could not name the figure files in this folder.
+        {{"--print-file", odd + "/r.prn"},
+         "a\\x09ü€😀\\x1B/r.prn.figures）の名前には印刷ファイルに書けない文字"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"report", study, "--program-folder", test::DataFolder()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto r = RunCli(ZUL_CLI_PATH, args, folder, kBounded);
+        EXPECT_EQ(r.status, 2) << c.message << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\x1B'), std::string::npos) << "shown escaped";
+    }
+    EXPECT_EQ(ReadBytes(study), studyBytes);
+    EXPECT_EQ(ReadBytes(fmt), ReadBytes(test::DataFolder() + "/Zul.fmt"));
+    EXPECT_TRUE(fs::is_empty(odd));
+    EXPECT_FALSE(fs::exists(folder.file("r.prn")));
+
+    // A pipe as the template file: every item fails at once, the reason named.
+    const auto piped = RunCli(ZUL_CLI_PATH,
+                              {"report", study, "--print-file", folder.file("r.prn"), "--fmt", fifo,
+                               "--program-folder", test::DataFolder()},
+                              folder, kBounded);
+    EXPECT_EQ(piped.status, 3);
+    EXPECT_NE(piped.err.find(
+                  "原因：帳票書式ファイル（" + fifo +
+                  "）を読み込めません：通常のファイルではありません（フォルダ、パイプ、デバイスなど）。"),
+              std::string::npos)
+        << piped.err;
+}
+
+TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFile) {
+    TestFolder folder;
+    const std::string out = folder.file("r.prn");
+    const std::string fmt = folder.file("bad.fmt");
+    std::string broken = ReadBytes(test::DataFolder() + "/Zul.fmt");
+    broken.erase(broken.rfind("End")); // the last block loses its end
+    test::WriteBytes(fmt, broken);
+    const struct {
+        std::vector<std::string> args;
+        std::string cause;
+    } cases[] = {
+        {{"--fmt", fmt, "--program-folder", test::DataFolder()}, "が End で終わっていません。"},
+        {{"--program-folder", folder.path().string()},
+         "原因：線種定義ファイル（" + folder.file("LINE_PRN.DEF") +
+             "）を読み込めません：ファイルがありません。"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto r = RunCli(ZUL_CLI_PATH, args, folder);
+        EXPECT_EQ(r.status, 3) << r.err;
+        EXPECT_NE(r.err.find(c.cause), std::string::npos) << r.err;
+    }
+}
+
+// The figure files of a print file as they are on disk: every record's index file and every
+// data file it names.
+bool FiguresComplete(const std::string& printFile) {
+    for (const std::string& index : FigureRecordPaths(ReadBytes(printFile))) {
+        const std::string bytes = ReadBytes(index);
+        const std::size_t start = bytes.find("\r\n", bytes.find("\r\n") + 2) + 2;
+        if (bytes.empty() || !fs::exists(bytes.substr(start, bytes.find("\r\n", start) - start))) {
+            return false;
+        }
+    }
+    return !FigureRecordPaths(ReadBytes(printFile)).empty();
+}
+
+TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
+    TestFolder folder;
+    const std::string out = folder.file("r.prn");
+    const std::string elsewhere = folder.file("elsewhere");
+    fs::create_directory(elsewhere);
+    test::WriteBytes(elsewhere + "/~PSmine", "not the report's");
+    fs::create_directory_symlink(elsewhere, out + ".figures");
+    const std::vector<std::string> args = {"report",           Example("driven-pile-auto-tip.zul"),
+                                           "--print-file",     out,
+                                           "--program-folder", test::DataFolder()};
+    const auto r = RunCli(ZUL_CLI_PATH, args, folder);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadBytes(elsewhere + "/~PSmine"), "not the report's");
+    EXPECT_FALSE(fs::is_symlink(out + ".figures"));
+    EXPECT_TRUE(FiguresComplete(out));
+
+    // Four runs at once on the same print file: the one that finishes last leaves its print
+    // file with all its figures, and nothing else is left behind.
+    std::string command = "cd " + test::ShellQuoted(folder.path().string()) + " && (";
+    for (int i = 0; i < 4; ++i) {
+        command += test::ShellQuoted(ZUL_CLI_PATH);
+        for (const std::string& arg : args) {
+            command += " " + test::ShellQuoted(arg);
+        }
+        command += " 2>>errors.txt & ";
+    }
+    command += "wait)";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadBytes(folder.file("errors.txt")), "");
+    EXPECT_TRUE(FiguresComplete(out));
+    EXPECT_EQ(FilesIn(out + ".figures"), 6u);
+    EXPECT_EQ(FilesIn(folder.path()), 6u); // r.prn, its figures, elsewhere and the three outputs of the runs
+}
+
+TEST(ReportCommand, AFullDiskChangesNoEarlierOutput) {
+    TestFolder folder;
+    const std::string disk = folder.file("disk");
+    fs::create_directory(disk);
+    if (std::system(
+            ("mount -t tmpfs -o size=96k tmpfs " + test::ShellQuoted(disk) + " 2>/dev/null").c_str()) != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here (needs the administrator)";
+    }
+    const std::string out = disk + "/good.prn";
+    const std::string pdf = disk + "/good.pdf";
+    test::WriteBytes(out, "old print file");
+    fs::create_directory(out + ".figures");
+    test::WriteBytes(out + ".figures/~PSold", "old figure");
+    test::WriteBytes(pdf, "old pdf");
+    struct Case {
+        std::vector<std::string> outputs;
+        std::size_t freeKb;
+    };
+    const Case cases[] = {
+        {{"--print-file", out, "--pdf", pdf}, 28},
+        {{"--pdf", pdf, "--print-file", out}, 60},
+        {{"--print-file", out}, 16},
+        {{"--print-file", out}, 4},
+    };
+    std::vector<test::CliRun> runs;
+    for (const Case& c : cases) {
+        fs::remove(disk + "/filler");
+        const std::size_t used = 96 - c.freeKb - 12; // the earlier outputs take about 12 KB
+        test::WriteBytes(disk + "/filler", std::string(used * 1024, 'f'));
+        std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--program-folder",
+                                         test::DataFolder()};
+        args.insert(args.end(), c.outputs.begin(), c.outputs.end());
+        runs.push_back(RunCli(ZUL_CLI_PATH, args, folder, kBounded));
+    }
+    const std::string printBytes = ReadBytes(out);
+    const std::string figure = ReadBytes(out + ".figures/~PSold");
+    const std::string pdfBytes = ReadBytes(pdf);
+    const std::size_t entries = FilesIn(disk);
+    const std::size_t figureEntries = FilesIn(out + ".figures");
+    std::system(("umount " + test::ShellQuoted(disk)).c_str());
+    for (const auto& run : runs) {
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_NE(run.err.find("書き込み先の空き容量がありません。"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(printBytes, "old print file");
+    EXPECT_EQ(figure, "old figure");
+    EXPECT_EQ(pdfBytes, "old pdf");
+    EXPECT_EQ(entries, 4u) << "no work files left";
+    EXPECT_EQ(figureEntries, 1u);
 }
 
 } // namespace

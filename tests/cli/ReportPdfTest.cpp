@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sys/stat.h>
 
 namespace zul {
 namespace {
@@ -164,6 +165,55 @@ TEST(ReportPdf, PrintFileAndPdfTogether) {
         EXPECT_GT(fs::file_size(path), 1000u) << graph;
     }
     EXPECT_GE(ReadPdf(pdf, folder).pages, 2);
+}
+
+// --pdf is drawn offscreen whatever the platform says; a PDF path is shown escaped; a temporary
+// folder that print files cannot name is not used for the figures.
+TEST(ReportPdf, NoDisplayNoRawPathsNoLostFigures) {
+    TestFolder folder;
+    const std::string pdf = folder.file("x.pdf");
+    const std::string odd = folder.file("tmp\tü€😀");
+    fs::create_directory(odd);
+    const std::string study = folder.file("s.zul");
+    fs::copy_file(Example("driven-pile-auto-tip.zul"), study);
+    const std::vector<std::string> args = {"report",           study,     "--pdf", pdf, "--program-folder",
+                                           test::DataFolder(), "--items", "1"};
+    for (const std::string& prefix :
+         {std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "), TmpDirPrefix(odd)}) {
+        fs::remove(pdf);
+        const auto run = RunCli(ZUL_CLI_PATH, args, folder, prefix);
+        EXPECT_EQ(run.status, 0) << prefix << run.err;
+        EXPECT_EQ(run.err, "") << prefix; // no note of a figure that could not be read
+        EXPECT_GE(ReadPdf(pdf, folder).pages, 3) << prefix;
+    }
+    EXPECT_EQ(ReportFilesIn(odd), 0u);
+
+    const std::string fifo = folder.file("pipe.pdf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string pdf;
+        std::string message;
+    } refused[] = {
+        {folder.file("no\x1B[2J/x.pdf"),
+         "PDFファイルを書き込めません（" + folder.file("no\\x1B[2J/x.pdf") + "）：フォルダがありません。"},
+        {fifo, "PDFファイルを書き込めません（" + fifo + "）：通常のファイルではありません"},
+        {study, "は計算データファイルと同じファイルです。"},
+    };
+    for (const auto& c : refused) {
+        std::vector<std::string> refusedArgs = args;
+        refusedArgs[3] = c.pdf;
+        const auto run = RunCli(ZUL_CLI_PATH, refusedArgs, folder, "timeout 60 ");
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\x1B'), std::string::npos);
+    }
+    // The print file and the PDF cannot be one file.
+    const auto same = RunCli(
+        ZUL_CLI_PATH,
+        {"report", Example("end-bearing-pile.zul"), "--print-file", pdf, "--pdf", folder.file("./x.pdf")},
+        folder);
+    EXPECT_EQ(same.status, 2);
+    EXPECT_NE(same.err.find("に同じファイル"), std::string::npos) << same.err;
 }
 
 } // namespace

@@ -10,11 +10,15 @@
 #include "util/CSystem.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QtTest>
+#include <cstdlib>
+#include <sys/stat.h>
 
 using namespace zul;
 using zul::test::FakeUiServices;
@@ -69,10 +73,13 @@ struct ProgramRun {
     QString standardError;
 };
 
-ProgramRun runPreview(const QStringList& arguments) {
+ProgramRun runPreview(const QStringList& arguments, const QString& platform = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program chooses offscreen itself
+    if (!platform.isEmpty()) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    }
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
@@ -525,8 +532,79 @@ private slots:
         QVERIFY(nothing.standardError.contains(QStringLiteral("印刷ファイルが指定されていません")));
         const ProgramRun unwritable = runPreview(
             {QStringLiteral("--pdf"), QStringLiteral("/nonexistent-folder/x.pdf"), folder.path("print.prn")});
-        QCOMPARE(unwritable.exitCode, 1);
+        QCOMPARE(unwritable.exitCode, 2);
         QVERIFY(unwritable.standardError.contains(QStringLiteral("PDFファイルを書き込めません")));
+        QVERIFY(unwritable.standardError.contains(QStringLiteral("フォルダがありません。")));
+    }
+
+    void pdfWithoutADisplayWhateverThePlatformSays() {
+        PrintFolder folder;
+        QVERIFY(threePages(folder));
+        const QString pdf = folder.path("xcb.pdf");
+        const ProgramRun run =
+            runPreview({QStringLiteral("--pdf"), pdf, folder.path("print.prn")}, QStringLiteral("xcb"));
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+        QCOMPARE(pdfPages(pdf), 3);
+    }
+
+    void pdfIsRefusedOrLeftAsItWasWhenItCannotBeWritten() {
+        PrintFolder folder;
+        QVERIFY(threePages(folder));
+        // A pipe as the PDF is refused at once (nobody reads it: writing would wait for ever).
+        const QString fifo = folder.path("pipe.pdf");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const ProgramRun piped = runPreview({QStringLiteral("--pdf"), fifo, folder.path("print.prn")});
+        QCOMPARE(piped.exitCode, 2);
+        QVERIFY2(piped.standardError.contains(QStringLiteral("通常のファイルではありません")),
+                 qPrintable(piped.standardError));
+
+        // A full disk: a small memory file system holds the earlier PDF and little more.
+        const QString disk = folder.path("disk");
+        QVERIFY(QDir().mkpath(disk));
+        const QByteArray mountPoint = QFile::encodeName(disk);
+        if (std::system(("mount -t tmpfs -o size=64k tmpfs '" + mountPoint + "' 2>/dev/null").constData()) !=
+            0) {
+            QSKIP("cannot mount a small file system here (needs the administrator)");
+        }
+        const QString old = disk + QStringLiteral("/old.pdf");
+        {
+            QFile file(old);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(8 * 1024, 'p'));
+            QFile filler(disk + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(28 * 1024, 'f')); // some 28 KB stay free
+        }
+        // Enough pages that their PDF does not fit.
+        std::string text;
+        for (int page = 0; page < 40; ++page) {
+            text += "  頁" + std::to_string(page) + " 計算書の本文です。\n\f";
+        }
+        folder.write("long.prn", text);
+        const ProgramRun full = runPreview({QStringLiteral("--pdf"), old, folder.path("long.prn")});
+        const QByteArray oldBytes = [&] {
+            QFile file(old);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+        std::system(("umount '" + mountPoint + "'").constData());
+        QCOMPARE(full.exitCode, 2);
+        QVERIFY2(full.standardError.contains(QStringLiteral("書き込み先の空き容量がありません。")),
+                 qPrintable(full.standardError));
+        QCOMPARE(oldBytes, QByteArray(8 * 1024, 'p'));
+        QCOMPARE(left, (QStringList{QStringLiteral("filler"), QStringLiteral("old.pdf")}));
+    }
+
+    void notesShowPathsEscaped() {
+        PrintFolder folder;
+        folder.write("esc.prn", "  A\n  ?BM;000;000;160;110;" + folder.path("gone").toStdString() +
+                                    "\x1B]0;title\x07.wmf\n");
+        const ProgramRun run =
+            runPreview({QStringLiteral("--pdf"), folder.path("esc.pdf"), folder.path("esc.prn")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.standardError.contains(QStringLiteral("gone\\x1B]0;title\\x07.wmf")),
+                 qPrintable(run.standardError));
+        QVERIFY(!run.standardError.contains(QChar(0x1B)));
     }
 };
 

@@ -402,6 +402,160 @@ private slots:
         QVERIFY(darkPixels(page, slotRect(28, 1)) > 0); // the note of the file that is no metafile
         QCOMPARE(darkPixels(page, slotRect(4, 22)), 0);
     }
+
+    // A print file beyond the bounds is cut with a note on its page and in the problems (a 10 MB
+    // line took 48 s and 2.2 GB, a million form feeds 11 GB).
+    void printFilesBeyondTheBoundsAreCutWithANote_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("longestLine");
+        QTest::addColumn<QString>("note");
+        const QByteArray longLine = "  " + QByteArray(20000, 'A') + "\r\n";
+        QTest::newRow("real report") << QByteArray("  A\r\n\f  B\r\n") << 2 << 3 << QString();
+        QTest::newRow("long line") << "  A\r\n" + longLine << 1 << 4096
+                                   << QStringLiteral(
+                                          "印刷ファイルの 2 行目が長すぎます（4096 バイトまでを表示します）");
+        // A two-byte character across the bound is left out whole.
+        QTest::newRow("long line, character at the bound")
+            << QByteArray(4095, 'A') + QByteArray("\x8a\xbf\x8a\xbf") << 1 << 4095
+            << QStringLiteral("印刷ファイルの 1 行目が長すぎます（4096 バイトまでを表示します）");
+        QTest::newRow("long record is text")
+            << "  ?BM;000;000;160;110;/" + QByteArray(5000, 'a') << 1 << 4096
+            << QStringLiteral("印刷ファイルの 1 行目が長すぎます（4096 バイトまでを表示します）");
+        QTest::newRow("form feeds") << QByteArray("A\f").repeated(1500) << 1000 << 1
+                                    << QStringLiteral("ページが多すぎます（1000 ページまでを表示します）");
+        QTest::newRow("form feed lines")
+            << QByteArray("A\r\n\f").repeated(1500) << 1000 << 1
+            << QStringLiteral("ページが多すぎます（1000 ページまでを表示します）");
+        QTest::newRow("text") << ("  " + QByteArray(4000, 'B') + "\r\n").repeated(300) << 5 << 4002
+                              << QStringLiteral("印刷する文字が多すぎます（1 MB までを表示します）");
+        QTest::newRow("lines") << QByteArray("\f\r\n").repeated(130000) << 1 << 0
+                               << QStringLiteral(
+                                      "印刷ファイルの行が多すぎます（124000 行目までを表示します）");
+    }
+
+    void printFilesBeyondTheBoundsAreCutWithANote() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, pages);
+        QFETCH(int, longestLine);
+        QFETCH(QString, note);
+        PrintFolder folder;
+        folder.writeDefinitions();
+        const PrintDocument document = BuildPrintDocument(text.toStdString(), folder.folder());
+        const std::vector<QString> problems = DocumentProblems(document);
+        QCOMPARE(problems.size(), note.isEmpty() ? std::size_t{0} : std::size_t{1});
+        if (!note.isEmpty()) {
+            QCOMPARE(problems.front(), note);
+        }
+        const PrintPageRenderer renderer(document);
+        QCOMPARE(renderer.pageCount(), std::min(pages, kMaxPrintPages));
+        int longest = 0;
+        for (const PrintPage& page : renderer.pages()) {
+            for (const PagePlacement& placement : page.placements) {
+                QCOMPARE(placement.line.kind, PrintLine::Kind::Text);
+                longest = std::max(longest, static_cast<int>(placement.line.text.size()));
+            }
+        }
+        QCOMPARE(longest, longestLine);
+        // The note stands in the bottom margin of its page.
+        const int notePage =
+            note.startsWith(QStringLiteral("ページ")) || note.startsWith(QStringLiteral("印刷する"))
+                ? renderer.pageCount() - 1
+                : 0;
+        const QImage page = renderPage(renderer, notePage);
+        QCOMPARE(darkPixels(page, slotRect(PrintPageGeometry::kLinesPerPage, 1)) > 0,
+                 !note.isEmpty() && !note.contains(QStringLiteral("行が多すぎます")));
+    }
+
+    // Figure files beyond the bounds are refused with the reason, not drawn for minutes.
+    void figureFilesBeyondTheBoundsAreRefused() {
+        std::string points = "題\n副題\n0,0,0,0,0,0\n座標情報\n";
+        for (std::size_t i = 1; i <= kMaxFigurePoints + 1; ++i) {
+            points += std::to_string(i) + ", 1.0, 2.0\n";
+        }
+        QString error;
+        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(points + "END\n"), &error));
+        QCOMPARE(error, QStringLiteral("図形の点が多すぎます（10000 まで）"));
+        std::string lines = "題\n副題\n0,0,0,0,0,0\n線分情報\n";
+        for (std::size_t i = 1; i <= kMaxFigureItems + 1; ++i) {
+            lines += std::to_string(i) + ", 1, 2, 1\n";
+        }
+        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(lines + "END\n"), &error));
+        QCOMPARE(error, QStringLiteral("図形の要素が多すぎます（10000 まで）"));
+        // Fills of many crossing corners, lines across the figure many times over.
+        std::string crossing = "題\n副題\n0,0,0,0,0,0\n座標情報\n";
+        std::string corners;
+        for (int i = 1; i <= 1000; ++i) {
+            crossing += std::to_string(i) + ", " + std::to_string(i % 7) + ", " +
+                        std::to_string((i % 2) * 100) + "\n";
+            corners += "," + std::to_string(i);
+        }
+        crossing += "END\n";
+        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(crossing + "塗潰情報\n1, 1, 1" + corners + "\nEND\n"),
+                                     &error));
+        QCOMPARE(error, QStringLiteral("塗潰しが複雑すぎます"));
+        QVERIFY(
+            ParseFigureDataFile(PrintFolder::cp932(crossing + "塗潰情報\n1, 1, 1, 1,2,3,4\nEND\n"), &error));
+        std::string across = crossing + "線分情報\n";
+        for (int i = 1; i <= 3000; ++i) {
+            across += std::to_string(i) + ", 1, 2, 1\n";
+        }
+        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(across + "END\n"), &error));
+        QCOMPARE(error, QStringLiteral("線が長すぎます"));
+
+        std::string index = "題\n 100 90\n";
+        for (std::size_t i = 0; i <= kMaxFigureIndexEntries; ++i) {
+            index += "/tmp/a.fig\n 0 0\n";
+        }
+        QVERIFY(!ParseFigureIndexFile(PrintFolder::cp932(index + "END\n"), &error));
+        QCOMPARE(error, QStringLiteral("図形データファイルが多すぎます（16 まで）"));
+    }
+
+    // Every file a print file names counts against one budget, the definition files too, and
+    // each kind of file has its own largest size.
+    void referencedFilesShareOneBudget() {
+        PrintFolder folder;
+        folder.writeDefinitions();
+        const QString index = folder.writeFigure("fig");
+        const qint64 definitions = QFileInfo(folder.path("LINE_PRN.DEF")).size();
+        const qint64 indexBytes = QFileInfo(index).size();
+        const std::string text = PrintFolder::cp932(FigureRecord(index) + "\n");
+        PrintInputLimits limits;
+        limits.referencedBytes = definitions - 1;
+        PrintDocument document = BuildPrintDocument(text, folder.folder(), limits);
+        QCOMPARE(document.definitions.lines.size(), DefaultLineDefinitions().size());
+        QCOMPARE(document.notes.front(),
+                 QStringLiteral("線種定義を読めません：%1").arg(folder.path("LINE_PRN.DEF")));
+
+        limits.referencedBytes = definitions + QFileInfo(folder.path("STR_PRN.DEF")).size() + indexBytes;
+        document = BuildPrintDocument(text, folder.folder(), limits);
+        QVERIFY(document.notes.empty());
+        QVERIFY2(document.figures.at(index).error.startsWith(
+                     QStringLiteral("図を表示できません（参照するファイルが合わせて大きすぎます）")),
+                 qPrintable(document.figures.at(index).error));
+
+        limits = PrintInputLimits{};
+        limits.figureFileBytes = indexBytes - 1;
+        document = BuildPrintDocument(text, folder.folder(), limits);
+        QCOMPARE(document.figures.at(index).error,
+                 QStringLiteral("図を表示できません（ファイルが大きすぎます）：%1").arg(index));
+    }
+
+    // A file is read into a buffer of its own size, not of the largest size allowed (each read
+    // reserved 64 MB); a folder is no file.
+    void filesAreReadIntoBuffersOfTheirOwnSize() {
+        PrintFolder folder;
+        const QString path = folder.writeBytes("small.prn", "  A\r\n");
+        QString error;
+        const auto bytes = ReadWholeFile(path, &error);
+        QVERIFY(bytes);
+        QCOMPARE(*bytes, QByteArray("  A\r\n"));
+        QVERIFY2(bytes->capacity() < 1024, qPrintable(QString::number(bytes->capacity())));
+        QVERIFY(!ReadWholeFile(folder.folder(), &error));
+        QCOMPARE(error, QStringLiteral("ファイルではありません"));
+        QVERIFY(!ReadWholeFile(path, &error, 4));
+        QCOMPARE(error, QStringLiteral("ファイルが大きすぎます"));
+    }
 };
 
 QTEST_MAIN(PrintPagesTest)

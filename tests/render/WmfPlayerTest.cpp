@@ -182,6 +182,64 @@ private slots:
         played(tooLong, QSize(160, 110), &ok);
         QVERIFY(ok);
     }
+
+    // A metafile beyond the bounds is refused with its reason before it is drawn (a polygon of
+    // 65,535 crossing points kept the preview busy for minutes), and the player draws nothing
+    // of it.
+    void metafilesBeyondTheBoundsAreRefused_data() {
+        QTest::addColumn<QString>("polygon"); // "round" or "crossing"
+        QTest::addColumn<int>("polygonPoints");
+        QTest::addColumn<int>("polylines");
+        QTest::addColumn<bool>("zigzag"); // polylines across the whole picture
+        QTest::addColumn<int>("otherRecords");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("graph-sized") << "round" << 4096 << 20 << false << 1000 << QString();
+        QTest::newRow("polygon of too many points")
+            << "round" << 4097 << 0 << false << 0 << QStringLiteral("4096 点を超える図形があります");
+        QTest::newRow("crossing polygon")
+            << "crossing" << 1000 << 0 << false << 0 << QStringLiteral("塗りつぶす図形が複雑すぎます");
+        QTest::newRow("too many points")
+            << "round" << 3 << 26 << false << 0 << QStringLiteral("図形の点が合わせて 400000 を超えます");
+        QTest::newRow("lines too long") << "round" << 3 << 1 << true << 0 << QStringLiteral("線が長すぎます");
+        QTest::newRow("too many records")
+            << "round" << 3 << 0 << false << 100000 << QStringLiteral("記録が 100000 を超えます");
+    }
+
+    void metafilesBeyondTheBoundsAreRefused() {
+        QFETCH(QString, polygon);
+        QFETCH(int, polygonPoints);
+        QFETCH(int, polylines);
+        QFETCH(bool, zigzag);
+        QFETCH(int, otherRecords);
+        QFETCH(QString, reason);
+        WmfRecorder recorder(1000, 1000, 1440);
+        recorder.selectObject(recorder.createBrush(0, Qt::black));
+        std::vector<QPoint> corners;
+        for (int i = 0; i < polygonPoints; ++i) {
+            const double angle = 2 * M_PI * i / polygonPoints;
+            corners.push_back(polygon == QLatin1String("round")
+                                  ? QPoint(500 + static_cast<int>(400 * std::cos(angle)),
+                                           500 + static_cast<int>(400 * std::sin(angle)))
+                                  : QPoint((i * 7919) % 1000, (i * 104729) % 1000));
+        }
+        recorder.polygon(corners);
+        std::vector<QPoint> line;
+        for (int i = 0; i < 16000; ++i) {
+            line.emplace_back(zigzag ? (i % 2) * 1000 : 10, 10);
+        }
+        for (int i = 0; i < polylines; ++i) {
+            recorder.polyline(line);
+        }
+        for (int i = 0; i < otherRecords; ++i) {
+            recorder.setBkMode(1);
+        }
+        const QByteArray data = recorder.finish();
+        QCOMPARE(MetafileBeyondBounds(data).value_or(QString()), reason);
+        bool drawn = false;
+        const QImage image = played(data, QSize(100, 100), &drawn);
+        QCOMPARE(drawn, reason.isEmpty());
+        QCOMPARE(allWhite(image), !reason.isEmpty());
+    }
 };
 
 QTEST_MAIN(WmfPlayerTest)

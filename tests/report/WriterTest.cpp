@@ -2,6 +2,7 @@
 #include "report/basResOutPrn.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zul {
 namespace {
@@ -195,6 +196,72 @@ TEST(Templates, BlocksCommentsLimitsAndMissingBlocks) {
     EXPECT_THROW(ReadFmtSection(fmt, "ない"), ReportError);
     EXPECT_THROW(ReadFmtSection(fmt, "零"), ReportError); // template number 0
     EXPECT_THROW(ReadFmtSection(folder.file("none.fmt"), "一覧"), ReportError);
+}
+
+TEST(Templates, ABrokenTemplateNamesTheFileLineAndReason) {
+    TestFolder folder;
+    const std::string fmt = folder.file("my.fmt");
+    std::string manyFields;
+    for (int i = 0; i < 21; ++i) {
+        manyFields += " #";
+    }
+    const struct {
+        std::string contents;
+        std::string reason;
+    } cases[] = {
+        {"他\r\nEnd\r\n", "にブロック「一覧」がありません。"},
+        {"一覧\r\n  1 0x\r\n", "のブロック「一覧」が End で終わっていません。"},
+        {"一覧\r\n  x 0x\r\nEnd\r\n",
+         "の2行目（ブロック「一覧」）：行の番号（1～3桁目）が正しくありません。"},
+        {"一覧\r\n 51 0x\r\nEnd\r\n",
+         "の2行目（ブロック「一覧」）：行の番号 51 がこのブロックの上限 50 を超えています。"},
+        {"'c\r\n一覧\r\n  1 0" + manyFields + "\r\nEnd\r\n",
+         "の3行目（ブロック「一覧」）：数値の欄が20を超えています。"},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(fmt, Sjis(c.contents));
+        try {
+            ReadFmtSection(fmt, "一覧");
+            ADD_FAILURE() << c.reason;
+        } catch (const ReportError& e) {
+            EXPECT_EQ(std::string(e.what()), "帳票書式ファイル（" + fmt + "）" + c.reason);
+        }
+    }
+    // A folder or a pipe is refused at once, with the reason.
+    const std::string fifo = folder.file("pipe.fmt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {folder.path().string(), fifo}) {
+        try {
+            ReadFmtSection(path, "一覧");
+            ADD_FAILURE() << path;
+        } catch (const ReportError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "帳票書式ファイル（" + path +
+                          "）を読み込めません：通常のファイルではありません（フォルダ、"
+                          "パイプ、デバイスなど）。");
+        }
+    }
+}
+
+TEST(PrintState, LostWritesAreKeptAndNamed) {
+    // /dev/full takes nothing: every write fails as on a full disk.
+    PrintState state;
+    state.PrnFileName = "/dev/full";
+    state.AppendFormFeed();
+    EXPECT_EQ(state.WriteError, 61); // disk full, kept although the section goes on
+    PrintState lines;
+    lines.PrnFileName = "/dev/full";
+    lines.OpenPrnFile();
+    try {
+        lines.PrintRaw(std::string(100000, 'x')); // beyond the stream's buffer
+        lines.ClosePrnFile();
+        ADD_FAILURE() << "a lost line went unnoticed";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "印刷ファイル（/dev/full）を書き込めません：書き込み先の空き容量がありません。");
+    }
+    lines.AbandonPrnFile();
+    EXPECT_EQ(lines.WriteError, 61);
 }
 
 TEST(PrintState, TemporaryFilesAndAppendFormFeed) {

@@ -1,0 +1,55 @@
+// Any figure index file and figure data file must read and draw without crash, hang or leak,
+// and a figure read keeps within the bounds.  The first input byte chooses the reader; the rest
+// is the file.
+#include "QtFuzzApp.h"
+#include "render/FigureDrawing.h"
+#include "render/FigureFiles.h"
+#include "render/PrintDefinitions.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    StartQtForFuzzing(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (data[0] & 1) {
+        if (const auto index = zul::ParseFigureIndexFile(text)) {
+            Check(index->entries.size() <= zul::kMaxFigureIndexEntries);
+            Check(index->areaWidth > 0 && index->areaHeight > 0);
+        }
+        return 0;
+    }
+    const auto figure = zul::ParseFigureDataFile(text);
+    if (!figure) {
+        return 0;
+    }
+    Check(figure->points.size() <= zul::kMaxFigurePoints);
+    zul::FigureAsset asset;
+    asset.index.areaWidth = 100;
+    asset.index.areaHeight = 90;
+    asset.index.entries.push_back({QStringLiteral("a.fig"), 5, 5});
+    asset.parts.push_back(*figure);
+    zul::FigureDefinitions definitions{zul::DefaultLineDefinitions(), zul::DefaultTextDefinitions()};
+    QImage canvas = FuzzCanvas();
+    QPainter painter(&canvas);
+    zul::DrawFigure(painter, asset, definitions, QRectF(0, 0, 96, 86), 0.96);
+    return 0;
+}

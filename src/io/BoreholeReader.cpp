@@ -1,0 +1,313 @@
+#include "io/BoreholeReader.h"
+
+#include "io/FileAccess.h"
+#include "io/FileError.h"
+#include "util/Cp932.h"
+#include "util/NumberFormat.h"
+#include "util/TextNormalize.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/tree.h>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace zul {
+
+namespace {
+
+constexpr std::string_view kRootName = "ボーリング情報";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+BoreholeReadResult Failure(std::string reason) {
+    BoreholeReadResult result;
+    result.message = "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀﾌｧｲﾙを読み込めませんでした。" + reason;
+    return result;
+}
+
+std::string FileErrorReason(int code) {
+    std::string reason;
+    switch (code) {
+    case FileError::FileNotFound:
+        reason = "ﾌｧｲﾙが見つかりません。";
+        break;
+    case FileError::PathNotFound:
+        reason = "ﾌｫﾙﾀﾞが見つかりません。";
+        break;
+    case FileError::PermissionDenied:
+        reason = "ﾌｧｲﾙを読む権限がありません。";
+        break;
+    case FileError::PathFileAccess:
+        reason = "通常のﾌｧｲﾙではないか，読むことができません。";
+        break;
+    default:
+        reason = "ﾌｧｲﾙを開けません。";
+        break;
+    }
+    return reason + "（ｴﾗｰｺｰﾄﾞ ： " + FormatNumber(code, "##,##0）");
+}
+
+std::string_view NameOf(const xmlNode* node) {
+    return node->name == nullptr ? std::string_view() : reinterpret_cast<const char*>(node->name);
+}
+
+// The text an element holds directly (its text and CDATA children; entity references are never
+// expanded).
+std::string TextOf(const xmlNode* element) {
+    std::string text;
+    for (const xmlNode* child = element->children; child != nullptr; child = child->next) {
+        if ((child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE) &&
+            child->content != nullptr) {
+            text += reinterpret_cast<const char*>(child->content);
+        }
+    }
+    return text;
+}
+
+// The first child element of that name, or nullptr.
+const xmlNode* ChildElement(const xmlNode* parent, std::string_view name) {
+    for (const xmlNode* child = parent->children; child != nullptr; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE && NameOf(child) == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+std::string ChildText(const xmlNode* parent, std::string_view name) {
+    const xmlNode* child = ChildElement(parent, name);
+    return child == nullptr ? std::string() : TextOf(child);
+}
+
+std::optional<double> ChildNumber(const xmlNode* parent, std::string_view name) {
+    const xmlNode* child = ChildElement(parent, name);
+    return child == nullptr ? std::nullopt : ParseDecimalNumber(TextOf(child));
+}
+
+// The first of several alternative children present.
+std::string ChildTextOfAny(const xmlNode* parent, std::initializer_list<std::string_view> names) {
+    for (const std::string_view name : names) {
+        if (ChildElement(parent, name) != nullptr) {
+            return ChildText(parent, name);
+        }
+    }
+    return {};
+}
+
+struct DocumentDeleter {
+    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+struct ContextDeleter {
+    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+
+// libxml2 prints nothing of its own: the reader turns errors into messages.
+void SilentErrors(void*, const char*, ...) {}
+
+void InitialiseParser() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xmlSetGenericErrorFunc(nullptr, SilentErrors);
+    });
+}
+
+std::string ParseFailureReason(const xmlParserCtxt* context) {
+    const xmlError* error = xmlCtxtGetLastError(const_cast<xmlParserCtxt*>(context));
+    if (error == nullptr) {
+        return "XML として読めません。";
+    }
+    const std::string detail = error->message == nullptr ? std::string() : error->message;
+    if (detail.find("Excessive depth") != std::string::npos) {
+        return "要素の入れ子が深すぎます（" + std::to_string(xmlParserMaxDepth) + " 段まで）。";
+    }
+    switch (error->code) {
+    case XML_ERR_ENTITY_LOOP:
+    case XML_ERR_ENTITY_BOUNDARY:
+        return "実体参照の展開が大きすぎるか，循環しています。";
+    case XML_ERR_DOCUMENT_EMPTY:
+        return "XML ではありません（要素が見つかりません）。";
+    case XML_ERR_DOCUMENT_END:
+    case XML_ERR_TAG_NOT_FINISHED:
+    case XML_ERR_LTSLASH_REQUIRED:
+        if (detail.find("Premature end") != std::string::npos || error->code == XML_ERR_TAG_NOT_FINISHED) {
+            return "ﾌｧｲﾙが途中で終わっています（" + std::to_string(error->line) + " 行目）。";
+        }
+        break;
+    default:
+        break;
+    }
+    std::string message = detail;
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) {
+        message.pop_back();
+    }
+    return "XML として正しくありません（" + std::to_string(error->line) + " 行目：" + message + "）。";
+}
+
+struct Collected {
+    BoreholeRecord record;
+    std::vector<BoreholeLayer> layers2;
+    std::vector<BoreholeLayer> layers3;
+    std::vector<BoreholeLayer> layers4;
+    bool millimetres = false;
+    bool haveName = false;
+};
+
+void Collect(const xmlNode* element, Collected& c) {
+    const std::string_view name = NameOf(element);
+    BoreholeRecord& r = c.record;
+    if (name == "ボーリング名") {
+        if (!c.haveName) {
+            r.name = TextOf(element);
+            c.haveName = true;
+        }
+    } else if (name == "孔口標高") {
+        if (!r.elevation) {
+            r.elevation = ParseDecimalNumber(TextOf(element));
+        }
+    } else if (name == "総掘進長" || name == "総削孔長") {
+        if (!r.totalDepth) {
+            r.totalDepth = ParseDecimalNumber(TextOf(element));
+        }
+    } else if (name == "土質岩種区分") {
+        c.layers2.push_back({ChildNumber(element, "土質岩種区分_下端深度"),
+                             ChildText(element, "土質岩種区分_土質岩種区分1")});
+    } else if (name == "岩石土区分") {
+        c.layers3.push_back(
+            {ChildNumber(element, "岩石土区分_下端深度"), ChildText(element, "岩石土区分_岩石土名")});
+    } else if (name == "工学的地質区分名現場土質名") {
+        c.layers4.push_back({ChildNumber(element, "工学的地質区分名現場土質名_下端深度"),
+                             ChildText(element, "工学的地質区分名現場土質名_工学的地質区分名現場土質名")});
+    } else if (name == "標準貫入試験") {
+        r.tests.push_back({ChildNumber(element, "標準貫入試験_開始深度"),
+                           ChildNumber(element, "標準貫入試験_合計打撃回数"),
+                           ChildNumber(element, "標準貫入試験_合計貫入量")});
+    } else if (name.starts_with("標準貫入試験_0_100")) {
+        c.millimetres = true;
+    } else if (name == "孔内水位") {
+        WaterRecord water;
+        water.depth = ChildNumber(element, "孔内水位_孔内水位");
+        water.date = ChildText(element, "孔内水位_測定年月日");
+        const std::string code =
+            ChildTextOfAny(element, {"孔内水位_掘削状況コード", "孔内水位_削孔状況コード"});
+        const std::string state = ChildTextOfAny(element, {"孔内水位_掘削状況", "孔内水位_削孔状況"});
+        water.state = code.empty() || state.empty() ? code + state : code + " " + state;
+        r.water.push_back(std::move(water));
+    }
+}
+
+} // namespace
+
+BoreholeReadResult ParseBoreholeFile(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
+    if (WithoutBlanks(bytes).empty()) {
+        return Failure("ﾌｧｲﾙが空です。");
+    }
+    std::string text;
+    if (IsValidUtf8(bytes)) {
+        text.assign(bytes);
+    } else if (auto decoded = DecodeCp932(bytes)) {
+        text = std::move(*decoded);
+    } else {
+        return Failure(
+            "文字が UTF-8 でも Shift_JIS（ｺｰﾄﾞﾍﾟｰｼﾞ 932）でもありません（XML のﾃｷｽﾄﾌｧｲﾙではないようです）。");
+    }
+    if (text.size() > kMaxBoreholeFileBytes * 2) {
+        return Failure("ﾌｧｲﾙが大きすぎます（" + std::to_string(kMaxBoreholeFileBytes / 1024 / 1024) +
+                       " MB まで）。");
+    }
+
+    InitialiseParser();
+    std::unique_ptr<xmlParserCtxt, ContextDeleter> context(xmlNewParserCtxt());
+    if (!context) {
+        return Failure("XML の解析を始められません（ﾒﾓﾘ不足）。");
+    }
+    // The text is UTF-8 now, whatever its declaration says.  No DTD or entity is fetched, no
+    // entity expanded into the text, and the parser's limits on depth and expansion stay on.
+    const int options = XML_PARSE_NONET | XML_PARSE_IGNORE_ENC | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                        XML_PARSE_NOCDATA | XML_PARSE_COMPACT;
+    std::unique_ptr<xmlDoc, DocumentDeleter> doc(xmlCtxtReadMemory(
+        context.get(), text.data(), static_cast<int>(text.size()), "borehole.xml", "UTF-8", options));
+    if (!doc || !context->wellFormed) {
+        return Failure(ParseFailureReason(context.get()));
+    }
+    if (doc->intSubset != nullptr &&
+        (doc->intSubset->entities != nullptr || doc->intSubset->pentities != nullptr)) {
+        return Failure("実体（ENTITY）を宣言したﾌｧｲﾙは読みません。");
+    }
+    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    if (root == nullptr) {
+        return Failure("ﾙｰﾄ要素がありません。");
+    }
+    if (NameOf(root) != kRootName) {
+        return Failure("ﾎﾞｰﾘﾝｸﾞ交換用ﾃﾞｰﾀではありません（ﾙｰﾄ要素が「" + std::string(NameOf(root)) +
+                       "」で，「" + std::string(kRootName) + "」ではありません）。");
+    }
+
+    Collected collected;
+    if (xmlChar* version = xmlGetNoNsProp(root, reinterpret_cast<const xmlChar*>("DTD_version"))) {
+        collected.record.dtdVersion = reinterpret_cast<const char*>(version);
+        xmlFree(version);
+    }
+    // Every element below the root in document order, without recursion.
+    std::vector<const xmlNode*> pending{root};
+    while (!pending.empty()) {
+        const xmlNode* node = pending.back();
+        pending.pop_back();
+        if (node != root) {
+            Collect(node, collected);
+        }
+        std::vector<const xmlNode*> children;
+        for (const xmlNode* child = node->children; child != nullptr; child = child->next) {
+            if (child->type == XML_ELEMENT_NODE) {
+                children.push_back(child);
+            }
+        }
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+
+    BoreholeRecord& record = collected.record;
+    if (!collected.layers4.empty()) {
+        record.layout = BoreholeLayout::V400;
+        record.layers = std::move(collected.layers4);
+    } else if (!collected.layers3.empty()) {
+        record.layout = BoreholeLayout::V300;
+        record.layers = std::move(collected.layers3);
+    } else if (!collected.layers2.empty()) {
+        record.layout = BoreholeLayout::V2;
+        record.layers = std::move(collected.layers2);
+    } else if (collected.millimetres) {
+        record.layout = BoreholeLayout::V400;
+    }
+    // Files of 4.00 give the penetration in mm.
+    if (collected.millimetres) {
+        for (PenetrationTest& test : record.tests) {
+            if (test.penetrationCm) {
+                *test.penetrationCm /= 10;
+            }
+        }
+    }
+    BoreholeReadResult result;
+    result.record = std::move(record);
+    return result;
+}
+
+BoreholeReadResult ReadBoreholeFile(const std::string& path) {
+    std::string bytes;
+    bool tooLarge = false;
+    if (const int code = ReadWholeFileUpTo(path, kMaxBoreholeFileBytes, bytes, tooLarge);
+        code != FileError::None) {
+        return Failure(FileErrorReason(code));
+    }
+    if (tooLarge) {
+        return Failure("ﾌｧｲﾙが大きすぎます（" + std::to_string(kMaxBoreholeFileBytes / 1024 / 1024) +
+                       " MB まで）。");
+    }
+    return ParseBoreholeFile(bytes);
+}
+
+} // namespace zul
