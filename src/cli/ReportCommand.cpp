@@ -203,7 +203,7 @@ int RunReport(const ReportOptions& options) {
         PendingFile none;
         std::vector<std::string> notes;
         std::string error;
-        ReportDrawing().WritePdf({}, {}, {}, none, notes, error);
+        ReportDrawing().WritePdf({}, {}, {}, {}, none, notes, error);
         std::cerr << error << '\n';
         return kFileFailure;
     }
@@ -326,8 +326,10 @@ int RunReport(const ReportOptions& options) {
             return failedToWrite(pdfRun->generator, kPdfWhat, options.pdfFile);
         }
         std::string pdfError;
-        if (!drawing->WritePdf(pdfRun->generator.JoinedFile(), programFolder, options.pdfFile, pdf, notes,
-                               pdfError)) {
+        // The PDF is titled with the study's file name, as the print menu names its preview.
+        const std::string title = fs::path(options.path).stem().string();
+        if (!drawing->WritePdf(pdfRun->generator.JoinedFile(), programFolder, options.pdfFile, title, pdf,
+                               notes, pdfError)) {
             PrintEscapedLines(pdfError);
             return kFileFailure;
         }
