@@ -8,7 +8,7 @@ namespace zul {
 bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
     PageWriter& st = run.Page();
     return RunReportPart(run, [&] {
-        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, "支持力検討グラフ");
+        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, "支持力検討グラフ");
         st.PrintAsIs(b, 1);
         // Push-in graphs 1 and 3, then pull-out graphs 2 and 4; each the normal case first.
         for (const std::size_t capacity : {0u, 1u}) {
@@ -25,7 +25,7 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                 st.PrintLineHead(0);
                 const std::string_view name = kGraphMetafileNames[capacity + (normal ? 0 : 2)];
                 st.PrintRaw(std::string(kPictureRecordFields) +
-                            PrintText(ctx.metafileFolder + "/" + std::string(name)));
+                            PrintText(ctx.paths.metafileFolder + "/" + std::string(name)));
             }
         }
     });

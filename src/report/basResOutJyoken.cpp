@@ -40,7 +40,7 @@ bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
         const double groundTop =
             c.Jiban().Count() > 0 ? c.Jiban().Item(1)->EU : ctx.doc.JibanLevel(1).numberOrZero();
 
-        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, kBlock);
+        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, kBlock);
 
         st.PrintAsIs(b, 1);
         st.PrintBlank(2);

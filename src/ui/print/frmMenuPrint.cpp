@@ -128,12 +128,9 @@ void frmMenuPrint::Open() {
 // Writes the print text of every item.  Items that failed are named together in one message;
 // the menu stays usable whatever failed.
 bool frmMenuPrint::GeneratePrintFiles() {
-    const ReportContext report{context_.doc,
-                               context_.calc.CalcPair(0),
-                               context_.calc.CalcPair(1),
-                               context_.doc.FmtFileName,
-                               context_.programFolder,
-                               context_.metafileFolder};
+    const ReportContext report{
+        context_.doc, context_.calc.CalcPair(0), context_.calc.CalcPair(1),
+        ReportFiles(context_.doc.FmtFileName, context_.programFolder, context_.metafileFolder)};
     UiServices& ui = UiServices::current();
     ui.setBusy(true);
     try {
