@@ -39,8 +39,22 @@ AppMessage MessageWriteError(int errorCode) {
             MessageIcon::Critical, MessageButtons::Ok};
 }
 
-AppMessage MessageCalculationError() {
-    return {QString::fromUtf8(kCalcErrorMessage), kProductName, MessageIcon::Information, MessageButtons::Ok};
+AppMessage MessageCalculationError(const std::vector<std::string>& causes) {
+    QString text = QString::fromUtf8(kCalcErrorMessage);
+    if (!causes.empty()) {
+        text += QLatin1Char('\n');
+    }
+    for (const std::string& cause : causes) {
+        // A cause may quote a cell's text from the file: its line ends stay out of the layout.
+        QString line = QString::fromStdString(cause);
+        for (QChar& c : line) {
+            if (c.category() == QChar::Other_Control) {
+                c = QLatin1Char(' ');
+            }
+        }
+        text += QStringLiteral("\n原因：") + line;
+    }
+    return {text, kProductName, MessageIcon::Information, MessageButtons::Ok};
 }
 
 MessageAnswer Show(QWidget* parent, const AppMessage& message) {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 namespace zul {
 
 // One message box of the main window and its file commands: text, title, icon and buttons.
@@ -26,8 +29,9 @@ AppMessage MessageUnsupportedVersion(const QString& version);
 AppMessage MessageReadError(int errorCode);
 // A study file that could not be written, with its error code.
 AppMessage MessageWriteError(int errorCode);
-// A calculation that failed: check the input data.
-AppMessage MessageCalculationError();
+// A calculation that failed: check the input data; under it, one line "原因：..." for each input
+// known to make it fail.
+AppMessage MessageCalculationError(const std::vector<std::string>& causes = {});
 
 // Shows the message through the installed services and returns the answer.
 MessageAnswer Show(QWidget* parent, const AppMessage& message);

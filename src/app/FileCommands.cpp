@@ -85,6 +85,8 @@ void FileCommands::Load(const std::string& path, const QString& fileTitle) {
     }
     host_.refreshEnteredState();
     if (result.success) {
+        // The study graph of the study before is not this study's graph.
+        doc_.RaTableDone = false;
         Adopt(path, fileTitle);
         return;
     }

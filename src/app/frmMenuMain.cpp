@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/ProductInfo.h"
 #include "app/frmAbout.h"
+#include "calc/CalcFailureCauses.h"
 #include "calc/PlausibilityNotes.h"
 #include "ui/ScreenLaunchers.h"
 #include "ui/UiServices.h"
@@ -324,7 +325,7 @@ void frmMenuMain::RunRaTable() {
         success = calc_.CalcRaTable(doc_);
     }
     if (!success) {
-        Show(this, MessageCalculationError());
+        Show(this, MessageCalculationError(FindCalcFailureCauses(doc_, CalcRun::Table)));
         return;
     }
     ShowGraphScreen(context, this);
@@ -332,7 +333,7 @@ void frmMenuMain::RunRaTable() {
 
 void frmMenuMain::RunCheckScreen() {
     if (!calc_.CalcRa(doc_)) {
-        Show(this, MessageCalculationError());
+        Show(this, MessageCalculationError(FindCalcFailureCauses(doc_, CalcRun::Single)));
         return;
     }
     frmResOutRa screen(paths_.iniFile, this);
@@ -347,7 +348,7 @@ void frmMenuMain::RunCheckScreen() {
 
 void frmMenuMain::RunPrintMenu() {
     if (!calc_.CalcRa(doc_)) {
-        Show(this, MessageCalculationError());
+        Show(this, MessageCalculationError(FindCalcFailureCauses(doc_, CalcRun::Single)));
         return;
     }
     AppContext context = Context();

@@ -23,8 +23,8 @@ bool ReportDrawing::SaveStudyGraphs(const ProjectDocument&, const basCalcMain&, 
     return false;
 }
 
-bool ReportDrawing::WritePdf(const std::string&, const std::string&, const std::string&, PendingFile&,
-                             std::vector<std::string>&, std::string& error) {
+bool ReportDrawing::WritePdf(const std::string&, const std::string&, const std::string&, const std::string&,
+                             PendingFile&, std::vector<std::string>&, std::string& error) {
     error = kNoPdf;
     return false;
 }

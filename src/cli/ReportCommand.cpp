@@ -229,7 +229,7 @@ Outcome CheckOptions(const ReportOptions& options, Items& chosen) {
         PendingFile none;
         std::vector<std::string> notes;
         std::string error;
-        ReportDrawing().WritePdf({}, {}, {}, none, notes, error);
+        ReportDrawing().WritePdf({}, {}, {}, {}, none, notes, error);
         std::cerr << error << '\n';
         return kFileFailure;
     }
@@ -333,8 +333,10 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
         return FailedToWrite(run.generator, kPdfWhat, options.pdfFile);
     }
     std::string pdfError;
-    if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, pdf, notes,
-                          pdfError)) {
+    // The PDF is titled with the study's file name, as the print menu names its preview.
+    const std::string title = fs::path(options.path).stem().string();
+    if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title, pdf,
+                          notes, pdfError)) {
         PrintEscapedLines(pdfError);
         return kFileFailure;
     }

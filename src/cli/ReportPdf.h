@@ -31,13 +31,13 @@ public:
     bool SaveStudyGraphs(const ProjectDocument& doc, const basCalcMain& calc, const std::string& folder,
                          std::string& error);
 
-    // Every page of the print file as PDF for pdfFile, prepared complete in pending for the
+    // Every page of the print file as PDF for pdfFile, titled title (the study's name), prepared complete in pending for the
     // caller to commit; LINE_PRN.DEF and STR_PRN.DEF from definitionFolder.  notes: files the
     // print file names that could not be read (each shows a note on its page).  On failure
     // false with the reason (Japanese: the file and the cause) in error.
     bool WritePdf(const std::string& printFile, const std::string& definitionFolder,
-                  const std::string& pdfFile, PendingFile& pending, std::vector<std::string>& notes,
-                  std::string& error);
+                  const std::string& pdfFile, const std::string& title, PendingFile& pending,
+                  std::vector<std::string>& notes, std::string& error);
 
 private:
     struct Session;

@@ -4,7 +4,9 @@
 
 namespace zul {
 
-ProjectDocument::ProjectDocument() { InitInputData(*this); }
+ProjectDocument::ProjectDocument() {
+    InitInputData(*this);
+}
 
 void InitInputData(ProjectDocument& doc) {
     doc.Anzen = {};
@@ -20,6 +22,11 @@ void InitInputData(ProjectDocument& doc) {
     doc.JibanCount = 0;
     doc.NCount = 0;
     doc.RaTableInpFlg = false;
+    doc.RaTableDone = false;
+}
+
+void MarkInputEdited(ProjectDocument& doc) {
+    doc.DataEdited = true;
     doc.RaTableDone = false;
 }
 

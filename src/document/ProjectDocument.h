@@ -95,6 +95,10 @@ struct ProjectDocument {
 // DataEdited, DataFileName, DataKind and the paths as they are.
 void InitInputData(ProjectDocument& doc);
 
+// A confirmed input screen changed the study: the data is edited, and the study graph made
+// before (RaTableDone) no longer belongs to it, so the graph report cannot print it.
+void MarkInputEdited(ProjectDocument& doc);
+
 // True when both documents hold the same study case (inputs, counts, flags; not the run state).
 bool SameStudy(const ProjectDocument& a, const ProjectDocument& b);
 

@@ -2,6 +2,8 @@
 
 #include "io/CPrivateProfile.h"
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -15,6 +17,16 @@ std::string levelKey(const char* name, std::size_t index) {
 
 } // namespace
 
+NumberingSettings ClampedNumberingSettings(NumberingSettings settings) {
+    settings.Method = std::clamp(settings.Method, 0, kMaxNumberingMethod);
+    settings.Init = std::clamp(settings.Init, 0, kMaxFirstChapter);
+    for (std::size_t i = 0; i < 4; ++i) {
+        settings.Style[i] = std::clamp(settings.Style[i], 0, kMaxNumberStyle);
+        settings.Margin[i] = std::clamp(settings.Margin[i], 0, kMaxHeadingMargin);
+    }
+    return settings;
+}
+
 NumberingSettings ReadNumberingSettings(const std::string& iniFile) {
     const auto read = [&](const std::string& key) {
         return CPrivateProfile::GetValueLong(iniFile, kChapter, key);
@@ -26,7 +38,7 @@ NumberingSettings ReadNumberingSettings(const std::string& iniFile) {
         settings.Style[i] = read(levelKey("Style", i));
         settings.Margin[i] = read(levelKey("Margin", i));
     }
-    return settings;
+    return ClampedNumberingSettings(settings);
 }
 
 bool WriteNumberingSettings(const std::string& iniFile, const NumberingSettings& settings) {

@@ -18,6 +18,18 @@ struct NumberingSettings {
     bool operator==(const NumberingSettings&) const = default;
 };
 
+// The ranges of the numbering screen.
+inline constexpr std::int32_t kMaxNumberingMethod = 3;
+inline constexpr std::int32_t kMaxFirstChapter = 99;
+inline constexpr std::int32_t kMaxNumberStyle = 9;
+inline constexpr std::int32_t kMaxHeadingMargin = 10;
+
+// The settings brought into the numbering screen's ranges: a settings file edited by hand (a
+// first chapter of 2147483647, a margin of -5) cannot overflow the heading counters or push a
+// heading off the page.
+NumberingSettings ClampedNumberingSettings(NumberingSettings settings);
+
+// Reads the section, every value clamped to its range (ClampedNumberingSettings).
 NumberingSettings ReadNumberingSettings(const std::string& iniFile);
 // Writes every key of the section; true when every write succeeded.
 bool WriteNumberingSettings(const std::string& iniFile, const NumberingSettings& settings);

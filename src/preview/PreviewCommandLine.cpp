@@ -14,6 +14,28 @@ QString unquoted(QString text) {
     return text;
 }
 
+// "x,y,w,h" in whole pixels; an empty or unreadable text gives an invalid rectangle.
+QRect rectangleOf(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4) {
+        return {};
+    }
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok) {
+            return {};
+        }
+    }
+    const QRect rect(values[0], values[1], values[2], values[3]);
+    return rect.width() > 0 && rect.height() > 0 ? rect : QRect();
+}
+
+bool isTemporaryPrintFile(const QString& name) {
+    return name.startsWith(QStringLiteral("~PS"));
+}
+
 } // namespace
 
 PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments) {
@@ -25,6 +47,8 @@ PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments) {
             command.iniFolder = unquoted(argument.mid(5));
         } else if (argument.startsWith(QStringLiteral("/NAME="), Qt::CaseInsensitive)) {
             command.studyName = unquoted(argument.mid(6));
+        } else if (argument.startsWith(QStringLiteral("/BESIDE="), Qt::CaseInsensitive)) {
+            command.beside = rectangleOf(unquoted(argument.mid(8)));
         } else if (argument == QStringLiteral("--pdf")) {
             if (i + 1 >= arguments.size()) {
                 command.error = QStringLiteral("--pdf の後に出力するPDFファイル名を指定して下さい。");
@@ -48,15 +72,22 @@ PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments) {
     return command;
 }
 
-QString DefaultPdfName(const PreviewCommandLine& command) {
+QString DocumentTitle(const PreviewCommandLine& command) {
     QString name = QFileInfo(command.studyName).fileName();
     if (name.isEmpty()) {
         name = QFileInfo(command.printFile).completeBaseName();
-        if (name.isEmpty() || name.startsWith(QStringLiteral("~PS"))) {
-            name = QStringLiteral("計算書");
-        }
-    } else if (name.endsWith(QStringLiteral(".zul"), Qt::CaseInsensitive)) {
+        return isTemporaryPrintFile(name) ? QString() : name;
+    }
+    if (name.endsWith(QStringLiteral(".zul"), Qt::CaseInsensitive)) {
         name.chop(4);
+    }
+    return name;
+}
+
+QString DefaultPdfName(const PreviewCommandLine& command) {
+    QString name = DocumentTitle(command);
+    if (name.isEmpty()) {
+        name = QStringLiteral("計算書");
     }
     return name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
 }
@@ -64,9 +95,10 @@ QString DefaultPdfName(const PreviewCommandLine& command) {
 QString PreviewUsage() {
     return QStringLiteral(
         "使い方:\n"
-        "  Preview /INI=\"<データフォルダ>\" <印刷ファイル>   印刷プレビューを表示します\n"
+        "  Preview /INI=<データフォルダ> <印刷ファイル>   印刷プレビューを表示します\n"
         "  Preview <印刷ファイル>\n"
-        "  (/NAME=\"<検討名>\" で PDF 保存の既定のファイル名を指定できます)\n"
+        "  (/NAME=<検討名> で画面とPDFの表題，PDF保存の既定のファイル名を指定できます)\n"
+        "  (/BESIDE=x,y,幅,高さ で最初に表示する位置の横に並べる画面の枠を指定できます)\n"
         "  Preview --pdf <出力.pdf> <印刷ファイル>          PDFファイルを作成して終了します\n");
 }
 

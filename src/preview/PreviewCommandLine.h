@@ -1,20 +1,25 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 namespace zul {
 
 // What the Preview program was asked to do.
-//   Preview /INI="<data folder>" <print file>   show the pages (the print menu's command line)
+//   Preview /INI=<data folder> [/NAME=<study>] [/BESIDE=x,y,w,h] <print file>
+//                                                show the pages (the print menu's arguments)
 //   Preview <print file>                         the same, settings in the per-user data folder
 //   Preview --pdf <out.pdf> <print file>         write a PDF without a window and end
-// An optional /NAME="<study name>" names the PDF that Ctrl+S offers.
+// The optional /NAME=<study name> titles the window and the PDF and names the PDF that Ctrl+S
+// offers; /BESIDE= is the print menu's frame on the screen, beside which the window opens when
+// it has no placement of its own yet.  The options may come in any order, also after the file.
 struct PreviewCommandLine {
     QString iniFolder; // the "/INI=" folder, empty when not given
     QString printFile; // the print file to show
     QString pdfFile;   // set for --pdf
     QString studyName; // the "/NAME=" text, empty when not given
+    QRect beside;      // the "/BESIDE=" frame; not valid when not given or not readable
     bool help = false;
     QString error; // Japanese; set when the command line cannot be used
 };
@@ -26,6 +31,11 @@ PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments);
 // The file name Ctrl+S offers: the study's name when given, else the print file's name; a
 // temporary print file ("~PS...") of the print menu gives "計算書.pdf".
 QString DefaultPdfName(const PreviewCommandLine& command);
+
+// The title of the pages, in the window's caption and in the PDF: the study's name without
+// its folder and ".zul", else the print file's name; empty for a temporary print file of the
+// print menu ("~PS..."), whose name means nothing to the user.
+QString DocumentTitle(const PreviewCommandLine& command);
 
 // The usage text of the program (Japanese).
 QString PreviewUsage();

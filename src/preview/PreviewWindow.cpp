@@ -1,5 +1,9 @@
 #include "preview/PreviewWindow.h"
 
+#include "io/CPrivateProfile.h"
+#include "preview/PagePairs.h"
+#include "preview/PreviewCommandLine.h"
+#include "preview/PreviewPlacement.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 
@@ -8,11 +12,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
@@ -27,10 +33,9 @@ constexpr const char* kSection = "Preview";
 
 } // namespace
 
-QString PreviewCaption(const QString& printFile) {
-    const QString name = QFileInfo(printFile).fileName();
-    return name.isEmpty() ? QStringLiteral("印刷プレビュー")
-                          : QStringLiteral("印刷プレビュー - %1").arg(name);
+QString PreviewCaption(const QString& title) {
+    return title.isEmpty() ? QStringLiteral("印刷プレビュー")
+                           : QStringLiteral("印刷プレビュー - %1").arg(title);
 }
 
 std::pair<int, int> PrintedPages(const QPrinter& printer, int currentPage, int pageCount) {
@@ -58,7 +63,10 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
                              QString pdfName, QWidget* parent)
     : QMainWindow(parent), renderer_(std::move(renderer)), settingsFile_(std::move(settingsFile)),
       pdfName_(std::move(pdfName)), printer_(QPrinter::HighResolution) {
-    setWindowTitle(PreviewCaption(renderer_->document().sourcePath));
+    PreviewCommandLine source;
+    source.printFile = renderer_->document().sourcePath;
+    setDocumentTitle(DocumentTitle(source));
+    setMinimumSize(kPreviewMinimumSize);
     printer_.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer_.setFullPage(true);
@@ -66,8 +74,13 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
 
     preview_ = new QPrintPreviewWidget(&printer_, this);
     setCentralWidget(preview_);
-    connect(preview_, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* printer) { renderer_->paintPages(*printer, 0, renderer_->pageCount() - 1); });
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
+        if (pairs_) {
+            PaintPagePairs(*renderer_, *printer);
+        } else {
+            renderer_->paintPages(*printer, 0, renderer_->pageCount() - 1);
+        }
+    });
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updatePageText);
     buildToolBar();
     const std::vector<QString> problems = DocumentProblems(renderer_->document());
@@ -90,6 +103,11 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
 }
 
 PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::setDocumentTitle(const QString& title) {
+    documentTitle_ = title;
+    setWindowTitle(PreviewCaption(title));
+}
 
 QAction* PreviewWindow::addCommand(const QString& text, const QKeySequence& key,
                                    void (PreviewWindow::*slot)()) {
@@ -149,11 +167,8 @@ void PreviewWindow::buildToolBar() {
         bar->addAction(action);
     }
     single->setChecked(true);
-    connect(single, &QAction::triggered, preview_, [this] { preview_->setSinglePageViewMode(); });
-    connect(facing, &QAction::triggered, preview_, [this] {
-        preview_->setFacingPagesViewMode();
-        preview_->fitInView();
-    });
+    connect(single, &QAction::triggered, this, [this] { showPagePairs(false); });
+    connect(facing, &QAction::triggered, this, [this] { showPagePairs(true); });
     bar->addSeparator();
     auto* close = new QAction(QStringLiteral("閉じる(&C)"), this);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -162,12 +177,34 @@ void PreviewWindow::buildToolBar() {
     bar->addAction(close);
 }
 
+// Qt's own two-page view opens like a book, page 1 alone on the right; a report is read with
+// pages 1 and 2 side by side.  So each pair is one sheet of the preview, shown as a single page.
+void PreviewWindow::showPagePairs(bool pairs) {
+    if (pairs == pairs_) {
+        return;
+    }
+    const int page = currentPage();
+    pairs_ = pairs;
+    printer_.setPageLayout(
+        pairs ? PagePairLayout()
+              : QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    preview_->setSinglePageViewMode();
+    preview_->updatePreview();
+    preview_->setCurrentPage(pairs ? (page + 1) / 2 : page);
+    if (pairs) {
+        preview_->fitInView();
+    } else {
+        preview_->fitToWidth();
+    }
+    updatePageText();
+}
+
 int PreviewWindow::currentPage() const {
-    return preview_->currentPage();
+    return pairs_ ? 2 * preview_->currentPage() - 1 : preview_->currentPage();
 }
 
 int PreviewWindow::pageCount() const {
-    return preview_->pageCount();
+    return renderer_->pageCount();
 }
 
 QString PreviewWindow::pageText() const {
@@ -175,7 +212,12 @@ QString PreviewWindow::pageText() const {
 }
 
 void PreviewWindow::updatePageText() {
-    pageLabel_->setText(QStringLiteral("%1 / %2").arg(preview_->currentPage()).arg(preview_->pageCount()));
+    const int page = currentPage();
+    if (pairs_ && page < pageCount()) {
+        pageLabel_->setText(QStringLiteral("%1-%2 / %3").arg(page).arg(page + 1).arg(pageCount()));
+    } else {
+        pageLabel_->setText(QStringLiteral("%1 / %2").arg(page).arg(pageCount()));
+    }
 }
 
 void PreviewWindow::firstPage() {
@@ -211,7 +253,7 @@ void PreviewWindow::printPages() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const auto [first, last] = PrintedPages(printer, preview_->currentPage(), renderer_->pageCount());
+    const auto [first, last] = PrintedPages(printer, currentPage(), renderer_->pageCount());
     UiServices::current().setBusy(true);
     const bool printed = renderer_->paintPages(printer, first, last);
     UiServices::current().setBusy(false);
@@ -238,7 +280,8 @@ void PreviewWindow::savePdf() {
     }
     UiServices::current().setBusy(true);
     QString error;
-    const bool written = WritePrintPdf(*renderer_, path, &error);
+    const QString title = documentTitle_.isEmpty() ? QFileInfo(path).completeBaseName() : documentTitle_;
+    const bool written = WritePrintPdf(*renderer_, path, &error, title);
     UiServices::current().setBusy(false);
     if (!written) {
         UiServices::current().showMessage(this, error, windowTitle(), MessageIcon::Critical,
@@ -247,11 +290,33 @@ void PreviewWindow::savePdf() {
 }
 
 void PreviewWindow::showEvent(QShowEvent* event) {
-    if (!placed_ && !settingsFile_.isEmpty()) {
+    if (!placed_) {
         placed_ = true;
-        RestoreWindowPlacement(this, settingsFile_.toStdString(), kSection, true);
+        placeWindow();
     }
     QMainWindow::showEvent(event);
+}
+
+// The placement kept in Preview.ini, moved onto the screen and not smaller than the minimum
+// size; without one, beside the window named on the command line (else centred).
+void PreviewWindow::placeWindow() {
+    const std::string ini = settingsFile_.toStdString();
+    const bool stored = !ini.empty() && (CPrivateProfile::GetValueLong(ini, kSection, "Top") >= 1 ||
+                                         CPrivateProfile::GetValueLong(ini, kSection, "Left") >= 1);
+    if (!ini.empty()) {
+        RestoreWindowPlacement(this, ini, kSection, true);
+    }
+    if (!stored && beside_.isValid()) {
+        const QScreen* screen = QGuiApplication::screenAt(beside_.center());
+        if (!screen) {
+            screen = this->screen();
+        }
+        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QMargins frame(
+            geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+            frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+        move(PlaceBeside(beside_, size().grownBy(frame), area));
+    }
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPrinter>
+#include <QRect>
 
 #include <memory>
 #include <utility>
@@ -15,8 +16,9 @@ class QPrintPreviewWidget;
 namespace zul {
 
 // The Preview program's window: the pages of one print file in Qt's print preview, with page
-// navigation, zoom, one or two pages side by side, printing through the system's print dialog
-// and saving as PDF.  The window placement is kept in Preview.ini of the settings folder.
+// navigation, zoom, one page or two pages side by side (1-2, 3-4, ...), printing through the
+// system's print dialog and saving as PDF.  The window placement is kept in Preview.ini of the
+// settings folder; the first time, the window opens beside the window it was asked to.
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -25,10 +27,20 @@ public:
                   QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
-    // Page shown (1-based) and the page count, as in the toolbar's "n / N".
+    // The study's name in the caption and in a saved PDF's title; empty: no name.  The
+    // window starts with the print file's name (none for a temporary print file).
+    void setDocumentTitle(const QString& title);
+    const QString& documentTitle() const { return documentTitle_; }
+    // The frame (screen coordinates) beside which the window opens while Preview.ini holds no
+    // placement of its own; an invalid rectangle: centred on the screen.
+    void setFirstPlacementBeside(const QRect& frame) { beside_ = frame; }
+
+    // Page shown (1-based; the left page of a pair) and the page count, as in the toolbar's
+    // "n / N" ("n-m / N" for a pair).
     int currentPage() const;
     int pageCount() const;
     QString pageText() const;
+    bool showsPagePairs() const { return pairs_; }
     QPrintPreviewWidget* previewWidget() const { return preview_; }
 
 public slots:
@@ -46,6 +58,8 @@ protected:
 private:
     void buildToolBar();
     void updatePageText();
+    void showPagePairs(bool pairs);
+    void placeWindow();
     QAction* addCommand(const QString& text, const QKeySequence& key, void (PreviewWindow::*slot)());
 
     std::shared_ptr<const PrintPageRenderer> renderer_;
@@ -54,6 +68,9 @@ private:
     QPrinter printer_;
     QPrintPreviewWidget* preview_ = nullptr;
     QLabel* pageLabel_ = nullptr;
+    QString documentTitle_;
+    QRect beside_;
+    bool pairs_ = false;
     bool placed_ = false;
 };
 
@@ -61,7 +78,7 @@ private:
 // dialog (clamped to the pages there are) or the page shown.
 std::pair<int, int> PrintedPages(const QPrinter& printer, int currentPage, int pageCount);
 
-// The caption of the window for a print file.
-QString PreviewCaption(const QString& printFile);
+// The caption of the window for a document title (empty: none).
+QString PreviewCaption(const QString& title);
 
 } // namespace zul

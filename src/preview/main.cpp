@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <memory>
@@ -35,7 +36,12 @@ QString definitionFolder() {
 
 int writePdf(const zul::PreviewCommandLine& command) {
     using Status = zul::PrintFilePdfResult::Status;
-    const auto result = zul::WritePrintFilePdf(command.printFile, definitionFolder(), command.pdfFile);
+    // The PDF is titled with the study's name; without one, with the PDF's own name.
+    QString title = zul::DocumentTitle(command);
+    if (title.isEmpty()) {
+        title = QFileInfo(command.pdfFile).completeBaseName();
+    }
+    const auto result = zul::WritePrintFilePdf(command.printFile, definitionFolder(), command.pdfFile, title);
     // The PDF is written all the same; what could not be read is said, and stands on its page.
     for (const QString& problem : result.notes) {
         printError(QStringLiteral("注意：%1").arg(problem));
@@ -68,6 +74,8 @@ int showPreview(const zul::PreviewCommandLine& command) {
     const QString pdfName = zul::DefaultPdfName(command);
     zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), settingsFile,
                               pdfName);
+    window.setDocumentTitle(zul::DocumentTitle(command));
+    window.setFirstPlacementBeside(command.beside);
     window.show();
     return QApplication::exec();
 }

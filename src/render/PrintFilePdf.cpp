@@ -13,7 +13,7 @@
 namespace zul {
 
 PrintFilePdfResult WritePrintFilePdf(const QString& printFile, const QString& definitionFolder,
-                                     const QString& pdfFile, PendingFile* pending) {
+                                     const QString& pdfFile, const QString& title, PendingFile* pending) {
     using Status = PrintFilePdfResult::Status;
     PrintFilePdfResult result;
     const std::string target = QFile::encodeName(pdfFile).toStdString();
@@ -32,7 +32,7 @@ PrintFilePdfResult WritePrintFilePdf(const QString& printFile, const QString& de
     result.notes = DocumentProblems(*document);
     const PrintPageRenderer renderer(std::move(*document));
     QByteArray pdf;
-    if (!RenderPrintPdf(renderer, pdf, &error)) {
+    if (!RenderPrintPdf(renderer, pdf, &error, title)) {
         result.error = QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(pdfFile, error);
         return result;
     }

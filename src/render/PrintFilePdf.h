@@ -29,8 +29,10 @@ struct PrintFilePdfResult {
 // runs (HeadlessQt).  The PDF goes to a new file beside pdfFile, which replaces pdfFile only
 // when it is complete; a pdfFile that is a pipe, device or folder, or lies in a missing folder,
 // is refused before anything is read.  With pending the complete new file is only prepared
-// there, and the caller commits it (together with other outputs).
+// there, and the caller commits it (together with other outputs).  title is the PDF's document
+// title (the study's name); empty: the print file's name.
 PrintFilePdfResult WritePrintFilePdf(const QString& printFile, const QString& definitionFolder,
-                                     const QString& pdfFile, PendingFile* pending = nullptr);
+                                     const QString& pdfFile, const QString& title = QString(),
+                                     PendingFile* pending = nullptr);
 
 } // namespace zul

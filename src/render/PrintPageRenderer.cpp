@@ -270,7 +270,7 @@ bool PrintPageRenderer::paintPages(QPagedPaintDevice& device, int first, int las
     return painter.end();
 }
 
-bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error) {
+bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error, const QString& title) {
     pdf.clear();
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -281,7 +281,7 @@ bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString*
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(1200);
         writer.setCreator(QStringLiteral("Zul Preview"));
-        writer.setTitle(QFileInfo(renderer.document().sourcePath).completeBaseName());
+        writer.setTitle(title.isEmpty() ? QFileInfo(renderer.document().sourcePath).completeBaseName() : title);
         painted = renderer.paintPages(writer, 0, renderer.pageCount() - 1);
     } // the writer ends the document when it goes
     buffer.close();
@@ -299,7 +299,8 @@ QString PdfWriteError(const QString& path, int fileError) {
         .arg(path, QString::fromStdString(FileErrorCause(fileError)));
 }
 
-bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error) {
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
+                   const QString& title) {
     const std::string target = QFile::encodeName(path).toStdString();
     // A pipe or a missing folder is refused before any page is drawn.
     if (const int err = CheckWritableTarget(target); err != FileError::None) {
@@ -310,7 +311,7 @@ bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QStri
     }
     QByteArray pdf;
     QString reason;
-    if (!RenderPrintPdf(renderer, pdf, &reason)) {
+    if (!RenderPrintPdf(renderer, pdf, &reason, title)) {
         if (error) {
             *error = QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(path, reason);
         }

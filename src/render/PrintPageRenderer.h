@@ -56,15 +56,17 @@ private:
     double emMm_ = 0;
 };
 
-// Every page as a PDF document (A4 portrait) in memory.  On failure returns false and says why
-// (Japanese) in error.
-bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error);
+// Every page as a PDF document (A4 portrait) in memory, titled title (the print file's name when
+// empty).  On failure returns false and says why (Japanese) in error.
+bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error,
+                    const QString& title = QString());
 
 // Writes every page to a PDF file (A4 portrait), replacing the file only when the whole PDF is
 // written (ReplaceFileContents: a pipe, device or folder is refused before drawing, a full disk
 // leaves the old file as it was).  On failure returns false and says why (Japanese: the file
-// and the cause) in error.
-bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error);
+// and the cause) in error.  title is the PDF's document title; empty: the print file's name.
+bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
+                   const QString& title = QString());
 
 // "PDFファイルを書き込めません：PATH" and the cause of the file error code on the next line.
 QString PdfWriteError(const QString& path, int fileError);

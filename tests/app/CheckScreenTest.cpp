@@ -137,7 +137,8 @@ void CheckScreenTest::showsTheFourValuesOfEachExample() {
             QVERIFY2(!seen.opened, qPrintable(name));
             QCOMPARE(ui.messages.size(), 1);
             QCOMPARE(ui.messages[0].text,
-                     QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。"));
+                     QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n\n"
+                                    "原因：地盤条件の層がありません。層を1つ以上入力して下さい。"));
             ui.messages.clear();
             continue;
         }
@@ -190,7 +191,10 @@ void CheckScreenTest::zeroSafetyFactorShowsCalculationErrorAndOpensNothing() {
     const CheckScreenSeen seen = PressCheckButton(*window);
     QVERIFY(!seen.opened);
     QCOMPARE(ui.messages.size(), 1);
-    QCOMPARE(ui.messages[0].text, QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。"));
+    QCOMPARE(ui.messages[0].text,
+             QStringLiteral(
+                 "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n\n"
+                 "原因：安全率（常時・支 持 杭）が 0 です。支持力は安全率で割るため，0 以外にして下さい。"));
     QCOMPARE(ui.messages[0].title, QStringLiteral("vezarivezorazi"));
     QCOMPARE(ui.messages[0].icon, MessageIcon::Information);
     QCOMPARE(ui.messages[0].buttons, MessageButtons::Ok);

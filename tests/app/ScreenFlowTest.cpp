@@ -186,7 +186,10 @@ void ScreenFlowTest::failedTableCalculationShowsCalculationError() {
     QCOMPARE(driver.screensSeen, 1);
     QCOMPARE(ui.busyCalls, (QList<bool>{true, false}));
     QCOMPARE(ui.messages.size(), 1);
-    QCOMPARE(ui.messages[0].text, QStringLiteral("計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。"));
+    QCOMPARE(ui.messages[0].text,
+             QStringLiteral(
+                 "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n\n"
+                 "原因：安全率（常時・支 持 杭）が 0 です。支持力は安全率で割るため，0 以外にして下さい。"));
     QCOMPARE(ui.messages[0].title, QStringLiteral("vezarivezorazi"));
 }
 

@@ -1,17 +1,21 @@
 // zul_screenshots OUTDIR FILE.zul: opens the study in the real main window, runs the check and
 // the print menu and saves pictures of the main window, the check screen and the print menu
-// (main-window.png, check-screen.png, print-menu.png) for the documentation.  Run it under
-// xvfb-run.
+// (main-window.png, check-screen.png, print-menu.png) for the documentation, and the whole screen
+// with the tooltip of the graph item of a print menu before any graph was made
+// (print-menu-graph-tip.png).  Run it under xvfb-run.
 #include "app/ApplicationSetup.h"
 #include "app/frmMenuMain.h"
 #include "ui/print/frmMenuPrint.h"
 #include "ui/results/frmResOutRa.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -57,9 +61,25 @@ int main(int argc, char* argv[]) {
         }
     });
     window.FindMenuButton(QStringLiteral("MenuPrint"))->click();
+
+    // No graph made: the mouse rests on the disabled graph item until its tooltip shows.
+    window.document().RaTableDone = false;
+    bool tipped = false;
+    QTimer::singleShot(300, [&] {
+        if (auto* menu = qobject_cast<zul::frmMenuPrint*>(QApplication::activeModalWidget())) {
+            QCheckBox* item = menu->chkPrintItem(3);
+            QCursor::setPos(item->mapToGlobal(QPoint(40, item->height() / 2)));
+            QTimer::singleShot(2000, [&, menu] {
+                tipped = QGuiApplication::primaryScreen()->grabWindow(0).save(
+                    out.filePath(QStringLiteral("print-menu-graph-tip.png")));
+                menu->cmdClose()->click();
+            });
+        }
+    });
+    window.FindMenuButton(QStringLiteral("MenuPrint"))->click();
     window.document().DataEdited = false;
     window.close();
-    if (!ok || !checked || !printed) {
+    if (!ok || !checked || !printed || !tipped) {
         std::fprintf(stderr, "zul_screenshots: a picture could not be taken\n");
         return 1;
     }

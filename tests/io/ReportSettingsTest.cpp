@@ -53,3 +53,28 @@ TEST_F(ReportSettings, AFailedWriteIsReported) {
     EXPECT_FALSE(WriteNumberingSettings(unwritable, NumberingSettings{}));
     EXPECT_FALSE(WritePrintItemChoices(unwritable, PrintItemChoices{}));
 }
+
+// A settings file edited by hand: every numbering value comes back inside the numbering
+// screen's ranges (method 0-3, first chapter 0-99, styles 0-9, margins 0-10), so the heading
+// counters (first chapter - 1, then counted up) cannot overflow.
+TEST_F(ReportSettings, NumberingIsClampedToTheScreensRangesOnReading) {
+    struct Case {
+        const char* text;
+        NumberingSettings expected;
+    };
+    const Case cases[] = {
+        {"Method=2147483647\r\nInit=2147483647\r\nStyle1=2147483647\r\nMargin4=2147483647\r\n",
+         {3, 99, {9, 0, 0, 0}, {0, 0, 0, 10}}},
+        {"Method=-2147483648\r\nInit=-2147483648\r\nStyle2=-1\r\nMargin1=-5\r\n",
+         {0, 0, {0, 0, 0, 0}, {0, 0, 0, 0}}},
+        {"Method=4\r\nInit=100\r\nStyle3=10\r\nMargin2=11\r\n", {3, 99, {0, 0, 9, 0}, {0, 10, 0, 0}}},
+        {"Method=3\r\nInit=99\r\nStyle4=9\r\nMargin3=10\r\n", {3, 99, {0, 0, 0, 9}, {0, 0, 10, 0}}},
+        {"Init=99999999999999999999\r\n", {0, 99, {}, {}}},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(ini, std::string("[Chapter]\r\n") + c.text);
+        EXPECT_EQ(ReadNumberingSettings(ini), c.expected) << c.text;
+    }
+    EXPECT_EQ(ClampedNumberingSettings({1, 7, {1, 2, 3, 4}, {5, 6, 7, 8}}),
+              (NumberingSettings{1, 7, {1, 2, 3, 4}, {5, 6, 7, 8}}));
+}

@@ -5,6 +5,7 @@
 #include "ui/JapaneseUi.h"
 #include "util/ProgramPaths.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPrintPreviewWidget>
 #include <QTimer>
@@ -31,8 +32,12 @@ int main(int argc, char** argv) {
     window.resize(1200, 900);
     window.show();
     if (argc > 3 && std::strcmp(argv[3], "facing") == 0) {
-        window.previewWidget()->setFacingPagesViewMode();
-        window.previewWidget()->fitInView();
+        // The window's own two-page command, as the toolbar gives it.
+        for (QAction* action : window.findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("2ページ")) {
+                action->trigger();
+            }
+        }
     }
     bool saved = false;
     if (argc > 3 && std::strcmp(argv[3], "print") == 0) {

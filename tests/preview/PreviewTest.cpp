@@ -5,6 +5,7 @@
 
 #include "io/CPrivateProfile.h"
 #include "preview/PreviewCommandLine.h"
+#include "preview/PreviewPlacement.h"
 #include "preview/PreviewWindow.h"
 #include "util/CSystem.h"
 
@@ -14,7 +15,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
-
+#include <QScreen>
 #include <QtTest>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -49,6 +50,15 @@ int pdfPages(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+QString pdfTitle(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(60000);
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const auto match = QRegularExpression(QStringLiteral("Title:\\s+([^\\n]*)")).match(info);
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
 QAction* actionNamed(QWidget& window, const QString& text) {
     for (QAction* action : window.findChildren<QAction*>()) {
         if (action->text() == text) {
@@ -80,6 +90,26 @@ ProgramRun runPreview(const QStringList& arguments, const QString& platform = {}
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+// Counts the events of one type a widget receives while it lives.
+class EventCounter : public QObject {
+public:
+    EventCounter(QObject* watched, QEvent::Type type, int& count) : type_(type), count_(count) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) {
+            ++count_;
+        }
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    int& count_;
+};
 
 } // namespace
 
@@ -170,7 +200,7 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("印刷プレビュー - print.prn"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("印刷プレビュー - print"));
         QCOMPARE(window.pageCount(), 3);
         QCOMPARE(window.pageText(), QStringLiteral("1 / 3"));
         QTest::keyClick(&window, Qt::Key_PageUp);
@@ -184,12 +214,22 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Home);
         QCOMPARE(window.pageText(), QStringLiteral("1 / 3"));
 
+        // Two pages: 1 and 2 side by side on the first sheet, 3 alone on the second.
         QAction* facing = actionNamed(window, QStringLiteral("2ページ"));
         QVERIFY(facing);
         facing->trigger();
-        QCOMPARE(window.previewWidget()->viewMode(), QPrintPreviewWidget::FacingPagesView);
+        QVERIFY(window.showsPagePairs());
+        QCOMPARE(window.previewWidget()->pageCount(), 2);
+        QVERIFY(window.previewWidget()->orientation() == QPageLayout::Landscape);
+        QCOMPARE(window.pageText(), QStringLiteral("1-2 / 3"));
+        QTest::keyClick(&window, Qt::Key_PageDown);
+        QCOMPARE(window.pageText(), QStringLiteral("3 / 3"));
+        QCOMPARE(window.currentPage(), 3);
         actionNamed(window, QStringLiteral("1ページ"))->trigger();
-        QCOMPARE(window.previewWidget()->viewMode(), QPrintPreviewWidget::SinglePageView);
+        QVERIFY(!window.showsPagePairs());
+        QCOMPARE(window.previewWidget()->pageCount(), 3);
+        QCOMPARE(window.pageText(), QStringLiteral("3 / 3"));
+        QTest::keyClick(&window, Qt::Key_Home);
         const double zoom = window.previewWidget()->zoomFactor();
         actionNamed(window, QStringLiteral("拡大"))->trigger();
         QVERIFY(window.previewWidget()->zoomFactor() > zoom);
@@ -316,6 +356,153 @@ private slots:
         QVERIFY(pages.contains(QStringLiteral("行63")));
         QVERIFY(!pages.contains(QStringLiteral("行62")));
         QVERIFY(pages.contains(QStringLiteral("三ページ目")));
+    }
+
+    // The print menu's arguments in today's order and in the order of older command lines:
+    // the same request, and the title the window and the PDF carry.
+    void studyNameAndPlacementFromEitherOrder_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QRect>("beside");
+        QTest::newRow("today") << QStringList{"/INI=/d", "/NAME=A 棟.zul", "/BESIDE=10,20,300,200",
+                                              "/tmp/~PS1"}
+                               << "A 棟" << QRect(10, 20, 300, 200);
+        QTest::newRow("older: name after the file")
+            << QStringList{"/INI=\"/d\"", "\"/tmp/~PS1\"", "/NAME=\"A 棟.zul\""} << "A 棟" << QRect();
+        QTest::newRow("no name, temporary file") << QStringList{"/INI=/d", "/tmp/~PSA6XTMi"} << "" << QRect();
+        QTest::newRow("no name, a file of its own") << QStringList{"/home/u/杭A.prn"} << "杭A" << QRect();
+        QTest::newRow("case title of a new study")
+            << QStringList{"/NAME=（未定義）", "/tmp/~PS2"} << "（未定義）" << QRect();
+        QTest::newRow("unreadable frame") << QStringList{"/BESIDE=1,2,x,4", "/tmp/~PS3"} << "" << QRect();
+        QTest::newRow("empty frame") << QStringList{"/BESIDE=1,2,0,4", "/tmp/~PS3"} << "" << QRect();
+    }
+    void studyNameAndPlacementFromEitherOrder() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, title);
+        QFETCH(QRect, beside);
+        const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+        QVERIFY(command.error.isEmpty());
+        QVERIFY(command.printFile.startsWith(QLatin1Char('/')));
+        QCOMPARE(DocumentTitle(command), title);
+        QCOMPARE(command.beside, beside);
+    }
+
+    // Beside the print menu: right of it when there is room, else left, else the side with
+    // more room; never off the area.
+    void placeBesideTheMenu_data() {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("room on the right") << QRect(100, 50, 400, 300) << QSize(700, 700) << QPoint(500, 50);
+        QTest::newRow("room on the left only")
+            << QRect(800, 50, 400, 300) << QSize(700, 700) << QPoint(100, 50);
+        QTest::newRow("no room: more on the right")
+            << QRect(300, 50, 400, 300) << QSize(900, 700) << QPoint(466, 50);
+        QTest::newRow("no room: more on the left")
+            << QRect(700, 50, 400, 300) << QSize(900, 700) << QPoint(0, 50);
+        QTest::newRow("low menu: top pulled up")
+            << QRect(100, 600, 400, 150) << QSize(700, 700) << QPoint(500, 68);
+        QTest::newRow("wider than the area") << QRect(100, 50, 400, 300) << QSize(1500, 700) << QPoint(0, 50);
+    }
+    void placeBesideTheMenu() {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, frame);
+        QFETCH(QPoint, expected);
+        QCOMPARE(PlaceBeside(anchor, frame, QRect(0, 0, 1366, 768)), expected);
+        // The same on a second monitor to the right of the first.
+        QCOMPARE(PlaceBeside(anchor.translated(1920, 0), frame, QRect(1920, 0, 1366, 768)),
+                 expected + QPoint(1920, 0));
+    }
+
+    // Without a placement of its own the window opens beside the print menu; with one, where
+    // it was.
+    void firstOpeningGoesBesideTheMenu() {
+        PrintFolder folder;
+        const auto renderer = threePages(folder);
+        const QString ini = folder.path("Preview.ini");
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect menu(area.x() + 10, area.y() + 10, 100, 80);
+        {
+            PreviewWindow window(renderer, ini, QStringLiteral("print.pdf"));
+            window.resize(kPreviewMinimumSize);
+            window.setFirstPlacementBeside(menu);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.frameGeometry().topLeft(),
+                     PlaceBeside(menu, window.frameGeometry().size(), area));
+            QVERIFY(!window.frameGeometry().intersects(menu));
+            window.move(area.topLeft() + QPoint(30, 40));
+            window.close();
+        }
+        PreviewWindow again(renderer, ini, QStringLiteral("print.pdf"));
+        again.setFirstPlacementBeside(menu);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.pos(), area.topLeft() + QPoint(30, 40));
+    }
+
+    // A stored placement too small to lay the window out in, or off the screen, is brought back
+    // to a usable window on the screen.
+    void storedPlacementIsClampedToAUsableWindow_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("left");
+        QTest::newRow("90 px wide") << 90 << 600 << 100;
+        QTest::newRow("1 px each") << 1 << 1 << 100;
+        QTest::newRow("far off the screen") << 500 << 400 << 1000000;
+    }
+    void storedPlacementIsClampedToAUsableWindow() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, left);
+        PrintFolder folder;
+        const auto renderer = threePages(folder);
+        const QString ini = folder.path("Preview.ini");
+        const auto twips = [](int pixels) { return std::to_string(pixels * 15); };
+        folder.write("Preview.ini", "[Preview]\r\nTop=" + twips(100) + "\r\nLeft=" + twips(left) +
+                                        "\r\nWidth=" + twips(width) + "\r\nHeight=" + twips(height) + "\r\n");
+        PreviewWindow window(renderer, ini, QStringLiteral("print.pdf"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.width() >= kPreviewMinimumSize.width());
+        QVERIFY(window.height() >= kPreviewMinimumSize.height());
+        const QRect area = window.screen()->availableGeometry();
+        QVERIFY2(area.contains(window.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(window.x())
+                                                                       .arg(window.y())
+                                                                       .arg(window.width())
+                                                                       .arg(window.height())));
+        // Settled: the view lays itself out no more.
+        QTest::qWait(200);
+        int layouts = 0;
+        EventCounter counter(window.previewWidget(), QEvent::LayoutRequest, layouts);
+        QTest::qWait(500);
+        QCOMPARE(layouts, 0);
+    }
+
+    void pdfCarriesTheStudysTitle() {
+        PrintFolder folder;
+        FakeUiServices services;
+        const auto renderer = threePages(folder);
+        PreviewWindow window(renderer, QString(), QStringLiteral("橋脚 P1.pdf"));
+        window.setDocumentTitle(QStringLiteral("橋脚 P1"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("印刷プレビュー - 橋脚 P1"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        services.files.push_back(folder.path("saved.pdf"));
+        window.savePdf();
+        QCOMPARE(pdfTitle(folder.path("saved.pdf")), QStringLiteral("橋脚 P1"));
+
+        // The program's own PDF, from a temporary print file named by the print menu.
+        folder.write("~PSA6XTMi", "  A\n");
+        const QString pdf = folder.path("out.pdf");
+        const ProgramRun named = runPreview(
+            {QStringLiteral("--pdf"), pdf, QStringLiteral("/NAME=橋脚 P1.zul"), folder.path("~PSA6XTMi")});
+        QVERIFY2(named.exitCode == 0, qPrintable(named.standardError));
+        QCOMPARE(pdfTitle(pdf), QStringLiteral("橋脚 P1"));
+        const ProgramRun unnamed = runPreview({QStringLiteral("--pdf"), pdf, folder.path("~PSA6XTMi")});
+        QVERIFY2(unnamed.exitCode == 0, qPrintable(unnamed.standardError));
+        QCOMPARE(pdfTitle(pdf), QStringLiteral("out"));
     }
 
     void programWritesAPdfWithoutADisplay() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Digests of the calculation report as zul-cli writes it: the print files and figure files of the
 # examples (with their study graphs and the page images of their PDFs) and of generated studies,
-# with the temporary file names replaced by their order of appearance.  Two builds that write the
+# with the run's folder and the checkout's folder made neutral and the temporary file names
+# replaced by their order of appearance.  Two builds that write the
 # same reports give the same digests.
 #   report-snapshot.sh BUILD_DIR --write DIGESTS [COUNT]   record the digests
 #   report-snapshot.sh BUILD_DIR --check DIGESTS [COUNT]   compare with recorded ones (exit 1 when
@@ -30,9 +31,9 @@ printf '[Chapter]\r\nMethod=3\r\nInit=1\r\nStyle1=1\r\nStyle2=1\r\nStyle3=2\r\nS
 # temporary names made neutral.
 normalized() {
   perl -e '
-    my ($prn, $root) = @ARGV;
+    my ($prn, $root, $source) = @ARGV;
     my %names; my $n = 0;
-    sub neutral { my $t = shift; $t =~ s/\Q$root\E/ROOT/g;
+    sub neutral { my $t = shift; $t =~ s/\Q$root\E/ROOT/g; $t =~ s/\Q$source\E/SOURCE/g;
       $t =~ s{(~PS[A-Za-z0-9_]+)}{$names{$1} //= sprintf("~TMP%03d", $n++)}ge; return $t; }
     sub slurp { local $/; open(my $f, "<:raw", shift) or return "MISSING\n"; return <$f>; }
     my $text = slurp($prn); print neutral($text);
@@ -40,7 +41,7 @@ normalized() {
     while (@queue) { my $p = shift @queue; my $body = slurp($p);
       print "\n== ", neutral($p), "\n"; print neutral($body);
       push @queue, ($body =~ /^(\/[^\r\n]*~PS[^\r\n]*)\r?$/mg) if $p !~ /\.WMF$/i; }
-  ' "$1" "$work"
+  ' "$1" "$work" "$source_dir"
 }
 
 run_one() { # name study [--pdf]

@@ -98,7 +98,7 @@ void objInpJyoken_SaveData(const frmInpJyoken& screen, ProjectDocument& doc, boo
     c.ELSL = screen.numELSL()->valueOrZero();
     c.Bottom = tick(screen.chkST());
     c.InpFlg = true;
-    doc.DataEdited = true;
+    MarkInputEdited(doc);
 }
 
 void objInpAnzen_LoadData(frmInpAnzen& screen, const ProjectDocument& doc) {
@@ -126,7 +126,7 @@ void objInpAnzen_SaveData(const frmInpAnzen& screen, ProjectDocument& doc, bool&
         doc.Anzen(index + 3) = cellOf(screen.numJiK(i));
     }
     doc.AnzenInpFlg = true;
-    doc.DataEdited = true;
+    MarkInputEdited(doc);
 }
 
 void objInpJiban_LoadData(frmInpJiban& screen, const ProjectDocument& doc) {
@@ -167,7 +167,7 @@ void objInpJiban_SaveData(const frmInpJiban& screen, ProjectDocument& doc, bool&
         }
     }
     doc.JibanCount = count;
-    doc.DataEdited = true;
+    MarkInputEdited(doc);
 }
 
 void objInpJibanN_LoadData(frmInpJibanN& screen, const ProjectDocument& doc) {
@@ -193,7 +193,7 @@ void objInpJibanN_SaveData(const frmInpJibanN& screen, ProjectDocument& doc, boo
         }
     }
     doc.NCount = count;
-    doc.DataEdited = true;
+    MarkInputEdited(doc);
 }
 
 void objInpRaTable_LoadData(frmInpRaTable& screen, const ProjectDocument& doc) {
@@ -235,7 +235,7 @@ void objInpRaTable_SaveData(const frmInpRaTable& screen, ProjectDocument& doc, b
             NumberOfText(text) > kEmptyDiameter ? CellValue::Text(text) : CellValue::Number(0);
     }
     doc.RaTableInpFlg = true;
-    doc.DataEdited = true;
+    MarkInputEdited(doc);
 }
 
 void objInpRenban_LoadData(frmInpRenban& screen, const std::string& iniFile) {

@@ -15,7 +15,8 @@ class frmInpRenban;
 
 // The main window's handlers of the input screens' LoadData / SaveData: they fill a screen's
 // controls from the project document (or, for the numbering screen, the settings file) and
-// store them back when the user confirms.  Every document screen marks the data edited on
+// store them back when the user confirms.  Every document screen marks the data edited (and
+// the study graph made before as no longer current, MarkInputEdited) on
 // confirmation; the numbering screen leaves it alone.  The owner never refuses.
 void objInpJyoken_LoadData(frmInpJyoken& screen, const ProjectDocument& doc);
 void objInpJyoken_SaveData(const frmInpJyoken& screen, ProjectDocument& doc, bool& cancel);

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -136,14 +137,26 @@ void InputScreen::onCancel() {
     done(QDialog::Rejected);
 }
 
+bool InputScreen::mayDiscardChanges() {
+    return enteredState() == loadedState_ ||
+           UiServices::current().showMessage(
+               this, QStringLiteral("入力ﾃﾞｰﾀが変更されています。変更を破棄して閉じますか？"), windowTitle(),
+               MessageIcon::Information, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
 void InputScreen::onEscape() {
-    if (enteredState() != loadedState_ &&
-        UiServices::current().showMessage(
-            this, QStringLiteral("入力ﾃﾞｰﾀが変更されています。変更を破棄して閉じますか？"), windowTitle(),
-            MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (mayDiscardChanges()) {
+        onCancel();
+    }
+}
+
+// The window's close box: as Escape, except that the outcome tag keeps its value.
+void InputScreen::closeEvent(QCloseEvent* event) {
+    if (opened_ && isVisible() && !mayDiscardChanges()) {
+        event->ignore();
         return;
     }
-    onCancel();
+    QDialog::closeEvent(event);
 }
 
 QStringList InputScreen::enteredState() const {

@@ -19,7 +19,8 @@ namespace zul {
 // Opening (the first show): the caption override, the placement, the help set-up, the
 // screen's own set-up, LoadData, the screen's own follow-up.  OK raises SaveData(cancel) and
 // closes unless the owner refused; Cancel closes without it; every close stores the placement.
-// Escape closes like Cancel, but asks first when anything on the screen was changed.
+// Escape and the window's close box close like Cancel, but ask first when anything on the
+// screen was changed (the close box keeps UsrTag as it was).
 class InputScreen : public QDialog {
     Q_OBJECT
 public:
@@ -70,6 +71,7 @@ protected:
     virtual bool beforeSave() { return true; }
 
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void runOpening();
@@ -82,6 +84,8 @@ private:
     // grid cells.  Compared with the state after LoadData to tell whether anything changed.
     QStringList enteredState() const;
     void onEscape();
+    // True when nothing was changed or the user agrees to drop the changes.
+    bool mayDiscardChanges();
 
     QString usrCaption_;
     QString usrHelpFile_;

@@ -6,7 +6,6 @@
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/print/PreviewLaunch.h"
-#include "util/CSystem.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,15 +36,29 @@ constexpr std::array<const char*, 3> kCheckCaptions = {"全項目選択", "全�
 // The graph report's item: it can be printed only when the graph screen has saved its graphs.
 constexpr int kGraphItem = 3;
 
-bool StartWithShell(const std::string& command) {
-    return CSystem::Shell(command, 1.0, false);
-}
+// Why the graph item cannot be ticked, and how it can be.
+const char* const kGraphItemDisabledTip =
+    "支持力検討グラフは，「支持力検討ｸﾞﾗﾌの作成」で今の入力データの検討グラフを作成し，"
+    "そのグラフ画面を閉じた後に印刷できます。\n"
+    "入力データを変更したり，ファイルを開いたりした後は，もう一度グラフを作成して下さい。";
+
+// Clears a flag when the scope ends, however it ends.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
 
 } // namespace
 
 frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)), generator_(context_.tempFolder),
-      startProgram_(StartWithShell) {
+      startProgram_(StartDetachedProgram) {
     setObjectName(QStringLiteral("frmMenuPrint"));
     setWindowTitle(QStringLiteral("計算結果の印刷"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -121,6 +134,7 @@ void frmMenuPrint::Open() {
     if (!context_.doc.RaTableDone) {
         chkPrintItem(kGraphItem)->setChecked(false);
         chkPrintItem(kGraphItem)->setEnabled(false);
+        chkPrintItem(kGraphItem)->setToolTip(QString::fromUtf8(kGraphItemDisabledTip));
     }
     GeneratePrintFiles();
 }
@@ -183,6 +197,12 @@ void frmMenuPrint::cmdCheck_Click(int index) {
 }
 
 void frmMenuPrint::cmdPreview_Click() {
+    // The second click of a double click arrives when the first start has returned: only the
+    // time since that start tells the two apart from a wanted second preview.
+    if (starting_ || (sinceStart_.isValid() && sinceStart_.elapsed() < kRepeatPressMs)) {
+        return;
+    }
+    const FlagScope starting(starting_);
     UiServices& ui = UiServices::current();
     const auto chosen = ChosenItems();
     bool any = false;
@@ -200,10 +220,14 @@ void frmMenuPrint::cmdPreview_Click() {
                        MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
-    lastCommand_ =
-        PreviewCommandText(context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
-                           StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title));
-    if (!startProgram_(lastCommand_)) {
+    const PreviewLaunch launch = MakePreviewLaunch(
+        context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
+        StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title), frameGeometry());
+    lastProgram_ = launch.program;
+    lastArguments_ = launch.arguments;
+    const bool started = startProgram_(launch.program, launch.arguments);
+    sinceStart_.start();
+    if (!started) {
         // Nothing would happen on the screen otherwise.
         ui.showMessage(this,
                        QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰを起動できませんでした。\n") +

@@ -3,7 +3,9 @@
 #include "report/PrintFileGenerator.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -40,9 +42,9 @@ public:
     explicit frmMenuPrint(PrintMenuContext context, QWidget* parent = nullptr);
     ~frmMenuPrint() override;
 
-    // Starts a program from a command line and says whether it started; CSystem::Shell unless
-    // a test sets its own.
-    using ProgramStarter = std::function<bool(const std::string& command)>;
+    // Starts a program with its arguments without waiting and says whether it started;
+    // StartDetachedProgram unless a test sets its own.
+    using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
     void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
 
     QCheckBox* chkPrintItem(int index) const;
@@ -51,12 +53,18 @@ public:
     QPushButton* cmdClose() const { return cmdClose_; }
 
     const PrintFileGenerator& generator() const { return generator_; }
-    // The command line of the last start of the preview program; empty before.
-    const std::string& lastPreviewCommand() const { return lastCommand_; }
+    // The program and the arguments of the last start of the preview program; empty before.
+    const QString& lastPreviewProgram() const { return lastProgram_; }
+    const QStringList& lastPreviewArguments() const { return lastArguments_; }
+
+    // A press of the print button this soon after the last start of the preview (a double
+    // click, an impatient second press) starts no second preview.
+    static constexpr int kRepeatPressMs = 1000;
 
     // cmdCheck(0): every enabled item chosen; (1): every item cleared; (2): inverted.
     void cmdCheck_Click(int index);
-    // Joins the chosen items and starts the preview program on the joined print file.
+    // Joins the chosen items and starts the preview program on the joined print file, once per
+    // press: a press while a start is under way or within kRepeatPressMs after it is ignored.
     void cmdPreview_Click();
 
 protected:
@@ -71,7 +79,10 @@ private:
     PrintMenuContext context_;
     PrintFileGenerator generator_;
     ProgramStarter startProgram_;
-    std::string lastCommand_;
+    QString lastProgram_;
+    QStringList lastArguments_;
+    bool starting_ = false;
+    QElapsedTimer sinceStart_;
     bool opened_ = false;
     bool closed_ = false;
 

@@ -252,12 +252,31 @@ private slots:
     void frameCloseKeepsTheTagAndStoresNothing() {
         test::ShownScreen<frmInpRaTable> shown;
         auto& [services, doc, screen] = shown;
+        // The close box asks about the changes as Escape does: No keeps the screen and the edit.
         screen.numLmin()->setValue(3);
+        services.answers = {MessageAnswer::No};
+        screen.close();
+        QVERIFY(screen.isVisible());
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].text,
+                 QStringLiteral("入力ﾃﾞｰﾀが変更されています。変更を破棄して閉じますか？"));
+        QCOMPARE(services.messages[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(screen.numLmin()->value(), std::optional<double>(3.0));
+        // Yes discards them.
+        services.answers = {MessageAnswer::Yes};
         screen.close();
         QVERIFY(!screen.isVisible());
         QCOMPARE(screen.UsrTag(), QString());
         QVERIFY(!doc.RaTableInpFlg);
         QVERIFY(doc.RaTable(1).isEmpty());
+    }
+
+    void frameCloseOfAnUnchangedScreenAsksNothing() {
+        test::ShownScreen<frmInpRaTable> shown;
+        auto& [services, doc, screen] = shown;
+        screen.close();
+        QVERIFY(!screen.isVisible());
+        QVERIFY(services.messages.isEmpty());
     }
 
     void placementIsStoredOnCloseAndTheHelpButtonNeedsAHelpFile() {

@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(grid->rows(), 19);
         QVERIFY(addInsertEnabled(bar));
         QVERIFY(services.messages.isEmpty());
-        screen.close();
+        screen.reject();
     }
 
     void twentyLoadedRowsLeaveAddEnabledButInactive() {
@@ -118,7 +118,7 @@ private slots:
         screen.editBar()->mnuEditAdd()->trigger();
         screen.editBar()->mnuEditIns()->trigger();
         QCOMPARE(screen.vaSpread1()->grid()->rows(), 20);
-        screen.close();
+        screen.reject();
     }
 
     void nValueGridStopsAtHundredRows() {
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(screen.vaSpread1()->grid()->rows(), 100);
         bar->mnuEditDel()->trigger();
         QVERIFY(addInsertEnabled(bar));
-        screen.close();
+        screen.reject();
     }
 
     void insertPutsAnInitialisedRowAboveTheActiveRow() {
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(model->rows(), 3);
         QCOMPARE(model->value(1, 4), std::optional<double>(2.0));
         QVERIFY(services.messages.isEmpty());
-        screen.close();
+        screen.reject();
     }
 
     void rowCommandKeysReachTheWindowFromFieldsAndCellEditors() {
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(model->rows(), 3);
         QCOMPARE(model->value(2, 1), std::optional<double>(7.0));
         QCOMPARE(model->value(1, 1), std::optional<double>(0.0));
-        screen.close();
+        screen.reject();
     }
 
     void rowCommandKeysStillPasteInFieldsOfScreensWithoutRows() {
@@ -196,7 +196,7 @@ private slots:
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(field->text(), QStringLiteral("12.5"));
-        screen.close();
+        screen.reject();
     }
 
     void deleteAndAddOnAnEmptyGrid() {
@@ -207,7 +207,7 @@ private slots:
         screen.editBar()->mnuEditAdd()->trigger();
         QCOMPARE(screen.vaSpread1()->grid()->rows(), 1);
         QCOMPARE(screen.vaSpread1()->grid()->valueText(0, 0), QStringLiteral("0"));
-        screen.close();
+        screen.reject();
     }
 
     void cutWithoutSelectionTakesOnlyTheActiveCell() {
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(grid->grid()->value(1, 1), std::optional<double>(2.0));
         QCOMPARE(grid->grid()->value(0, 0), std::optional<double>(0.5));
         QVERIFY(grid->selectedBlock().isEmpty());
-        screen.close();
+        screen.reject();
     }
 
     void copyAndPasteBlocksAsTabSeparatedText() {
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(model->value(1, 1), std::optional<double>(2.0));
         QVERIFY(services.messages.isEmpty());
         QCOMPARE(services.beeps, 0);
-        screen.close();
+        screen.reject();
     }
 
     void spreadsheetBlockOfEightNValueRowsPastesIntoTheEmptyGrid() {
@@ -333,7 +333,7 @@ private slots:
             QCOMPARE(grid->grid()->rows(), rows);
             QVERIFY(cellValues(*grid->grid()) == before);
             QVERIFY(addInsertEnabled(screen.editBar()));
-            screen.close();
+            screen.reject();
         };
         if (ground) {
             test::ShownScreen<frmInpJiban> shown(layers(rows), 20);
@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(screen.vaSpread1()->grid()->value(99, 1), std::optional<double>(9.0));
         QVERIFY(!addInsertEnabled(screen.editBar()));
         QVERIFY(services.messages.isEmpty());
-        screen.close();
+        screen.reject();
     }
 
     void pastedSoilKindAsEntryTextOrIndex() {
@@ -449,7 +449,7 @@ private slots:
         typeInto(1, 7, "0");
         QCOMPARE(grid->grid()->value(1, 7), std::optional<double>(0.0));
         QCOMPARE(services.messages.size(), 1);
-        screen.close();
+        screen.reject();
     }
 
     void refusedCellEntryThroughTheRealMessageBox() {
@@ -471,7 +471,7 @@ private slots:
                  QStringLiteral("150"));
         QCOMPARE(grid->grid()->value(1, 1), std::optional<double>(2.0));
         UiServices::install(&services);
-        screen.close();
+        screen.reject();
     }
 
     void okWithARefusedCellEntryKeepsTheScreen() {
@@ -488,7 +488,7 @@ private slots:
         QVERIFY(!doc.DataEdited);
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.messages[0].text, QStringLiteral("入力範囲：0.0 ～ 100.0"));
-        screen.close();
+        screen.reject();
     }
 
     void anotherWindowTakingTheFocusEndsNoCellEntry() {
@@ -507,7 +507,7 @@ private slots:
         QCOMPARE(grid->indexWidget(grid->grid()->index(0, 1)), editor);
         QCOMPARE(qobject_cast<QLineEdit*>(editor)->text(), QStringLiteral("150"));
         other.close();
-        screen.close();
+        screen.reject();
         QCoreApplication::processEvents();
         QVERIFY(services.messages.isEmpty());
     }
@@ -558,7 +558,7 @@ private slots:
         // Leaving the grid clears the panel.
         screen.numELGL()->setFocus();
         QCOMPARE(bar->hintText(), QString());
-        screen.close();
+        screen.reject();
     }
 
     void nValueHints() {
@@ -568,7 +568,7 @@ private slots:
         QCOMPARE(screen.editBar()->hintText(), QStringLiteral("入力範囲：0～99.999"));
         screen.vaSpread1()->setActiveCell(0, 1);
         QCOMPARE(screen.editBar()->hintText(), QStringLiteral("入力範囲：0～100"));
-        screen.close();
+        screen.reject();
     }
 
     void hintTextsOfEveryCellKind() {

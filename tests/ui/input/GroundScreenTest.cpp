@@ -41,7 +41,7 @@ Standard standardOf(int method, int kind, double gammaAbove, double n) {
     const GridModel* grid = screen.vaSpread1()->grid();
     Standard result{grid->value(0, 3).value_or(-1), grid->value(0, 5).value_or(-1),
                     grid->value(0, 6).value_or(-1)};
-    screen.close();
+    screen.reject();
     return result;
 }
 
@@ -146,7 +146,7 @@ private slots:
         screen.cmdDefault()->click();
         QCOMPARE(screen.vaSpread1()->grid()->rows(), 0);
         QVERIFY(services.messages.isEmpty());
-        screen.close();
+        screen.reject();
     }
 
     void levelsShowZeroWithoutLayers() {
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(screen.numELGL()->value(), std::optional<double>(0.0));
         QCOMPARE(screen.numELGL()->text(), QStringLiteral("+0.000"));
         QCOMPARE(screen.numELWL()->value(), std::optional<double>(0.0));
-        screen.close();
+        screen.reject();
     }
 
     void layersSurviveTheScreen() {

@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(l.frame, frame);
         QCOMPARE(l.options, options);
         QCOMPARE(l.level, level);
-        loaded.close();
+        loaded.reject();
 
         // From the reset state (method 0, qd ticked, e = 2) by clicks: a driven method first so
         // that the embedment choices can be made, then the method of the row.
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(c.frame, frame);
         QCOMPARE(c.options, options);
         QCOMPARE(c.level, level);
-        clicked.close();
+        clicked.reject();
     }
 
     // The screen spells the inner-excavation methods with 掘 and full-width brackets, unlike the
@@ -153,7 +153,7 @@ private slots:
         screen.chkQd()->click();
         QVERIFY(!screen.optNeire(0)->isEnabled());
         QVERIFY(!screen.numELSL()->isEnabled());
-        screen.close();
+        screen.reject();
     }
 
     void driveMethodWithQdClearAndStoredOptionZeroOpensLevelDisabled() {
@@ -166,7 +166,7 @@ private slots:
         screen.show();
         QVERIFY(screen.optNeire(0)->isChecked());
         QVERIFY(!screen.numELSL()->isEnabled());
-        screen.close();
+        screen.reject();
     }
 
     void selfWeightBoxesOpenTheUnitWeights() {
@@ -181,7 +181,7 @@ private slots:
         screen.chkIsWpRa()->click();
         QVERIFY(screen.numGp1()->isEnabled());
         QVERIFY(screen.numGp2()->isEnabled());
-        screen.close();
+        screen.reject();
     }
 
     void everyMemberSurvivesTheScreen() {

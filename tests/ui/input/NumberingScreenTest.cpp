@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(lines.value(3), QStringLiteral("      (No)○○○"));
         QCOMPARE(lines.value(4), QString());
         QCOMPARE(lines.value(6), QStringLiteral("  (章).(節)○○○"));
-        screen.close();
+        screen.reject();
     }
 
     void previewsFollowTheMethodAndTheMargins() {
@@ -80,7 +80,7 @@ private slots:
         screen.TabStrip1()->setCurrentIndex(0);
         screen.optMethod(0)->click();
         QCOMPARE(previewLines(screen.txtMethod()).value(1), QStringLiteral("  ○○○"));
-        screen.close();
+        screen.reject();
     }
 
     void firstStartShowsZerosAndOkWritesThemWithoutEditingTheDocument() {
@@ -158,7 +158,7 @@ private slots:
             }
             QCOMPARE(metrics.horizontalAdvance(line), columns * column);
         }
-        screen.close();
+        screen.reject();
     }
 
     void storedSettingsAreShownAndCancelWritesNothing() {

@@ -80,7 +80,7 @@ private slots:
         // Once entered, the stored lengths count, not the diameter.
         QCOMPARE(again.numLmin()->value(), std::optional<double>(5.0));
         QCOMPARE(again.numLStep()->text(), QStringLiteral("1.0"));
-        again.close();
+        again.reject();
     }
 };
 

@@ -1,6 +1,7 @@
 // The print menu frmMenuPrint through its real widgets: the items and the selection buttons,
 // the join of the chosen items, the start of the preview program (a recording starter, and
-// once a real script started through CSystem::Shell), and what closing leaves behind.
+// once a real script started as a detached process), one preview per press, and what closing
+// leaves behind.
 #include "../../report/ReportStudies.h"
 #include "../../util/TestFolder.h"
 #include "FakeUiServices.h"
@@ -9,7 +10,6 @@
 #include "preview/PreviewCommandLine.h"
 #include "ui/print/PreviewLaunch.h"
 #include "ui/print/frmMenuPrint.h"
-#include "util/CSystem.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -35,9 +35,10 @@ private slots:
     void noItemChosenBeepsAndStartsNothing();
     void failedItemsAreNamedInOneMessage();
     void closingKeepsTheChoicesAndDeletesEveryPrintFile();
-    void previewIsReallyStartedWithPathsHoldingBlanks();
-    void previewReadsTheCommandLineAsSplit_data();
-    void previewReadsTheCommandLineAsSplit();
+    void onePressStartsOnePreview();
+    void previewIsReallyStartedWithPathsHoldingBlanksAndQuotes();
+    void previewReadsTheArgumentsWhole_data();
+    void previewReadsTheArgumentsWhole();
 };
 
 namespace {
@@ -50,7 +51,7 @@ struct MenuUnderTest {
     FakeUiServices ui;
     ProjectDocument doc;
     basCalcMain calc;
-    std::vector<std::string> started; // command lines given to the starter
+    std::vector<QStringList> started; // program and arguments given to the starter
     std::unique_ptr<frmMenuPrint> menu;
 
     explicit MenuUnderTest(bool raTableDone, const std::string& iniText = "",
@@ -61,7 +62,7 @@ struct MenuUnderTest {
         WriteBytes(iniFile(), iniText);
         doc.FmtFileName = DataFolder() + "/Zul.fmt";
         doc.DataFileName = "/home/設計/" + example; // as File > Open leaves it
-        doc.DataFolder = folder.file(realStarter ? "my data" : "data");
+        doc.DataFolder = folder.file(realStarter ? "my \"data\" 設計" : "data");
         doc.RaTableDone = raTableDone;
         if (!calc.CalcRa(doc)) {
             throw std::runtime_error("calculation failed");
@@ -69,8 +70,8 @@ struct MenuUnderTest {
         menu = std::make_unique<frmMenuPrint>(PrintMenuContext{doc, calc, iniFile(), programFolder,
                                                                DataFolder(), kProduct, folder.file("tmp")});
         if (!realStarter) {
-            menu->setProgramStarter([this](const std::string& command) {
-                started.push_back(command);
+            menu->setProgramStarter([this](const QString& program, const QStringList& arguments) {
+                started.push_back(QStringList{program} + arguments);
                 return true;
             });
         }
@@ -183,6 +184,8 @@ void PrintMenuTest::graphItemFollowsTheGraphAndTheSelectionButtons() {
     MenuUnderTest t(graphMade, settings.isEmpty() ? std::string() : PrintIni(settings));
     t.open();
     QCOMPARE(t.menu->chkPrintItem(3)->isEnabled(), graphMade);
+    // Disabled, the item tells how to make it printable.
+    QCOMPARE(t.menu->chkPrintItem(3)->toolTip().isEmpty(), graphMade);
     QFETCH(QString, opened);
     QCOMPARE(Pattern(t.checks()), opened);
     QFETCH(QString, all);
@@ -225,12 +228,23 @@ void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview() {
     }
     QVERIFY(expected.size() > 100);
     for (int press = 1; press <= 2; ++press) { // the joined file is rebuilt, not appended to
+        if (press > 1) {
+            QTest::qWait(frmMenuPrint::kRepeatPressMs + 100);
+        }
         QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
         QCOMPARE(ReadBytes(generator.JoinedFile()), expected);
         QCOMPARE(t.started.size(), static_cast<std::size_t>(press));
     }
-    QCOMPARE(t.started.back(), "\"" + DataFolder() + "/Preview\" /INI=\"" + t.doc.DataFolder + "\" \"" +
-                                   generator.JoinedFile() + "\" /NAME=\"" + example.toStdString() + "\"");
+    const QRect frame = t.menu->frameGeometry();
+    QCOMPARE(t.started.back(),
+             (QStringList{QString::fromStdString(DataFolder() + "/Preview"),
+                          QString::fromStdString("/INI=" + t.doc.DataFolder), "/NAME=" + example,
+                          QStringLiteral("/BESIDE=%1,%2,%3,%4")
+                              .arg(frame.x())
+                              .arg(frame.y())
+                              .arg(frame.width())
+                              .arg(frame.height()),
+                          QString::fromStdString(generator.JoinedFile())}));
     QVERIFY(t.ui.messages.isEmpty());
     QVERIFY(t.menu->isVisible()); // the menu stays open
 }
@@ -294,20 +308,34 @@ void PrintMenuTest::closingKeepsTheChoicesAndDeletesEveryPrintFile() {
     QCOMPARE(again.menu->pos(), position);
 }
 
-// The real launcher: a stand-in Preview script in a program folder with a blank in its name
-// records its arguments and copies the print file it was given.
-void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
+void PrintMenuTest::onePressStartsOnePreview() {
+    MenuUnderTest t(true, PrintIni("1000"));
+    t.open();
+    QTest::mouseDClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QCOMPARE(t.started.size(), 1u);
+    // A press after the short interval is a wish for another preview.
+    QTest::qWait(frmMenuPrint::kRepeatPressMs + 100);
+    QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+    QCOMPARE(t.started.size(), 2u);
+    QVERIFY(t.ui.messages.isEmpty());
+}
+
+// The real launcher: a stand-in Preview script in a program folder with blanks and Japanese in
+// its name records its arguments and copies the print file it was given (the last argument);
+// the data folder holds double quotes.
+void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanksAndQuotes() {
     TestFolder programs;
-    const fs::path programFolder = programs.path() / "Zul program";
+    const fs::path programFolder = programs.path() / "Zul 杭 program";
     fs::create_directories(programFolder);
     const fs::path record = programs.path() / "arguments.txt";
     const fs::path copy = programs.path() / "copy.prn";
     {
         const std::string script = "#!/bin/sh\n"
-                                   "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                                   "for a in \"$@\"; do printf '%s\\n' \"$a\"; last=\"$a\"; done > '" +
                                    record.string() +
                                    ".part'\n"
-                                   "cat \"$2\" > '" +
+                                   "cat \"$last\" > '" +
                                    copy.string() +
                                    "'\n"
                                    "mv '" +
@@ -320,65 +348,70 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanks() {
     QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
     QVERIFY(t.ui.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(fs::exists(record), 10000);
-    const std::string expected = "/INI=" + t.doc.DataFolder + "\n" + t.menu->generator().JoinedFile() +
-                                 "\n/NAME=end-bearing-pile.zul\n";
+    const QRect frame = t.menu->frameGeometry();
+    const std::string expected = "/INI=" + t.doc.DataFolder + "\n/NAME=end-bearing-pile.zul\n" +
+                                 QStringLiteral("/BESIDE=%1,%2,%3,%4\n")
+                                     .arg(frame.x())
+                                     .arg(frame.y())
+                                     .arg(frame.width())
+                                     .arg(frame.height())
+                                     .toStdString() +
+                                 t.menu->generator().JoinedFile() + "\n";
     QCOMPARE(ReadBytes(record.string()), expected);
     QCOMPARE(ReadBytes(copy.string()), ReadBytes(t.menu->generator().ItemFile(0)));
 
     // A preview program that is not there is said so.
     fs::remove(programFolder / "Preview");
+    QTest::qWait(frmMenuPrint::kRepeatPressMs + 100);
     QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
     QCOMPARE(t.ui.messages.size(), 1);
     QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Critical);
 }
 
-// The command line as the launcher splits it and the Preview program reads it: folders and the
-// print file arrive whole, blanks and all.
-void PrintMenuTest::previewReadsTheCommandLineAsSplit_data() {
-    QTest::addColumn<QString>("programFolder");
+// The arguments as the print menu builds them and the Preview program reads them: folders,
+// the print file and the study's name arrive whole, blanks, quotes and all.
+void PrintMenuTest::previewReadsTheArgumentsWhole_data() {
     QTest::addColumn<QString>("dataFolder");
     QTest::addColumn<QString>("joinedFile");
     QTest::addColumn<QString>("studyFile");
-    QTest::addColumn<QString>("pdfName");
-    QTest::newRow("plain") << "/opt/zul"
-                           << "/home/a/.local/share/Velmarok/Zul"
+    QTest::addColumn<QString>("title");
+    QTest::newRow("plain") << "/home/a/.local/share/Velmarok/Zul"
                            << "/tmp/~PSab12"
                            << ""
-                           << "計算書.pdf";
-    QTest::newRow("blanks everywhere") << "/opt/my zul"
-                                       << "/home/a b/.local/share/Velmarok/Zul"
+                           << "";
+    QTest::newRow("blanks everywhere") << "/home/a b/.local/share/Velmarok/Zul"
                                        << "/tmp/print  files/~PS x"
                                        << "/home/a b/橋脚 P1.zul"
-                                       << "橋脚 P1.pdf";
-    QTest::newRow("Japanese folders") << "/opt/杭 支持力"
-                                      << "/home/設計 者/data"
+                                       << "橋脚 P1";
+    QTest::newRow("Japanese folders") << "/home/設計 者/data"
                                       << "/tmp/一時 ファイル/~PSq"
                                       << "/home/設計 者/\"A\" 案.ZUL"
-                                      << "A 案.pdf";
+                                      << "\"A\" 案";
+    QTest::newRow("double quotes in the paths") << "/home/u/\"data\""
+                                                << "/tmp/a\"b/~PS \"1\""
+                                                << "/home/u/x\".zul"
+                                                << "x\"";
 }
 
-void PrintMenuTest::previewReadsTheCommandLineAsSplit() {
-    QFETCH(QString, programFolder);
+void PrintMenuTest::previewReadsTheArgumentsWhole() {
     QFETCH(QString, dataFolder);
     QFETCH(QString, joinedFile);
     QFETCH(QString, studyFile);
-    QFETCH(QString, pdfName);
-    const auto parts = CSystem::SplitCommandLine(
-        PreviewCommandText(programFolder.toStdString(), dataFolder.toStdString(), joinedFile.toStdString(),
-                           StudyNameForPdf(studyFile.toStdString(), std::string())));
-    QVERIFY(parts.has_value());
-    QCOMPARE(QString::fromStdString(parts->front()), programFolder + QStringLiteral("/Preview"));
-    QStringList arguments;
-    for (std::size_t i = 1; i < parts->size(); ++i) {
-        arguments << QString::fromStdString((*parts)[i]);
-    }
-    const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+    QFETCH(QString, title);
+    const QRect menu(900, 120, 420, 300);
+    const PreviewLaunch launch =
+        MakePreviewLaunch("/opt/zul 杭", dataFolder.toStdString(), joinedFile.toStdString(),
+                          StudyNameForPdf(studyFile.toStdString(), std::string()), menu);
+    QCOMPARE(launch.program, QStringLiteral("/opt/zul 杭/Preview"));
+    QCOMPARE(launch.arguments.last(), joinedFile); // the print file last, as always
+    const PreviewCommandLine command = ParsePreviewCommandLine(launch.arguments);
     QVERIFY(command.error.isEmpty());
     QCOMPARE(command.iniFolder, dataFolder);
     QCOMPARE(command.printFile, joinedFile);
+    QCOMPARE(command.beside, menu);
     QVERIFY(command.pdfFile.isEmpty());
-    // Ctrl+S offers the study's name; a study never saved, the report's own name.
-    QCOMPARE(DefaultPdfName(command).section(QLatin1Char('/'), -1), pdfName);
+    // The window and the PDF carry the study's name; a temporary print file's name never.
+    QCOMPARE(DocumentTitle(command), title);
 }
 
 QTEST_MAIN(PrintMenuTest)
