@@ -194,7 +194,7 @@ using Items = std::array<bool, PrintFileGenerator::kItemCount>;
 using Outcome = std::optional<int>;
 
 bool NoItemChosen(const Items& chosen) {
-    if (std::any_of(chosen.begin(), chosen.end(), [](bool c) { return c; })) {
+    if (PrintFileGenerator::AnyItemChosen(chosen)) {
         return false;
     }
     std::cerr << PrintFileGenerator::kNoItemMessage << '\n';

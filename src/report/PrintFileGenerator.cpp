@@ -7,6 +7,8 @@
 #include "report/ReportError.h"
 #include "util/TextLines.h"
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -33,6 +35,10 @@ constexpr std::array<ItemWriter, PrintFileGenerator::kItemCount> kItemWriters = 
     basResOutJyoken, WriteDetailedReport, basResOutIchiran, basResOutGraph};
 
 } // namespace
+
+bool PrintFileGenerator::AnyItemChosen(const std::array<bool, kItemCount>& chosen) {
+    return std::any_of(chosen.begin(), chosen.end(), [](bool c) { return c; });
+}
 
 PrintFileGenerator::PrintFileGenerator(std::string tempFolder) : run_(std::move(tempFolder)) {}
 
@@ -104,11 +110,7 @@ std::string PrintFileGenerator::JoinedFile() const {
 bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chosen) {
     joinError_.clear();
     joinWriteError_ = 0;
-    bool any = false;
-    for (const bool c : chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (!AnyItemChosen(chosen)) {
         joinError_ = kNoItemMessage;
         return false;
     }

@@ -147,11 +147,8 @@ bool frmMenuPrint::GeneratePrintFiles() {
         ReportFiles(context_.doc.FmtFileName, context_.programFolder, context_.metafileFolder)};
     UiServices& ui = UiServices::current();
     ui.setBusy(true);
-    try {
-        generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
-    } catch (const std::exception&) {
-        // The generator reports its failures itself; nothing else is expected here.
-    }
+    // The generator catches every failure of an item at its own boundary and names it.
+    const bool allWritten = generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
     ui.setBusy(false);
     QString errors = QString::fromStdString(generator_.ErrorText());
     if (generator_.JoinedFile().empty()) {
@@ -165,7 +162,7 @@ bool frmMenuPrint::GeneratePrintFiles() {
         }
         ui.showMessage(this, errors, context_.productName, MessageIcon::Critical, MessageButtons::Ok);
     }
-    return true;
+    return allWritten;
 }
 
 std::array<bool, PrintFileGenerator::kItemCount> frmMenuPrint::ChosenItems() const {
@@ -205,11 +202,7 @@ void frmMenuPrint::cmdPreview_Click() {
     const FlagScope starting(starting_);
     UiServices& ui = UiServices::current();
     const auto chosen = ChosenItems();
-    bool any = false;
-    for (const bool c : chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (!PrintFileGenerator::AnyItemChosen(chosen)) {
         ui.beep();
         ui.showMessage(this, QString::fromUtf8(PrintFileGenerator::kNoItemMessage), windowTitle(),
                        MessageIcon::Information, MessageButtons::Ok);
