@@ -75,7 +75,7 @@ double NAxisMax(const colZulNs& points) {
 
 std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                       double areaHeight) {
-    BeginFigure(run, ctx.programFolder, 5);
+    BeginFigure(run, ctx.paths.definitionFolder, 5);
     FigureBuilder& fig = run.Figure();
     fig.SetTextKind(kSmallText);
     const double s = fig.TextSize(kSmallText);

@@ -30,7 +30,8 @@ public:
     }
 
     ReportContext Context() const {
-        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, kDataFolder, {}};
+        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1),
+                             ReportFiles(kZulFmt, kDataFolder, {})};
     }
     const CZul& Normal() const { return calc_.CalcPair(0); }
     const CZul& Quake() const { return calc_.CalcPair(1); }
