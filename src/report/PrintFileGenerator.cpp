@@ -9,6 +9,8 @@
 #include "report/SectionSupport.h"
 #include "util/TextLines.h"
 
+#include <algorithm>
+
 namespace zul {
 
 namespace {
@@ -46,6 +48,10 @@ void AppendLines(std::string& joined, std::string_view text) {
 }
 
 } // namespace
+
+bool PrintFileGenerator::AnyItemChosen(const std::array<bool, kItemCount>& chosen) {
+    return std::any_of(chosen.begin(), chosen.end(), [](bool c) { return c; });
+}
 
 PrintFileGenerator::PrintFileGenerator(std::string tempFolder) : run_(std::move(tempFolder)) {}
 
@@ -124,11 +130,7 @@ std::string PrintFileGenerator::JoinedFile() const {
 bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chosen) {
     joinError_.clear();
     joinWriteError_ = 0;
-    bool any = false;
-    for (const bool c : chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (!AnyItemChosen(chosen)) {
         joinError_ = kNoItemMessage;
         return false;
     }

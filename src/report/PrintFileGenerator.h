@@ -18,6 +18,8 @@ public:
     static constexpr std::size_t kItemCount = 4;
     // Shown when the join is asked for with no item chosen.
     static constexpr const char* kNoItemMessage = "印刷項目はひとつ以上選択して下さい。";
+    // Whether any item is chosen: the one check of the print menu, zul-cli and the join.
+    static bool AnyItemChosen(const std::array<bool, kItemCount>& chosen);
     // Shown when the joined print file cannot be written.
     static constexpr const char* kJoinFailedMessage = "印刷ﾌｧｲﾙを作成することができませんでした。";
 

@@ -6,6 +6,7 @@
 #include "calc/CZul.h"
 #include "document/ProjectDocument.h"
 #include "report/ReportRun.h"
+#include "util/ProgramPaths.h"
 
 #include <string>
 
@@ -16,14 +17,22 @@ struct ReportContext {
     const ProjectDocument& doc; // the study
     const CZul& normal;         // normal-case calculation object after CalcRa
     const CZul& quake;          // level-1 earthquake-case calculation object
-    std::string fmtFile;        // Zul.fmt
-    std::string programFolder;  // LINE_PRN.DEF, STR_PRN.DEF
-    std::string metafileFolder; // RA01.WMF ... (where the graph screen saved them)
+    ProgramPaths paths;         // Zul.fmt, the definition files, the graph metafiles
     // The supplements for a checker: the N-value table and the soil profile, the notes of the
     // plausibility check and the supplement wording of the template blocks.  Off, the report is
     // the one printed before the supplements existed, byte for byte.
     bool supplement = false;
 };
+
+// The paths of a report run: templates, definition files and graph metafiles (the others empty).
+inline ProgramPaths ReportFiles(std::string fmtFile, std::string definitionFolder,
+                                std::string metafileFolder) {
+    ProgramPaths paths;
+    paths.fmtFile = std::move(fmtFile);
+    paths.definitionFolder = std::move(definitionFolder);
+    paths.metafileFolder = std::move(metafileFolder);
+    return paths;
+}
 
 bool basResOutJyoken(ReportRun&, const ReportContext&);    // conditions report
 bool basResOutIchiran(ReportRun&, const ReportContext&);   // results list

@@ -18,11 +18,11 @@ std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow) {
 TemplateBlock ReadReportBlock(const ReportContext& ctx, std::string_view section, std::int32_t limit) {
     if (ctx.supplement) {
         if (auto wording = ReadFmtSectionIfPresent(
-                ctx.fmtFile, std::string(section).append(kSupplementBlockSuffix), limit)) {
+                ctx.paths.fmtFile, std::string(section).append(kSupplementBlockSuffix), limit)) {
             return std::move(*wording);
         }
     }
-    return ReadFmtSection(ctx.fmtFile, section, limit);
+    return ReadFmtSection(ctx.paths.fmtFile, section, limit);
 }
 
 TemplateBlock OpenReportPart(PageWriter& ps, const ReportContext& ctx, std::string_view section,

@@ -75,7 +75,7 @@ double NAxisMax(const colZulNs& points) {
 
 std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                       double areaHeight) {
-    BeginFigure(run, ctx.programFolder, 5);
+    BeginFigure(run, ctx.paths.definitionFolder, 5);
     FigureBuilder& fig = run.Figure();
     fig.SetTextKind(kSmallText);
     const double s = fig.TextSize(kSmallText);
@@ -163,6 +163,12 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
     labels.push_back({"杭頭標高 ELPU " + Elevation(z.ELPU()), yHead, kPileRight});
     labels.push_back({"杭径 Ｄ＝" + FormatNumber(z.Dp(), "#0.000") + "m", (yHead + yTip) / 2, kPileRight});
     labels.push_back({"杭先端標高 ELPL " + Elevation(z.ELPL()), yTip, kPileRight});
+    if (z.IsEcoPile()) {
+        // The blades at the tip, wider than the pile.
+        Line(fig, kPileLeft - 2, yTip + 0.6, kPileRight + 2, yTip + 0.6, kThick);
+        labels.push_back(
+            {"羽根外径 Ｄw＝" + FormatNumber(z.Dw(), "#0.000") + "m", yTip + 0.6, kPileRight + 2});
+    }
     const std::pair<const char*, double> grounds[] = {{"設計地盤面（常時） ", z.ELGL()},
                                                       {"設計地盤面（レベル１地震時） ", ctx.quake.ELGL()}};
     for (const auto& [name, el] : grounds) {

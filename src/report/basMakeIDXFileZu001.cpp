@@ -39,7 +39,7 @@ double Ratio(bool openEnded, double r) {
 std::string basMakeIDXFileZu001(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                 double areaHeight) {
     const CZul& z = ctx.normal;
-    BeginFigure(run, ctx.programFolder, 5);
+    BeginFigure(run, ctx.paths.definitionFolder, 5);
     FigureBuilder& fig = run.Figure();
     const double s = fig.TextSize(fig.TextKind());
     const auto line = [&](double xa, double ya, double xb, double yb, std::int32_t kind) {

@@ -11,7 +11,7 @@ namespace zul {
 std::string basMakeIDXFileZu4DN(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                 double areaHeight) {
     const CZul& z = ctx.normal;
-    const PileDepths at = BeginNValueFigure(run, ctx.programFolder, z);
+    const PileDepths at = BeginNValueFigure(run, ctx.paths.definitionFolder, z);
     // The range of four diameters (at most the pile) along the axis, as a depth below the ground
     // top; the points drawn are those the mean was taken over, which may cover only part of it
     // where the N-values end above the tip.

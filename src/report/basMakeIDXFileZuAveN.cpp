@@ -8,7 +8,7 @@ namespace zul {
 std::string basMakeIDXFileZuAveN(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                  double areaHeight) {
     const CZul& z = ctx.normal;
-    const PileDepths at = BeginNValueFigure(run, ctx.programFolder, z);
+    const PileDepths at = BeginNValueFigure(run, ctx.paths.definitionFolder, z);
     // The area balance leaves the points it evaluated; a bearing layer given or taken from the
     // layers leaves none, and the N-values over the converted embedment come from the study.
     // Without embedment one diameter above the tip shows the N-values there, with no dimension.

@@ -26,7 +26,7 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                 st.PrintLineHead(0);
                 const std::string_view name = kGraphMetafileNames[capacity + (normal ? 0 : 2)];
                 st.PrintRaw(std::string(kPictureRecordFields) +
-                            PrintText(ctx.metafileFolder + "/" + std::string(name)));
+                            PrintText(ctx.paths.metafileFolder + "/" + std::string(name)));
             }
         }
         WriteStudyTableNotes(st, ctx);

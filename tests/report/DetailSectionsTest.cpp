@@ -392,7 +392,7 @@ TEST(DetailSections, AMissingBlockFailsTheSection) {
     const std::string fmt = folder.file("Zul.fmt");
     test::WriteBytes(fmt, test::Sjis("許容押込み支持力の計算\r\n  1 1見出し\r\nEnd\r\n"));
     ReportContext ctx = run.Context();
-    ctx.fmtFile = fmt;
+    ctx.paths.fmtFile = fmt;
     EXPECT_FALSE(basResOutRa(run.Run(), ctx));
     EXPECT_FALSE(basResOutPa(run.Run(), ctx));
     EXPECT_FALSE(basResOutPaEcoPile(run.Run(), ctx));

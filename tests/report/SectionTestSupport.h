@@ -30,7 +30,7 @@ public:
     }
 
     ReportContext Context() const {
-        ReportContext ctx{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, kDataFolder, {}};
+        ReportContext ctx{doc_, calc_.CalcPair(0), calc_.CalcPair(1), ReportFiles(kZulFmt, kDataFolder, {})};
         ctx.supplement = supplement_;
         return ctx;
     }

@@ -144,7 +144,7 @@ TEST(ConditionsReport, ValuesTitleAndNoLayers) {
     // Without layers the head is followed by the closing lines.
     const ProjectDocument empty;
     const CZul none;
-    const ReportContext ctx{empty, none, none, study.ctx.fmtFile, study.ctx.programFolder, "/prog"};
+    const ReportContext ctx{empty, none, none, study.ctx.paths};
     const Printed q = RunSection(basResOutJyoken, ctx);
     ASSERT_TRUE(q.ok);
     const auto& page = q.pages.back();
@@ -191,7 +191,7 @@ TEST(Sections, MissingTemplateBlockOrFileFails) {
     test::WriteBytes(folder.file("Zul.fmt"), "nothing\r\n");
     for (const std::string& fmt : {folder.file("Zul.fmt"), folder.file("none.fmt")}) {
         ReportContext ctx = study.ctx;
-        ctx.fmtFile = fmt;
+        ctx.paths.fmtFile = fmt;
         for (const SectionFn section : {basResOutJyoken, basResOutIchiran, basResOutGraph}) {
             EXPECT_FALSE(RunSection(section, ctx).ok);
         }
@@ -217,7 +217,7 @@ TEST(Sections, SupplementWordingStandsInOnlyWhenOnAndPresent) {
     };
     for (const Case& c : cases) {
         ReportContext ctx = study.ctx;
-        ctx.fmtFile = folder.file("Zul.fmt");
+        ctx.paths.fmtFile = folder.file("Zul.fmt");
         ctx.supplement = c.supplement;
         if (c.text == nullptr) {
             EXPECT_THROW(ReadReportBlock(ctx, c.block), ReportError) << c.block;

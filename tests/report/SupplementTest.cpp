@@ -157,6 +157,10 @@ TEST(ConditionsSupplement, GroundFigureNamesLayersLevelsPileAndNValues) {
           "杭先端標高 ELPL -10.000m", "杭径 Ｄ＝1.000m", "地下水位 ELWL -3.000m",
           "設計地盤面（常時） +0.000m", "設計地盤面（レベル１地震時） +0.000m", "Ｎ値", "0", "50"},
          true},
+        {"rotary press-in pile: its blades",
+         test::ExampleDocument("rotary-press-in-pile.zul"),
+         {"羽根外径 Ｄw＝0.600m", "杭径 Ｄ＝0.400m"},
+         true},
         {"friction pile: no bearing layer, water far below",
          [] {
              ProjectDocument d = testdocs::EndBearingDocument();

@@ -148,21 +148,15 @@ void frmMenuPrint::Open() {
 // Writes the print text of every item, with or without the supplements as the check box says.
 // Items that failed are named together in one message; the menu stays usable whatever failed.
 bool frmMenuPrint::GeneratePrintFiles() {
-    ReportContext report{context_.doc,
-                         context_.calc.CalcPair(0),
-                         context_.calc.CalcPair(1),
-                         context_.doc.FmtFileName,
-                         context_.programFolder,
-                         context_.metafileFolder};
+    ReportContext report{
+        context_.doc, context_.calc.CalcPair(0), context_.calc.CalcPair(1),
+        ReportFiles(context_.doc.FmtFileName, context_.programFolder, context_.metafileFolder)};
     report.supplement = chkSupplement_->isChecked();
     generatedSupplement_ = report.supplement;
     UiServices& ui = UiServices::current();
     ui.setBusy(true);
-    try {
-        generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
-    } catch (const std::exception&) {
-        // The generator reports its failures itself; nothing else is expected here.
-    }
+    // The generator catches every failure of an item at its own boundary and names it.
+    const bool allWritten = generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
     ui.setBusy(false);
     QString errors = QString::fromStdString(generator_.ErrorText());
     if (generator_.JoinedFile().empty()) {
@@ -176,7 +170,7 @@ bool frmMenuPrint::GeneratePrintFiles() {
         }
         ui.showMessage(this, errors, context_.productName, MessageIcon::Critical, MessageButtons::Ok);
     }
-    return true;
+    return allWritten;
 }
 
 std::array<bool, PrintFileGenerator::kItemCount> frmMenuPrint::ChosenItems() const {
@@ -216,11 +210,7 @@ void frmMenuPrint::cmdPreview_Click() {
     const FlagScope starting(starting_);
     UiServices& ui = UiServices::current();
     const auto chosen = ChosenItems();
-    bool any = false;
-    for (const bool c : chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (!PrintFileGenerator::AnyItemChosen(chosen)) {
         ui.beep();
         ui.showMessage(this, QString::fromUtf8(PrintFileGenerator::kNoItemMessage), windowTitle(),
                        MessageIcon::Information, MessageButtons::Ok);
