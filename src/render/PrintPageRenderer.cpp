@@ -62,14 +62,6 @@ QString oneLine(const QString& text) {
     return line.trimmed();
 }
 
-QFont headFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")});
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
 } // namespace
 
 QFont PrintTextFont() {
@@ -149,7 +141,9 @@ void PrintPageRenderer::paintPage(QPainter& painter, int index, const QRectF& pa
 
 void PrintPageRenderer::paintPageHead(QPainter& painter, int index, const QRectF& pageRect,
                                       double pxPerMm) const {
-    const QFont font = FontOfPixelHeight(headFont(), kHeadEmMm * pxPerMm, painter);
+    // The text font of the report: one font in the whole PDF keeps its bytes the same from run
+    // to run (QPdfWriter writes several fonts in an order that changes between runs).
+    const QFont font = FontOfPixelHeight(PrintTextFont(), kHeadEmMm * pxPerMm, painter);
     const QFontMetricsF metrics(font, painter.device());
     const double left = pageRect.left() + Geometry::kLeft * pxPerMm;
     const double width = Geometry::textWidth() * pxPerMm;
