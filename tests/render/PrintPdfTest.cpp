@@ -168,6 +168,51 @@ private slots:
         QVERIFY(pages[3].contains(QStringLiteral("最後の行")));
     }
 
+    void creationDateIsLeftOut_data() {
+        QTest::addColumn<QByteArray>("pdf");
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<bool>("omitted");
+        const QByteArray head("1 0 obj\n<<\n/Title (x)\n");
+        QTest::newRow("as Qt writes it")
+            << head + "/CreationDate (D:20261207160651Z)\n>>" << head + QByteArray(33, ' ') + "\n>>" << true;
+        QTest::newRow("with an offset") << head + "/CreationDate (D:20261207160651+09'00')\n>>"
+                                        << head + QByteArray(39, ' ') + "\n>>" << true;
+        QTest::newRow("inside a title, escaped") << QByteArray("/Title (/CreationDate \\(D:1\\))")
+                                                 << QByteArray("/Title (/CreationDate \\(D:1\\))") << false;
+        QTest::newRow("no date") << head << head << false;
+        QTest::newRow("not a date") << QByteArray("/CreationDate (D:tomorrow)")
+                                    << QByteArray("/CreationDate (D:tomorrow)") << false;
+        QTest::newRow("no end") << QByteArray("/CreationDate (D:2026") << QByteArray("/CreationDate (D:2026")
+                                << false;
+    }
+    void creationDateIsLeftOut() {
+        QFETCH(QByteArray, pdf);
+        QFETCH(QByteArray, left);
+        QFETCH(bool, omitted);
+        QCOMPARE(OmitPdfCreationDate(pdf), omitted);
+        QCOMPARE(pdf, left);
+    }
+
+    // A second apart, the same pages give the same bytes, and the PDF still reads.
+    void samePagesGiveTheSameBytes() {
+        PrintFolder folder;
+        PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932("  A\n"), QString()));
+        renderer.setPageHead({true, QStringLiteral("杭の検討"), QStringLiteral("a.zul")});
+        QByteArray first;
+        QByteArray second;
+        QString error;
+        QVERIFY(RenderPrintPdf(renderer, first, &error));
+        QTest::qWait(1100);
+        QVERIFY(RenderPrintPdf(renderer, second, &error));
+        QCOMPARE(first, second);
+        QFile file(folder.path("same.pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(first) == first.size());
+        file.close();
+        const QString info = run(QStringLiteral("pdfinfo"), {folder.path("same.pdf")});
+        QVERIFY2(info.contains(QStringLiteral("Title:           杭の検討")), qPrintable(info));
+        QVERIFY(!info.contains(QStringLiteral("CreationDate")));
+    }
+
     void unwritablePdfIsAnError() {
         const PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932("  A\n"), QString()));
         QString error;
