@@ -14,7 +14,8 @@ using namespace zul;
 const std::string kData = std::string(ZUL_SOURCE_DIR) + "/data";
 
 void RunReport(benchmark::State& state, const ProjectDocument& doc, basCalcMain& driver) {
-    const ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), kData + "/Zul.fmt", kData, kData};
+    const ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1),
+                            ReportFiles(kData + "/Zul.fmt", kData, kData)};
     PrintFileGenerator generator;
     if (!generator.GeneratePrintFiles(ctx, {3, 1, {1, 1, 2, 8}, {0, 2, 4, 6}}) ||
         !generator.JoinPrintFiles({true, true, true, true})) {

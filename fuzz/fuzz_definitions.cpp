@@ -1,9 +1,9 @@
 // Any LINE_PRN.DEF or STR_PRN.DEF must read without crash, hang or leak, the report's reader
 // and the preview's alike; neither gives more rows than it may hold.  The first input byte
 // chooses the file kind and the row limit; the rest is the file's contents.
+#include "printfile/FigureDefinitions.h"
+#include "printfile/PrintFileFormatError.h"
 #include "render/PrintDefinitions.h"
-#include "report/basResOutPrn.h"
-#include "report/basResOutPrnZ.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             Check(zul::ParseLineDefs(text, most).size() <= most);
         }
-    } catch (const zul::ReportError&) {
+    } catch (const zul::PrintFileFormatError&) {
         // the report section stops and reports the failure
     }
     Check(zul::ParseLineDefinitions(text).size() <= 9);

@@ -2,8 +2,8 @@
 // and a figure read keeps within the bounds.  The first input byte chooses the reader; the rest
 // is the file.
 #include "QtFuzzApp.h"
+#include "printfile/FigureFileReader.h"
 #include "render/FigureDrawing.h"
-#include "render/FigureFiles.h"
 #include "render/PrintDefinitions.h"
 
 #include <cstdint>
@@ -31,21 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
     if (data[0] & 1) {
-        if (const auto index = zul::ParseFigureIndexFile(text)) {
-            Check(index->entries.size() <= zul::kMaxFigureIndexEntries);
-            Check(index->areaWidth > 0 && index->areaHeight > 0);
+        if (const auto index = zul::ReadFigureIndexFile(text)) {
+            Check(index->Entries.size() <= zul::kMaxFigureIndexEntries);
+            Check(index->AreaWidth > 0 && index->AreaHeight > 0);
         }
         return 0;
     }
-    const auto figure = zul::ParseFigureDataFile(text);
+    const auto figure = zul::ReadFigureDataFile(text);
     if (!figure) {
         return 0;
     }
-    Check(figure->points.size() <= zul::kMaxFigurePoints);
+    Check(figure->Points.size() <= zul::kMaxFigurePoints);
     zul::FigureAsset asset;
-    asset.index.areaWidth = 100;
-    asset.index.areaHeight = 90;
-    asset.index.entries.push_back({QStringLiteral("a.fig"), 5, 5});
+    asset.index.AreaWidth = 100;
+    asset.index.AreaHeight = 90;
+    asset.index.Entries.push_back({"a.fig", 5, 5});
     asset.parts.push_back(*figure);
     zul::FigureDefinitions definitions{zul::DefaultLineDefinitions(), zul::DefaultTextDefinitions()};
     QImage canvas = FuzzCanvas();

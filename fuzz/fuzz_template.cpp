@@ -2,7 +2,7 @@
 // fill: a block read is filled line by line, and a filled line keeps its length.  The first
 // input byte chooses the block name and how many values are given; the rest is the file.
 #include "FuzzFolder.h"
-#include "report/basResOutPrn.h"
+#include "report/TemplateBlock.h"
 
 #include <algorithm>
 #include <array>

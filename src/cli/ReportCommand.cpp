@@ -13,6 +13,7 @@
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
 #include "io/ReportSettings.h"
+#include "printfile/PrintFileFormat.h"
 #include "report/PrintFileGenerator.h"
 #include "util/ProgramPaths.h"
 
@@ -189,12 +190,38 @@ void PrintItemFailures(const PrintFileGenerator& generator) {
 constexpr const char* kPrintFileWhat = "印刷ファイル";
 constexpr const char* kPdfWhat = "PDFファイル";
 
-int RunReport(const ReportOptions& options) {
-    auto chosen = ParseItems(options.items);
-    if (!chosen) {
+using Items = std::array<bool, PrintFileGenerator::kItemCount>;
+// The exit status when a step ends the run; no value when the run goes on.
+using Outcome = std::optional<int>;
+
+bool NoItemChosen(const Items& chosen) {
+    if (PrintFileGenerator::AnyItemChosen(chosen)) {
+        return false;
+    }
+    std::cerr << PrintFileGenerator::kNoItemMessage << '\n';
+    return true;
+}
+
+// The files the report reads, from the options or the program's own: templates (--fmt),
+// definition files and graph metafiles (--program-folder) and settings (--ini).
+ProgramPaths ReportPaths(const ReportOptions& options) {
+    ProgramPaths paths;
+    paths.programFolder = ProgramFolder();
+    paths.definitionFolder = options.programFolder.empty() ? paths.programFolder : options.programFolder;
+    paths.fmtFile = options.fmt.empty() ? paths.programFolder + "/Zul.fmt" : options.fmt;
+    paths.iniFile = options.ini.empty() ? SettingsFilePath() : options.ini;
+    paths.metafileFolder = options.programFolder.empty() ? MetafileFolder() : options.programFolder;
+    return paths;
+}
+
+// The options themselves: the items, at least one output, a PDF only where it can be drawn.
+Outcome CheckOptions(const ReportOptions& options, Items& chosen) {
+    const auto items = ParseItems(options.items);
+    if (!items) {
         std::cerr << "--items: report items are 0 to 3, separated by commas\n";
         return kFileFailure;
     }
+    chosen = *items;
     if (options.printFile.empty() && options.pdfFile.empty()) {
         std::cerr << "--print-file か --pdf で出力するファイルを指定して下さい。\n";
         return kFileFailure;
@@ -207,23 +234,20 @@ int RunReport(const ReportOptions& options) {
         std::cerr << error << '\n';
         return kFileFailure;
     }
-    ProjectDocument doc;
-    if (!ReadStudy(options.path, doc)) {
-        return kFileFailure;
-    }
-    const std::string program = ProgramFolder();
-    const std::string programFolder = options.programFolder.empty() ? program : options.programFolder;
-    const std::string fmtFile = options.fmt.empty() ? program + "/Zul.fmt" : options.fmt;
-    const std::string ini = options.ini.empty() ? SettingsFilePath() : options.ini;
-    // A settings file named on the command line must be there: its numbering is asked for.
+    return std::nullopt;
+}
+
+// The files before any work: a settings file named on the command line must be there (its
+// numbering is asked for); a pipe, a device, a missing folder or a name the file system does
+// not take as an output is refused at once, as is an output over an input.
+Outcome CheckFiles(const ReportOptions& options, const ProgramPaths& paths) {
     if (!options.ini.empty()) {
         if (const int err = CheckReadableFile(options.ini); err != FileError::None) {
             PrintFileProblem("設定ファイルを読み込めません", options.ini, err);
             return kFileFailure;
         }
     }
-    // The outputs are checked before any work: a pipe, a device, a missing folder or a name
-    // the file system does not take is refused at once, as is an output over an input.
+    std::vector<std::pair<std::string, std::string>> outputs;
     for (const auto& [what, path] :
          {std::pair{kPrintFileWhat, options.printFile}, std::pair{kPdfWhat, options.pdfFile}}) {
         if (!path.empty()) {
@@ -231,168 +255,218 @@ int RunReport(const ReportOptions& options) {
                 PrintFileProblem(std::string(what) + "を書き込めません", path, err);
                 return kFileFailure;
             }
+            outputs.emplace_back(what, path);
         }
     }
-    std::vector<std::pair<std::string, std::string>> outputs;
-    if (!options.printFile.empty()) {
-        outputs.emplace_back(kPrintFileWhat, options.printFile);
-    }
-    if (!options.pdfFile.empty()) {
-        outputs.emplace_back(kPdfWhat, options.pdfFile);
-    }
-    if (OverwritesInput(outputs, {{"計算データファイル", options.path},
-                                  {"帳票書式ファイル", fmtFile},
-                                  {"設定ファイル", ini},
-                                  {"線種定義ファイル", programFolder + "/LINE_PRN.DEF"},
-                                  {"文字種定義ファイル", programFolder + "/STR_PRN.DEF"}})) {
+    if (OverwritesInput(
+            outputs,
+            {{"計算データファイル", options.path},
+             {"帳票書式ファイル", paths.fmtFile},
+             {"設定ファイル", paths.iniFile},
+             {"線種定義ファイル", paths.definitionFolder + "/" + std::string(kLineDefinitionFile)},
+             {"文字種定義ファイル", paths.definitionFolder + "/" + std::string(kTextDefinitionFile)}})) {
         return kFileFailure;
     }
+    return std::nullopt;
+}
+
+// Where the figures of the print file will be (OUT.figures) and the folder the run works in:
+// beside the print file, so that it becomes the figures folder in one step when everything is
+// written, or the temporary folder for a PDF alone.
+struct RunFolders {
+    fs::path figures;
+    std::string parent = TemporaryFolder();
+};
+
+Outcome PlaceFigures(const ReportOptions& options, const Items& chosen, RunFolders& folders) {
+    if (options.printFile.empty()) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const fs::path printPath = fs::absolute(options.printFile, error).lexically_normal();
+    folders.figures = fs::path(printPath.string() + ".figures");
+    folders.parent = printPath.parent_path().string();
+    const long most = ::pathconf(folders.parent.c_str(), _PC_NAME_MAX);
+    if (most > 0 && folders.figures.filename().string().size() > static_cast<std::size_t>(most)) {
+        PrintFileProblem("図のフォルダを作成できません", folders.figures.string(), FileError::BadFileName);
+        return kFileFailure;
+    }
+    if (chosen[1] && !RecordableFolder(folders.figures.string())) {
+        PrintMessage(UnrecordableFolderMessage(folders.figures.string()));
+        return kFileFailure;
+    }
+    return std::nullopt;
+}
+
+int FailedToWrite(const PrintFileGenerator& generator, const char* what, const std::string& path) {
+    const int err =
+        generator.WriteError() != FileError::None ? generator.WriteError() : FileError::PathFileAccess;
+    PrintMessage(PrintFileGenerator::kJoinFailedMessage);
+    PrintFileProblem(std::string(what) + "を書き込めません", path, err);
+    return kFileFailure;
+}
+
+// What one report run works with.
+struct ReportJob {
+    explicit ReportJob(const ReportOptions& given) : options(given) {}
+    const ReportOptions& options;
+    Items chosen{};
+    ProgramPaths paths;
+    ProjectDocument doc;
     basCalcMain driver;
-    if (!driver.CalcRa(doc)) {
-        PrintCalcFailure(kCalcErrorMessage, FindCalcFailureCauses(doc, CalcRun::Single));
+    NumberingSettings numbering;
+
+    ReportContext Context(const std::string& metafileFolder) const {
+        ProgramPaths files = paths;
+        files.metafileFolder = metafileFolder;
+        return {doc, driver.CalcPair(0), driver.CalcPair(1), files};
+    }
+};
+
+// The PDF: generation and join naming the files where they are, then the pages, prepared in
+// pdf.  itemsFailed: an item could not be written whole.
+Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::string& workFolder,
+                    PendingFile& pdf, std::vector<std::string>& notes, bool& itemsFailed) {
+    const ReportOptions& options = job.options;
+    Generation run(workFolder);
+    RunGeneration(run, job.Context(workFolder), job.numbering, job.chosen);
+    if (!run.joined || run.generator.WriteError() != FileError::None) {
+        return FailedToWrite(run.generator, kPdfWhat, options.pdfFile);
+    }
+    std::string pdfError;
+    // The pages carry the study title and the study's file name; the PDF is titled with the
+    // study title, or with the file's name when the study has none.
+    const std::string title = fs::path(options.path).stem().string();
+    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title,
+                           fs::path(options.path).filename().string()};
+    if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title,
+                          head, pdf, notes, pdfError)) {
+        PrintEscapedLines(pdfError);
+        return kFileFailure;
+    }
+    itemsFailed = !run.allWritten;
+    if (options.printFile.empty() && !run.allWritten) {
+        PrintItemFailures(run.generator);
+    }
+    return std::nullopt; // its files go with it; the graphs stay in the work folder
+}
+
+// The print file: generation and join naming the figure files in OUT.figures, prepared in
+// printFile.
+Outcome WritePrintRun(const ReportJob& job, Generation& run, const std::string& workFolder,
+                      const fs::path& figures, const std::string& graphFolder, PendingFile& printFile) {
+    run.generator.Run().Figure().SetRecordedFolder(workFolder, figures.string());
+    RunGeneration(run, job.Context(graphFolder), job.numbering, job.chosen);
+    std::string joined;
+    int err = run.generator.WriteError();
+    if (run.joined && err == FileError::None) {
+        err = ReadWholeFile(run.generator.JoinedFile(), joined);
+    }
+    if (!run.joined || err != FileError::None ||
+        printFile.Prepare(job.options.printFile, joined) != FileError::None) {
+        return FailedToWrite(run.generator, kPrintFileWhat, job.options.printFile);
+    }
+    return std::nullopt;
+}
+
+// Everything is written: the figures folder replaces the earlier one, then the print file.
+Outcome CommitPrintFile(const ReportOptions& options, Generation& run, ScratchFolder& work,
+                        const RunFolders& folders, PendingFile& printFile) {
+    run.generator.Run().TempFiles().KeepFigFiles(); // the figure files stay with the print file
+    run.generator.Run().TempFiles().DeleteAll();    // the print text files go
+    const FolderLock lock(folders.parent);
+    const fs::path fresh = work.path();
+    // The figures folder gets the permissions of any new folder, not the private ones of the
+    // work folder.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(fresh.c_str(), 0777 & ~mask);
+    if (const int err = SwapFolderIn(fresh, folders.figures); err != 0) {
+        PrintFileProblem("図のフォルダを置き換えられません", folders.figures.string(),
+                         FileErrorFromErrno(err, std::string()));
+        return kFileFailure;
+    }
+    if (const int err = printFile.Commit(); err != FileError::None) {
+        SwapFolderIn(fresh, folders.figures); // the earlier figures go back with the earlier print file
+        PrintFileProblem("印刷ファイルを書き込めません", options.printFile, err);
+        return kFileFailure;
+    }
+    work.Keep(); // it is the figures folder now; at its name is the earlier one
+    if (!RemoveOldFigures(fresh)) {
+        PrintMessage("注意：以前の図のフォルダにあった他のファイルは " + EscapeControls(fresh.string()) +
+                     " に残っています。");
+    }
+    std::error_code error;
+    fs::remove(folders.figures, error); // only when no figure was made
+    return std::nullopt;
+}
+
+int RunReport(const ReportOptions& options) {
+    ReportJob job(options);
+    if (const Outcome end = CheckOptions(options, job.chosen)) {
+        return *end;
+    }
+    if (!ReadStudy(options.path, job.doc)) {
+        return kFileFailure;
+    }
+    job.paths = ReportPaths(options);
+    if (const Outcome end = CheckFiles(options, job.paths)) {
+        return *end;
+    }
+    if (!job.driver.CalcRa(job.doc)) {
+        PrintCalcFailure(kCalcErrorMessage, FindCalcFailureCauses(job.doc, CalcRun::Single));
         return kCalcFailure;
     }
-    if (std::none_of(chosen->begin(), chosen->end(), [](bool c) { return c; })) {
-        std::cerr << PrintFileGenerator::kNoItemMessage << '\n';
+    if (NoItemChosen(job.chosen)) {
         return kNoItem;
     }
-
-    // Every file of the run is made in a folder of its own: beside the print file, so that it
-    // becomes the figures folder OUT.figures in one step when everything is written, or in the
-    // temporary folder for a PDF alone.  The print file names the figure files where they will
-    // be (OUT.figures), the PDF is drawn from a join that names them where they are.
-    std::error_code error;
-    fs::path figures;
-    std::string privateParent = TemporaryFolder();
-    if (!options.printFile.empty()) {
-        const fs::path printPath = fs::absolute(options.printFile, error).lexically_normal();
-        figures = fs::path(printPath.string() + ".figures");
-        privateParent = printPath.parent_path().string();
-        const long most = ::pathconf(privateParent.c_str(), _PC_NAME_MAX);
-        if (most > 0 && figures.filename().string().size() > static_cast<std::size_t>(most)) {
-            PrintFileProblem("図のフォルダを作成できません", figures.string(), FileError::BadFileName);
-            return kFileFailure;
-        }
-        if ((*chosen)[1] && !RecordableFolder(figures.string())) {
-            PrintMessage(UnrecordableFolderMessage(figures.string()));
-            return kFileFailure;
-        }
+    RunFolders folders;
+    if (const Outcome end = PlaceFigures(options, job.chosen, folders)) {
+        return *end;
     }
-    ScratchFolder work(privateParent);
+    ScratchFolder work(folders.parent);
     if (work.path().empty()) {
-        PrintFileProblem("作業フォルダを作成できません", privateParent, work.error());
+        PrintFileProblem("作業フォルダを作成できません", folders.parent, work.error());
         return kFileFailure;
     }
-    std::string graphFolder = options.programFolder.empty() ? MetafileFolder() : options.programFolder;
+    std::string graphFolder = job.paths.metafileFolder;
     std::optional<ReportDrawing> drawing;
     if (!options.pdfFile.empty()) {
         drawing.emplace();
-        if (!PrepareStudyGraphs(doc, *drawing, work.path(), *chosen)) {
+        if (!PrepareStudyGraphs(job.doc, *drawing, work.path(), job.chosen)) {
             return kFileFailure;
         }
-        if (std::none_of(chosen->begin(), chosen->end(), [](bool c) { return c; })) {
-            std::cerr << PrintFileGenerator::kNoItemMessage << '\n';
+        if (NoItemChosen(job.chosen)) {
             return kNoItem;
         }
     }
-    if (!options.printFile.empty() && options.pdfFile.empty() && (*chosen)[3] &&
+    if (!options.printFile.empty() && options.pdfFile.empty() && job.chosen[3] &&
         !RecordableFolder(graphFolder)) {
         PrintMessage(UnrecordableFolderMessage(graphFolder));
         return kFileFailure;
     }
-    const NumberingSettings numbering = ReadNumberingSettings(ini);
-    const auto failedToWrite = [](const PrintFileGenerator& generator, const char* what,
-                                  const std::string& path) {
-        const int err =
-            generator.WriteError() != FileError::None ? generator.WriteError() : FileError::PathFileAccess;
-        PrintMessage(PrintFileGenerator::kJoinFailedMessage);
-        PrintFileProblem(std::string(what) + "を書き込めません", path, err);
-        return kFileFailure;
-    };
+    job.numbering = ReadNumberingSettings(job.paths.iniFile);
 
-    // The PDF: generation and join naming the files where they are, then the pages.
     PendingFile pdf;
     std::vector<std::string> notes;
     bool pdfItemsFailed = false;
-    std::optional<Generation> pdfRun;
     if (drawing) {
-        const ReportContext ctx{doc,     driver.CalcPair(0), driver.CalcPair(1),
-                                fmtFile, programFolder,      work.path()};
-        pdfRun.emplace(work.path());
-        RunGeneration(*pdfRun, ctx, numbering, *chosen);
-        if (!pdfRun->joined || pdfRun->generator.WriteError() != FileError::None) {
-            return failedToWrite(pdfRun->generator, kPdfWhat, options.pdfFile);
+        if (const Outcome end = WritePdfRun(job, *drawing, work.path(), pdf, notes, pdfItemsFailed)) {
+            return *end;
         }
-        std::string pdfError;
-        // The pages carry the study title and the study's file name; the PDF is titled with the
-        // study title, or with the file's name when the study has none.
-        const std::string title = fs::path(options.path).stem().string();
-        const PdfPageHead head{!options.noPageHead, doc.InpJyoken.Title,
-                               fs::path(options.path).filename().string()};
-        if (!drawing->WritePdf(pdfRun->generator.JoinedFile(), programFolder, options.pdfFile, title, head,
-                               pdf, notes, pdfError)) {
-            PrintEscapedLines(pdfError);
-            return kFileFailure;
-        }
-        pdfItemsFailed = !pdfRun->allWritten;
-        if (options.printFile.empty() && !pdfRun->allWritten) {
-            PrintItemFailures(pdfRun->generator);
-        }
-        if (!options.printFile.empty()) {
-            pdfRun.reset(); // its files go; the graphs stay for the print file
-        }
-        graphFolder = options.printFile.empty() ? work.path() : figures.string();
+        graphFolder = options.printFile.empty() ? work.path() : folders.figures.string();
     }
-
-    // The print file: generation and join naming the figure files in OUT.figures.
     PendingFile printFile;
     std::optional<Generation> printRun;
     if (!options.printFile.empty()) {
-        const ReportContext ctx{doc,     driver.CalcPair(0), driver.CalcPair(1),
-                                fmtFile, programFolder,      graphFolder};
         printRun.emplace(work.path());
-        printRun->generator.State().Figure.SetRecordedFolder(work.path(), figures.string());
-        RunGeneration(*printRun, ctx, numbering, *chosen);
-        std::string joined;
-        int err = printRun->generator.WriteError();
-        if (printRun->joined && err == FileError::None) {
-            err = ReadWholeFile(printRun->generator.JoinedFile(), joined);
+        if (const Outcome end =
+                WritePrintRun(job, *printRun, work.path(), folders.figures, graphFolder, printFile)) {
+            return *end;
         }
-        if (!printRun->joined || err != FileError::None) {
-            return failedToWrite(printRun->generator, kPrintFileWhat, options.printFile);
+        if (const Outcome end = CommitPrintFile(options, *printRun, work, folders, printFile)) {
+            return *end;
         }
-        if (err = printFile.Prepare(options.printFile, joined); err != FileError::None) {
-            return failedToWrite(printRun->generator, kPrintFileWhat, options.printFile);
-        }
-    }
-
-    // Everything is written: the outputs replace the earlier ones, the figures folder first.
-    if (printRun) {
-        printRun->generator.State().FigTempFiles.clear(); // the figure files stay with the print file
-        printRun->generator.State().DeleteTempFiles();    // the print text files go
-        const FolderLock lock(privateParent);
-        const fs::path fresh = work.path();
-        // The figures folder gets the permissions of any new folder, not the private ones of
-        // the work folder.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(fresh.c_str(), 0777 & ~mask);
-        if (const int err = SwapFolderIn(fresh, figures); err != 0) {
-            PrintFileProblem("図のフォルダを置き換えられません", figures.string(),
-                             FileErrorFromErrno(err, std::string()));
-            return kFileFailure;
-        }
-        if (const int err = printFile.Commit(); err != FileError::None) {
-            SwapFolderIn(fresh, figures); // the earlier figures go back with the earlier print file
-            PrintFileProblem("印刷ファイルを書き込めません", options.printFile, err);
-            return kFileFailure;
-        }
-        work.Keep(); // it is the figures folder now; at its name is the earlier one
-        if (!RemoveOldFigures(fresh)) {
-            PrintMessage("注意：以前の図のフォルダにあった他のファイルは " + EscapeControls(fresh.string()) +
-                         " に残っています。");
-        }
-        fs::remove(figures, error); // only when no figure was made
     }
     if (drawing) {
         if (const int err = pdf.Commit(); err != FileError::None) {

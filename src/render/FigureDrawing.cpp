@@ -32,16 +32,16 @@ public:
         figure_ = &figure;
         offsetX_ = offsetX;
         offsetY_ = offsetY;
-        for (const FigureRect& r : figure.rects) {
-            if (const auto a = point(r.a), b = point(r.b); a && b) {
-                setPen(r.c > 0 ? r.c : 1);
+        for (const FigRect& r : figure.Rects) {
+            if (const auto a = point(r.A), b = point(r.B); a && b) {
+                setPen(r.C > 0 ? r.C : 1);
                 painter_.setBrush(Qt::NoBrush);
                 painter_.drawRect(QRectF(*a, *b).normalized());
             }
         }
-        for (const FigureFill& f : figure.fills) {
+        for (const FigFill& f : figure.Fills) {
             QPolygonF polygon;
-            for (const int number : f.points) {
+            for (const std::int32_t number : FillPointNumbers(f)) {
                 if (const auto p = point(number)) {
                     polygon << *p;
                 }
@@ -52,28 +52,28 @@ public:
                 painter_.drawPolygon(polygon);
             }
         }
-        for (const FigureLine& l : figure.lines) {
-            if (const auto a = point(l.a), b = point(l.b); a && b) {
-                setPen(l.kind);
+        for (const FigLine& l : figure.Lines) {
+            if (const auto a = point(l.A), b = point(l.B); a && b) {
+                setPen(l.Kind);
                 painter_.drawLine(*a, *b);
             }
         }
-        for (const FigureCircle& c : figure.circles) {
-            if (const auto centre = point(c.centre); centre && c.radius > 0 && withinSheet(c.radius)) {
-                setPen(c.kind);
+        for (const FigCircle& c : figure.Circles) {
+            if (const auto centre = point(c.Center); centre && c.Radius > 0 && withinSheet(c.Radius)) {
+                setPen(c.Kind);
                 painter_.setBrush(Qt::NoBrush);
-                painter_.drawEllipse(*centre, c.radius * pxPerMm_, c.radius * pxPerMm_);
+                painter_.drawEllipse(*centre, c.Radius * pxPerMm_, c.Radius * pxPerMm_);
             }
         }
-        for (const FigureArc& a : figure.arcs) {
+        for (const FigArc& a : figure.Arcs) {
             drawArc(a);
         }
-        for (const FigureLine& a : figure.arrows) {
-            if (const auto from = point(a.a), to = point(a.b); from && to) {
-                drawArrow(*from, *to, a.kind);
+        for (const FigArrow& a : figure.Arrows) {
+            if (const auto from = point(a.A), to = point(a.B); from && to) {
+                drawArrow(*from, *to, a.Kind);
             }
         }
-        for (const FigureText& t : figure.texts) {
+        for (const FigText& t : figure.Texts) {
             drawText(t);
         }
     }
@@ -83,13 +83,13 @@ private:
         return {area_.left() + (x + offsetX_) * pxPerMm_, area_.bottom() - (y + offsetY_) * pxPerMm_};
     }
 
-    std::optional<QPointF> point(int number) const {
-        const auto found = figure_->points.find(number);
-        if (found == figure_->points.end() || !withinSheet(found->second.x) ||
-            !withinSheet(found->second.y)) {
+    std::optional<QPointF> point(std::int32_t number) const {
+        const auto found = figure_->Points.find(number);
+        if (found == figure_->Points.end() || !withinSheet(found->second.X) ||
+            !withinSheet(found->second.Y)) {
             return std::nullopt;
         }
-        return map(found->second.x, found->second.y);
+        return map(found->second.X, found->second.Y);
     }
 
     QColor setPen(int kind) {
@@ -102,8 +102,8 @@ private:
         return pen.color();
     }
 
-    void drawArc(const FigureArc& arc) {
-        const auto& v = arc.values;
+    void drawArc(const FigArc& arc) {
+        const auto& v = arc.Values;
         if (!(v[2] > 0) || !withinSheet(v[0]) || !withinSheet(v[1]) || !withinSheet(v[2]) ||
             !std::isfinite(v[3]) || !std::isfinite(v[4])) {
             return;
@@ -114,7 +114,7 @@ private:
         if (span <= 0) {
             span += 360.0;
         }
-        setPen(arc.kind);
+        setPen(arc.Kind);
         painter_.setBrush(Qt::NoBrush);
         painter_.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
                          static_cast<int>(std::lround(v[3] * 16)), static_cast<int>(std::lround(span * 16)));
@@ -140,11 +140,11 @@ private:
         painter_.restore();
     }
 
-    void drawText(const FigureText& t) {
-        if (t.text.isEmpty() || !withinSheet(t.x) || !withinSheet(t.y)) {
+    void drawText(const FigText& t) {
+        if (t.Text.empty() || !withinSheet(t.X) || !withinSheet(t.Y)) {
             return;
         }
-        const TextDefinition definition = definitions_.text(t.kind);
+        const TextDefinition definition = definitions_.text(t.Kind);
         const double sizeMm = definition.sizeTwips / 1440.0 * 25.4;
         if (!(sizeMm > 0) || sizeMm > 100.0) {
             return;
@@ -163,11 +163,11 @@ private:
         painter_.save();
         painter_.setFont(font);
         painter_.setPen(ColourOfBgr(definition.colour));
-        painter_.translate(map(t.x, t.y));
-        if (t.direction == 1) {
+        painter_.translate(map(t.X, t.Y));
+        if (t.Direction == 1) {
             painter_.rotate(-90);
         }
-        painter_.drawText(QPointF(0, -baseline), t.text);
+        painter_.drawText(QPointF(0, -baseline), QString::fromStdString(t.Text));
         painter_.restore();
     }
 
@@ -192,8 +192,8 @@ void DrawFigure(QPainter& painter, const FigureAsset& figure, const FigureDefini
                 const QRectF& area, double pixelsPerMm) {
     painter.save();
     FigurePainter figurePainter(painter, definitions, area, pixelsPerMm);
-    for (std::size_t i = 0; i < figure.parts.size() && i < figure.index.entries.size(); ++i) {
-        figurePainter.draw(figure.parts[i], figure.index.entries[i].offsetX, figure.index.entries[i].offsetY);
+    for (std::size_t i = 0; i < figure.parts.size() && i < figure.index.Entries.size(); ++i) {
+        figurePainter.draw(figure.parts[i], figure.index.Entries[i].OffsetX, figure.index.Entries[i].OffsetY);
     }
     painter.restore();
 }

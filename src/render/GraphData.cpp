@@ -1,5 +1,7 @@
 #include "render/GraphData.h"
 
+#include "printfile/PrintFileFormat.h"
+
 #include "document/ConstructionMethod.h"
 #include "util/NumberFormat.h"
 
@@ -8,10 +10,10 @@ namespace zul {
 namespace {
 
 const std::array<GraphKind, kGraphCount> kKinds{{
-    {1, "Tab1", "Ｒa(常時)", "常時許容押込み支持力Ｒa(kN/本)", "RA01.WMF"},
-    {2, "Tab2", "Ｐa(常時)", "常時許容引抜き力Ｐa(kN/本)", "PA01.WMF"},
-    {3, "Tab3", "Ｒa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容押込み支持力Ｒa(kN/本)", "RA02.WMF"},
-    {4, "Tab4", "Ｐa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容引抜き力Ｐa(kN/本)", "PA02.WMF"},
+    {1, "Tab1", "Ｒa(常時)", "常時許容押込み支持力Ｒa(kN/本)", kGraphMetafileNames[0].data()},
+    {2, "Tab2", "Ｐa(常時)", "常時許容引抜き力Ｐa(kN/本)", kGraphMetafileNames[1].data()},
+    {3, "Tab3", "Ｒa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容押込み支持力Ｒa(kN/本)", kGraphMetafileNames[2].data()},
+    {4, "Tab4", "Ｐa(ﾚﾍﾞﾙ1地震時)", "ﾚﾍﾞﾙ1地震時許容引抜き力Ｐa(kN/本)", kGraphMetafileNames[3].data()},
 }};
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "render/PrintDefinitions.h"
 
+#include "printfile/FigureDefinitions.h"
+#include "printfile/PrintFileFormatError.h"
 #include "render/PenStyles.h"
-#include "report/basResOutPrn.h"
-#include "report/basResOutPrnZ.h"
 
 namespace zul {
 
@@ -46,7 +46,7 @@ std::vector<LineDefinition> ParseLineDefinitions(std::string_view cp932) {
         for (const LineDef& def : ParseLineDefs(cp932, kMostRows)) {
             rows.push_back({QString::fromStdString(def.Name), def.Style, def.Width});
         }
-    } catch (const ReportError&) {
+    } catch (const PrintFileFormatError&) {
         return {}; // the built-in rows stand in, with a note
     }
     return rows;
@@ -67,7 +67,7 @@ std::vector<TextDefinition> ParseTextDefinitions(std::string_view cp932) {
             row.colour = def.Colour;
             rows.push_back(row);
         }
-    } catch (const ReportError&) {
+    } catch (const PrintFileFormatError&) {
         return {};
     }
     return rows;

@@ -1,8 +1,13 @@
 #include "render/PrintDocument.h"
 
+#include "io/FileAccess.h"
+#include "io/FileError.h"
+#include "printfile/FigureFileReader.h"
+#include "printfile/PrintFileFormat.h"
 #include "render/PrintPageLayout.h"
 #include "render/WmfPlayer.h"
 #include "util/Cp932.h"
+#include "util/TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +21,6 @@ namespace zul {
 
 namespace {
 
-constexpr std::string_view kFigureMarker = "?FG;";
-constexpr std::string_view kPictureMarker = "?BM;";
 constexpr std::string_view kFullWidthSpace = "\x81\x40";
 
 QString decodePath(std::string_view bytes) {
@@ -95,7 +98,7 @@ PrintLine ParsePrintLine(std::string_view cp932) {
         ++margin;
     }
     const std::string_view mark = cp932.substr(margin, 3);
-    if (mark == "?R1" || mark == "?R2") {
+    if (mark == kHeading1Marker || mark == kHeading2Marker) {
         line.headingLevel = mark[2] - '0';
         line.text = std::string(cp932.substr(0, margin)) + std::string(cp932.substr(margin + 3));
     } else {
@@ -105,82 +108,39 @@ PrintLine ParsePrintLine(std::string_view cp932) {
 }
 
 std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut) {
-    std::vector<std::string> lines;
-    std::string current;
-    if (cut) {
-        *cut = false;
-    }
-    for (std::size_t i = 0; i < cp932.size(); ++i) {
-        const char c = cp932[i];
-        if (c == '\r' || c == '\n') {
-            if (lines.size() == kMaxPrintFileLines) {
-                if (cut) {
-                    *cut = true;
-                }
-                return lines;
-            }
-            lines.push_back(std::move(current));
-            current.clear();
-            if (c == '\r' && i + 1 < cp932.size() && cp932[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) {
-        if (lines.size() == kMaxPrintFileLines) {
-            if (cut) {
-                *cut = true;
-            }
-            return lines;
-        }
-        lines.push_back(std::move(current));
-    }
-    return lines;
+    const std::vector<std::string_view> views = SplitLines(cp932, kMaxPrintFileLines, cut);
+    return {views.begin(), views.end()};
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qint64 maxBytes) {
+std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error, qint64 maxBytes) {
     const auto fail = [&](const QString& text) -> std::optional<QByteArray> {
         if (error) {
             *error = text;
         }
         return std::nullopt;
     };
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    if (path.isEmpty()) {
         return fail(QStringLiteral("ファイルがありません"));
     }
-    if (!info.isFile()) {
+    std::string bytes;
+    bool tooLarge = false;
+    const int code = ReadWholeFileUpTo(
+        path.toStdString(), static_cast<std::size_t>(std::max<qint64>(maxBytes, 0)), bytes, tooLarge);
+    switch (code) {
+    case FileError::None:
+        break;
+    case FileError::FileNotFound:
+    case FileError::PathNotFound:
+        return fail(QStringLiteral("ファイルがありません"));
+    case FileError::PathFileAccess:
         return fail(QStringLiteral("ファイルではありません"));
-    }
-    if (info.size() > maxBytes) {
-        return fail(QStringLiteral("ファイルが大きすぎます"));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    default:
         return fail(QStringLiteral("ファイルを読めません"));
     }
-    // The buffer takes the size the file has; a file that grows meanwhile is read on in pieces
-    // up to the bound, never by reserving the bound itself.
-    QByteArray data;
-    data.reserve(info.size());
-    char chunk[64 * 1024];
-    for (;;) {
-        const qint64 wanted = std::min<qint64>(sizeof chunk, maxBytes + 1 - data.size());
-        const qint64 got = file.read(chunk, wanted);
-        if (got < 0) {
-            return fail(QStringLiteral("ファイルを読めません"));
-        }
-        if (got == 0) {
-            break;
-        }
-        data.append(chunk, got);
-        if (data.size() > maxBytes) {
-            return fail(QStringLiteral("ファイルが大きすぎます"));
-        }
+    if (tooLarge) {
+        return fail(QStringLiteral("ファイルが大きすぎます"));
     }
-    return data;
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 namespace {
@@ -193,7 +153,7 @@ std::optional<QByteArray> readWithin(const QString& path, qint64 maxBytes, qint6
         *error = QStringLiteral("参照するファイルが合わせて大きすぎます");
         return std::nullopt;
     }
-    auto bytes = ReadWholeFile(path, error, std::min(maxBytes, budget));
+    auto bytes = ReadPreviewFile(path, error, std::min(maxBytes, budget));
     if (bytes) {
         budget -= bytes->size();
     }
@@ -208,21 +168,27 @@ FigureAsset loadFigure(const QString& indexPath, const PrintInputLimits& limits,
         asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
         return asset;
     }
+    std::string reason;
     const auto index =
-        ParseFigureIndexFile(std::string_view(indexBytes->constData(), indexBytes->size()), &error);
+        ReadFigureIndexFile(std::string_view(indexBytes->constData(), indexBytes->size()), &reason);
     if (!index) {
-        asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
+        asset.error =
+            QStringLiteral("図を表示できません（%1）：%2").arg(QString::fromStdString(reason), indexPath);
         return asset;
     }
     asset.index = *index;
-    for (const FigureIndexEntry& entry : index->entries) {
-        const auto dataBytes = readWithin(entry.path, limits.figureFileBytes, budget, &error);
+    for (const FigureIndexEntry& entry : index->Entries) {
+        const QString path = QString::fromStdString(entry.Path);
+        const auto dataBytes = readWithin(path, limits.figureFileBytes, budget, &error);
         const auto data =
             dataBytes
-                ? ParseFigureDataFile(std::string_view(dataBytes->constData(), dataBytes->size()), &error)
+                ? ReadFigureDataFile(std::string_view(dataBytes->constData(), dataBytes->size()), &reason)
                 : std::nullopt;
         if (!data) {
-            asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, entry.path);
+            if (dataBytes) {
+                error = QString::fromStdString(reason);
+            }
+            asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, path);
             asset.parts.clear();
             return asset;
         }
@@ -271,7 +237,7 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
     }
 
     const QDir folder(definitionFolder);
-    const QString linePath = folder.filePath(QStringLiteral("LINE_PRN.DEF"));
+    const QString linePath = folder.filePath(QString::fromUtf8(kLineDefinitionFile));
     if (const auto lineBytes = readDefinition(linePath, limits, budget)) {
         document.definitions.lines =
             ParseLineDefinitions(std::string_view(lineBytes->constData(), lineBytes->size()));
@@ -280,7 +246,7 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
         document.definitions.lines = DefaultLineDefinitions();
         document.notes.push_back(QStringLiteral("線種定義を読めません：%1").arg(linePath));
     }
-    const QString textPath = folder.filePath(QStringLiteral("STR_PRN.DEF"));
+    const QString textPath = folder.filePath(QString::fromUtf8(kTextDefinitionFile));
     if (const auto textBytes = readDefinition(textPath, limits, budget)) {
         document.definitions.texts =
             ParseTextDefinitions(std::string_view(textBytes->constData(), textBytes->size()));
@@ -335,7 +301,7 @@ std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const Q
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
                                                QString* error, const PrintInputLimits& limits) {
     QString reason;
-    const auto bytes = ReadWholeFile(printFile, &reason, limits.printFileBytes);
+    const auto bytes = ReadPreviewFile(printFile, &reason, limits.printFileBytes);
     if (!bytes) {
         if (error) {
             *error = QStringLiteral("印刷ファイルを開けません（%1）：%2").arg(reason, printFile);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/FigureFiles.h"
+#include "printfile/FigureModel.h"
 #include "render/PrintDefinitions.h"
 
 #include <QByteArray>
@@ -92,10 +92,11 @@ inline constexpr std::size_t kMaxPrintLineBytes = 4096;
 // Most lines of a print file read: 1000 pages of 62 lines, twice over for form feeds of their own.
 inline constexpr std::size_t kMaxPrintFileLines = 124000;
 
-// Reads a whole regular file of at most maxBytes; error set (Japanese) on failure.  The buffer
-// takes the file's own size, not the bound.
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error,
-                                        qint64 maxBytes = PrintInputLimits{}.printFileBytes);
+// Reads a whole regular file of at most maxBytes with the program's bounded reader; error set
+// (a short Japanese reason for the preview's notes) on failure.  The buffer takes the file's own
+// size, not the bound.
+std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error,
+                                          qint64 maxBytes = PrintInputLimits{}.printFileBytes);
 
 // With the bounds given (tests use small ones).
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,

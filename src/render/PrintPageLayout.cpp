@@ -42,7 +42,7 @@ int RecordSlots(const PrintDocument& document, const PrintLine& line) {
         if (found == document.figures.end() || !found->second.error.isEmpty()) {
             return 1;
         }
-        return slotsFor(line.offsetY + found->second.index.areaHeight);
+        return slotsFor(line.offsetY + found->second.index.AreaHeight);
     }
     }
     return 1;

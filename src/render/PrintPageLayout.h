@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printfile/PrintFileFormat.h"
 #include "render/PrintDocument.h"
 
 #include <vector>
@@ -14,7 +15,7 @@ struct PrintPageGeometry {
     static constexpr double kRight = 12.0;
     static constexpr double kTop = 15.0;
     static constexpr double kBottom = 15.0;
-    static constexpr int kLinesPerPage = 62;
+    static constexpr int kLinesPerPage = zul::kLinesPerPage;
 
     static constexpr double textWidth() { return kPageWidth - kLeft - kRight; }
     static constexpr double textHeight() { return kPageHeight - kTop - kBottom; }

@@ -248,8 +248,8 @@ void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& plac
                                                     : found->second.error;
         } else {
             figure = &found->second;
-            width = figure->index.areaWidth;
-            height = figure->index.areaHeight;
+            width = figure->index.AreaWidth;
+            height = figure->index.AreaHeight;
         }
     } else {
         width = PictureWidth(line);

@@ -11,10 +11,10 @@ namespace zul {
 
 // Derivation of the automatic tip resistance qd of a driven or inner-excavation pile (blocks
 // "打込杭・中堀杭の場合_1" and "_2" with the three figures); appends to the print file.
-bool basResOutRaQd(PrintState& ps, const ReportContext& ctx);
+bool basResOutRaQd(ReportRun& run, const ReportContext& ctx);
 // Ultimate push-in capacity Ru and Ra for the normal and the earthquake case (block
 // "杭の自重を無視する場合" or "杭の自重を考慮する場合"); appends to the print file.
-bool basResOutRaRu(PrintState& ps, const ReportContext& ctx);
+bool basResOutRaRu(ReportRun& run, const ReportContext& ctx);
 
 // True when the tip resistance part belongs in the report: an end-bearing pile of a driven or
 // final-driving inner-excavation method whose tip resistance is computed automatically.  A
@@ -24,11 +24,11 @@ bool WritesTipResistancePart(const ReportContext& ctx);
 // The figures of the tip resistance part.  Each builds its figure in the print state's figure
 // tables, writes a figure data file and a figure index file for an area of areaWidth by
 // areaHeight mm and returns the index file's path.
-std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+std::string basMakeIDXFileZu4DN(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                 double areaHeight);
-std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+std::string basMakeIDXFileZuAveN(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                  double areaHeight);
-std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double areaWidth,
+std::string basMakeIDXFileZu001(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                 double areaHeight);
 
 } // namespace zul

@@ -28,36 +28,36 @@ void DrawDimension(FigureBuilder& fig, bool horizontal, double a1, double a2, do
         return horizontal ? fig.AddPoint(along, across) : fig.AddPoint(across, along);
     };
     const double sign = side == DimensionSide::Positive ? 1.0 : -1.0;
-    const double line = base + sign * fig.Layout[1];
+    const double line = base + sign * fig.Layout()[1];
     const double extensionEnd = line + sign * kOvershoot;
     if (On(flags, 0)) {
-        fig.AddLine(point(a1, base), point(a1, extensionEnd), fig.LineKind);
+        fig.AddLine(point(a1, base), point(a1, extensionEnd), fig.LineKind());
     }
     if (On(flags, 1)) {
-        fig.AddLine(point(a2, base), point(a2, extensionEnd), fig.LineKind);
+        fig.AddLine(point(a2, base), point(a2, extensionEnd), fig.LineKind());
     }
     const std::int32_t d1 = point(a1, line);
     const std::int32_t d2 = point(a2, line);
     if (On(flags, 2)) {
-        fig.AddLine(d1, d2, fig.LineKind);
+        fig.AddLine(d1, d2, fig.LineKind());
     }
     const std::int32_t mid = point((a1 + a2) / 2, line);
     if (On(flags, 3)) {
-        fig.AddArrow(mid, d1, fig.LineKind);
+        fig.AddArrow(mid, d1, fig.LineKind());
     }
     if (On(flags, 4)) {
-        fig.AddArrow(mid, d2, fig.LineKind);
+        fig.AddArrow(mid, d2, fig.LineKind());
     }
     if (!label.empty()) {
-        const double s = fig.TextSize(fig.TextKind);
-        const double w = fig.FigTextWidth(fig.TextKind, label);
+        const double s = fig.TextSize(fig.TextKind());
+        const double w = fig.FigTextWidth(fig.TextKind(), label);
         // The label's extent along the dimension line and across it.
         const double extentAlong = horizontal ? w : s;
         const double extentAcross = horizontal ? s : w;
         const double across = LabelOnPositiveSide(flags) ? line + kLabelGap : line - kLabelGap - extentAcross;
         const double along = (a1 + a2) / 2 - extentAlong / 2;
         fig.AddText(std::string(label), horizontal ? along : across, horizontal ? across : along,
-                    fig.TextKind, 3);
+                    fig.TextKind(), 3);
     }
 }
 

@@ -3,7 +3,7 @@
 // Dimension marks of the report figures: extension lines, dimension line, two arrows and a label
 // between two points, horizontally or vertically.
 
-#include "report/basResOutPrnZ.h"
+#include "report/FigureBuilder.h"
 
 #include <string_view>
 

@@ -2,6 +2,7 @@
 #include "report/FigureFrame.h"
 
 #include "calc/NValueProfile.h"
+#include "printfile/PrintFileFormat.h"
 #include "report/FigDimensions.h"
 #include "report/FigureLayout.h"
 #include "util/NumberFormat.h"
@@ -44,17 +45,17 @@ std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb
 
 } // namespace
 
-void BeginFigure(PrintState& ps, const std::string& programFolder, double layout2) {
-    FigureBuilder& fig = ps.Figure;
-    fig.ReadLineDef(programFolder + "/LINE_PRN.DEF");
-    fig.ReadStrDef(programFolder + "/STR_PRN.DEF");
+void BeginFigure(ReportRun& run, const std::string& programFolder, double layout2) {
+    FigureBuilder& fig = run.Figure();
+    fig.ReadLineDef(programFolder + "/" + std::string(kLineDefinitionFile));
+    fig.ReadStrDef(programFolder + "/" + std::string(kTextDefinitionFile));
     fig.Reset(10, layout2, 15);
-    fig.LineKind = 1;
-    fig.TextKind = 2;
+    fig.SetLineKind(1);
+    fig.SetTextKind(2);
 }
 
-PileDepths BeginNValueFigure(PrintState& ps, const std::string& programFolder, const CZul& z) {
-    BeginFigure(ps, programFolder, 7.5);
+PileDepths BeginNValueFigure(ReportRun& run, const std::string& programFolder, const CZul& z) {
+    BeginFigure(run, programFolder, 7.5);
     PileDepths at;
     at.groundTop = z.Jiban().Count() > 0 ? z.Jiban().Item(1)->EU : 0.0;
     at.zTip = at.groundTop - z.ELPL();
@@ -62,20 +63,20 @@ PileDepths BeginNValueFigure(PrintState& ps, const std::string& programFolder, c
     return at;
 }
 
-std::string FinishFigure(PrintState& ps, double areaWidth, double areaHeight) {
-    const std::string dataFile = ps.NewFigFile();
-    ps.Figure.WriteFigFile(dataFile, kFigureTitle, kFigureSubtitle);
-    const std::string indexFile = ps.NewFigFile();
-    ps.Figure.WriteIdxFile(indexFile, kFigureTitle, areaWidth, areaHeight);
+std::string FinishFigure(ReportRun& run, double areaWidth, double areaHeight) {
+    const std::string dataFile = run.TempFiles().NewFigFile();
+    run.Figure().WriteFigFile(dataFile, kFigureTitle, kFigureSubtitle);
+    const std::string indexFile = run.TempFiles().NewFigFile();
+    run.Figure().WriteIdxFile(indexFile, kFigureTitle, areaWidth, areaHeight);
     return indexFile;
 }
 
 void TextCentred(FigureBuilder& fig, const std::string& text, double x, double y) {
-    fig.AddText(text, x - fig.FigTextWidth(fig.TextKind, text) / 2, y, fig.TextKind, 3);
+    fig.AddText(text, x - fig.FigTextWidth(fig.TextKind(), text) / 2, y, fig.TextKind(), 3);
 }
 
 void TextRight(FigureBuilder& fig, const std::string& text, double x, double y) {
-    fig.AddText(text, x - fig.FigTextWidth(fig.TextKind, text), y, fig.TextKind, 3);
+    fig.AddText(text, x - fig.FigTextWidth(fig.TextKind(), text), y, fig.TextKind(), 3);
 }
 
 double NValueChart::YOf(double n) const {
@@ -113,7 +114,7 @@ colZulNs NValuesBetween(const colZulNs& measured, double zTop, double zTip) {
 }
 
 NValueChart DrawNValueChart(FigureBuilder& fig, const NValueChartContent& content) {
-    fig.TextKind = kSmallText;
+    fig.SetTextKind(kSmallText);
     const double s = fig.TextSize(kSmallText);
     const NValueChart chart{kRangeLeft, kRangeRight, kZeroN, kMmPerN};
     const double span = content.zTip - content.zTop;
@@ -169,7 +170,7 @@ NValueChart DrawNValueChart(FigureBuilder& fig, const NValueChartContent& conten
     Line(fig, left, kPileBottom, kRangeRight, kPileBottom, kThick);
     Line(fig, kRangeRight, kPileBottom, kRangeRight, kPileTop, kThick);
     Line(fig, left - 2, (kPileBottom + kPileTop) / 2, kRangeRight + 2, (kPileBottom + kPileTop) / 2, kCentre);
-    fig.LineKind = kThin;
+    fig.SetLineKind(kThin);
     DrawDimensionV(fig, kPileBottom, kPileTop, kRangeRight, DimensionSide::Positive, "D", "11111U");
     if (content.rangeDimension) {
         DrawDimensionH(fig, kRangeLeft, kRangeRight, kPileBottom, DimensionSide::Negative, content.rangeLabel,

@@ -6,7 +6,7 @@
 
 #include "calc/CZul.h"
 #include "calc/colZulNs.h"
-#include "report/basResOutPrn.h"
+#include "report/ReportRun.h"
 
 #include <optional>
 #include <string>
@@ -21,7 +21,7 @@ inline constexpr std::string_view kFigureSubtitle = "杭の支持力計算図";
 
 // Loads LINE_PRN.DEF and STR_PRN.DEF of programFolder and empties the figure tables with the
 // layout values 10, layout2 and 15 mm; line kind 1, text kind 2.
-void BeginFigure(PrintState& ps, const std::string& programFolder, double layout2);
+void BeginFigure(ReportRun& run, const std::string& programFolder, double layout2);
 // Where the pile stands in an N-value figure: the top of the ground layers (0 without layers),
 // the pile tip as a depth below it and the cosine of the pile's inclination, which turns lengths
 // along the pile into depths.
@@ -31,10 +31,10 @@ struct PileDepths {
     double cosA = 1;
 };
 // Begins an N-value figure (layout2 7.5 mm) of pile z and gives where the pile stands.
-PileDepths BeginNValueFigure(PrintState& ps, const std::string& programFolder, const CZul& z);
+PileDepths BeginNValueFigure(ReportRun& run, const std::string& programFolder, const CZul& z);
 // Writes the figure data file and the figure index file for an area of areaWidth by areaHeight
 // mm; the index file's path.
-std::string FinishFigure(PrintState& ps, double areaWidth, double areaHeight);
+std::string FinishFigure(ReportRun& run, double areaWidth, double areaHeight);
 
 // Text helpers in figure millimetres: a horizontal text centred on x, and right-aligned at x.
 void TextCentred(FigureBuilder& fig, const std::string& text, double x, double y);

@@ -13,7 +13,7 @@ constexpr double kArrowHeadLength = 2.5;
 constexpr double kArrowHeadHalfWidth = 0.8;
 
 const FigPoint& PointOf(const FigureBuilder& fig, std::int32_t number) {
-    return fig.Points().at(static_cast<std::size_t>(number - 1));
+    return fig.Points().at(number);
 }
 
 // Liang-Barsky clipping of the segment against the box: true when a piece of positive length

@@ -4,7 +4,7 @@
 // line, an arrow or another text runs through it, and the placement of a text at the first of
 // several positions that keeps it clear.
 
-#include "report/basResOutPrnZ.h"
+#include "report/FigureBuilder.h"
 
 #include <optional>
 #include <string>

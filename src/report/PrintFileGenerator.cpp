@@ -2,9 +2,12 @@
 
 #include "io/FileAccess.h"
 #include "io/FileError.h"
-#include "util/FileHelpers.h"
+#include "io/FileMessages.h"
+#include "printfile/PrintFileFormat.h"
+#include "report/ReportError.h"
+#include "util/TextLines.h"
 
-#include <cerrno>
+#include <algorithm>
 
 namespace zul {
 
@@ -20,102 +23,127 @@ constexpr std::array<const char*, PrintFileGenerator::kItemCount> kItemErrors = 
 
 // The detailed calculation: the push-in report, a page break, then the pull-out report of the
 // pile's kind.  Both parts are written even when the first fails.
-bool WriteDetailedReport(PrintState& st, const ReportContext& ctx) {
-    const bool pushIn = basResOutRa(st, ctx);
-    st.AppendFormFeed();
-    const bool pullOut = ctx.normal.IsEcoPile() ? basResOutPaEcoPile(st, ctx) : basResOutPa(st, ctx);
+bool WriteDetailedReport(ReportRun& run, const ReportContext& ctx) {
+    const bool pushIn = basResOutRa(run, ctx);
+    run.Page().AppendFormFeed();
+    const bool pullOut = ctx.normal.IsEcoPile() ? basResOutPaEcoPile(run, ctx) : basResOutPa(run, ctx);
     return pushIn && pullOut;
 }
 
-using ItemWriter = bool (*)(PrintState&, const ReportContext&);
+using ItemWriter = bool (*)(ReportRun&, const ReportContext&);
 constexpr std::array<ItemWriter, PrintFileGenerator::kItemCount> kItemWriters = {
     basResOutJyoken, WriteDetailedReport, basResOutIchiran, basResOutGraph};
 
 } // namespace
 
-PrintFileGenerator::PrintFileGenerator(std::string tempFolder) : state_(std::move(tempFolder)) {}
+bool PrintFileGenerator::AnyItemChosen(const std::array<bool, kItemCount>& chosen) {
+    return std::any_of(chosen.begin(), chosen.end(), [](bool c) { return c; });
+}
+
+PrintFileGenerator::PrintFileGenerator(std::string tempFolder) : run_(std::move(tempFolder)) {}
+
+bool PrintFileGenerator::WriteItemFile(const std::string& path) {
+    if (const int code = ReplaceFileContents(path, run_.Page().Text()); code != FileError::None) {
+        run_.NoteFailure(
+            ReportError("印刷ファイル（" + path + "）を書き込めません：" + FileErrorCause(code), code));
+        return false;
+    }
+    return true;
+}
 
 bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const NumberingSettings& numbering) {
-    state_.DeleteTempFiles();
-    state_.LoadNumbering(numbering);
+    run_.TempFiles().DeleteAll();
+    run_.Numbering().Restart(numbering);
+    run_.ForgetFailures();
     errorText_.clear();
     failed_ = {};
     reasons_ = {};
-    state_.WriteError = 0;
-    state_.Figure.WriteError = 0;
+    joinWriteError_ = 0;
     bool allWritten = true;
     for (std::size_t item = 0; item < kItemCount; ++item) {
+        run_.Page().Clear();
         bool ok = false;
-        state_.FailureReason.clear();
+        std::string failure;
         try {
-            state_.PrnFileName = state_.NewPrnFile();
-            ok = kItemWriters[item](state_, ctx);
+            const std::string path = run_.TempFiles().NewPrnFile();
+            ok = kItemWriters[item](run_, ctx);
+            failure = run_.FailureReason();
+            // What a failed item wrote before its failure is kept as well.
+            if (!WriteItemFile(path)) {
+                ok = false;
+                failure = run_.FailureReason();
+            }
         } catch (const std::exception& e) {
-            state_.FailureReason = e.what();
+            run_.NoteFailure(e);
+            failure = run_.FailureReason();
             ok = false;
         }
         if (!ok) {
-            reasons_[item] = state_.FailureReason;
+            reasons_[item] = failure;
             failed_[item] = true;
             allWritten = false;
             errorText_ += "\n";
             errorText_ += kItemErrors[item];
         }
     }
+    run_.Page().Clear();
     // The file that receives the joined print file.
     try {
-        state_.PrnFileName = state_.NewPrnFile();
-    } catch (const std::exception&) {
-        state_.PrnFileName.clear();
+        run_.TempFiles().NewPrnFile();
+    } catch (const std::exception& e) {
+        run_.NoteFailure(e);
         allWritten = false;
     }
     return allWritten;
 }
 
 std::string PrintFileGenerator::ItemFile(std::size_t item) const {
-    return item < kItemCount && item < state_.PrnTempFiles.size() ? state_.PrnTempFiles[item] : std::string();
+    const auto& files = run_.TempFiles().PrnFiles();
+    return item < kItemCount && item < files.size() ? files[item] : std::string();
 }
 
 std::string PrintFileGenerator::JoinedFile() const {
-    return state_.PrnTempFiles.size() == kItemCount + 1 ? state_.PrnTempFiles.back() : std::string();
+    const auto& files = run_.TempFiles().PrnFiles();
+    return files.size() == kItemCount + 1 ? files.back() : std::string();
 }
 
 bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chosen) {
     joinError_.clear();
     joinWriteError_ = 0;
-    bool any = false;
-    for (const bool c : chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (!AnyItemChosen(chosen)) {
         joinError_ = kNoItemMessage;
         return false;
     }
     const std::string joined = JoinedFile();
-    errno = 0;
-    if (joined.empty() || !CreateEmptyFile(joined)) {
-        joinWriteError_ = FileErrorFromErrno(errno != 0 ? errno : EIO, std::string());
+    if (joined.empty()) {
+        joinWriteError_ = FileError::PathFileAccess;
         joinError_ = kJoinFailedMessage;
         return false;
     }
-    state_.PrnFileName = joined;
+    // Every line of each chosen item ended by CR LF, a form feed between two items.
+    std::string text;
     bool first = true;
     for (std::size_t item = 0; item < kItemCount; ++item) {
         if (!chosen[item]) {
             continue;
         }
         if (!first) {
-            state_.AppendFormFeed();
+            text += kFormFeed;
         }
         first = false;
-        errno = 0;
-        if (!AppendTextFile(joined, ItemFile(item))) {
-            joinWriteError_ = FileErrorFromErrno(errno != 0 ? errno : EIO, std::string());
+        std::string bytes;
+        if (const int code = ReadWholeFile(ItemFile(item), bytes); code != FileError::None) {
+            joinWriteError_ = code;
             joinError_ = kJoinFailedMessage;
             return false;
         }
+        for (const std::string_view line : SplitLines(bytes)) {
+            text += line;
+            text += kLineEnd;
+        }
     }
-    if (state_.WriteError != FileError::None) { // a page break between two items was lost
+    if (const int code = ReplaceFileContents(joined, text); code != FileError::None) {
+        joinWriteError_ = code;
         joinError_ = kJoinFailedMessage;
         return false;
     }
@@ -123,10 +151,7 @@ bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chos
 }
 
 int PrintFileGenerator::WriteError() const {
-    if (state_.WriteError != FileError::None) {
-        return state_.WriteError;
-    }
-    return state_.Figure.WriteError != FileError::None ? state_.Figure.WriteError : joinWriteError_;
+    return run_.WriteError() != FileError::None ? run_.WriteError() : joinWriteError_;
 }
 
 std::string TemplateFileProblem(const std::string& fmtFile) {

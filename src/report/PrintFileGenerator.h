@@ -18,6 +18,8 @@ public:
     static constexpr std::size_t kItemCount = 4;
     // Shown when the join is asked for with no item chosen.
     static constexpr const char* kNoItemMessage = "印刷項目はひとつ以上選択して下さい。";
+    // Whether any item is chosen: the one check of the print menu, zul-cli and the join.
+    static bool AnyItemChosen(const std::array<bool, kItemCount>& chosen);
     // Shown when the joined print file cannot be written.
     static constexpr const char* kJoinFailedMessage = "印刷ﾌｧｲﾙを作成することができませんでした。";
 
@@ -51,11 +53,14 @@ public:
     bool JoinPrintFiles(const std::array<bool, kItemCount>& chosen);
     const std::string& JoinError() const { return joinError_; }
 
-    const PrintState& State() const { return state_; }
-    PrintState& State() { return state_; }
+    const ReportRun& Run() const { return run_; }
+    ReportRun& Run() { return run_; }
 
 private:
-    PrintState state_;
+    // Writes the print text of the current item to its file; false with the reason kept.
+    bool WriteItemFile(const std::string& path);
+
+    ReportRun run_;
     std::string errorText_;
     std::array<bool, kItemCount> failed_{};
     std::array<std::string, kItemCount> reasons_;

@@ -5,7 +5,8 @@
 
 #include "calc/CZul.h"
 #include "document/ProjectDocument.h"
-#include "report/basResOutPrn.h"
+#include "report/ReportRun.h"
+#include "util/ProgramPaths.h"
 
 #include <string>
 
@@ -16,16 +17,24 @@ struct ReportContext {
     const ProjectDocument& doc; // the study
     const CZul& normal;         // normal-case calculation object after CalcRa
     const CZul& quake;          // level-1 earthquake-case calculation object
-    std::string fmtFile;        // Zul.fmt
-    std::string programFolder;  // LINE_PRN.DEF, STR_PRN.DEF
-    std::string metafileFolder; // RA01.WMF ... (where the graph screen saved them)
+    ProgramPaths paths;         // Zul.fmt, the definition files, the graph metafiles
 };
 
-bool basResOutJyoken(PrintState&, const ReportContext&);    // conditions report
-bool basResOutIchiran(PrintState&, const ReportContext&);   // results list
-bool basResOutGraph(PrintState&, const ReportContext&);     // graph report
-bool basResOutRa(PrintState&, const ReportContext&);        // detailed push-in report, all three parts
-bool basResOutPa(PrintState&, const ReportContext&);        // pull-out report
-bool basResOutPaEcoPile(PrintState&, const ReportContext&); // rotary press-in pull-out report
+// The paths of a report run: templates, definition files and graph metafiles (the others empty).
+inline ProgramPaths ReportFiles(std::string fmtFile, std::string definitionFolder,
+                                std::string metafileFolder) {
+    ProgramPaths paths;
+    paths.fmtFile = std::move(fmtFile);
+    paths.definitionFolder = std::move(definitionFolder);
+    paths.metafileFolder = std::move(metafileFolder);
+    return paths;
+}
+
+bool basResOutJyoken(ReportRun&, const ReportContext&);    // conditions report
+bool basResOutIchiran(ReportRun&, const ReportContext&);   // results list
+bool basResOutGraph(ReportRun&, const ReportContext&);     // graph report
+bool basResOutRa(ReportRun&, const ReportContext&);        // detailed push-in report, all three parts
+bool basResOutPa(ReportRun&, const ReportContext&);        // pull-out report
+bool basResOutPaEcoPile(ReportRun&, const ReportContext&); // rotary press-in pull-out report
 
 } // namespace zul

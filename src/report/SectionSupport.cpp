@@ -15,28 +15,27 @@ std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow) {
         std::nearbyint(static_cast<double>(linesLeft) / static_cast<double>(std::max(linesPerRow, 1))));
 }
 
-TemplateBlock OpenReportPart(PrintState& ps, const std::string& fmtFile, std::string_view section,
+TemplateBlock OpenReportPart(PageWriter& ps, const std::string& fmtFile, std::string_view section,
                              std::int32_t limit) {
-    ps.LinesPerPage = kLinesPerPage;
     TemplateBlock block = ReadFmtSection(fmtFile, section, limit);
-    ps.OpenPrnFile();
+    ps.StartPart();
     return block;
 }
 
-void PrintLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
+void PrintLines(PageWriter& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
     for (std::int32_t k = first; k <= last; ++k) {
         ps.PrintAsIs(block, k);
     }
 }
 
-void PrintSpacedLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
+void PrintSpacedLines(PageWriter& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last) {
     for (std::int32_t k = first; k <= last; ++k) {
         ps.PrintBlank(1);
         ps.PrintAsIs(block, k);
     }
 }
 
-void WriteCapacityFormula(PrintState& ps, const TemplateBlock& block, bool ownWeight) {
+void WriteCapacityFormula(PageWriter& ps, const TemplateBlock& block, bool ownWeight) {
     ps.PrintAsIs(block, 1);
     ps.PrintBlank(1);
     ps.PrintAsIs(block, 2);
@@ -46,7 +45,7 @@ void WriteCapacityFormula(PrintState& ps, const TemplateBlock& block, bool ownWe
     ps.PrintBlank(1);
 }
 
-void WriteSafetyFactors(PrintState& ps, const TemplateBlock& block, std::int32_t first, double normal,
+void WriteSafetyFactors(PageWriter& ps, const TemplateBlock& block, std::int32_t first, double normal,
                         double quake) {
     ps.PrintAsIs(block, first);
     ps.PrintBlank(1);
@@ -57,14 +56,14 @@ void WriteSafetyFactors(PrintState& ps, const TemplateBlock& block, std::int32_t
     ps.PrintAsIs(block, first + 3);
 }
 
-void WriteCaseHeadings(PrintState& ps, const TemplateBlock& block) {
+void WriteCaseHeadings(PageWriter& ps, const TemplateBlock& block) {
     ps.PrintAsIs(block, 2);
     ps.PrintBlank(1);
     ps.PrintAsIs(block, 3);
     ps.PrintBlank(1);
 }
 
-void WritePullOutResult(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z) {
+void WritePullOutResult(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z) {
     WriteCaseHeadings(ps, block);
     if (ctx.normal.IsWpPa()) {
         ps.PrintAsIs(block, 4);
@@ -80,7 +79,7 @@ void WritePullOutResult(PrintState& ps, const ReportContext& ctx, const Template
     ps.PrintBlank(1);
 }
 
-void WriteFrictionTable(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block,
+void WriteFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
                         std::int32_t first, const colZulLiFis& segments, bool withOverburden,
                         std::initializer_list<double> totalsAfterSum) {
     const TableLines lines{first, first + 4, first + 7, first + 10, 2};
@@ -103,19 +102,19 @@ void WriteFrictionTable(PrintState& ps, const ReportContext& ctx, const Template
     ps.PrintAsIs(block, first + 10);
 }
 
-void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines,
+void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow) {
     const std::int32_t headLines = lines.headLast - lines.headFirst + 1;
     const auto writeHead = [&] { PrintLines(ps, block, lines.headFirst, lines.headLast); };
     // A head with no row under it would stand alone at the foot of the page: the table starts on
     // the next page (nothing of it stands above, so no page-end line).
-    if (rowCount > 0 && RowsPerPage(ps.LinesPerPage - (ps.LineCount + headLines), lines.linesPerRow) < 1) {
+    if (rowCount > 0 && RowsPerPage(ps.LinesLeft() - headLines, lines.linesPerRow) < 1) {
         ps.FormFeed();
     }
     writeHead();
     std::int32_t done = 0;
     while (done < rowCount) {
-        const std::int32_t fit = std::max(RowsPerPage(ps.LinesPerPage - ps.LineCount, lines.linesPerRow), 1);
+        const std::int32_t fit = std::max(RowsPerPage(ps.LinesLeft(), lines.linesPerRow), 1);
         const std::int32_t onPage = std::min(fit, rowCount - done);
         for (std::int32_t i = 0; i < onPage; ++i) {
             if (i > 0) {
@@ -151,20 +150,20 @@ double SumLiFi(const colZulLiFis& list) {
     return sum;
 }
 
-void WriteFigureRecord(PrintState& ps, const std::string& idxPath, std::int32_t linesCovered) {
+void WriteFigureRecord(ReportRun& run, const std::string& idxPath, std::int32_t linesCovered) {
+    PageWriter& ps = run.Page();
     ps.PrintLineHead(0);
-    ps.PrintRaw(PrintText("   　　?FG;000;000;" + ps.Figure.RecordedPath(idxPath)));
-    ps.LineCount += linesCovered;
+    ps.PrintRaw(PrintText(std::string(kFigureRecordLead) + std::string(kFigureRecordFields) +
+                          run.Figure().RecordedPath(idxPath)));
+    ps.CoverLines(linesCovered);
 }
 
-bool RunReportPart(PrintState& ps, const std::function<void()>& body) {
+bool RunReportPart(ReportRun& run, const std::function<void()>& body) {
     try {
         body();
-        ps.ClosePrnFile();
         return true;
     } catch (const std::exception& e) {
-        ps.AbandonPrnFile();
-        ps.FailureReason = e.what();
+        run.NoteFailure(e);
         return false;
     }
 }

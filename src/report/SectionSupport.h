@@ -5,8 +5,8 @@
 
 #include "calc/colZulLiFis.h"
 #include "document/ProjectDocument.h"
+#include "report/ReportRun.h"
 #include "report/ReportSections.h"
-#include "report/basResOutPrn.h"
 
 #include <cstdint>
 #include <exception>
@@ -21,42 +21,42 @@ namespace zul {
 // whole number with halves to even (42 lines at 4 a row give 10, 57 lines at 2 give 28).
 std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow);
 
-// The start of a report part: the page length, the template block section (numbers up to
-// limit) read from fmtFile and the print file opened.  Gives the block.
-TemplateBlock OpenReportPart(PrintState& ps, const std::string& fmtFile, std::string_view section,
+// The start of a report part: the template block section (numbers up to limit) read from
+// fmtFile and a new page count.  Gives the block.
+TemplateBlock OpenReportPart(PageWriter& ps, const std::string& fmtFile, std::string_view section,
                              std::int32_t limit = 50);
 
 // Template lines first..last of block as they stand.
-void PrintLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
+void PrintLines(PageWriter& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
 
 // Template lines first..last of block as they stand, each after one blank line.
-void PrintSpacedLines(PrintState& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
+void PrintSpacedLines(PageWriter& ps, const TemplateBlock& block, std::int32_t first, std::int32_t last);
 
 // The opening of a capacity calculation: the heading (line 1) and the formula heading (line 2),
 // each followed by a blank line, and the three formula lines with or without the pile's own
 // weight (3 to 5 with it, 6 to 8 without) and a blank line.
-void WriteCapacityFormula(PrintState& ps, const TemplateBlock& block, bool ownWeight);
+void WriteCapacityFormula(PageWriter& ps, const TemplateBlock& block, bool ownWeight);
 
 // The safety factors of a capacity: two lines as they stand (first, first + 1), the factors of the
 // normal and the earthquake case (first + 2) and one more line (first + 3), a blank line between
 // each two.
-void WriteSafetyFactors(PrintState& ps, const TemplateBlock& block, std::int32_t first, double normal,
+void WriteSafetyFactors(PageWriter& ps, const TemplateBlock& block, std::int32_t first, double normal,
                         double quake);
 
 // The two headings under a design case's title (lines 2 and 3), each followed by a blank line.
-void WriteCaseHeadings(PrintState& ps, const TemplateBlock& block);
+void WriteCaseHeadings(PageWriter& ps, const TemplateBlock& block);
 
 // The pull-out capacity of design case z, template lines 2 to 10: the case headings, Pa from Pu
 // with the pile's own weight (lines 4 to 6) or without it (7 to 9) as the normal case counts it,
 // and the heading of Pu (line 10) between blank lines.
-void WritePullOutResult(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z);
+void WritePullOutResult(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z);
 
 // The skin friction table of one design case, template lines first..first+10: the head
 // (first..first+4), one row per segment (first+5 for a segment without friction, first+6 with
 // it) holding the layer, its N-value, length, with overburden its unit weight and overburden
 // weight, friction and LiFi, the line between rows (first+7), the total line (first+8), the sum
 // of LiFi followed by totalsAfterSum (first+9) and the closing line (first+10).
-void WriteFrictionTable(PrintState& ps, const ReportContext& ctx, const TemplateBlock& block,
+void WriteFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
                         std::int32_t first, const colZulLiFis& segments, bool withOverburden,
                         std::initializer_list<double> totalsAfterSum);
 
@@ -75,7 +75,7 @@ struct TableLines {
 // under the head, then the page-end line, a form feed and the head again for the rest.  A table
 // whose head would have no row under it on the current page starts on a new page instead; a
 // table without rows is its head alone.  The closing lines after the last row are the caller's.
-void WritePagedTable(PrintState& ps, const TemplateBlock& block, const TableLines& lines,
+void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow);
 
 // The N-value entered for ground layer layerNo (1-based) in the study's layer table; 0 for a
@@ -91,15 +91,16 @@ double SumLiFi(const colZulLiFis& list);
 
 // A figure record for the figure index file idxPath: a body-line head, the marker and the path;
 // the figure then covers linesCovered further lines of the page.
-void WriteFigureRecord(PrintState& ps, const std::string& idxPath, std::int32_t linesCovered);
+void WriteFigureRecord(ReportRun& run, const std::string& idxPath, std::int32_t linesCovered);
 
 // Lines a figure record leaves covered below it: the 100 by 90 N-value figures and the 80 by 55
 // tip resistance chart.
 inline constexpr std::int32_t kLinesUnderNValueFigure = 26;
 inline constexpr std::int32_t kLinesUnderTipChart = 17;
 
-// Runs body, which writes one part of a report into the open print file.  Any failure inside it
-// abandons the print file and gives false; otherwise the file is closed and the result is true.
-bool RunReportPart(PrintState& ps, const std::function<void()>& body);
+// Runs body, which writes one part of a report: the boundary of its failures.  Any failure
+// inside it is kept with the run (FailureReason, WriteError) and gives false; what the part
+// wrote before the failure stays in the item's print text.
+bool RunReportPart(ReportRun& run, const std::function<void()>& body);
 
 } // namespace zul

@@ -36,12 +36,12 @@ double Ratio(bool openEnded, double r) {
 
 } // namespace
 
-std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double areaWidth,
+std::string basMakeIDXFileZu001(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                 double areaHeight) {
     const CZul& z = ctx.normal;
-    BeginFigure(ps, ctx.programFolder, 5);
-    FigureBuilder& fig = ps.Figure;
-    const double s = fig.TextSize(fig.TextKind);
+    BeginFigure(run, ctx.paths.definitionFolder, 5);
+    FigureBuilder& fig = run.Figure();
+    const double s = fig.TextSize(fig.TextKind());
     const auto line = [&](double xa, double ya, double xb, double yb, std::int32_t kind) {
         const std::int32_t end = fig.AddPoint(xb, yb); // numbered first, as FigureFrame's Line does
         const std::int32_t start = fig.AddPoint(xa, ya);
@@ -75,10 +75,10 @@ std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double
     // pile's reading lines: beside the line's lower end, else further right with a leader up to
     // the line.
     const std::string openLabel = "開端鋼管杭の場合";
-    const double wOpen = fig.FigTextWidth(fig.TextKind, openLabel);
+    const double wOpen = fig.FigTextWidth(fig.TextKind(), openLabel);
     const double yOpen = kY0 + 1.0;
-    if (!AddClearText(fig, openLabel, {{X(0.8), yOpen}}, fig.TextKind, 3) &&
-        AddClearText(fig, openLabel, {{X(4.95) - wOpen, yOpen}}, fig.TextKind, 3)) {
+    if (!AddClearText(fig, openLabel, {{X(0.8), yOpen}}, fig.TextKind(), 3) &&
+        AddClearText(fig, openLabel, {{X(4.95) - wOpen, yOpen}}, fig.TextKind(), 3)) {
         // Half-way between two grid lines, so that the leader is not taken for one.
         const double rl = 3.5;
         line(X(rl), yOpen + s + 0.6, X(rl), Y(Ratio(true, rl)), 1);
@@ -128,7 +128,7 @@ std::string basMakeIDXFileZu001(PrintState& ps, const ReportContext& ctx, double
     TextCentred(fig, "──", xq, ym - 0.4 * s);
     TextCentred(fig, "＿", xq, ym - 0.7 * s);
     TextCentred(fig, "Ｎ", xq, ym - 1.6 * s);
-    return FinishFigure(ps, areaWidth, areaHeight);
+    return FinishFigure(run, areaWidth, areaHeight);
 }
 
 } // namespace zul

@@ -8,17 +8,17 @@
 
 namespace zul {
 
-std::string basMakeIDXFileZu4DN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+std::string basMakeIDXFileZu4DN(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                 double areaHeight) {
     const CZul& z = ctx.normal;
-    const PileDepths at = BeginNValueFigure(ps, ctx.programFolder, z);
+    const PileDepths at = BeginNValueFigure(run, ctx.paths.definitionFolder, z);
     // The range of four diameters (at most the pile) along the axis, as a depth below the ground
     // top; the points drawn are those the mean was taken over, which may cover only part of it
     // where the N-values end above the tip.
     const double fourD = std::min(std::round(4 * z.Dp() * 1000.0) / 1000.0, z.L());
     const double zTop = at.zTip - fourD * at.cosA;
-    DrawNValueChart(ps.Figure, {z.N4D(), at.groundTop, zTop, at.zTip, "4･D", true, std::nullopt});
-    return FinishFigure(ps, areaWidth, areaHeight);
+    DrawNValueChart(run.Figure(), {z.N4D(), at.groundTop, zTop, at.zTip, "4･D", true, std::nullopt});
+    return FinishFigure(run, areaWidth, areaHeight);
 }
 
 } // namespace zul

@@ -5,10 +5,10 @@
 
 namespace zul {
 
-std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, double areaWidth,
+std::string basMakeIDXFileZuAveN(ReportRun& run, const ReportContext& ctx, double areaWidth,
                                  double areaHeight) {
     const CZul& z = ctx.normal;
-    const PileDepths at = BeginNValueFigure(ps, ctx.programFolder, z);
+    const PileDepths at = BeginNValueFigure(run, ctx.paths.definitionFolder, z);
     // The area balance leaves the points it evaluated; a bearing layer given or taken from the
     // layers leaves none, and the N-values over the converted embedment come from the study.
     // Without embedment one diameter above the tip shows the N-values there, with no dimension.
@@ -21,8 +21,9 @@ std::string basMakeIDXFileZuAveN(PrintState& ps, const ReportContext& ctx, doubl
     } else {
         profile = NValuesBetween(z.N(), zTop, at.zTip);
     }
-    DrawNValueChart(ps.Figure, {profile, at.groundTop, zTop, at.zTip, "換算根入れ長深さ", embedded, z.NN()});
-    return FinishFigure(ps, areaWidth, areaHeight);
+    DrawNValueChart(run.Figure(),
+                    {profile, at.groundTop, zTop, at.zTip, "換算根入れ長深さ", embedded, z.NN()});
+    return FinishFigure(run, areaWidth, areaHeight);
 }
 
 } // namespace zul

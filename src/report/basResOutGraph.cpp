@@ -5,32 +5,27 @@
 
 namespace zul {
 
-namespace {
-
-// Position and size (mm) at which the preview draws a graph picture.
-constexpr const char* kPictureRecord = "?BM;000;000;160;110;";
-
-} // namespace
-
-bool basResOutGraph(PrintState& st, const ReportContext& ctx) {
-    return RunReportPart(st, [&] {
-        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, "支持力検討グラフ");
+bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& st = run.Page();
+    return RunReportPart(run, [&] {
+        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, "支持力検討グラフ");
         st.PrintAsIs(b, 1);
-        for (const char* capacity : {"RA", "PA"}) {
-            if (capacity[0] == 'R') {
+        // Push-in graphs 1 and 3, then pull-out graphs 2 and 4; each the normal case first.
+        for (const std::size_t capacity : {0u, 1u}) {
+            if (capacity == 0) {
                 st.PrintBlank(1);
                 st.PrintAsIs(b, 2);
             } else {
                 st.FormFeed();
                 st.PrintAsIs(b, 3);
             }
-            for (const char* calcCase : {"01", "02"}) {
-                const bool normal = calcCase[1] == '1';
+            for (const bool normal : {true, false}) {
                 st.PrintBlank(normal ? 1 : 2);
                 st.PrintAsIs(b, normal ? 4 : 5);
                 st.PrintLineHead(0);
-                st.PrintRaw(kPictureRecord +
-                            PrintText(ctx.metafileFolder + "/" + capacity + calcCase + ".WMF"));
+                const std::string_view name = kGraphMetafileNames[capacity + (normal ? 0 : 2)];
+                st.PrintRaw(std::string(kPictureRecordFields) +
+                            PrintText(ctx.paths.metafileFolder + "/" + std::string(name)));
             }
         }
     });

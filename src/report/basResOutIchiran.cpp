@@ -5,9 +5,10 @@
 
 namespace zul {
 
-bool basResOutIchiran(PrintState& st, const ReportContext& ctx) {
-    return RunReportPart(st, [&] {
-        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, "一覧");
+bool basResOutIchiran(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& st = run.Page();
+    return RunReportPart(run, [&] {
+        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, "一覧");
         st.PrintAsIs(b, 1);
         st.PrintBlank(1);
         PrintLines(st, b, 2, 4);

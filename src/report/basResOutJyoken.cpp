@@ -14,7 +14,7 @@ constexpr const char* kBlock = "計算条件";
 constexpr TableLines kLayerTable{20, 24, 28, 29, 4};
 
 // The layer table, split over pages; every page repeats the head.
-void WriteLayerTable(PrintState& st, const TemplateBlock& b, const ReportContext& ctx) {
+void WriteLayerTable(PageWriter& st, const TemplateBlock& b, const ReportContext& ctx) {
     const colZulJiban& layers = ctx.normal.Jiban();
     WritePagedTable(st, b, kLayerTable, layers.Count(), [&](std::int32_t i) {
         const std::int32_t row = i + 1;
@@ -32,14 +32,15 @@ void WriteLayerTable(PrintState& st, const TemplateBlock& b, const ReportContext
 
 } // namespace
 
-bool basResOutJyoken(PrintState& st, const ReportContext& ctx) {
-    return RunReportPart(st, [&] {
+bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& st = run.Page();
+    return RunReportPart(run, [&] {
         const CZul& c = ctx.normal;
         const std::int32_t method = ctx.doc.InpJyoken.Sekou;
         const double groundTop =
             c.Jiban().Count() > 0 ? c.Jiban().Item(1)->EU : ctx.doc.JibanLevel(1).numberOrZero();
 
-        const TemplateBlock b = OpenReportPart(st, ctx.fmtFile, kBlock);
+        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, kBlock);
 
         st.PrintAsIs(b, 1);
         st.PrintBlank(2);

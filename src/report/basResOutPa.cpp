@@ -7,7 +7,7 @@ namespace zul {
 
 namespace {
 
-void WriteConditions(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b) {
+void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;
     WriteCapacityFormula(ps, b, z.IsWpPa());
     WriteSafetyFactors(ps, b, 9, z.nPa(), ctx.quake.nPa());
@@ -23,7 +23,7 @@ void WriteConditions(PrintState& ps, const ReportContext& ctx, const TemplateBlo
     ps.PrintFmtLine(b, 24, {z.Dp(), z.Up()});
 }
 
-void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
+void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
     ps.PageCheck(10, 1);
     ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
@@ -35,11 +35,12 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
 
 } // namespace
 
-bool basResOutPa(PrintState& ps, const ReportContext& ctx) {
-    return RunReportPart(ps, [&] {
-        const TemplateBlock conditions = OpenReportPart(ps, ctx.fmtFile, "許容引抜き力の計算(1)");
+bool basResOutPa(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
+    return RunReportPart(run, [&] {
+        const TemplateBlock conditions = OpenReportPart(ps, ctx.paths.fmtFile, "許容引抜き力の計算(1)");
         WriteConditions(ps, ctx, conditions);
-        const TemplateBlock cases = ReadFmtSection(ctx.fmtFile, "許容引抜き力の計算(2)");
+        const TemplateBlock cases = ReadFmtSection(ctx.paths.fmtFile, "許容引抜き力の計算(2)");
         ps.PrintBlank(2);
         WriteCase(ps, ctx, cases, 0);
         WriteCase(ps, ctx, cases, 1);

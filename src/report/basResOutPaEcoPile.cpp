@@ -11,7 +11,7 @@ namespace {
 // The first two blocks reserve template numbers up to 80.
 constexpr std::int32_t kEcoBlockLimit = 80;
 
-void WriteConditions(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b) {
+void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;
     WriteCapacityFormula(ps, b, z.IsWpPa());
     PrintLines(ps, b, 9, 11);
@@ -33,7 +33,7 @@ void WriteConditions(PrintState& ps, const ReportContext& ctx, const TemplateBlo
 
 // The headings of the blade pull-out resistance on a new page, a blank line before each heading
 // line.
-void WriteBladeHeadings(PrintState& ps, const TemplateBlock& b) {
+void WriteBladeHeadings(PageWriter& ps, const TemplateBlock& b) {
     ps.FormFeed();
     for (std::int32_t k = 1; k <= 8; ++k) {
         if (k > 1 && b.Level(k) != 0) {
@@ -43,9 +43,9 @@ void WriteBladeHeadings(PrintState& ps, const TemplateBlock& b) {
     }
 }
 
-void WriteCase(PrintState& ps, const ReportContext& ctx, int caseIndex) {
+void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
-    const TemplateBlock b = ReadFmtSection(ctx.fmtFile, "許容引抜き力の計算_羽根杭(3)");
+    const TemplateBlock b = ReadFmtSection(ctx.paths.fmtFile, "許容引抜き力の計算_羽根杭(3)");
     ps.FormFeed();
     ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
     ps.PageCheck(10, 1);
@@ -63,11 +63,12 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, int caseIndex) {
 
 } // namespace
 
-bool basResOutPaEcoPile(PrintState& ps, const ReportContext& ctx) {
-    return RunReportPart(ps, [&] {
+bool basResOutPaEcoPile(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
+    return RunReportPart(run, [&] {
         WriteConditions(ps, ctx,
-                        OpenReportPart(ps, ctx.fmtFile, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit));
-        WriteBladeHeadings(ps, ReadFmtSection(ctx.fmtFile, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));
+                        OpenReportPart(ps, ctx.paths.fmtFile, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit));
+        WriteBladeHeadings(ps, ReadFmtSection(ctx.paths.fmtFile, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));
         WriteCase(ps, ctx, 0);
         WriteCase(ps, ctx, 1);
     });

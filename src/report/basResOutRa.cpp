@@ -8,10 +8,10 @@ namespace zul {
 
 namespace {
 
-void WriteConditions(PrintState& ps, const ReportContext& ctx) {
+void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     const CZul& z = ctx.normal;
     const bool endBearing = z.KuiType() == 0;
-    const TemplateBlock b = OpenReportPart(ps, ctx.fmtFile, "許容押込み支持力の計算");
+    const TemplateBlock b = OpenReportPart(ps, ctx.paths.fmtFile, "許容押込み支持力の計算");
 
     // Allowable capacity: with or without the pile's own weight and the displaced soil.
     WriteCapacityFormula(ps, b, z.IsWpRa());
@@ -57,14 +57,15 @@ bool WritesTipResistancePart(const ReportContext& ctx) {
            ctx.normal.KuiType() == 0;
 }
 
-bool basResOutRa(PrintState& ps, const ReportContext& ctx) {
-    if (!RunReportPart(ps, [&] { WriteConditions(ps, ctx); })) {
+bool basResOutRa(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
+    if (!RunReportPart(run, [&] { WriteConditions(ps, ctx); })) {
         return false;
     }
-    if (WritesTipResistancePart(ctx) && !basResOutRaQd(ps, ctx)) {
+    if (WritesTipResistancePart(ctx) && !basResOutRaQd(run, ctx)) {
         return false;
     }
-    return basResOutRaRu(ps, ctx);
+    return basResOutRaRu(run, ctx);
 }
 
 } // namespace zul

@@ -13,9 +13,10 @@ namespace {
 constexpr TableLines kFourDiameterTable{17, 20, 24, 25, 4};
 constexpr TableLines kEmbedmentTable{7, 10, 14, 15, 4};
 
-void WriteDesignNValue(PrintState& ps, const ReportContext& ctx) {
+void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
     const CZul& z = ctx.normal;
-    const TemplateBlock b = ReadFmtSection(ctx.fmtFile, "打込杭・中堀杭の場合_1");
+    const TemplateBlock b = ReadFmtSection(ctx.paths.fmtFile, "打込杭・中堀杭の場合_1");
     const double meanN = RoundHalfUp((z.N1() + z.N2()) / 2, 1);
 
     ps.FormFeed();
@@ -33,7 +34,7 @@ void WriteDesignNValue(PrintState& ps, const ReportContext& ctx) {
     ps.PrintBlank(1);
     PrintLines(ps, b, 14, 16);
 
-    WriteFigureRecord(ps, basMakeIDXFileZu4DN(ps, ctx, 100, 90), kLinesUnderNValueFigure);
+    WriteFigureRecord(run, basMakeIDXFileZu4DN(run, ctx, 100, 90), kLinesUnderNValueFigure);
 
     const colZulN2s& intervals = z.N24D();
     double sumLii = 0;
@@ -57,9 +58,10 @@ void WriteDesignNValue(PrintState& ps, const ReportContext& ctx) {
     ps.PrintFmtLine(b, 33, {sumLii});
 }
 
-void WriteEmbedmentAndTip(PrintState& ps, const ReportContext& ctx) {
+void WriteEmbedmentAndTip(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
     const CZul& z = ctx.normal;
-    const TemplateBlock b = ReadFmtSection(ctx.fmtFile, "打込杭・中堀杭の場合_2");
+    const TemplateBlock b = ReadFmtSection(ctx.paths.fmtFile, "打込杭・中堀杭の場合_2");
 
     ps.FormFeed();
     ps.PrintAsIs(b, 1);
@@ -72,7 +74,7 @@ void WriteEmbedmentAndTip(PrintState& ps, const ReportContext& ctx) {
     ps.PrintBlank(1);
     ps.PrintAsIs(b, 6);
 
-    WriteFigureRecord(ps, basMakeIDXFileZuAveN(ps, ctx, 100, 90), kLinesUnderNValueFigure);
+    WriteFigureRecord(run, basMakeIDXFileZuAveN(run, ctx, 100, 90), kLinesUnderNValueFigure);
 
     const colZulNeires& intervals = z.Neires();
     WritePagedTable(ps, b, kEmbedmentTable, intervals.Count(), [&](std::int32_t i) {
@@ -91,7 +93,7 @@ void WriteEmbedmentAndTip(PrintState& ps, const ReportContext& ctx) {
     ps.PageCheck(10, 1);
     ps.PrintAsIs(b, 21);
     ps.PrintBlank(2);
-    WriteFigureRecord(ps, basMakeIDXFileZu001(ps, ctx, 80, 55), kLinesUnderTipChart);
+    WriteFigureRecord(run, basMakeIDXFileZu001(run, ctx, 80, 55), kLinesUnderTipChart);
     ps.PrintBlank(2);
 
     ps.PrintFmtLine(b, 22, {z.Neire()});
@@ -113,12 +115,12 @@ void WriteEmbedmentAndTip(PrintState& ps, const ReportContext& ctx) {
 
 } // namespace
 
-bool basResOutRaQd(PrintState& ps, const ReportContext& ctx) {
-    ps.LinesPerPage = kLinesPerPage;
-    return RunReportPart(ps, [&] {
-        ps.OpenPrnFile();
-        WriteDesignNValue(ps, ctx);
-        WriteEmbedmentAndTip(ps, ctx);
+bool basResOutRaQd(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
+    return RunReportPart(run, [&] {
+        ps.StartPart();
+        WriteDesignNValue(run, ctx);
+        WriteEmbedmentAndTip(run, ctx);
     });
 }
 

@@ -7,7 +7,7 @@ namespace zul {
 
 namespace {
 
-void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
+void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
     const bool ownWeight = ctx.normal.IsWpRa();
     // The block that counts the pile's own weight has three more lines after line 3.
@@ -55,10 +55,11 @@ void WriteCase(PrintState& ps, const ReportContext& ctx, const TemplateBlock& b,
 
 } // namespace
 
-bool basResOutRaRu(PrintState& ps, const ReportContext& ctx) {
-    return RunReportPart(ps, [&] {
+bool basResOutRaRu(ReportRun& run, const ReportContext& ctx) {
+    PageWriter& ps = run.Page();
+    return RunReportPart(run, [&] {
         const TemplateBlock b = OpenReportPart(
-            ps, ctx.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合");
+            ps, ctx.paths.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合");
         ps.FormFeed();
         WriteCase(ps, ctx, b, 0);
         WriteCase(ps, ctx, b, 1);

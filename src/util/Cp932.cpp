@@ -1,5 +1,6 @@
 #include "util/Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -76,13 +77,41 @@ std::string DecodeCp932Lenient(std::string_view cp932) {
     }
     std::string out;
     for (std::size_t i = 0; i < cp932.size();) {
-        const std::size_t n =
-            IsCp932LeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size() ? 2 : 1;
+        const std::size_t n = Cp932CharWidth(cp932, i);
         const auto one = DecodeCp932(cp932.substr(i, n));
         out += one ? *one : std::string(n, '?');
         i += n;
     }
     return out;
+}
+
+std::string EncodeCp932Lenient(std::string_view utf8) {
+    if (auto whole = EncodeCp932(utf8)) {
+        return std::move(*whole);
+    }
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const std::size_t n = std::min<std::size_t>(c >= 0xF0   ? 4
+                                                    : c >= 0xE0 ? 3
+                                                    : c >= 0xC0 ? 2
+                                                                : 1,
+                                                    utf8.size() - i);
+        const auto one = EncodeCp932(utf8.substr(i, n));
+        out += one ? *one : std::string("?");
+        i += n;
+    }
+    return out;
+}
+
+Cp932Columns CountCp932Columns(std::string_view cp932) {
+    Cp932Columns columns;
+    for (std::size_t i = 0; i < cp932.size();) {
+        const std::size_t w = Cp932CharWidth(cp932, i);
+        (w == 2 ? columns.full : columns.half) += 1;
+        i += w;
+    }
+    return columns;
 }
 
 std::size_t Cp932PrefixLength(std::string_view cp932, std::size_t maxBytes) {

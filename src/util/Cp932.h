@@ -18,10 +18,27 @@ std::optional<std::string> DecodeCp932(std::string_view cp932);
 // bytes, so that a text keeps its width in columns (for drawing texts that came from a file).
 std::string DecodeCp932Lenient(std::string_view cp932);
 
+// Encodes what can be encoded: a character without a code page 932 form becomes "?", so that one
+// odd character never costs a whole line, label or face name (print files, metafile texts).
+std::string EncodeCp932Lenient(std::string_view utf8);
+
 // True when the byte opens a two-byte character of code page 932.
 constexpr bool IsCp932LeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
+
+// Width in bytes (print columns) of the code page 932 character that starts at cp932[i]: 2 for a
+// lead byte with a byte after it, else 1.
+constexpr std::size_t Cp932CharWidth(std::string_view cp932, std::size_t i) {
+    return IsCp932LeadByte(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size() ? 2 : 1;
+}
+
+// Characters of a code page 932 text that take two columns and those that take one.
+struct Cp932Columns {
+    std::size_t full = 0;
+    std::size_t half = 0;
+};
+Cp932Columns CountCp932Columns(std::string_view cp932);
 
 // Length of the longest prefix of text of at most maxBytes bytes that does not end inside a
 // two-byte character.

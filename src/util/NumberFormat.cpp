@@ -302,4 +302,11 @@ std::string FormatNumber(double value, std::string_view picture) {
     return Render(value < 0 ? format(0.0, positive) : number, positive);
 }
 
+std::string FormatSignedNumber(double value, std::string_view picture) {
+    if (value < 0) {
+        return "-" + FormatNumber(-value, picture);
+    }
+    return FormatNumber(value, picture);
+}
+
 } // namespace zul

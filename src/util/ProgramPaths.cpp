@@ -52,6 +52,17 @@ std::string PerUserDataFolder() {
     return GetLocalAppDataFolder() + "/Velmarok/Zul";
 }
 
+ProgramPaths PathsOfThisProgram() {
+    ProgramPaths paths;
+    paths.programFolder = ProgramFolder();
+    paths.fmtFile = paths.programFolder + "/Zul.fmt";
+    paths.definitionFolder = paths.programFolder;
+    paths.metafileFolder = MetafileFolder();
+    paths.iniFile = SettingsFilePath();
+    paths.dataFolder = PerUserDataFolder();
+    return paths;
+}
+
 std::string MetafileFolder() {
     const std::string program = ProgramFolder();
     return IsProgramFolderWritable(program) ? program : PerUserDataFolder();

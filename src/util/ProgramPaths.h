@@ -6,6 +6,21 @@ namespace zul {
 
 // Where the program's files live.
 
+// The files and folders the programs work with, fixed once when a program starts (zul-cli takes
+// some of them from its options) and handed on whole: to the report, the print menu and the
+// start of the preview program.
+struct ProgramPaths {
+    std::string programFolder;    // the programs (Preview)
+    std::string fmtFile;          // report templates, Zul.fmt
+    std::string definitionFolder; // figure definitions, LINE_PRN.DEF and STR_PRN.DEF
+    std::string metafileFolder;   // the graph metafiles RA01.WMF ...
+    std::string iniFile;          // settings, Zul.ini
+    std::string dataFolder;       // per-user data folder, where Preview keeps its settings
+};
+
+// The paths of the running program (the settings folder is created when it must be used).
+ProgramPaths PathsOfThisProgram();
+
 // The real folder of the running executable (links resolved).  Zul.fmt, the DEF files and the
 // programs live here.
 std::string ProgramFolder();

@@ -2,7 +2,6 @@
 // print file names.
 #include "PrintFixtures.h"
 
-#include "render/FigureFiles.h"
 #include "render/PrintDocument.h"
 #include "render/PrintPageLayout.h"
 #include "render/PrintPageRenderer.h"
@@ -203,53 +202,6 @@ private slots:
         // The graph report: two pictures with their captions fit on one page.
         QCOMPARE(layout("?R1支持力検討グラフ\n\n?R2押込み\n\n  常時\n" + pic + "\n\n  地震時\n" + pic),
                  QStringLiteral("0:支持力検討グラフ,34:BM"));
-    }
-
-    void figureFilesAreRead() {
-        PrintFolder folder;
-        const QString index = folder.writeFigure("fig", 100, 90);
-        QFile indexFile(index);
-        QVERIFY(indexFile.open(QIODevice::ReadOnly));
-        const QByteArray indexBytes = indexFile.readAll();
-        QString error;
-        const auto parsed = ParseFigureIndexFile(indexBytes.toStdString(), &error);
-        QVERIFY2(parsed, qPrintable(error));
-        QCOMPARE(parsed->areaWidth, 100.0);
-        QCOMPARE(parsed->areaHeight, 90.0);
-        QCOMPARE(parsed->entries.size(), std::size_t{1});
-        QCOMPARE(parsed->entries[0].offsetX, 20.0);
-        QCOMPARE(parsed->entries[0].offsetY, 25.0);
-
-        QFile dataFile(parsed->entries[0].path);
-        QVERIFY(dataFile.open(QIODevice::ReadOnly));
-        const auto figure = ParseFigureDataFile(dataFile.readAll().toStdString(), &error);
-        QVERIFY2(figure, qPrintable(error));
-        QCOMPARE(figure->title, QStringLiteral("ｺﾝｸﾘｰﾄの応力～ひずみ関係図"));
-        QCOMPARE(figure->points.size(), std::size_t{5});
-        QCOMPARE(figure->points.at(3).x, 60.0);
-        QCOMPARE(figure->lines.size(), std::size_t{5});
-        QCOMPARE(figure->lines[4].kind, 3);
-        QCOMPARE(figure->circles.size(), std::size_t{1});
-        QCOMPARE(figure->circles[0].radius, 8.0);
-        QCOMPARE(figure->arcs.size(), std::size_t{1});
-        QCOMPARE(figure->arcs[0].values[4], 90.0);
-        QCOMPARE(figure->arrows.size(), std::size_t{1});
-        QCOMPARE(figure->texts.size(), std::size_t{2});
-        QCOMPARE(figure->texts[1].text, QStringLiteral("杭長"));
-        QCOMPARE(figure->texts[1].direction, 1);
-        QCOMPARE(figure->texts[1].kind, 2);
-
-        // Broken files are refused with a reason, never half read.
-        for (const char* broken : {"", "a\nb\n", "t\ns\nextent\n座標情報\n 1, x, 2\nEND\n",
-                                   "t\ns\ne\n謎情報\nEND\n", "t\ns\ne\n文字情報\nテキスト\n"}) {
-            error.clear();
-            QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(broken), &error));
-            QVERIFY(!error.isEmpty());
-        }
-        for (const char* broken :
-             {"", "t\n 0  90\nEND\n", "t\n 100 90\n/a\n", "t\n 100 90\n/a\n x y\nEND\n"}) {
-            QVERIFY(!ParseFigureIndexFile(PrintFolder::cp932(broken), &error));
-        }
     }
 
     void definitionFilesAreReadWithBuiltInRowsWhenMissing() {
@@ -521,50 +473,6 @@ private slots:
                  !note.isEmpty() && !note.contains(QStringLiteral("行が多すぎます")));
     }
 
-    // Figure files beyond the bounds are refused with the reason, not drawn for minutes.
-    void figureFilesBeyondTheBoundsAreRefused() {
-        std::string points = "題\n副題\n0,0,0,0,0,0\n座標情報\n";
-        for (std::size_t i = 1; i <= kMaxFigurePoints + 1; ++i) {
-            points += std::to_string(i) + ", 1.0, 2.0\n";
-        }
-        QString error;
-        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(points + "END\n"), &error));
-        QCOMPARE(error, QStringLiteral("図形の点が多すぎます（10000 まで）"));
-        std::string lines = "題\n副題\n0,0,0,0,0,0\n線分情報\n";
-        for (std::size_t i = 1; i <= kMaxFigureItems + 1; ++i) {
-            lines += std::to_string(i) + ", 1, 2, 1\n";
-        }
-        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(lines + "END\n"), &error));
-        QCOMPARE(error, QStringLiteral("図形の要素が多すぎます（10000 まで）"));
-        // Fills of many crossing corners, lines across the figure many times over.
-        std::string crossing = "題\n副題\n0,0,0,0,0,0\n座標情報\n";
-        std::string corners;
-        for (int i = 1; i <= 1000; ++i) {
-            crossing += std::to_string(i) + ", " + std::to_string(i % 7) + ", " +
-                        std::to_string((i % 2) * 100) + "\n";
-            corners += "," + std::to_string(i);
-        }
-        crossing += "END\n";
-        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(crossing + "塗潰情報\n1, 1, 1" + corners + "\nEND\n"),
-                                     &error));
-        QCOMPARE(error, QStringLiteral("塗潰しが複雑すぎます"));
-        QVERIFY(
-            ParseFigureDataFile(PrintFolder::cp932(crossing + "塗潰情報\n1, 1, 1, 1,2,3,4\nEND\n"), &error));
-        std::string across = crossing + "線分情報\n";
-        for (int i = 1; i <= 3000; ++i) {
-            across += std::to_string(i) + ", 1, 2, 1\n";
-        }
-        QVERIFY(!ParseFigureDataFile(PrintFolder::cp932(across + "END\n"), &error));
-        QCOMPARE(error, QStringLiteral("線が長すぎます"));
-
-        std::string index = "題\n 100 90\n";
-        for (std::size_t i = 0; i <= kMaxFigureIndexEntries; ++i) {
-            index += "/tmp/a.fig\n 0 0\n";
-        }
-        QVERIFY(!ParseFigureIndexFile(PrintFolder::cp932(index + "END\n"), &error));
-        QCOMPARE(error, QStringLiteral("図形データファイルが多すぎます（16 まで）"));
-    }
-
     // Every file a print file names counts against one budget, the definition files too, and
     // each kind of file has its own largest size.
     void referencedFilesShareOneBudget() {
@@ -601,13 +509,13 @@ private slots:
         PrintFolder folder;
         const QString path = folder.writeBytes("small.prn", "  A\r\n");
         QString error;
-        const auto bytes = ReadWholeFile(path, &error);
+        const auto bytes = ReadPreviewFile(path, &error);
         QVERIFY(bytes);
         QCOMPARE(*bytes, QByteArray("  A\r\n"));
         QVERIFY2(bytes->capacity() < 1024, qPrintable(QString::number(bytes->capacity())));
-        QVERIFY(!ReadWholeFile(folder.folder(), &error));
+        QVERIFY(!ReadPreviewFile(folder.folder(), &error));
         QCOMPARE(error, QStringLiteral("ファイルではありません"));
-        QVERIFY(!ReadWholeFile(path, &error, 4));
+        QVERIFY(!ReadPreviewFile(path, &error, 4));
         QCOMPARE(error, QStringLiteral("ファイルが大きすぎます"));
     }
 };

@@ -48,16 +48,13 @@ TEST(SectionPaging, TablesSplitOverPagesAndNeverLeaveAHeadAlone) {
         {61, 0, "H1 H2"},                   // no rows: the head alone stays
     };
     for (const auto& c : cases) {
-        test::TestFolder folder;
-        PrintState ps(folder.path().string());
-        ps.PrnFileName = ps.NewPrnFile();
-        ps.OpenPrnFile();
-        ps.LineCount = c.lineCount;
+        HeadingNumbering numbering;
+        PageWriter ps(numbering);
+        ps.CoverLines(c.lineCount);
         WritePagedTable(ps, block, TableLines{1, 2, 4, 5, 2}, c.rows,
                         [&](std::int32_t) { ps.PrintAsIs(block, 3); });
-        ps.ClosePrnFile();
         std::string written;
-        for (std::string line : test::PrintLines(ps.PrnFileName)) {
+        for (std::string line : test::PrintTextLines(ps.Text())) {
             if (test::StartsPage(line)) {
                 written += "| ";
                 line.erase(0, 1);
@@ -114,7 +111,7 @@ TEST(DetailSections, EveryExampleWritesItsPartsWithTheirValues) {
 // goes on over a page break ends the page with its page-end line.
 TEST(DetailSections, FrictionTablesSplitOverPagesWithTheirHeads) {
     const struct {
-        bool (*section)(PrintState&, const ReportContext&);
+        bool (*section)(ReportRun&, const ReportContext&);
         const char* block;
         std::int32_t headLast, pageEnd;
     } tables[] = {{basResOutRa, "杭の自重を無視する場合", 17, 23},
@@ -395,10 +392,10 @@ TEST(DetailSections, AMissingBlockFailsTheSection) {
     const std::string fmt = folder.file("Zul.fmt");
     test::WriteBytes(fmt, test::Sjis("許容押込み支持力の計算\r\n  1 1見出し\r\nEnd\r\n"));
     ReportContext ctx = run.Context();
-    ctx.fmtFile = fmt;
-    EXPECT_FALSE(basResOutRa(run.State(), ctx));
-    EXPECT_FALSE(basResOutPa(run.State(), ctx));
-    EXPECT_FALSE(basResOutPaEcoPile(run.State(), ctx));
+    ctx.paths.fmtFile = fmt;
+    EXPECT_FALSE(basResOutRa(run.Run(), ctx));
+    EXPECT_FALSE(basResOutPa(run.Run(), ctx));
+    EXPECT_FALSE(basResOutPaEcoPile(run.Run(), ctx));
 }
 
 TEST(SectionTemplates, HeadingsOfTheReportHaveTheirLevels) {

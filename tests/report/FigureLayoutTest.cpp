@@ -121,7 +121,7 @@ bool Has(const std::vector<std::string>& texts, const std::string& text) {
 }
 
 TEST(FigureLayout, EveryTextStandsClearAndEveryFigureFitsItsArea) {
-    using Module = std::string (*)(PrintState&, const ReportContext&, double, double);
+    using Module = std::string (*)(ReportRun&, const ReportContext&, double, double);
     const struct {
         Module module;
         double width, height;
@@ -133,8 +133,8 @@ TEST(FigureLayout, EveryTextStandsClearAndEveryFigureFitsItsArea) {
         SectionRun run(e.doc);
         for (std::size_t f = 0; f < 3; ++f) {
             SCOPED_TRACE(std::string(study.name) + ", figure " + std::to_string(f + 1));
-            figures[f].module(run.State(), run.Context(), figures[f].width, figures[f].height);
-            const FigureBuilder& fig = run.State().Figure;
+            figures[f].module(run.Run(), run.Context(), figures[f].width, figures[f].height);
+            const FigureBuilder& fig = run.Run().Figure();
             for (const auto& [text, line] : TextsCrossedByDrawing(fig)) {
                 ADD_FAILURE() << "line, arrow or circle " << line << " runs through \""
                               << fig.Texts()[text - 1].Text << "\"";
@@ -152,7 +152,7 @@ TEST(FigureLayout, EveryTextStandsClearAndEveryFigureFitsItsArea) {
                     }
                 }
             }
-            for (const FigPoint& p : fig.Points()) {
+            for (const auto& [number, p] : fig.Points()) {
                 extent = {std::min(extent.x0, p.X), std::min(extent.y0, p.Y), std::max(extent.x1, p.X),
                           std::max(extent.y1, p.Y)};
             }
@@ -167,8 +167,8 @@ TEST(FigureLayout, EveryTextStandsClearAndEveryFigureFitsItsArea) {
 TEST(FigureLayout, FiguresShowTheirContents) {
     const auto figureTexts = [](const ProjectDocument& doc, auto module, double w, double h) {
         SectionRun run(doc);
-        module(run.State(), run.Context(), w, h);
-        return TextsOf(run.State().Figure);
+        module(run.Run(), run.Context(), w, h);
+        return TextsOf(run.Run().Figure());
     };
     // Embedment from the top of the bearing layer at -8.0 m to the tip at -10.0 m: the study's
     // N-values over it (measured at -8.0 and -9.0, interpolated at the tip), the design N-value.

@@ -1,5 +1,6 @@
 #include "ReportTestSupport.h"
-#include "report/basResOutPrn.h"
+#include "report/FigureBuilder.h"
+#include "report/ReportError.h"
 
 #include <gtest/gtest.h>
 
@@ -85,13 +86,6 @@ TEST(FigureWriter, DataAndIndexFilesByteExact) {
     const std::string zone2 = std::string(9, ' ');
     EXPECT_EQ(test::ReadBytes(index), Sjis("題\r\n 100 " + zone2 + " 90 \r\n" + data + "\r\n 28 " +
                                            std::string(10, ' ') + " 21.23 \r\nEND\r\n"));
-}
-
-TEST(FigureWriter, PrintZones) {
-    EXPECT_EQ(PrintNumberPair(1, -2), " 1 " + std::string(11, ' ') + "-2 ");
-    EXPECT_EQ(PrintNumberPair(-12345678901.25, 0.5), "-12345678901.25 " + std::string(12, ' ') + " 0.5 ");
-    EXPECT_EQ(PrintZonePadding(14), "");
-    EXPECT_EQ(PrintZonePadding(15), std::string(13, ' '));
 }
 
 } // namespace

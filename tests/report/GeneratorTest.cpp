@@ -30,8 +30,8 @@ TEST(PrintFileGenerator, JoinsChosenItemsInOrderWithRunningChapterNumbers) {
     PrintFileGenerator gen(folder.path().string());
     ASSERT_TRUE(gen.GeneratePrintFiles(study.ctx, {1, 1, {1, 1, 1, 1}, {0, 0, 0, 0}}));
     EXPECT_EQ(gen.ErrorText(), "");
-    EXPECT_EQ(gen.State().PrnTempFiles.size(), 5u);
-    EXPECT_EQ(gen.State().FigTempFiles.size(), 6u); // three figures: data and index file each
+    EXPECT_EQ(gen.Run().TempFiles().PrnFiles().size(), 5u);
+    EXPECT_EQ(gen.Run().TempFiles().FigFiles().size(), 6u); // three figures: data and index file each
 
     std::array<std::string, 4> items;
     for (std::size_t i = 0; i < 4; ++i) {
@@ -61,9 +61,9 @@ TEST(PrintFileGenerator, FailedItemsGiveTheirLinesAndTheRunGoesOn) {
     TestFolder folder;
     // Templates with the conditions block only.
     const std::string fmt = folder.file("Zul.fmt");
-    const std::string all = ReadBytes(study.ctx.fmtFile);
+    const std::string all = ReadBytes(study.ctx.paths.fmtFile);
     test::WriteBytes(fmt, all.substr(0, all.find("\r\nEnd\r\n") + 7));
-    study.ctx.fmtFile = fmt;
+    study.ctx.paths.fmtFile = fmt;
     PrintFileGenerator gen(folder.path().string());
     EXPECT_FALSE(gen.GeneratePrintFiles(study.ctx, {}));
     EXPECT_EQ(gen.ErrorText(),
@@ -118,7 +118,7 @@ TEST(PrintFileGenerator, ExampleStudiesCarryTheirValuesAndBranches) {
         const std::string text = test::Utf8(ReadBytes(gen.JoinedFile()));
         const CZul& normal = study.driver.CalcPair(0);
         const CZul& quake = study.driver.CalcPair(1);
-        const TemplateBlock list = ReadFmtSection(study.ctx.fmtFile, "一覧");
+        const TemplateBlock list = ReadFmtSection(study.ctx.paths.fmtFile, "一覧");
         for (const auto& [line, values] : {std::pair{5, std::vector<double>{normal.Ra(), quake.Ra()}},
                                            std::pair{7, std::vector<double>{normal.Pa(), quake.Pa()}}}) {
             const std::string filled = test::Utf8(FillTemplate(list.Text(line), values, {}));
@@ -151,7 +151,8 @@ TEST(PrintFileGenerator, EveryCalculatedGeneratedStudyIsWrittenWhole) {
             continue;
         }
         ++calculated;
-        const ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), data + "/Zul.fmt", data, data};
+        const ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1),
+                                ReportFiles(data + "/Zul.fmt", data, data)};
         PrintFileGenerator gen(folder.path().string());
         EXPECT_TRUE(gen.GeneratePrintFiles(ctx, {3, 1, {1, 2, 4, 8}, {0, 2, 4, 6}}))
             << seed << gen.ErrorText();

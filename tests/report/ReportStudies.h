@@ -38,8 +38,9 @@ struct ReportStudy {
     ReportContext ctx;
 
     explicit ReportStudy(ProjectDocument d)
-        : doc(std::move(d)), calculated(driver.CalcRa(doc)),
-          ctx{doc, driver.CalcPair(0), driver.CalcPair(1), DataFolder() + "/Zul.fmt", DataFolder(), "/prog"} {
+        : doc(std::move(d)),
+          calculated(driver.CalcRa(doc)), ctx{doc, driver.CalcPair(0), driver.CalcPair(1),
+                                              ReportFiles(DataFolder() + "/Zul.fmt", DataFolder(), "/prog")} {
     }
 };
 

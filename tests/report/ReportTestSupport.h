@@ -21,10 +21,10 @@ inline std::string Utf8(std::string_view cp932) {
     return DecodeCp932(cp932).value();
 }
 
-// The lines of a print file (UTF-8), split at CR LF; a form feed stays at the start of the
-// line that follows it.
-inline std::vector<std::string> PrintLines(const std::string& path) {
-    const std::string text = Utf8(ReadBytes(path));
+// The lines of a print text (code page 932) in UTF-8, split at CR LF; a form feed stays at the
+// start of the line that follows it.
+inline std::vector<std::string> PrintTextLines(const std::string& cp932) {
+    const std::string text = Utf8(cp932);
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -37,6 +37,11 @@ inline std::vector<std::string> PrintLines(const std::string& path) {
         pos = end + 2;
     }
     return lines;
+}
+
+// The lines of a print file, as PrintTextLines.
+inline std::vector<std::string> PrintLines(const std::string& path) {
+    return PrintTextLines(ReadBytes(path));
 }
 
 } // namespace zul::test

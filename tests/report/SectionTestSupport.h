@@ -4,6 +4,7 @@
 
 #include "ReportTestSupport.h"
 #include "calc/basCalcMain.h"
+#include "printfile/PrintFileFormat.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
@@ -19,27 +20,28 @@ namespace zul::test {
 inline const std::string kDataFolder = std::string(ZUL_SOURCE_DIR) + "/data";
 inline const std::string kZulFmt = kDataFolder + "/Zul.fmt";
 
-// A calculated study with a print state and the print file the sections write.
+// A calculated study with the report run the sections write with.
 class SectionRun {
 public:
-    explicit SectionRun(const ProjectDocument& doc) : doc_(doc), ps_(folder_.path().string()) {
+    explicit SectionRun(const ProjectDocument& doc) : doc_(doc), run_(folder_.path().string()) {
         if (!calc_.CalcRa(doc_)) {
             throw std::runtime_error("the test study does not calculate");
         }
-        ps_.PrnFileName = ps_.NewPrnFile();
     }
 
     ReportContext Context() const {
-        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1), kZulFmt, kDataFolder, {}};
+        return ReportContext{doc_, calc_.CalcPair(0), calc_.CalcPair(1),
+                             ReportFiles(kZulFmt, kDataFolder, {})};
     }
     const CZul& Normal() const { return calc_.CalcPair(0); }
     const CZul& Quake() const { return calc_.CalcPair(1); }
-    PrintState& State() { return ps_; }
+    ReportRun& Run() { return run_; }
 
-    // Runs a section on the study; the lines of the print file afterwards (UTF-8).
-    std::vector<std::string> Write(bool (*section)(PrintState&, const ReportContext&)) {
-        ok_ = section(ps_, Context());
-        return PrintLines(ps_.PrnFileName);
+    // Runs a section on the study; the lines of its print text afterwards (UTF-8).
+    std::vector<std::string> Write(bool (*section)(ReportRun&, const ReportContext&)) {
+        run_.Page().Clear();
+        ok_ = section(run_, Context());
+        return PrintTextLines(run_.Page().Text());
     }
     bool ok() const { return ok_; }
 
@@ -47,7 +49,7 @@ private:
     ProjectDocument doc_;
     TestFolder folder_;
     basCalcMain calc_;
-    PrintState ps_;
+    ReportRun run_;
     bool ok_ = false;
 };
 
@@ -82,7 +84,7 @@ inline bool StartsPage(const std::string& line) {
 
 // The figure index files named by the figure records of a print file, in order.
 inline std::vector<std::string> FigureIndexFiles(const std::vector<std::string>& lines) {
-    static constexpr std::string_view kMarker = "   　　?FG;000;000;";
+    static const std::string kMarker = std::string(kFigureRecordLead) + std::string(kFigureRecordFields);
     std::vector<std::string> files;
     for (const std::string& l : lines) {
         const std::size_t at = l.find(kMarker);

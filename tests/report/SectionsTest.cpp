@@ -13,7 +13,7 @@ namespace {
 using test::ReportStudy;
 using test::TestFolder;
 
-using SectionFn = bool (*)(PrintState&, const ReportContext&);
+using SectionFn = bool (*)(ReportRun&, const ReportContext&);
 
 // The printed lines of one section, as pages of lines (a form feed starts a page).
 struct Printed {
@@ -24,13 +24,12 @@ struct Printed {
 
 Printed RunSection(SectionFn section, const ReportContext& ctx, const NumberingSettings& numbering = {}) {
     TestFolder folder;
-    PrintState st(folder.path().string());
-    st.LoadNumbering(numbering);
-    st.PrnFileName = st.NewPrnFile();
+    ReportRun run(folder.path().string());
+    run.Numbering().Restart(numbering);
     Printed p;
-    p.ok = section(st, ctx);
-    p.lineCount = st.LineCount;
-    for (std::string line : test::PrintLines(st.PrnFileName)) {
+    p.ok = section(run, ctx);
+    p.lineCount = run.Page().LineCount();
+    for (std::string line : test::PrintTextLines(run.Page().Text())) {
         while (!line.empty() && line[0] == '\f') {
             p.pages.emplace_back();
             line.erase(0, 1);
@@ -144,7 +143,7 @@ TEST(ConditionsReport, ValuesTitleAndNoLayers) {
     // Without layers the head is followed by the closing lines.
     const ProjectDocument empty;
     const CZul none;
-    const ReportContext ctx{empty, none, none, study.ctx.fmtFile, study.ctx.programFolder, "/prog"};
+    const ReportContext ctx{empty, none, none, study.ctx.paths};
     const Printed q = RunSection(basResOutJyoken, ctx);
     ASSERT_TRUE(q.ok);
     const auto& page = q.pages.back();
@@ -191,7 +190,7 @@ TEST(Sections, MissingTemplateBlockOrFileFails) {
     test::WriteBytes(folder.file("Zul.fmt"), "nothing\r\n");
     for (const std::string& fmt : {folder.file("Zul.fmt"), folder.file("none.fmt")}) {
         ReportContext ctx = study.ctx;
-        ctx.fmtFile = fmt;
+        ctx.paths.fmtFile = fmt;
         for (const SectionFn section : {basResOutJyoken, basResOutIchiran, basResOutGraph}) {
             EXPECT_FALSE(RunSection(section, ctx).ok);
         }

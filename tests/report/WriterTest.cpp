@@ -1,5 +1,10 @@
 #include "ReportTestSupport.h"
-#include "report/basResOutPrn.h"
+#include "report/FigureBuilder.h"
+#include "report/HeadingNumbering.h"
+#include "report/PageWriter.h"
+#include "report/ReportRun.h"
+#include "report/ReportTempFiles.h"
+#include "report/SectionSupport.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -112,18 +117,11 @@ TEST(NumberText, StylesAndSetBack) {
     }
 }
 
-// A print state writing to a file of a test folder.
+// A page writer with its heading numbering.
 struct Writer {
-    TestFolder folder;
-    PrintState state{folder.path().string()};
-    Writer() {
-        state.PrnFileName = state.NewPrnFile();
-        state.OpenPrnFile();
-    }
-    std::vector<std::string> lines() {
-        state.ClosePrnFile();
-        return PrintLines(state.PrnFileName);
-    }
+    HeadingNumbering numbering;
+    PageWriter state{numbering};
+    std::vector<std::string> lines() const { return test::PrintTextLines(state.Text()); }
 };
 
 TEST(LineHead, NumberingMethodsMarginsAndCounters) {
@@ -142,27 +140,29 @@ TEST(LineHead, NumberingMethodsMarginsAndCounters) {
     };
     for (const Case& c : cases) {
         Writer w;
-        w.state.LoadNumbering(c.settings);
+        w.numbering.Restart(c.settings);
         for (const std::int32_t level : c.levels) {
             w.state.PrintFmtLine(level, "T");
         }
-        EXPECT_EQ(w.state.LineCount, static_cast<std::int32_t>(c.levels.size()));
+        EXPECT_EQ(w.state.LineCount(), static_cast<std::int32_t>(c.levels.size()));
         EXPECT_EQ(w.lines(), c.expected) << "method " << c.settings.Method;
     }
 }
 
 TEST(PageControl, PageCheckBlankAndFormFeed) {
     Writer w;
-    w.state.LineCount = 50;
+    w.state.CoverLines(50);
     w.state.PageCheck(10, 1);
-    EXPECT_EQ(w.state.LineCount, 51);
-    w.state.LineCount = 55;
+    EXPECT_EQ(w.state.LineCount(), 51);
+    w.state.CoverLines(4);
     w.state.PageCheck(10, 1);
-    EXPECT_EQ(w.state.LineCount, 0);
+    EXPECT_EQ(w.state.LineCount(), 0);
     w.state.PrintFmtLine(0, "x");
     w.state.PrintBlank(2);
-    EXPECT_EQ(w.state.LineCount, 3);
-    EXPECT_EQ(w.lines(), (std::vector<std::string>{"", "\f  x", "", ""}));
+    EXPECT_EQ(w.state.LineCount(), 3);
+    w.state.AppendFormFeed(); // between two parts: the count stays
+    EXPECT_EQ(w.state.LineCount(), 3);
+    EXPECT_EQ(w.lines(), (std::vector<std::string>{"", "\f  x", "", "", "\f"}));
 
     // Rows per page: lines left / lines per row, halves to even.
     struct Rows {
@@ -170,8 +170,7 @@ TEST(PageControl, PageCheckBlankAndFormFeed) {
     };
     for (const Rows& r : {Rows{20, 4, 10}, Rows{18, 4, 11}, Rows{22, 4, 10}, Rows{5, 4, 14}, Rows{5, 2, 28},
                           Rows{55, 2, 4}, Rows{57, 2, 2}, Rows{61, 4, 0}}) {
-        w.state.LineCount = r.used;
-        EXPECT_EQ(w.state.RowsOnPage(r.perRow), r.expected) << r.used << "/" << r.perRow;
+        EXPECT_EQ(RowsPerPage(kLinesPerPage - r.used, r.perRow), r.expected) << r.used << "/" << r.perRow;
     }
 }
 
@@ -243,48 +242,43 @@ TEST(Templates, ABrokenTemplateNamesTheFileLineAndReason) {
     }
 }
 
-TEST(PrintState, LostWritesAreKeptAndNamed) {
-    // /dev/full takes nothing: every write fails as on a full disk.
-    PrintState state;
-    state.PrnFileName = "/dev/full";
-    state.AppendFormFeed();
-    EXPECT_EQ(state.WriteError, 61); // disk full, kept although the section goes on
-    PrintState lines;
-    lines.PrnFileName = "/dev/full";
-    lines.OpenPrnFile();
-    try {
-        lines.PrintRaw(std::string(100000, 'x')); // beyond the stream's buffer
-        lines.ClosePrnFile();
-        ADD_FAILURE() << "a lost line went unnoticed";
-    } catch (const ReportError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "印刷ファイル（/dev/full）を書き込めません：書き込み先の空き容量がありません。");
-    }
-    lines.AbandonPrnFile();
-    EXPECT_EQ(lines.WriteError, 61);
+TEST(ReportRun, AFailedFigureWriteIsNamedAndKeptAsTheRunsWriteError) {
+    TestFolder folder;
+    ReportRun run(folder.path().string());
+    const std::string target = folder.file("missing/figure");
+    EXPECT_FALSE(RunReportPart(run, [&] { run.Figure().WriteFigFile(target, "題", "副"); }));
+    EXPECT_EQ(run.FailureReason().rfind("図のファイル（" + target + "）を書き込めません：", 0), 0u)
+        << run.FailureReason();
+    EXPECT_EQ(run.WriteError(), 76); // path not found
+    EXPECT_FALSE(RunReportPart(run, [] { throw ReportError("other", 61); }));
+    EXPECT_EQ(run.FailureReason(), "other");
+    EXPECT_EQ(run.WriteError(), 76); // the first lost write stays
+    run.ForgetFailures();
+    EXPECT_EQ(run.WriteError(), 0);
 }
 
-TEST(PrintState, TemporaryFilesAndAppendFormFeed) {
+TEST(ReportTempFiles, LimitedMadeInTheFolderAndDeletedWithTheirOwner) {
     TestFolder folder;
     std::vector<std::string> made;
     {
-        PrintState state(folder.path().string());
+        ReportTempFiles files(folder.path().string());
         for (std::size_t i = 0; i < kMaxPrnTempFiles; ++i) {
-            made.push_back(state.NewPrnFile());
+            made.push_back(files.NewPrnFile());
         }
-        EXPECT_THROW(state.NewPrnFile(), ReportError);
-        made.push_back(state.NewFigFile());
+        EXPECT_THROW(files.NewPrnFile(), ReportError);
+        made.push_back(files.NewFigFile());
         EXPECT_EQ(made.front().rfind(folder.path().string() + "/~PS", 0), 0u);
-        state.PrnFileName = made.front();
-        state.AppendFormFeed();
-        state.AppendFormFeed();
-        EXPECT_EQ(test::ReadBytes(made.front()), "\f\f");
-        state.PrnFileName = folder.file("missing/x");
-        state.AppendFormFeed(); // ignored
-        EXPECT_THROW(state.OpenPrnFile(), ReportError);
+        EXPECT_EQ(files.FigFiles().size(), 1u);
     }
     for (const std::string& path : made) {
         EXPECT_FALSE(std::filesystem::exists(path)) << path;
+    }
+    ReportTempFiles missing(folder.file("missing"));
+    try {
+        missing.NewPrnFile();
+        ADD_FAILURE() << "a file in a missing folder";
+    } catch (const ReportError& e) {
+        EXPECT_NE(e.FileErrorCode(), 0);
     }
 }
 

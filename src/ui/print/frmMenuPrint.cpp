@@ -142,19 +142,13 @@ void frmMenuPrint::Open() {
 // Writes the print text of every item.  Items that failed are named together in one message;
 // the menu stays usable whatever failed.
 bool frmMenuPrint::GeneratePrintFiles() {
-    const ReportContext report{context_.doc,
-                               context_.calc.CalcPair(0),
-                               context_.calc.CalcPair(1),
-                               context_.doc.FmtFileName,
-                               context_.programFolder,
-                               context_.metafileFolder};
+    const ReportContext report{
+        context_.doc, context_.calc.CalcPair(0), context_.calc.CalcPair(1),
+        ReportFiles(context_.doc.FmtFileName, context_.programFolder, context_.metafileFolder)};
     UiServices& ui = UiServices::current();
     ui.setBusy(true);
-    try {
-        generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
-    } catch (const std::exception&) {
-        // The generator reports its failures itself; nothing else is expected here.
-    }
+    // The generator catches every failure of an item at its own boundary and names it.
+    const bool allWritten = generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
     ui.setBusy(false);
     QString errors = QString::fromStdString(generator_.ErrorText());
     if (generator_.JoinedFile().empty()) {
@@ -168,7 +162,7 @@ bool frmMenuPrint::GeneratePrintFiles() {
         }
         ui.showMessage(this, errors, context_.productName, MessageIcon::Critical, MessageButtons::Ok);
     }
-    return true;
+    return allWritten;
 }
 
 std::array<bool, PrintFileGenerator::kItemCount> frmMenuPrint::ChosenItems() const {
@@ -208,11 +202,7 @@ void frmMenuPrint::cmdPreview_Click() {
     const FlagScope starting(starting_);
     UiServices& ui = UiServices::current();
     const auto chosen = ChosenItems();
-    bool any = false;
-    for (const bool c : chosen) {
-        any = any || c;
-    }
-    if (!any) {
+    if (!PrintFileGenerator::AnyItemChosen(chosen)) {
         ui.beep();
         ui.showMessage(this, QString::fromUtf8(PrintFileGenerator::kNoItemMessage), windowTitle(),
                        MessageIcon::Information, MessageButtons::Ok);
@@ -249,7 +239,7 @@ void frmMenuPrint::done(int result) {
         choices.Chosen = ChosenItems();
         WritePrintItemChoices(context_.iniFile, choices);
         SaveWindowPlacement(this, context_.iniFile, kSection, false);
-        generator_.State().DeleteTempFiles();
+        generator_.Run().TempFiles().DeleteAll();
     }
     QDialog::done(result);
 }

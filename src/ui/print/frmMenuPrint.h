@@ -73,6 +73,7 @@ protected:
 
 private:
     void Open();
+    // The generation run; true when every item was written (failures are shown together).
     bool GeneratePrintFiles();
     std::array<bool, PrintFileGenerator::kItemCount> ChosenItems() const;
 

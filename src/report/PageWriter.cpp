@@ -1,0 +1,81 @@
+#include "report/PageWriter.h"
+
+#include <algorithm>
+
+namespace zul {
+
+namespace {
+
+// Left margins beyond this are taken as this (the settings screen allows 0..10).
+constexpr std::int32_t kMaxMargin = 200;
+
+std::string Spaces(std::int32_t n) {
+    return std::string(static_cast<std::size_t>(std::clamp<std::int32_t>(n, 0, kMaxMargin)), ' ');
+}
+
+} // namespace
+
+void PageWriter::Clear() {
+    text_.clear();
+    lineCount_ = 0;
+}
+
+void PageWriter::PrintLineHead(std::int32_t level) {
+    const std::string number = numbering_.Numbered() && level != 0 ? numbering_.Next(level) : std::string();
+    if (level >= 1 && level <= 4) {
+        text_ += Spaces(numbering_.Margin(level));
+        text_ += level == 1 ? kHeading1Marker : level == 2 ? kHeading2Marker : std::string_view();
+        text_ += PrintText(number);
+    } else {
+        text_ += Spaces(numbering_.Margin(numbering_.CurrentLevel()));
+        text_ += "  ";
+    }
+    ++lineCount_;
+}
+
+void PageWriter::PrintFmtLine(std::int32_t level, std::string_view tmpl, std::span<const double> numbers,
+                              std::span<const std::string> texts) {
+    const std::string line = FillTemplate(tmpl, numbers, texts);
+    PrintLineHead(level);
+    PrintRaw(line);
+}
+
+void PageWriter::PrintFmtLine(const TemplateBlock& block, std::int32_t k,
+                              std::initializer_list<double> numbers,
+                              std::initializer_list<std::string> texts) {
+    PrintFmtLine(block.Level(k), block.Text(k), std::span<const double>(numbers.begin(), numbers.size()),
+                 std::span<const std::string>(texts.begin(), texts.size()));
+}
+
+void PageWriter::PrintAsIs(const TemplateBlock& block, std::int32_t k) {
+    const std::string& text = block.Text(k);
+    PrintLineHead(block.Level(k));
+    PrintRaw(text);
+}
+
+void PageWriter::PrintRaw(std::string_view cp932) {
+    text_ += cp932;
+    text_ += kLineEnd;
+}
+
+void PageWriter::PrintBlank(std::int32_t n) {
+    for (std::int32_t i = 0; i < n; ++i) {
+        text_ += kLineEnd;
+        ++lineCount_;
+    }
+}
+
+void PageWriter::PageCheck(std::int32_t need, std::int32_t blanks) {
+    if (LinesLeft() < need) {
+        FormFeed();
+    } else {
+        PrintBlank(blanks);
+    }
+}
+
+void PageWriter::FormFeed() {
+    text_ += kFormFeed;
+    lineCount_ = 0;
+}
+
+} // namespace zul
