@@ -193,26 +193,6 @@ private slots:
         QCOMPARE(pdf, left);
     }
 
-    // A second apart, the same pages give the same bytes, and the PDF still reads.
-    void samePagesGiveTheSameBytes() {
-        PrintFolder folder;
-        PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932("  A\n"), QString()));
-        renderer.setPageHead({true, QStringLiteral("杭の検討"), QStringLiteral("a.zul")});
-        QByteArray first;
-        QByteArray second;
-        QString error;
-        QVERIFY(RenderPrintPdf(renderer, first, &error));
-        QTest::qWait(1100);
-        QVERIFY(RenderPrintPdf(renderer, second, &error));
-        QCOMPARE(first, second);
-        QFile file(folder.path("same.pdf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(first) == first.size());
-        file.close();
-        const QString info = run(QStringLiteral("pdfinfo"), {folder.path("same.pdf")});
-        QVERIFY2(info.contains(QStringLiteral("Title:           杭の検討")), qPrintable(info));
-        QVERIFY(!info.contains(QStringLiteral("CreationDate")));
-    }
-
     void unwritablePdfIsAnError() {
         const PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932("  A\n"), QString()));
         QString error;
