@@ -47,6 +47,7 @@ struct ReportOptions {
     std::string fmt;
     std::string programFolder;
     bool noPageHead = false;
+    std::string supplement; // "on", "off" or empty for the setting of the settings file
 };
 
 // The chosen report items of a list such as "0,2"; empty entries are ignored.  No value when
@@ -315,11 +316,14 @@ struct ReportJob {
     ProjectDocument doc;
     basCalcMain driver;
     NumberingSettings numbering;
+    bool supplement = true;
 
     ReportContext Context(const std::string& metafileFolder) const {
         ProgramPaths files = paths;
         files.metafileFolder = metafileFolder;
-        return {doc, driver.CalcPair(0), driver.CalcPair(1), files};
+        ReportContext ctx{doc, driver.CalcPair(0), driver.CalcPair(1), files};
+        ctx.supplement = supplement;
+        return ctx;
     }
 };
 
@@ -446,6 +450,8 @@ int RunReport(const ReportOptions& options) {
         return kFileFailure;
     }
     job.numbering = ReadNumberingSettings(job.paths.iniFile);
+    job.supplement =
+        options.supplement.empty() ? ReadSupplementSetting(job.paths.iniFile) : options.supplement == "on";
 
     PendingFile pdf;
     std::vector<std::string> notes;
@@ -502,7 +508,14 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
                        "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
                        "calculation, 2 results list, 3 graph (default 0,1,2,3)");
     report->add_option("--ini", options->ini,
-                       "Settings file with the heading numbering (default: the program's Zul.ini)");
+                       "Settings file with the heading numbering and the supplement setting (default: the "
+                       "program's Zul.ini)");
+    report
+        ->add_option("--supplement", options->supplement,
+                     "on: the report with its supplements (N-value table, soil profile, notes of the "
+                     "plausibility check); off: without them, as before they existed (default: "
+                     "Print/Supplement of the settings file, on when missing)")
+        ->check(CLI::IsMember({"on", "off"}));
     report->add_option("--fmt", options->fmt,
                        "Report template file (default: Zul.fmt of the program folder)");
     report->add_option(

@@ -10,6 +10,7 @@ namespace {
 
 constexpr const char* kChapter = "Chapter";
 constexpr const char* kPrint = "Print";
+constexpr const char* kSupplement = "Supplement";
 
 std::string levelKey(const char* name, std::size_t index) {
     return name + std::to_string(index + 1);
@@ -72,6 +73,21 @@ bool WritePrintItemChoices(const std::string& iniFile, const PrintItemChoices& c
              ok;
     }
     return ok;
+}
+
+bool ReadSupplementSetting(const std::string& iniFile) {
+    // Only a value that starts with a number switches; a missing key or other text keeps the
+    // supplements on.
+    const std::string text = CPrivateProfile::GetValueString(iniFile, kPrint, kSupplement);
+    const std::size_t first = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    if (first >= text.size() || text[first] < '0' || text[first] > '9') {
+        return true;
+    }
+    return CPrivateProfile::GetValueLong(iniFile, kPrint, kSupplement) != 0;
+}
+
+bool WriteSupplementSetting(const std::string& iniFile, bool supplement) {
+    return CPrivateProfile::SetValueString(iniFile, kPrint, kSupplement, supplement ? "1" : "0");
 }
 
 } // namespace zul

@@ -43,4 +43,10 @@ struct PrintItemChoices {
 PrintItemChoices ReadPrintItemChoices(const std::string& iniFile);
 bool WritePrintItemChoices(const std::string& iniFile, const PrintItemChoices& choices);
 
+// Whether the report prints its supplements (the N-value table, the soil profile, the notes of
+// the plausibility check), section "Print" key "Supplement" (1 on, 0 off); on when the key is
+// missing or holds no number.
+bool ReadSupplementSetting(const std::string& iniFile);
+bool WriteSupplementSetting(const std::string& iniFile, bool supplement);
+
 } // namespace zul

@@ -5,6 +5,8 @@
 #include "io/FileMessages.h"
 #include "printfile/PrintFileFormat.h"
 #include "report/ReportError.h"
+#include "report/ReportNotes.h"
+#include "report/SectionSupport.h"
 #include "util/TextLines.h"
 
 #include <algorithm>
@@ -34,6 +36,17 @@ using ItemWriter = bool (*)(ReportRun&, const ReportContext&);
 constexpr std::array<ItemWriter, PrintFileGenerator::kItemCount> kItemWriters = {
     basResOutJyoken, WriteDetailedReport, basResOutIchiran, basResOutGraph};
 
+constexpr std::size_t kDetailedItem = 1;
+constexpr std::size_t kResultsListItem = 2;
+
+// Every line of text ended by CR LF.
+void AppendLines(std::string& joined, std::string_view text) {
+    for (const std::string_view line : SplitLines(text)) {
+        joined += line;
+        joined += kLineEnd;
+    }
+}
+
 } // namespace
 
 bool PrintFileGenerator::AnyItemChosen(const std::array<bool, kItemCount>& chosen) {
@@ -59,6 +72,7 @@ bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const Numb
     failed_ = {};
     reasons_ = {};
     joinWriteError_ = 0;
+    notesText_.clear();
     bool allWritten = true;
     for (std::size_t item = 0; item < kItemCount; ++item) {
         run_.Page().Clear();
@@ -68,6 +82,12 @@ bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const Numb
             const std::string path = run_.TempFiles().NewPrnFile();
             ok = kItemWriters[item](run_, ctx);
             failure = run_.FailureReason();
+            // The notes on the pile belong to the results list: they are made with it, with
+            // the numbering where it stands after it.
+            if (ok && item == kResultsListItem) {
+                ok = RunReportPart(run_, [&] { notesText_ = StudyNotesText(run_, ctx); });
+                failure = run_.FailureReason();
+            }
             // What a failed item wrote before its failure is kept as well.
             if (!WriteItemFile(path)) {
                 ok = false;
@@ -120,7 +140,9 @@ bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chos
         joinError_ = kJoinFailedMessage;
         return false;
     }
-    // Every line of each chosen item ended by CR LF, a form feed between two items.
+    // Every line of each chosen item ended by CR LF, a form feed between two items; the notes
+    // once, after the results list or else on a page before the detailed calculation.
+    const bool notesBeforeDetail = !notesText_.empty() && chosen[kDetailedItem] && !chosen[kResultsListItem];
     std::string text;
     bool first = true;
     for (std::size_t item = 0; item < kItemCount; ++item) {
@@ -131,15 +153,20 @@ bool PrintFileGenerator::JoinPrintFiles(const std::array<bool, kItemCount>& chos
             text += kFormFeed;
         }
         first = false;
+        if (item == kDetailedItem && notesBeforeDetail) {
+            AppendLines(text, notesText_);
+            text += kFormFeed;
+        }
         std::string bytes;
         if (const int code = ReadWholeFile(ItemFile(item), bytes); code != FileError::None) {
             joinWriteError_ = code;
             joinError_ = kJoinFailedMessage;
             return false;
         }
-        for (const std::string_view line : SplitLines(bytes)) {
-            text += line;
-            text += kLineEnd;
+        AppendLines(text, bytes);
+        if (item == kResultsListItem && !notesText_.empty()) {
+            text += kLineEnd; // a blank line between the list and its notes
+            AppendLines(text, notesText_);
         }
     }
     if (const int code = ReplaceFileContents(joined, text); code != FileError::None) {

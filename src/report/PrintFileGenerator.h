@@ -47,9 +47,14 @@ public:
     // The joined print file; empty before a run.
     std::string JoinedFile() const;
 
+    // The notes block on the study's pile when the supplements are on and a note holds (print
+    // text lines); empty otherwise.  The join prints it once: after the results list when that
+    // is chosen, else before the detailed calculation when that is chosen.
+    const std::string& NotesText() const { return notesText_; }
+
     // Rebuilds the joined file from the chosen items' files in item order, a form feed between
-    // two items.  False with JoinError set when no item is chosen, before a run, or when the
-    // file cannot be written.
+    // two items, and the notes block as NotesText says.  False with JoinError set when no item is chosen,
+    // before a run, or when the file cannot be written.
     bool JoinPrintFiles(const std::array<bool, kItemCount>& chosen);
     const std::string& JoinError() const { return joinError_; }
 
@@ -66,6 +71,7 @@ private:
     std::array<std::string, kItemCount> reasons_;
     std::string joinError_;
     int joinWriteError_ = 0;
+    std::string notesText_;
 };
 
 // The cause to add when items failed because the template file cannot be read: "原因：…" naming

@@ -18,6 +18,10 @@ struct ReportContext {
     const CZul& normal;         // normal-case calculation object after CalcRa
     const CZul& quake;          // level-1 earthquake-case calculation object
     ProgramPaths paths;         // Zul.fmt, the definition files, the graph metafiles
+    // The supplements for a checker: the N-value table and the soil profile, the notes of the
+    // plausibility check and the supplement wording of the template blocks.  Off, the report is
+    // the one printed before the supplements existed, byte for byte.
+    bool supplement = false;
 };
 
 // The paths of a report run: templates, definition files and graph metafiles (the others empty).

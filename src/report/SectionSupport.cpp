@@ -15,9 +15,19 @@ std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow) {
         std::nearbyint(static_cast<double>(linesLeft) / static_cast<double>(std::max(linesPerRow, 1))));
 }
 
-TemplateBlock OpenReportPart(PageWriter& ps, const std::string& fmtFile, std::string_view section,
+TemplateBlock ReadReportBlock(const ReportContext& ctx, std::string_view section, std::int32_t limit) {
+    if (ctx.supplement) {
+        if (auto wording = ReadFmtSectionIfPresent(
+                ctx.paths.fmtFile, std::string(section).append(kSupplementBlockSuffix), limit)) {
+            return std::move(*wording);
+        }
+    }
+    return ReadFmtSection(ctx.paths.fmtFile, section, limit);
+}
+
+TemplateBlock OpenReportPart(PageWriter& ps, const ReportContext& ctx, std::string_view section,
                              std::int32_t limit) {
-    TemplateBlock block = ReadFmtSection(fmtFile, section, limit);
+    TemplateBlock block = ReadReportBlock(ctx, section, limit);
     ps.StartPart();
     return block;
 }

@@ -17,13 +17,21 @@
 
 namespace zul {
 
+// The name ending of a template block's supplement wording.
+inline constexpr std::string_view kSupplementBlockSuffix = "_補足";
+
 // Rows of a table that fit in linesLeft lines at linesPerRow lines each, rounded to the nearest
 // whole number with halves to even (42 lines at 4 a row give 10, 57 lines at 2 give 28).
 std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow);
 
-// The start of a report part: the template block section (numbers up to limit) read from
-// fmtFile and a new page count.  Gives the block.
-TemplateBlock OpenReportPart(PageWriter& ps, const std::string& fmtFile, std::string_view section,
+// Template block section of the report's template file (numbers up to limit).  With the
+// supplements on, the block "<section>_補足" stands in for it when the file holds one: the
+// supplement wording of the same lines.  With them off, always the block itself.
+TemplateBlock ReadReportBlock(const ReportContext& ctx, std::string_view section, std::int32_t limit = 50);
+
+// The start of a report part: the template block section as ReadReportBlock reads it and a new
+// page count.  Gives the block.
+TemplateBlock OpenReportPart(PageWriter& ps, const ReportContext& ctx, std::string_view section,
                              std::int32_t limit = 50);
 
 // Template lines first..last of block as they stand.

@@ -70,6 +70,15 @@ void TemplateBlock::Set(std::int32_t k, std::int32_t level, std::string text) {
 }
 
 TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockName, std::int32_t limit) {
+    if (std::optional<TemplateBlock> block = ReadFmtSectionIfPresent(fmtFile, blockName, limit)) {
+        return std::move(*block);
+    }
+    throw ReportError("帳票書式ファイル（" + fmtFile + "）にブロック「" + std::string(blockName) +
+                      "」がありません。");
+}
+
+std::optional<TemplateBlock> ReadFmtSectionIfPresent(const std::string& fmtFile, std::string_view blockName,
+                                                     std::int32_t limit) {
     const std::string file = "帳票書式ファイル（" + fmtFile + "）";
     std::string bytes;
     if (const int err = ReadWholeFile(fmtFile, bytes); err != FileError::None) {
@@ -114,7 +123,7 @@ TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockN
         result.Set(*number, level, std::string(text));
     }
     if (!inside) {
-        throw ReportError(file + "に" + block + "がありません。");
+        return std::nullopt;
     }
     throw ReportError(file + "の" + block + "が End で終わっていません。");
 }

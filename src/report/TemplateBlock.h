@@ -6,6 +6,7 @@
 #include "report/ReportError.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,6 +51,9 @@ private:
 // or does not end with "End", a line's number is no whole number or lies above limit, or a line
 // holds more than 20 fields of a kind.
 TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockName, std::int32_t limit = 50);
+// The same, with no value when the file does not hold the block; the other failures as above.
+std::optional<TemplateBlock> ReadFmtSectionIfPresent(const std::string& fmtFile, std::string_view blockName,
+                                                     std::int32_t limit = 50);
 
 // A field of a template line: first byte, width in bytes and its format.  A numeric field's
 // format is its picture ("###0.00", "+#0.0", "\#,##0"); a text field's format is n "@" for a

@@ -1,5 +1,6 @@
 // The graph report (report item 3): headings and one picture record per graph metafile that the
 // study graph screen saved; push-in graphs on the first page, pull-out graphs on the second.
+#include "report/ReportNotes.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
@@ -8,7 +9,7 @@ namespace zul {
 bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
     PageWriter& st = run.Page();
     return RunReportPart(run, [&] {
-        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, "支持力検討グラフ");
+        const TemplateBlock b = OpenReportPart(st, ctx, "支持力検討グラフ");
         st.PrintAsIs(b, 1);
         // Push-in graphs 1 and 3, then pull-out graphs 2 and 4; each the normal case first.
         for (const std::size_t capacity : {0u, 1u}) {
@@ -28,6 +29,7 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                             PrintText(ctx.paths.metafileFolder + "/" + std::string(name)));
             }
         }
+        WriteStudyTableNotes(st, ctx);
     });
 }
 

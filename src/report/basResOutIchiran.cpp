@@ -8,7 +8,7 @@ namespace zul {
 bool basResOutIchiran(ReportRun& run, const ReportContext& ctx) {
     PageWriter& st = run.Page();
     return RunReportPart(run, [&] {
-        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, "一覧");
+        const TemplateBlock b = OpenReportPart(st, ctx, "一覧");
         st.PrintAsIs(b, 1);
         st.PrintBlank(1);
         PrintLines(st, b, 2, 4);

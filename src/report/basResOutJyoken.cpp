@@ -2,6 +2,7 @@
 // layer table as the normal-case calculation reads them.
 #include "document/ConstructionMethod.h"
 #include "document/SoilKind.h"
+#include "report/ConditionsSupplement.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
@@ -40,7 +41,7 @@ bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
         const double groundTop =
             c.Jiban().Count() > 0 ? c.Jiban().Item(1)->EU : ctx.doc.JibanLevel(1).numberOrZero();
 
-        const TemplateBlock b = OpenReportPart(st, ctx.paths.fmtFile, kBlock);
+        const TemplateBlock b = OpenReportPart(st, ctx, kBlock);
 
         st.PrintAsIs(b, 1);
         st.PrintBlank(2);
@@ -79,6 +80,7 @@ bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
         }
 
         WriteLayerTable(st, b, ctx);
+        WriteConditionsSupplement(run, ctx);
     });
 }
 

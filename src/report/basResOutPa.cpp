@@ -38,9 +38,9 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
 bool basResOutPa(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     return RunReportPart(run, [&] {
-        const TemplateBlock conditions = OpenReportPart(ps, ctx.paths.fmtFile, "許容引抜き力の計算(1)");
+        const TemplateBlock conditions = OpenReportPart(ps, ctx, "許容引抜き力の計算(1)");
         WriteConditions(ps, ctx, conditions);
-        const TemplateBlock cases = ReadFmtSection(ctx.paths.fmtFile, "許容引抜き力の計算(2)");
+        const TemplateBlock cases = ReadReportBlock(ctx, "許容引抜き力の計算(2)");
         ps.PrintBlank(2);
         WriteCase(ps, ctx, cases, 0);
         WriteCase(ps, ctx, cases, 1);

@@ -45,7 +45,7 @@ void WriteBladeHeadings(PageWriter& ps, const TemplateBlock& b) {
 
 void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
-    const TemplateBlock b = ReadFmtSection(ctx.paths.fmtFile, "許容引抜き力の計算_羽根杭(3)");
+    const TemplateBlock b = ReadReportBlock(ctx, "許容引抜き力の計算_羽根杭(3)");
     ps.FormFeed();
     ps.PrintFmtLine(b, 1, {}, {DesignCaseName(caseIndex)});
     ps.PageCheck(10, 1);
@@ -66,9 +66,8 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
 bool basResOutPaEcoPile(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     return RunReportPart(run, [&] {
-        WriteConditions(ps, ctx,
-                        OpenReportPart(ps, ctx.paths.fmtFile, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit));
-        WriteBladeHeadings(ps, ReadFmtSection(ctx.paths.fmtFile, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));
+        WriteConditions(ps, ctx, OpenReportPart(ps, ctx, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit));
+        WriteBladeHeadings(ps, ReadReportBlock(ctx, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));
         WriteCase(ps, ctx, 0);
         WriteCase(ps, ctx, 1);
     });

@@ -11,7 +11,7 @@ namespace {
 void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     const CZul& z = ctx.normal;
     const bool endBearing = z.KuiType() == 0;
-    const TemplateBlock b = OpenReportPart(ps, ctx.paths.fmtFile, "許容押込み支持力の計算");
+    const TemplateBlock b = OpenReportPart(ps, ctx, "許容押込み支持力の計算");
 
     // Allowable capacity: with or without the pile's own weight and the displaced soil.
     WriteCapacityFormula(ps, b, z.IsWpRa());

@@ -16,7 +16,7 @@ constexpr TableLines kEmbedmentTable{7, 10, 14, 15, 4};
 void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     const CZul& z = ctx.normal;
-    const TemplateBlock b = ReadFmtSection(ctx.paths.fmtFile, "打込杭・中堀杭の場合_1");
+    const TemplateBlock b = ReadReportBlock(ctx, "打込杭・中堀杭の場合_1");
     const double meanN = RoundHalfUp((z.N1() + z.N2()) / 2, 1);
 
     ps.FormFeed();
@@ -61,7 +61,7 @@ void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
 void WriteEmbedmentAndTip(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     const CZul& z = ctx.normal;
-    const TemplateBlock b = ReadFmtSection(ctx.paths.fmtFile, "打込杭・中堀杭の場合_2");
+    const TemplateBlock b = ReadReportBlock(ctx, "打込杭・中堀杭の場合_2");
 
     ps.FormFeed();
     ps.PrintAsIs(b, 1);

@@ -59,7 +59,7 @@ bool basResOutRaRu(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     return RunReportPart(run, [&] {
         const TemplateBlock b = OpenReportPart(
-            ps, ctx.paths.fmtFile, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合");
+            ps, ctx, ctx.normal.IsWpRa() ? "杭の自重を考慮する場合" : "杭の自重を無視する場合");
         ps.FormFeed();
         WriteCase(ps, ctx, b, 0);
         WriteCase(ps, ctx, b, 1);

@@ -41,21 +41,21 @@ TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
     for (int run = 0; run < 2; ++run) { // a second run replaces the first, figures included
         const auto r = RunCli(ZUL_CLI_PATH,
                               {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out,
-                               "--program-folder", test::DataFolder()},
+                               "--program-folder", test::DataFolder(), "--supplement", "on"},
                               folder);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
     }
     const std::string text = ReadBytes(out);
     const auto figures = FigureRecordPaths(text);
-    ASSERT_EQ(figures.size(), 3u);
+    ASSERT_EQ(figures.size(), 4u); // the ground figure and the three of the detailed report
     for (const std::string& path : figures) {
         EXPECT_EQ(fs::path(path).parent_path(), fs::path(out + ".figures")) << path;
         const std::string index = ReadBytes(path);
         const std::string dataFile = index.substr(index.find("\r\n", index.find("\r\n") + 2) + 2);
         EXPECT_TRUE(fs::exists(dataFile.substr(0, dataFile.find("\r\n"))));
     }
-    EXPECT_EQ(FilesIn(out + ".figures"), 6u); // index and data file of each figure, no print files
+    EXPECT_EQ(FilesIn(out + ".figures"), 8u); // index and data file of each figure, no print files
     EXPECT_NE(text.find("?BM;000;000;160;110;" + test::DataFolder() + "/RA01.WMF\r\n"), std::string::npos);
 }
 
@@ -82,7 +82,8 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
     for (const Case& c : cases) {
         fs::remove_all(out + ".figures");
         fs::remove(out);
-        std::vector<std::string> args = {"report", Example("end-bearing-pile.zul"), "--print-file", out};
+        std::vector<std::string> args = {
+            "report", Example("end-bearing-pile.zul"), "--print-file", out, "--supplement", "off"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const auto r = RunCli(ZUL_CLI_PATH, args, folder);
         EXPECT_EQ(r.status, c.status) << c.args[1];
@@ -119,6 +120,54 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
               "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n"
               "原因：地盤条件の層がありません。層を1つ以上入力して下さい。\n"); // a new study has no layers
     EXPECT_FALSE(fs::exists(folder.file("x")));
+}
+
+// The supplements follow --supplement, else [Print] Supplement of the settings file (on when
+// missing); a value other than on and off is refused.
+TEST(ReportCommand, SupplementSwitchFollowsTheOptionElseTheSettings) {
+    TestFolder folder;
+    const std::string out = folder.file("r.prn");
+    struct Case {
+        const char* ini;
+        std::vector<std::string> option;
+        int status;
+        bool supplement;
+    };
+    const Case cases[] = {
+        {"[Print]\r\n0=1\r\n", {}, 0, true},
+        {"[Print]\r\nSupplement=0\r\n", {}, 0, false},
+        {"[Print]\r\nSupplement=1\r\n", {}, 0, true},
+        {"[Print]\r\nSupplement=0\r\n", {"--supplement", "on"}, 0, true},
+        {"[Print]\r\nSupplement=1\r\n", {"--supplement", "off"}, 0, false},
+        {"", {"--supplement", "yes"}, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.ini) + (c.option.empty() ? "" : c.option[1]));
+        fs::remove_all(out + ".figures");
+        fs::remove(out);
+        test::WriteBytes(folder.file("Zul.ini"), c.ini);
+        std::vector<std::string> args = {"report",
+                                         Example("end-bearing-pile.zul"),
+                                         "--print-file",
+                                         out,
+                                         "--ini",
+                                         folder.file("Zul.ini"),
+                                         "--program-folder",
+                                         test::DataFolder(),
+                                         "--items",
+                                         "0,2"};
+        args.insert(args.end(), c.option.begin(), c.option.end());
+        const auto r = RunCli(ZUL_CLI_PATH, args, folder);
+        if (c.status < 0) {
+            EXPECT_NE(r.status, 0);
+            EXPECT_FALSE(fs::exists(out));
+            continue;
+        }
+        ASSERT_EQ(r.status, c.status) << r.err;
+        const std::string text = test::Utf8(ReadBytes(out));
+        EXPECT_EQ(text.find("Ｎ値（標準貫入試験）") != std::string::npos, c.supplement);
+        EXPECT_EQ(FigureRecordPaths(text).size(), c.supplement ? 1u : 0u);
+    }
 }
 
 // Every run here is bounded: a run that waits on a pipe ends with status 124.
@@ -225,7 +274,8 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     fs::create_directory_symlink(elsewhere, out + ".figures");
     const std::vector<std::string> args = {"report",           Example("driven-pile-auto-tip.zul"),
                                            "--print-file",     out,
-                                           "--program-folder", test::DataFolder()};
+                                           "--program-folder", test::DataFolder(),
+                                           "--supplement",     "off"};
     const auto r = RunCli(ZUL_CLI_PATH, args, folder);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadBytes(elsewhere + "/~PSmine"), "not the report's");

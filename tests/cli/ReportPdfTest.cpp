@@ -4,6 +4,9 @@
 #include "../report/ReportStudies.h"
 #include "../report/ReportTestSupport.h"
 #include "../support/CliRunner.h"
+#include "calc/basCalcMain.h"
+#include "report/ReportNotes.h"
+#include "util/NumberFormat.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -228,6 +231,32 @@ TEST(ReportPdf, EveryExampleInFullWithItsGraphs) {
         EXPECT_NE(facts.text.find("1. 計算条件"), std::string::npos);
         EXPECT_NE(facts.text.find("支持力検討グラフ"), std::string::npos);
         EXPECT_NE(facts.text.find("φ"), std::string::npos) << "graph legends drawn";
+
+        // The supplements (on without a setting): every N value with its depth and elevation,
+        // and the study table's notes per diameter as zul-cli table gives them.
+        const ProjectDocument doc = test::ExampleDocument(example);
+        basCalcMain calc;
+        ASSERT_TRUE(calc.CalcRa(doc));
+        const colZulNs& points = calc.CalcPair(0).N();
+        ASSERT_GT(points.Count(), 0);
+        const double top = calc.CalcPair(0).Jiban().Item(1)->EU;
+        for (std::int32_t i = 1; i <= points.Count(); ++i) {
+            const clsZulN& p = *points.Item(i);
+            const std::string row =
+                std::to_string(i) + R"(\s+)" + FormatNumber(p.Z, "0.000") + R"(\s+)" +
+                std::regex_replace(FormatNumber(top - p.Z, "+0.000;-0.000"), std::regex(R"(\+)"), R"(\+)") +
+                R"(\s+)" + FormatNumber(p.N, "0.0") + R"(\s*\n)";
+            EXPECT_TRUE(std::regex_search(facts.text, std::regex(row))) << row;
+        }
+        std::string flat = facts.text;
+        flat.erase(std::remove_if(flat.begin(), flat.end(), [](char c) { return c == ' ' || c == '\n'; }),
+                   flat.end());
+        for (std::string note : StudyTableNotes(doc)) {
+            std::erase(note, ' ');
+            // pdftotext gives the wave dash of "12.5～14.0" as U+301C.
+            note = std::regex_replace(note, std::regex("～"), "〜");
+            EXPECT_NE(flat.find(note), std::string::npos) << note;
+        }
     }
 }
 

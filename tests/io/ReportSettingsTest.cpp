@@ -48,10 +48,37 @@ TEST_F(ReportSettings, PrintChoicesRoundTripAndMissingKeysAreNotChosen) {
     EXPECT_EQ(ReadPrintItemChoices(ini), (PrintItemChoices{{false, false, true, false}}));
 }
 
+TEST_F(ReportSettings, SupplementIsOnUnlessTheKeyStartsWithZero) {
+    EXPECT_TRUE(ReadSupplementSetting(folder.file("absent.ini")));
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},
+        {"[Print]\r\n0=1\r\n", true},
+        {"[Print]\r\nSupplement=\r\n", true},
+        {"[Print]\r\nSupplement=x\r\n", true},
+        {"[Print]\r\nSupplement=1\r\n", true},
+        {"[Print]\r\nSupplement=0\r\n", false},
+        {"[print]\r\nsupplement= 0 \r\n", false},
+        {"[Print]\r\nSupplement=00x\r\n", false},
+        {"[Print]\r\nSupplement=-1\r\n", true},
+    };
+    for (const auto& [text, on] : cases) {
+        WriteBytes(ini, text);
+        EXPECT_EQ(ReadSupplementSetting(ini), on) << text;
+    }
+    // Beside the item keys, which keep their places.
+    WriteBytes(ini, "[Print]\r\n0=1\r\n1=0\r\n");
+    ASSERT_TRUE(WriteSupplementSetting(ini, false));
+    EXPECT_EQ(ReadBytes(ini), "[Print]\r\n0=1\r\n1=0\r\nSupplement=0\r\n");
+    EXPECT_FALSE(ReadSupplementSetting(ini));
+    ASSERT_TRUE(WriteSupplementSetting(ini, true));
+    EXPECT_TRUE(ReadSupplementSetting(ini));
+}
+
 TEST_F(ReportSettings, AFailedWriteIsReported) {
     const std::string unwritable = folder.file("no-such-folder/Zul.ini");
     EXPECT_FALSE(WriteNumberingSettings(unwritable, NumberingSettings{}));
     EXPECT_FALSE(WritePrintItemChoices(unwritable, PrintItemChoices{}));
+    EXPECT_FALSE(WriteSupplementSetting(unwritable, true));
 }
 
 // A settings file edited by hand: every numbering value comes back inside the numbering

@@ -2,6 +2,7 @@
 #include "ReportStudies.h"
 #include "ReportTestSupport.h"
 #include "document/ConstructionMethod.h"
+#include "report/SectionSupport.h"
 #include "util/NumberFormat.h"
 
 #include <algorithm>
@@ -193,6 +194,35 @@ TEST(Sections, MissingTemplateBlockOrFileFails) {
         ctx.paths.fmtFile = fmt;
         for (const SectionFn section : {basResOutJyoken, basResOutIchiran, basResOutGraph}) {
             EXPECT_FALSE(RunSection(section, ctx).ok);
+        }
+    }
+}
+
+TEST(Sections, SupplementWordingStandsInOnlyWhenOnAndPresent) {
+    ReportStudy study(testdocs::EndBearingDocument());
+    TestFolder folder;
+    test::WriteBytes(folder.file("Zul.fmt"),
+                     test::Sjis("一覧\r\n  1 1元の文\r\nEnd\r\n一覧_補足\r\n  1 "
+                                "1補足の文\r\nEnd\r\nグラフ\r\n  1 0図\r\nEnd\r\n"
+                                "壊れた_補足\r\nx\r\nEnd\r\n壊れた\r\n  1 0可\r\nEnd\r\n"));
+    struct Case {
+        const char* block;
+        bool supplement;
+        const char* text; // nullptr: the read fails
+    };
+    const Case cases[] = {
+        {"一覧", false, "元の文"},        {"一覧", true, "補足の文"}, {"グラフ", true, "図"},
+        {"グラフ", false, "図"},          {"壊れた", false, "可"},    {"壊れた", true, nullptr},
+        {"一覧_補足", false, "補足の文"}, {"ない", true, nullptr},
+    };
+    for (const Case& c : cases) {
+        ReportContext ctx = study.ctx;
+        ctx.paths.fmtFile = folder.file("Zul.fmt");
+        ctx.supplement = c.supplement;
+        if (c.text == nullptr) {
+            EXPECT_THROW(ReadReportBlock(ctx, c.block), ReportError) << c.block;
+        } else {
+            EXPECT_EQ(test::Utf8(ReadReportBlock(ctx, c.block).Text(1)), c.text) << c.block << c.supplement;
         }
     }
 }

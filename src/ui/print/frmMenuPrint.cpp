@@ -83,6 +83,10 @@ frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
         cmdCheck_[static_cast<std::size_t>(i)] = button;
     }
 
+    chkSupplement_ = new QCheckBox(QStringLiteral("補足情報を印刷する"), this);
+    chkSupplement_->setObjectName(QStringLiteral("chkSupplement"));
+    chkSupplement_->setToolTip(QStringLiteral("Ｎ値表と土質柱状図、計算上の注意事項を計算書に加えます。"));
+
     cmdPreview_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
     cmdPreview_->setObjectName(QStringLiteral("cmdPreview"));
     cmdPreview_->setDefault(true);
@@ -100,6 +104,7 @@ frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(selection);
+    layout->addWidget(chkSupplement_);
     layout->addSpacing(6);
     layout->addLayout(commands);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -136,15 +141,18 @@ void frmMenuPrint::Open() {
         chkPrintItem(kGraphItem)->setEnabled(false);
         chkPrintItem(kGraphItem)->setToolTip(QString::fromUtf8(kGraphItemDisabledTip));
     }
+    chkSupplement_->setChecked(ReadSupplementSetting(context_.iniFile));
     GeneratePrintFiles();
 }
 
-// Writes the print text of every item.  Items that failed are named together in one message;
-// the menu stays usable whatever failed.
+// Writes the print text of every item, with or without the supplements as the check box says.
+// Items that failed are named together in one message; the menu stays usable whatever failed.
 bool frmMenuPrint::GeneratePrintFiles() {
-    const ReportContext report{
+    ReportContext report{
         context_.doc, context_.calc.CalcPair(0), context_.calc.CalcPair(1),
         ReportFiles(context_.doc.FmtFileName, context_.programFolder, context_.metafileFolder)};
+    report.supplement = chkSupplement_->isChecked();
+    generatedSupplement_ = report.supplement;
     UiServices& ui = UiServices::current();
     ui.setBusy(true);
     // The generator catches every failure of an item at its own boundary and names it.
@@ -208,6 +216,11 @@ void frmMenuPrint::cmdPreview_Click() {
                        MessageIcon::Information, MessageButtons::Ok);
         return;
     }
+    // The print files were written when the menu opened: again when the supplement choice
+    // changed since.
+    if (chkSupplement_->isChecked() != generatedSupplement_) {
+        GeneratePrintFiles();
+    }
     if (!generator_.JoinPrintFiles(chosen)) {
         ui.showMessage(this, QString::fromStdString(generator_.JoinError()), windowTitle(),
                        MessageIcon::Critical, MessageButtons::Ok);
@@ -238,6 +251,7 @@ void frmMenuPrint::done(int result) {
         PrintItemChoices choices;
         choices.Chosen = ChosenItems();
         WritePrintItemChoices(context_.iniFile, choices);
+        WriteSupplementSetting(context_.iniFile, chkSupplement_->isChecked());
         SaveWindowPlacement(this, context_.iniFile, kSection, false);
         generator_.Run().TempFiles().DeleteAll();
     }

@@ -30,10 +30,11 @@ struct PrintMenuContext {
     std::string tempFolder;     // the print files; the system's temporary folder when empty
 };
 
-// The print menu: the user chooses the report items to print.  Opening it writes the print
-// text of every item (the generation run); "印刷(&P)" joins the chosen items into one print
-// file and starts the preview program on it without waiting; closing it keeps the choices and
-// the position in the settings file and deletes every temporary file.
+// The print menu: the user chooses the report items to print and whether the supplements are
+// printed.  Opening it writes the print text of every item (the generation run); "印刷(&P)"
+// writes them again when the supplement choice changed since, joins the chosen items into one
+// print file and starts the preview program on it without waiting; closing it keeps the
+// choices and the position in the settings file and deletes every temporary file.
 class frmMenuPrint : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +49,7 @@ public:
     void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
 
     QCheckBox* chkPrintItem(int index) const;
+    QCheckBox* chkSupplement() const { return chkSupplement_; }
     QPushButton* cmdCheck(int index) const;
     QPushButton* cmdPreview() const { return cmdPreview_; }
     QPushButton* cmdClose() const { return cmdClose_; }
@@ -86,9 +88,12 @@ private:
     QElapsedTimer sinceStart_;
     bool opened_ = false;
     bool closed_ = false;
+    // The supplement choice the print files were last written with.
+    bool generatedSupplement_ = false;
 
     std::array<QCheckBox*, PrintFileGenerator::kItemCount> chkPrintItem_{};
     std::array<QPushButton*, 3> cmdCheck_{};
+    QCheckBox* chkSupplement_ = nullptr;
     QPushButton* cmdPreview_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };

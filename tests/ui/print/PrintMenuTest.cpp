@@ -3,10 +3,12 @@
 // once a real script started as a detached process), one preview per press, and what closing
 // leaves behind.
 #include "../../report/ReportStudies.h"
+#include "../../report/ReportTestSupport.h"
 #include "../../util/TestFolder.h"
 #include "FakeUiServices.h"
 
 #include "io/CPrivateProfile.h"
+#include "io/ReportSettings.h"
 #include "preview/PreviewCommandLine.h"
 #include "ui/print/PreviewLaunch.h"
 #include "ui/print/frmMenuPrint.h"
@@ -35,6 +37,8 @@ private slots:
     void noItemChosenBeepsAndStartsNothing();
     void failedItemsAreNamedInOneMessage();
     void closingKeepsTheChoicesAndDeletesEveryPrintFile();
+    void supplementBoxFollowsTheSettingAndSwitchesThePrintFile_data();
+    void supplementBoxFollowsTheSettingAndSwitchesThePrintFile();
     void onePressStartsOnePreview();
     void previewIsReallyStartedWithPathsHoldingBlanksAndQuotes();
     void previewReadsTheArgumentsWhole_data();
@@ -310,6 +314,46 @@ void PrintMenuTest::closingKeepsTheChoicesAndDeletesEveryPrintFile() {
     QCOMPARE(again.menu->pos(), position);
 }
 
+void PrintMenuTest::supplementBoxFollowsTheSettingAndSwitchesThePrintFile_data() {
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("no key: on") << QStringLiteral("[Print]\r\n0=1\r\n") << true;
+    QTest::newRow("Supplement=1") << QStringLiteral("[Print]\r\n0=1\r\nSupplement=1\r\n") << true;
+    QTest::newRow("Supplement=0") << QStringLiteral("[Print]\r\n0=1\r\nSupplement=0\r\n") << false;
+}
+
+// The box shows the setting when the menu opens; the print file follows the box as it stands
+// when 印刷 is pressed (written again when it changed), and closing keeps its state.
+void PrintMenuTest::supplementBoxFollowsTheSettingAndSwitchesThePrintFile() {
+    QFETCH(QString, ini);
+    QFETCH(bool, checked);
+    MenuUnderTest t(true, ini.toStdString());
+    t.open();
+    QCOMPARE(t.menu->chkSupplement()->text(), QStringLiteral("補足情報を印刷する"));
+    QCOMPARE(t.menu->chkSupplement()->isChecked(), checked);
+    const auto nTable = [&] {
+        return ReadBytes(t.menu->generator().JoinedFile()).find(Sjis("Ｎ値（標準貫入試験）")) !=
+               std::string::npos;
+    };
+    bool pressed = false;
+    for (const bool on : {checked, !checked, checked}) {
+        if (pressed) {
+            QTest::qWait(frmMenuPrint::kRepeatPressMs + 100); // a later press, not a repeat
+        }
+        pressed = true;
+        if (t.menu->chkSupplement()->isChecked() != on) {
+            QCheckBox* box = t.menu->chkSupplement();
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        }
+        QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
+        QCOMPARE(nTable(), on);
+    }
+    QTest::mouseClick(t.menu->chkSupplement(), Qt::LeftButton, {}, QPoint(8, 5));
+    QTest::mouseClick(t.menu->cmdClose(), Qt::LeftButton);
+    QCOMPARE(ReadSupplementSetting(t.iniFile()), !checked);
+    QCOMPARE(CPrivateProfile::GetValueString(t.iniFile(), "Print", "0"), std::string("1"));
+}
+
 void PrintMenuTest::onePressStartsOnePreview() {
     MenuUnderTest t(true, PrintIni("1000"));
     t.open();
@@ -345,7 +389,9 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanksAndQuotes() {
         WriteBytes((programFolder / "Preview").string(), script);
         fs::permissions(programFolder / "Preview", fs::perms::owner_all);
     }
-    MenuUnderTest t(false, PrintIni("1000"), "end-bearing-pile.zul", programFolder.string(), true);
+    // The folder holds no definition files: the report without the ground figure needs none.
+    MenuUnderTest t(false, PrintIni("1000") + "Supplement=0\r\n", "end-bearing-pile.zul",
+                    programFolder.string(), true);
     t.open();
     QTest::mouseClick(t.menu->cmdPreview(), Qt::LeftButton);
     QVERIFY(t.ui.messages.isEmpty());
