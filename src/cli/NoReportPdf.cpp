@@ -24,7 +24,8 @@ bool ReportDrawing::SaveStudyGraphs(const ProjectDocument&, const basCalcMain&, 
 }
 
 bool ReportDrawing::WritePdf(const std::string&, const std::string&, const std::string&, const std::string&,
-                             PendingFile&, std::vector<std::string>&, std::string& error) {
+                             const PdfPageHead&, PendingFile&, std::vector<std::string>&,
+                             std::string& error) {
     error = kNoPdf;
     return false;
 }

@@ -46,6 +46,7 @@ struct ReportOptions {
     std::string ini;
     std::string fmt;
     std::string programFolder;
+    bool noPageHead = false;
     std::string supplement; // "on", "off" or empty for the setting of the settings file
 };
 
@@ -230,7 +231,7 @@ Outcome CheckOptions(const ReportOptions& options, Items& chosen) {
         PendingFile none;
         std::vector<std::string> notes;
         std::string error;
-        ReportDrawing().WritePdf({}, {}, {}, {}, none, notes, error);
+        ReportDrawing().WritePdf({}, {}, {}, {}, {}, none, notes, error);
         std::cerr << error << '\n';
         return kFileFailure;
     }
@@ -337,10 +338,13 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
         return FailedToWrite(run.generator, kPdfWhat, options.pdfFile);
     }
     std::string pdfError;
-    // The PDF is titled with the study's file name, as the print menu names its preview.
+    // The pages carry the study title and the study's file name; the PDF is titled with the
+    // study title, or with the file's name when the study has none.
     const std::string title = fs::path(options.path).stem().string();
-    if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title, pdf,
-                          notes, pdfError)) {
+    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title,
+                           fs::path(options.path).filename().string()};
+    if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title,
+                          head, pdf, notes, pdfError)) {
         PrintEscapedLines(pdfError);
         return kFileFailure;
     }
@@ -517,6 +521,9 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
     report->add_option(
         "--program-folder", options->programFolder,
         "Folder of LINE_PRN.DEF, STR_PRN.DEF and the graph metafiles (default: the program folder)");
+    report->add_flag("--no-page-head", options->noPageHead,
+                     "PDF pages without the running head (study title, file name) and the page number "
+                     "\"- n / N -\" in their margins");
     report->callback([options, &exitCode] { exitCode = RunReport(*options); });
 }
 

@@ -33,11 +33,15 @@ bool ReportDrawing::SaveStudyGraphs(const ProjectDocument& doc, const basCalcMai
 }
 
 bool ReportDrawing::WritePdf(const std::string& printFile, const std::string& definitionFolder,
-                             const std::string& pdfFile, const std::string& title, PendingFile& pending,
-                             std::vector<std::string>& notes, std::string& error) {
-    const auto result =
-        WritePrintFilePdf(QFile::decodeName(printFile.c_str()), QFile::decodeName(definitionFolder.c_str()),
-                          QFile::decodeName(pdfFile.c_str()), QString::fromStdString(title), &pending);
+                             const std::string& pdfFile, const std::string& title, const PdfPageHead& head,
+                             PendingFile& pending, std::vector<std::string>& notes, std::string& error) {
+    PageHead pageHead;
+    pageHead.shown = head.shown;
+    pageHead.title = QString::fromStdString(head.title);
+    pageHead.fileName = QFile::decodeName(head.fileName.c_str());
+    const auto result = WritePrintFilePdf(
+        QFile::decodeName(printFile.c_str()), QFile::decodeName(definitionFolder.c_str()),
+        QFile::decodeName(pdfFile.c_str()), QString::fromStdString(title), &pending, pageHead);
     for (const QString& note : result.notes) {
         notes.push_back(note.toStdString());
     }

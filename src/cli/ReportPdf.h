@@ -18,6 +18,14 @@ namespace zul::cli {
 
 bool PdfAvailable();
 
+// What every PDF page carries in its margins: the study title and the study's file name above
+// the text, the page number below it; shown unless turned off.
+struct PdfPageHead {
+    bool shown = true;
+    std::string title;    // the study title (case title, UTF-8); also the PDF's document title
+    std::string fileName; // the study's file name (file system encoding)
+};
+
 // Holds what the drawing needs (fonts, the offscreen platform) for its lifetime.
 class ReportDrawing {
 public:
@@ -31,13 +39,14 @@ public:
     bool SaveStudyGraphs(const ProjectDocument& doc, const basCalcMain& calc, const std::string& folder,
                          std::string& error);
 
-    // Every page of the print file as PDF for pdfFile, titled title (the study's name), prepared complete in pending for the
-    // caller to commit; LINE_PRN.DEF and STR_PRN.DEF from definitionFolder.  notes: files the
+    // Every page of the print file as PDF for pdfFile, with head on every page, prepared
+    // complete in pending for the caller to commit; titled with the head's study title, else
+    // title (the study's name); LINE_PRN.DEF and STR_PRN.DEF from definitionFolder.  notes: files the
     // print file names that could not be read (each shows a note on its page).  On failure
     // false with the reason (Japanese: the file and the cause) in error.
     bool WritePdf(const std::string& printFile, const std::string& definitionFolder,
-                  const std::string& pdfFile, const std::string& title, PendingFile& pending,
-                  std::vector<std::string>& notes, std::string& error);
+                  const std::string& pdfFile, const std::string& title, const PdfPageHead& head,
+                  PendingFile& pending, std::vector<std::string>& notes, std::string& error);
 
 private:
     struct Session;

@@ -47,6 +47,10 @@ PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments) {
             command.iniFolder = unquoted(argument.mid(5));
         } else if (argument.startsWith(QStringLiteral("/NAME="), Qt::CaseInsensitive)) {
             command.studyName = unquoted(argument.mid(6));
+        } else if (argument.startsWith(QStringLiteral("/TITLE="), Qt::CaseInsensitive)) {
+            command.caseTitle = unquoted(argument.mid(7));
+        } else if (argument.startsWith(QStringLiteral("/FILE="), Qt::CaseInsensitive)) {
+            command.studyFile = unquoted(argument.mid(6));
         } else if (argument.startsWith(QStringLiteral("/BESIDE="), Qt::CaseInsensitive)) {
             command.beside = rectangleOf(unquoted(argument.mid(8)));
         } else if (argument == QStringLiteral("--pdf")) {
@@ -55,6 +59,8 @@ PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments) {
                 return command;
             }
             command.pdfFile = unquoted(arguments[++i]);
+        } else if (argument == QStringLiteral("--no-page-head")) {
+            command.pageHead = false;
         } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h") ||
                    argument == QStringLiteral("/?")) {
             command.help = true;
@@ -92,14 +98,28 @@ QString DefaultPdfName(const PreviewCommandLine& command) {
     return name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
 }
 
+PageHead PageHeadOf(const PreviewCommandLine& command) {
+    PageHead head;
+    head.shown = command.pageHead;
+    head.title = command.caseTitle;
+    head.fileName = QFileInfo(command.studyFile).fileName();
+    if (command.studyFile.isEmpty() &&
+        command.studyName.endsWith(QStringLiteral(".zul"), Qt::CaseInsensitive)) {
+        head.fileName = QFileInfo(command.studyName).fileName();
+    }
+    return head;
+}
+
 QString PreviewUsage() {
     return QStringLiteral(
         "使い方:\n"
         "  Preview /INI=<データフォルダ> <印刷ファイル>   印刷プレビューを表示します\n"
         "  Preview <印刷ファイル>\n"
         "  (/NAME=<検討名> で画面とPDFの表題，PDF保存の既定のファイル名を指定できます)\n"
+        "  (/TITLE=<検討ケース名称> と /FILE=<計算データファイル> は各ページの上端に印刷します)\n"
         "  (/BESIDE=x,y,幅,高さ で最初に表示する位置の横に並べる画面の枠を指定できます)\n"
-        "  Preview --pdf <出力.pdf> <印刷ファイル>          PDFファイルを作成して終了します\n");
+        "  Preview --pdf <出力.pdf> <印刷ファイル>          PDFファイルを作成して終了します\n"
+        "  (--no-page-head でヘッダーとページ番号を印刷しません)\n");
 }
 
 } // namespace zul

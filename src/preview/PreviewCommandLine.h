@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PrintPageRenderer.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -7,19 +9,26 @@
 namespace zul {
 
 // What the Preview program was asked to do.
-//   Preview /INI=<data folder> [/NAME=<study>] [/BESIDE=x,y,w,h] <print file>
-//                                                show the pages (the print menu's arguments)
+//   Preview /INI=<data folder> [/NAME=<study>] [/TITLE=<study title>] [/FILE=<study file>]
+//           [/BESIDE=x,y,w,h] <print file>      show the pages (the print menu's arguments)
 //   Preview <print file>                         the same, settings in the per-user data folder
-//   Preview --pdf <out.pdf> <print file>         write a PDF without a window and end
-// The optional /NAME=<study name> titles the window and the PDF and names the PDF that Ctrl+S
-// offers; /BESIDE= is the print menu's frame on the screen, beside which the window opens when
-// it has no placement of its own yet.  The options may come in any order, also after the file.
+//   Preview --pdf <out.pdf> [--no-page-head] <print file>
+//                                                write a PDF without a window and end
+// The optional /NAME=<study name> titles the window and names the PDF that Ctrl+S offers;
+// /TITLE= is the study title (case title) and /FILE= the study's file, printed at the head of
+// every page (the title also titles the PDF); /BESIDE= is the print menu's frame on the screen,
+// beside which the window opens when it has no placement of its own yet.  --no-page-head leaves
+// the head and the page number out of the PDF.  The options may come in any order, also after
+// the file.
 struct PreviewCommandLine {
-    QString iniFolder; // the "/INI=" folder, empty when not given
-    QString printFile; // the print file to show
-    QString pdfFile;   // set for --pdf
-    QString studyName; // the "/NAME=" text, empty when not given
-    QRect beside;      // the "/BESIDE=" frame; not valid when not given or not readable
+    QString iniFolder;    // the "/INI=" folder, empty when not given
+    QString printFile;    // the print file to show
+    QString pdfFile;      // set for --pdf
+    QString studyName;    // the "/NAME=" text, empty when not given
+    QString caseTitle;    // the "/TITLE=" text, empty when not given
+    QString studyFile;    // the "/FILE=" path, empty when not given
+    bool pageHead = true; // false with --no-page-head
+    QRect beside;         // the "/BESIDE=" frame; not valid when not given or not readable
     bool help = false;
     QString error; // Japanese; set when the command line cannot be used
 };
@@ -36,6 +45,10 @@ QString DefaultPdfName(const PreviewCommandLine& command);
 // its folder and ".zul", else the print file's name; empty for a temporary print file of the
 // print menu ("~PS..."), whose name means nothing to the user.
 QString DocumentTitle(const PreviewCommandLine& command);
+
+// The head of the pages: the study title, and the study file's name (from /FILE=, else from a
+// /NAME= that names a ".zul" file, as older print menus passed it); shown unless --no-page-head.
+PageHead PageHeadOf(const PreviewCommandLine& command);
 
 // The usage text of the program (Japanese).
 QString PreviewUsage();

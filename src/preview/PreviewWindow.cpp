@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
@@ -30,6 +31,7 @@ namespace zul {
 namespace {
 
 constexpr const char* kSection = "Preview";
+constexpr const char* kPageHeadKey = "PageHead"; // "0": no head and page number; else shown
 
 } // namespace
 
@@ -59,7 +61,7 @@ std::pair<int, int> PrintedPages(const QPrinter& printer, int currentPage, int p
     return {0, lastPage};
 }
 
-PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, QString settingsFile,
+PreviewWindow::PreviewWindow(std::shared_ptr<PrintPageRenderer> renderer, QString settingsFile,
                              QString pdfName, QWidget* parent)
     : QMainWindow(parent), renderer_(std::move(renderer)), settingsFile_(std::move(settingsFile)),
       pdfName_(std::move(pdfName)), printer_(QPrinter::HighResolution) {
@@ -67,6 +69,10 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, 
     source.printFile = renderer_->document().sourcePath;
     setDocumentTitle(DocumentTitle(source));
     setMinimumSize(kPreviewMinimumSize);
+    PageHead head = renderer_->pageHead();
+    head.shown = settingsFile_.isEmpty() ||
+                 CPrivateProfile::GetValueString(settingsFile_.toStdString(), kSection, kPageHeadKey) != "0";
+    renderer_->setPageHead(head);
     printer_.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     printer_.setFullPage(true);
@@ -107,6 +113,29 @@ PreviewWindow::~PreviewWindow() = default;
 void PreviewWindow::setDocumentTitle(const QString& title) {
     documentTitle_ = title;
     setWindowTitle(PreviewCaption(title));
+}
+
+void PreviewWindow::setPageHead(const PageHead& head) {
+    PageHead shown = head;
+    shown.shown = renderer_->pageHead().shown;
+    renderer_->setPageHead(shown);
+    preview_->updatePreview();
+}
+
+void PreviewWindow::showPageHead(bool shown) {
+    PageHead head = renderer_->pageHead();
+    head.shown = shown;
+    renderer_->setPageHead(head);
+    {
+        const QSignalBlocker quiet(pageHeadAction_);
+        pageHeadAction_->setChecked(shown);
+    }
+    preview_->updatePreview();
+    if (!settingsFile_.isEmpty()) {
+        QDir().mkpath(QFileInfo(settingsFile_).absolutePath());
+        CPrivateProfile::SetValueString(settingsFile_.toStdString(), kSection, kPageHeadKey,
+                                        shown ? "1" : "0");
+    }
 }
 
 QAction* PreviewWindow::addCommand(const QString& text, const QKeySequence& key,
@@ -169,6 +198,14 @@ void PreviewWindow::buildToolBar() {
     single->setChecked(true);
     connect(single, &QAction::triggered, this, [this] { showPagePairs(false); });
     connect(facing, &QAction::triggered, this, [this] { showPagePairs(true); });
+    bar->addSeparator();
+    pageHeadAction_ = new QAction(QStringLiteral("ヘッダー・ページ番号を印刷"), this);
+    pageHeadAction_->setCheckable(true);
+    pageHeadAction_->setChecked(renderer_->pageHead().shown);
+    pageHeadAction_->setToolTip(
+        QStringLiteral("各ページの上端に検討ケース名称とファイル名を，下端にページ番号を印刷します"));
+    connect(pageHeadAction_, &QAction::toggled, this, &PreviewWindow::showPageHead);
+    bar->addAction(pageHeadAction_);
     bar->addSeparator();
     auto* close = new QAction(QStringLiteral("閉じる(&C)"), this);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));

@@ -17,13 +17,15 @@ namespace zul {
 
 // The Preview program's window: the pages of one print file in Qt's print preview, with page
 // navigation, zoom, one page or two pages side by side (1-2, 3-4, ...), printing through the
-// system's print dialog and saving as PDF.  The window placement is kept in Preview.ini of the
-// settings folder; the first time, the window opens beside the window it was asked to.
+// system's print dialog and saving as PDF.  The pages carry the running head and the page number
+// unless the user turns them off ("ヘッダー・ページ番号を印刷"); that choice and the window
+// placement are kept in Preview.ini of the settings folder.  The first time, the window opens
+// beside the window it was asked to.
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
     // settingsFile: Preview.ini with its folder; pdfName: the file name offered for a PDF.
-    PreviewWindow(std::shared_ptr<const PrintPageRenderer> renderer, QString settingsFile, QString pdfName,
+    PreviewWindow(std::shared_ptr<PrintPageRenderer> renderer, QString settingsFile, QString pdfName,
                   QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
@@ -31,6 +33,14 @@ public:
     // window starts with the print file's name (none for a temporary print file).
     void setDocumentTitle(const QString& title);
     const QString& documentTitle() const { return documentTitle_; }
+    // The study title and file name at the head of the pages; whether the head is shown stays
+    // the window's own setting.
+    void setPageHead(const PageHead& head);
+    // Shows or hides the head and the page number on every page (screen, printer, PDF) and keeps
+    // the choice in Preview.ini.
+    void showPageHead(bool shown);
+    bool pageHeadShown() const { return renderer_->pageHead().shown; }
+
     // The frame (screen coordinates) beside which the window opens while Preview.ini holds no
     // placement of its own; an invalid rectangle: centred on the screen.
     void setFirstPlacementBeside(const QRect& frame) { beside_ = frame; }
@@ -62,12 +72,13 @@ private:
     void placeWindow();
     QAction* addCommand(const QString& text, const QKeySequence& key, void (PreviewWindow::*slot)());
 
-    std::shared_ptr<const PrintPageRenderer> renderer_;
+    std::shared_ptr<PrintPageRenderer> renderer_;
     QString settingsFile_;
     QString pdfName_;
     QPrinter printer_;
     QPrintPreviewWidget* preview_ = nullptr;
     QLabel* pageLabel_ = nullptr;
+    QAction* pageHeadAction_ = nullptr;
     QString documentTitle_;
     QRect beside_;
     bool pairs_ = false;

@@ -41,7 +41,8 @@ int writePdf(const zul::PreviewCommandLine& command) {
     if (title.isEmpty()) {
         title = QFileInfo(command.pdfFile).completeBaseName();
     }
-    const auto result = zul::WritePrintFilePdf(command.printFile, definitionFolder(), command.pdfFile, title);
+    const auto result = zul::WritePrintFilePdf(command.printFile, definitionFolder(), command.pdfFile, title,
+                                               nullptr, zul::PageHeadOf(command));
     // The PDF is written all the same; what could not be read is said, and stands on its page.
     for (const QString& problem : result.notes) {
         printError(QStringLiteral("注意：%1").arg(problem));
@@ -75,6 +76,7 @@ int showPreview(const zul::PreviewCommandLine& command) {
     zul::PreviewWindow window(std::make_shared<zul::PrintPageRenderer>(std::move(*document)), settingsFile,
                               pdfName);
     window.setDocumentTitle(zul::DocumentTitle(command));
+    window.setPageHead(zul::PageHeadOf(command));
     window.setFirstPlacementBeside(command.beside);
     window.show();
     return QApplication::exec();

@@ -13,7 +13,8 @@
 namespace zul {
 
 PrintFilePdfResult WritePrintFilePdf(const QString& printFile, const QString& definitionFolder,
-                                     const QString& pdfFile, const QString& title, PendingFile* pending) {
+                                     const QString& pdfFile, const QString& title, PendingFile* pending,
+                                     const PageHead& head) {
     using Status = PrintFilePdfResult::Status;
     PrintFilePdfResult result;
     const std::string target = QFile::encodeName(pdfFile).toStdString();
@@ -30,7 +31,8 @@ PrintFilePdfResult WritePrintFilePdf(const QString& printFile, const QString& de
         return result;
     }
     result.notes = DocumentProblems(*document);
-    const PrintPageRenderer renderer(std::move(*document));
+    PrintPageRenderer renderer(std::move(*document));
+    renderer.setPageHead(head);
     QByteArray pdf;
     if (!RenderPrintPdf(renderer, pdf, &error, title)) {
         result.error = QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(pdfFile, error);

@@ -3,6 +3,8 @@
 // A print file as PDF without a display: the one way both Preview --pdf and zul-cli report
 // --pdf write it.
 
+#include "render/PrintPageRenderer.h"
+
 #include <QString>
 
 #include <vector>
@@ -29,10 +31,12 @@ struct PrintFilePdfResult {
 // runs (HeadlessQt).  The PDF goes to a new file beside pdfFile, which replaces pdfFile only
 // when it is complete; a pdfFile that is a pipe, device or folder, or lies in a missing folder,
 // is refused before anything is read.  With pending the complete new file is only prepared
-// there, and the caller commits it (together with other outputs).  title is the PDF's document
-// title (the study's name); empty: the print file's name.
+// there, and the caller commits it (together with other outputs).  Every page carries head
+// (the study title and file name above the text, the page number below it) unless it is turned
+// off.  The PDF's document title is the head's study title, else title (the study's name), else
+// the print file's name.
 PrintFilePdfResult WritePrintFilePdf(const QString& printFile, const QString& definitionFolder,
                                      const QString& pdfFile, const QString& title = QString(),
-                                     PendingFile* pending = nullptr);
+                                     PendingFile* pending = nullptr, const PageHead& head = PageHead());
 
 } // namespace zul

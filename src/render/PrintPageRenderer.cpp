@@ -30,6 +30,16 @@ constexpr double kReferencePixels = 200.0;
 constexpr double kPreviewBoldShiftMm = 0.12;
 constexpr double kSmallestNoteMm = 2.5; // character height of a note at the least
 
+// The page head in the top margin (15 mm): characters 3 mm high (some 8.5 pt) on a baseline
+// 10.5 mm from the top edge and a rule at 12 mm, well above the first report line.  The page
+// number stands in the bottom margin, below the notes of the page when it has any.
+constexpr double kHeadEmMm = 3.0;
+constexpr double kHeadBaselineMm = 10.5;
+constexpr double kHeadRuleMm = 12.0;
+constexpr double kHeadRuleWidthMm = 0.15;
+constexpr double kHeadGapMm = 6.0; // least room between the title and the file name
+constexpr double kFootBaselineMm = 290.0;
+
 using Geometry = PrintPageGeometry;
 
 // Decodes code page 932 bytes; a character that does not decode becomes "?" of its width.
@@ -39,6 +49,17 @@ QString decodeLenient(std::string_view bytes) {
 
 std::size_t charBytes(std::string_view bytes, std::size_t i) {
     return IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+}
+
+// A head text on one line: control characters (a line end from a study file) are left out.
+QString oneLine(const QString& text) {
+    QString line;
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control) {
+            line += c;
+        }
+    }
+    return line.trimmed();
 }
 
 } // namespace
@@ -112,6 +133,48 @@ void PrintPageRenderer::paintPage(QPainter& painter, int index, const QRectF& pa
                               Geometry::textWidth() * pxPerMm, lineHeight);
         paintNote(painter, notes[i], noteRect, pxPerMm);
     }
+    if (head_.shown) {
+        paintPageHead(painter, index, pageRect, pxPerMm);
+    }
+    painter.restore();
+}
+
+void PrintPageRenderer::paintPageHead(QPainter& painter, int index, const QRectF& pageRect,
+                                      double pxPerMm) const {
+    // The text font of the report: one font in the whole PDF keeps its bytes the same from run
+    // to run (QPdfWriter writes several fonts in an order that changes between runs).
+    const QFont font = FontOfPixelHeight(PrintTextFont(), kHeadEmMm * pxPerMm, painter);
+    const QFontMetricsF metrics(font, painter.device());
+    const double left = pageRect.left() + Geometry::kLeft * pxPerMm;
+    const double width = Geometry::textWidth() * pxPerMm;
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QString title = oneLine(head_.title);
+    const QString file = oneLine(head_.fileName);
+    if (!title.isEmpty() || !file.isEmpty()) {
+        // The file name keeps at most half the line; the title gets the rest.
+        const double baseline = pageRect.top() + kHeadBaselineMm * pxPerMm;
+        const QString fileText =
+            metrics.elidedText(file, Qt::ElideMiddle, title.isEmpty() ? width : width / 2);
+        const double fileWidth = fileText.isEmpty() ? 0 : metrics.horizontalAdvance(fileText);
+        const double titleRoom = width - fileWidth - (fileText.isEmpty() ? 0 : kHeadGapMm * pxPerMm);
+        painter.drawText(QPointF(left, baseline), metrics.elidedText(title, Qt::ElideRight, titleRoom));
+        painter.drawText(QPointF(left + width - fileWidth, baseline), fileText);
+        const double rule = pageRect.top() + kHeadRuleMm * pxPerMm;
+        painter.setPen(QPen(Qt::black, kHeadRuleWidthMm * pxPerMm, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(left, rule), QPointF(left + width, rule));
+        painter.setPen(Qt::black);
+    }
+    // Below the text area and below the page's notes, whichever is lower.
+    const std::size_t notes = pages_[static_cast<std::size_t>(index)].notes.size();
+    const double footBaseline =
+        std::max(kFootBaselineMm, Geometry::kTop + Geometry::textHeight() +
+                                      static_cast<double>(notes) * Geometry::lineHeight() + kHeadEmMm);
+    const QString number = QStringLiteral("- %1 / %2 -").arg(index + 1).arg(pageCount());
+    painter.drawText(QPointF(left + (width - metrics.horizontalAdvance(number)) / 2,
+                             pageRect.top() + footBaseline * pxPerMm),
+                     number);
     painter.restore();
 }
 
@@ -270,7 +333,8 @@ bool PrintPageRenderer::paintPages(QPagedPaintDevice& device, int first, int las
     return painter.end();
 }
 
-bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error, const QString& title) {
+bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString* error,
+                    const QString& title) {
     pdf.clear();
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -281,16 +345,45 @@ bool RenderPrintPdf(const PrintPageRenderer& renderer, QByteArray& pdf, QString*
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(1200);
         writer.setCreator(QStringLiteral("Zul Preview"));
-        writer.setTitle(title.isEmpty() ? QFileInfo(renderer.document().sourcePath).completeBaseName() : title);
+        QString documentTitle = oneLine(renderer.pageHead().title);
+        if (documentTitle.isEmpty()) {
+            documentTitle =
+                title.isEmpty() ? QFileInfo(renderer.document().sourcePath).completeBaseName() : title;
+        }
+        writer.setTitle(documentTitle);
         painted = renderer.paintPages(writer, 0, renderer.pageCount() - 1);
     } // the writer ends the document when it goes
     buffer.close();
+    OmitPdfCreationDate(pdf);
     if (!painted || pdf.isEmpty()) {
         if (error) {
             *error = QStringLiteral("PDFのページを描けませんでした。");
         }
         return false;
     }
+    return true;
+}
+
+bool OmitPdfCreationDate(QByteArray& pdf) {
+    // Qt writes the date as "/CreationDate (D:YYYYMMDDHHmmSS...)"; a "(" inside a string
+    // (a title) is written escaped, so the pattern is found only as the key itself.
+    static const QByteArray key("/CreationDate (D:");
+    constexpr qsizetype kLongestDate = 32;
+    const qsizetype start = pdf.indexOf(key);
+    if (start < 0) {
+        return false;
+    }
+    const qsizetype end = pdf.indexOf(')', start + key.size());
+    if (end < 0 || end - start > key.size() + kLongestDate) {
+        return false;
+    }
+    for (qsizetype i = start + key.size(); i < end; ++i) {
+        const char c = pdf.at(i);
+        if (!(c >= '0' && c <= '9') && c != 'Z' && c != '+' && c != '-' && c != '\'') {
+            return false;
+        }
+    }
+    pdf.replace(start, end + 1 - start, QByteArray(end + 1 - start, ' '));
     return true;
 }
 

@@ -67,6 +67,140 @@ std::size_t ReportFilesIn(const fs::path& folder) {
     return count;
 }
 
+// The text of each page (pdftotext ends every page with a form feed).
+std::vector<std::string> PageTexts(const std::string& text) {
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1) {
+        pages.push_back(text.substr(start, end - start));
+    }
+    return pages;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// A page image of pdftoppm -gray (binary PGM): width, height and one byte a pixel.
+struct GrayPage {
+    int width = 0;
+    int height = 0;
+    std::string pixels;
+    bool ink(int x, int y) const { return static_cast<unsigned char>(pixels[y * width + x]) < 128; }
+};
+
+std::vector<GrayPage> PageImages(const std::string& pdf, const TestFolder& folder,
+                                 const std::string& prefix) {
+    RunCli("pdftoppm", {"-r", "50", "-gray", pdf, folder.file(prefix)}, folder);
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(prefix + "-", 0) == 0 && entry.path().extension() == ".pgm") {
+            files.push_back(entry.path().string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    std::vector<GrayPage> pages;
+    for (const std::string& file : files) {
+        const std::string bytes = ReadBytes(file);
+        std::smatch m;
+        if (std::regex_search(bytes, m, std::regex(R"(^P5\s+([0-9]+)\s+([0-9]+)\s+255\s)"))) {
+            GrayPage page{std::stoi(m[1]), std::stoi(m[2]), bytes.substr(m.length(0))};
+            if (page.pixels.size() == static_cast<std::size_t>(page.width) * page.height) {
+                pages.push_back(std::move(page));
+            }
+        }
+        fs::remove(file);
+    }
+    return pages;
+}
+
+// Every page of every example carries the study title and file name above the report lines and
+// "- n / N -" below them, drawn where the report puts no ink; turned off, the pages are the
+// report alone.  The same study gives the same PDF bytes.
+TEST(ReportPdf, EveryPageCarriesTheHeadOutsideTheReportLines) {
+    TestFolder folder;
+    for (const char* example : {"end-bearing-pile.zul", "driven-pile-auto-tip.zul",
+                                "rotary-press-in-pile.zul", "friction-pile-clay.zul"}) {
+        SCOPED_TRACE(example);
+        const std::string title = test::ExampleDocument(example).InpJyoken.Title;
+        const auto report = [&](const std::string& pdf, std::vector<std::string> extra) {
+            std::vector<std::string> args = {
+                "report",           Example(example),   "--pdf", pdf,
+                "--program-folder", test::DataFolder(), "--fmt", test::DataFolder() + "/Zul.fmt"};
+            args.insert(args.end(), extra.begin(), extra.end());
+            const auto run = RunCli(ZUL_CLI_PATH, args, folder);
+            EXPECT_EQ(run.status, 0) << run.err;
+        };
+        const std::string headed = folder.file("headed.pdf");
+        const std::string again = folder.file("again.pdf");
+        const std::string plain = folder.file("plain.pdf");
+        report(headed, {});
+        report(again, {});
+        report(plain, {"--no-page-head"});
+        EXPECT_TRUE(ReadBytes(headed) == ReadBytes(again)) << "two PDFs of one study differ";
+        const auto info = RunCli("pdfinfo", {headed}, folder).out;
+        EXPECT_NE(info.find("Title:           " + title + "\n"), std::string::npos) << info;
+        EXPECT_EQ(info.find("CreationDate"), std::string::npos) << info;
+
+        const auto withHead = PageTexts(ReadPdf(headed, folder).text);
+        const auto without = PageTexts(ReadPdf(plain, folder).text);
+        ASSERT_EQ(withHead.size(), without.size());
+        ASSERT_GE(withHead.size(), 6u);
+        const std::size_t pages = withHead.size();
+        for (std::size_t i = 0; i < pages; ++i) {
+            SCOPED_TRACE("page " + std::to_string(i + 1));
+            const std::string number = "- " + std::to_string(i + 1) + " / " + std::to_string(pages) + " -";
+            EXPECT_NE(withHead[i].find(number), std::string::npos);
+            EXPECT_NE(withHead[i].find(example), std::string::npos);
+            EXPECT_EQ(Occurrences(withHead[i], title), Occurrences(without[i], title) + 1);
+            EXPECT_EQ(without[i].find(" / " + std::to_string(pages) + " -"), std::string::npos);
+            EXPECT_EQ(without[i].find(example), std::string::npos);
+        }
+
+        // What the head adds lies above the page's first inked row and below its last.
+        const auto headImages = PageImages(headed, folder, "headed");
+        const auto plainImages = PageImages(plain, folder, "plain");
+        ASSERT_EQ(headImages.size(), pages);
+        ASSERT_EQ(plainImages.size(), pages);
+        for (std::size_t i = 0; i < pages; ++i) {
+            SCOPED_TRACE("image of page " + std::to_string(i + 1));
+            const GrayPage& head = headImages[i];
+            const GrayPage& page = plainImages[i];
+            ASSERT_EQ(head.width, page.width);
+            ASSERT_EQ(head.height, page.height);
+            int firstInk = page.height;
+            int lastInk = -1;
+            int addedAbove = 0;
+            int addedBelow = 0;
+            int addedAmid = 0;
+            for (int y = 0; y < page.height; ++y) {
+                for (int x = 0; x < page.width; ++x) {
+                    if (page.ink(x, y)) {
+                        firstInk = std::min(firstInk, y);
+                        lastInk = y;
+                    }
+                }
+            }
+            ASSERT_LT(firstInk, lastInk);
+            for (int y = 0; y < page.height; ++y) {
+                for (int x = 0; x < page.width; ++x) {
+                    if (head.pixels[y * page.width + x] != page.pixels[y * page.width + x]) {
+                        (y < firstInk ? addedAbove : y > lastInk ? addedBelow : addedAmid) += 1;
+                    }
+                }
+            }
+            EXPECT_GT(addedAbove, 0);
+            EXPECT_GT(addedBelow, 0);
+            EXPECT_EQ(addedAmid, 0);
+        }
+    }
+}
+
 TEST(ReportPdf, EveryExampleInFullWithItsGraphs) {
     TestFolder folder;
     const std::string ini = folder.file("Zul.ini");

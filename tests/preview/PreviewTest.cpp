@@ -59,6 +59,13 @@ QString pdfTitle(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QAction* actionNamed(QWidget& window, const QString& text) {
     for (QAction* action : window.findChildren<QAction*>()) {
         if (action->text() == text) {
@@ -503,6 +510,103 @@ private slots:
         const ProgramRun unnamed = runPreview({QStringLiteral("--pdf"), pdf, folder.path("~PSA6XTMi")});
         QVERIFY2(unnamed.exitCode == 0, qPrintable(unnamed.standardError));
         QCOMPARE(pdfTitle(pdf), QStringLiteral("out"));
+    }
+
+    void pageHeadFromTheCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("print menu") << QStringList{"/NAME=P1.zul", "/TITLE=\"橋脚 P1\"",
+                                                   "/FILE=/home/u/P1.zul", "/tmp/~PS1"}
+                                    << "橋脚 P1"
+                                    << "P1.zul" << true;
+        QTest::newRow("study not saved")
+            << QStringList{"/NAME=橋脚 P1", "/TITLE=橋脚 P1", "/tmp/~PS1"} << "橋脚 P1"
+            << "" << true;
+        QTest::newRow("older print menu: the file from /NAME=")
+            << QStringList{"/NAME=/home/u/A 棟.ZUL", "/tmp/~PS1"} << ""
+            << "A 棟.ZUL" << true;
+        QTest::newRow("turned off, after the file")
+            << QStringList{"--pdf", "/tmp/o.pdf", "/tmp/x.prn", "/title=T", "--no-page-head"} << "T"
+            << "" << false;
+    }
+    void pageHeadFromTheCommandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, title);
+        QFETCH(QString, fileName);
+        QFETCH(bool, shown);
+        const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
+        QVERIFY(command.error.isEmpty());
+        const PageHead head = PageHeadOf(command);
+        QCOMPARE(head.title, title);
+        QCOMPARE(head.fileName, fileName);
+        QCOMPARE(head.shown, shown);
+    }
+
+    // The toolbar's check turns the head and the page number off and on for the screen and a
+    // saved PDF alike, and Preview.ini keeps the choice for the next preview.
+    void pageHeadChoiceIsKeptInPreviewIni() {
+        PrintFolder folder;
+        FakeUiServices services;
+        const QString ini = folder.path("sub/Preview.ini");
+        const auto saved = [&](PreviewWindow& window, const QString& name) {
+            services.files.push_back(folder.path(name));
+            window.savePdf();
+            return pdfText(folder.path(name));
+        };
+        {
+            PreviewWindow window(threePages(folder), ini, QStringLiteral("print.pdf"));
+            window.setPageHead({true, QStringLiteral("橋脚 P1 の検討"), QStringLiteral("P1.zul")});
+            QAction* check = actionNamed(window, QStringLiteral("ヘッダー・ページ番号を印刷"));
+            QVERIFY(check);
+            QVERIFY(check->isChecked()); // on when Preview.ini says nothing
+            QVERIFY(window.pageHeadShown());
+            const QString on = saved(window, "on.pdf");
+            QVERIFY2(on.contains(QStringLiteral("橋脚 P1 の検討")) && on.contains(QStringLiteral("P1.zul")) &&
+                         on.contains(QStringLiteral("- 3 / 3 -")),
+                     qPrintable(on));
+            QCOMPARE(pdfTitle(folder.path("on.pdf")), QStringLiteral("橋脚 P1 の検討"));
+            check->trigger();
+            QVERIFY(!window.pageHeadShown());
+            QCOMPARE(CPrivateProfile::GetValueString(ini.toStdString(), "Preview", "PageHead"),
+                     std::string("0"));
+            const QString off = saved(window, "off.pdf");
+            QVERIFY2(!off.contains(QStringLiteral("P1.zul")) && !off.contains(QStringLiteral("/ 3 -")),
+                     qPrintable(off));
+            QCOMPARE(pdfTitle(folder.path("off.pdf")), QStringLiteral("橋脚 P1 の検討"));
+        }
+        PreviewWindow again(threePages(folder), ini, QStringLiteral("print.pdf"));
+        again.setPageHead({true, QStringLiteral("T"), QStringLiteral("F.zul")}); // the choice stays
+        QVERIFY(!again.pageHeadShown());
+        QAction* check = actionNamed(again, QStringLiteral("ヘッダー・ページ番号を印刷"));
+        QVERIFY(!check->isChecked());
+        check->trigger();
+        QVERIFY(again.pageHeadShown());
+        QCOMPARE(CPrivateProfile::GetValueString(ini.toStdString(), "Preview", "PageHead"), std::string("1"));
+        QVERIFY(saved(again, "again.pdf").contains(QStringLiteral("- 1 / 3 -")));
+    }
+
+    // Preview --pdf: the head from /TITLE= and /FILE= on every page, the PDF titled with the
+    // study title; --no-page-head leaves the head out.
+    void programPdfCarriesThePageHead() {
+        PrintFolder folder;
+        QVERIFY(threePages(folder));
+        const QString pdf = folder.path("out.pdf");
+        const QStringList arguments{QStringLiteral("--pdf"), pdf, QStringLiteral("/TITLE=橋脚 P1 の検討"),
+                                    QStringLiteral("/FILE=/home/u/P1.zul"), folder.path("print.prn")};
+        for (const bool shown : {true, false}) {
+            const ProgramRun run =
+                runPreview(shown ? arguments : arguments + QStringList{QStringLiteral("--no-page-head")});
+            QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+            const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+            QCOMPARE(pages.size(), 3);
+            QCOMPARE(pages[2].contains(QStringLiteral("橋脚 P1 の検討")) &&
+                         pages[2].contains(QStringLiteral("P1.zul")) &&
+                         pages[2].contains(QStringLiteral("- 3 / 3 -")),
+                     shown);
+            QCOMPARE(pdfTitle(pdf), QStringLiteral("橋脚 P1 の検討"));
+        }
     }
 
     void programWritesAPdfWithoutADisplay() {

@@ -357,6 +357,60 @@ private slots:
 
     // A print file beyond the bounds is cut with a note on its page and in the problems (a 10 MB
     // line took 48 s and 2.2 GB, a million form feeds 11 GB).
+    // The head and the page number add ink only in the margins: the head between the side
+    // margins above the report lines (a long title cut short before the file name), the number
+    // below the lines and below the page's notes.
+    void pageHeadStaysInTheMargins_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("notes");
+        const QByteArray full = PrintFolder::cp932("  ■" + std::string(170, 'W') + "\n").c_str();
+        QTest::newRow("title and file") << full.repeated(62) << QStringLiteral("杭の検討") << "a.zul" << 0;
+        QTest::newRow("long title and file") << full.repeated(62) << QString(120, QChar(0x676D))
+                                             << QString(150, QLatin1Char('f')) + ".zul" << 0;
+        QTest::newRow("number only") << full.repeated(62) << QString() << QString() << 0;
+        QTest::newRow("a note above the number") << full.repeated(61) + QByteArray(5000, 'A') + "\n"
+                                                 << QStringLiteral("杭") << "a.zul" << 1;
+    }
+    void pageHeadStaysInTheMargins() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, title);
+        QFETCH(QString, file);
+        QFETCH(int, notes);
+        PrintPageRenderer renderer(BuildPrintDocument(text.toStdString(), QString()));
+        QCOMPARE(renderer.pageCount(), 1);
+        QCOMPARE(static_cast<int>(renderer.pages()[0].notes.size()), notes);
+        renderer.setPageHead({false, title, file});
+        const QImage plain = renderPage(renderer, 0);
+        renderer.setPageHead({true, title, file});
+        const QImage headed = renderPage(renderer, 0);
+        const QRect lines = slotRect(0, PrintPageGeometry::kLinesPerPage + notes);
+        const int right = static_cast<int>((PrintPageGeometry::kPageWidth - PrintPageGeometry::kRight) * 4.0);
+        const int left = static_cast<int>(PrintPageGeometry::kLeft * 4.0);
+        int inLines = 0, above = 0, beside = 0, below = 0;
+        for (int y = 0; y < headed.height(); ++y) {
+            for (int x = 0; x < headed.width(); ++x) {
+                if (headed.pixel(x, y) == plain.pixel(x, y)) {
+                    continue;
+                }
+                if (y < lines.top()) {
+                    ++above;
+                    beside += x < left - 1 || x > right + 1 ? 1 : 0;
+                } else if (y > lines.bottom()) {
+                    ++below;
+                } else {
+                    ++inLines;
+                }
+            }
+        }
+        QCOMPARE(inLines, 0);
+        QCOMPARE(beside, 0);
+        QCOMPARE(above > 0, !title.isEmpty() || !file.isEmpty());
+        QVERIFY(below > 0);
+        QVERIFY(darkPixels(plain, lines) > 0); // the report lines are there to be kept clear of
+    }
+
     void printFilesBeyondTheBoundsAreCutWithANote_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("pages");

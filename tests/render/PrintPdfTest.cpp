@@ -168,6 +168,31 @@ private slots:
         QVERIFY(pages[3].contains(QStringLiteral("最後の行")));
     }
 
+    void creationDateIsLeftOut_data() {
+        QTest::addColumn<QByteArray>("pdf");
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<bool>("omitted");
+        const QByteArray head("1 0 obj\n<<\n/Title (x)\n");
+        QTest::newRow("as Qt writes it")
+            << head + "/CreationDate (D:20261207160651Z)\n>>" << head + QByteArray(33, ' ') + "\n>>" << true;
+        QTest::newRow("with an offset") << head + "/CreationDate (D:20261207160651+09'00')\n>>"
+                                        << head + QByteArray(39, ' ') + "\n>>" << true;
+        QTest::newRow("inside a title, escaped") << QByteArray("/Title (/CreationDate \\(D:1\\))")
+                                                 << QByteArray("/Title (/CreationDate \\(D:1\\))") << false;
+        QTest::newRow("no date") << head << head << false;
+        QTest::newRow("not a date") << QByteArray("/CreationDate (D:tomorrow)")
+                                    << QByteArray("/CreationDate (D:tomorrow)") << false;
+        QTest::newRow("no end") << QByteArray("/CreationDate (D:2026") << QByteArray("/CreationDate (D:2026")
+                                << false;
+    }
+    void creationDateIsLeftOut() {
+        QFETCH(QByteArray, pdf);
+        QFETCH(QByteArray, left);
+        QFETCH(bool, omitted);
+        QCOMPARE(OmitPdfCreationDate(pdf), omitted);
+        QCOMPARE(pdf, left);
+    }
+
     void unwritablePdfIsAnError() {
         const PrintPageRenderer renderer(BuildPrintDocument(PrintFolder::cp932("  A\n"), QString()));
         QString error;

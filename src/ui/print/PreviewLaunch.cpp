@@ -6,21 +6,36 @@
 
 namespace zul {
 
+namespace {
+
+// A line end or another control character has no place in a window title or a page head.
+std::string withoutControls(const std::string& text) {
+    std::string kept;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
 PreviewLaunch MakePreviewLaunch(const std::string& programFolder, const std::string& dataFolder,
                                 const std::string& joinedFile, const std::string& studyName,
-                                const QRect& beside) {
+                                const QRect& beside, const std::string& caseTitle,
+                                const std::string& studyFile) {
     PreviewLaunch launch;
     launch.program = QString::fromStdString(programFolder + "/Preview");
     launch.arguments << QStringLiteral("/INI=") + QString::fromStdString(dataFolder);
-    // A line end or another control character has no place in a window title.
-    std::string name;
-    for (const char c : studyName) {
-        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
-            name += c;
-        }
-    }
-    if (!name.empty()) {
+    if (const std::string name = withoutControls(studyName); !name.empty()) {
         launch.arguments << QStringLiteral("/NAME=") + QString::fromStdString(name);
+    }
+    if (const std::string title = withoutControls(caseTitle); !title.empty()) {
+        launch.arguments << QStringLiteral("/TITLE=") + QString::fromStdString(title);
+    }
+    if (!studyFile.empty()) {
+        launch.arguments << QStringLiteral("/FILE=") + QString::fromStdString(studyFile);
     }
     if (beside.isValid()) {
         launch.arguments << QStringLiteral("/BESIDE=%1,%2,%3,%4")

@@ -226,9 +226,10 @@ void frmMenuPrint::cmdPreview_Click() {
                        MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
-    const PreviewLaunch launch = MakePreviewLaunch(
-        context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
-        StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title), frameGeometry());
+    const PreviewLaunch launch =
+        MakePreviewLaunch(context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
+                          StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title),
+                          frameGeometry(), context_.doc.InpJyoken.Title, context_.doc.DataFileName);
     lastProgram_ = launch.program;
     lastArguments_ = launch.arguments;
     const bool started = startProgram_(launch.program, launch.arguments);

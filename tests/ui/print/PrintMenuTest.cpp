@@ -243,6 +243,8 @@ void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview() {
     QCOMPARE(t.started.back(),
              (QStringList{QString::fromStdString(DataFolder() + "/Preview"),
                           QString::fromStdString("/INI=" + t.doc.DataFolder), "/NAME=" + example,
+                          QString::fromStdString("/TITLE=" + t.doc.InpJyoken.Title),
+                          QString::fromStdString("/FILE=" + t.doc.DataFileName),
                           QStringLiteral("/BESIDE=%1,%2,%3,%4")
                               .arg(frame.x())
                               .arg(frame.y())
@@ -396,6 +398,7 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanksAndQuotes() {
     QTRY_VERIFY_WITH_TIMEOUT(fs::exists(record), 10000);
     const QRect frame = t.menu->frameGeometry();
     const std::string expected = "/INI=" + t.doc.DataFolder + "\n/NAME=end-bearing-pile.zul\n" +
+                                 "/TITLE=場所打ち杭（支持杭）の計算例\n/FILE=" + t.doc.DataFileName + "\n" +
                                  QStringLiteral("/BESIDE=%1,%2,%3,%4\n")
                                      .arg(frame.x())
                                      .arg(frame.y())
@@ -421,22 +424,37 @@ void PrintMenuTest::previewReadsTheArgumentsWhole_data() {
     QTest::addColumn<QString>("joinedFile");
     QTest::addColumn<QString>("studyFile");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("caseTitle"); // as the study holds it
+    QTest::addColumn<QString>("headTitle"); // as the page head prints it
+    QTest::addColumn<QString>("headFile");
     QTest::newRow("plain") << "/home/a/.local/share/Velmarok/Zul"
                            << "/tmp/~PSab12"
+                           << ""
+                           << ""
+                           << ""
                            << ""
                            << "";
     QTest::newRow("blanks everywhere") << "/home/a b/.local/share/Velmarok/Zul"
                                        << "/tmp/print  files/~PS x"
                                        << "/home/a b/橋脚 P1.zul"
-                                       << "橋脚 P1";
+                                       << "橋脚 P1"
+                                       << "橋脚 P1 の検討"
+                                       << "橋脚 P1 の検討"
+                                       << "橋脚 P1.zul";
     QTest::newRow("Japanese folders") << "/home/設計 者/data"
                                       << "/tmp/一時 ファイル/~PSq"
                                       << "/home/設計 者/\"A\" 案.ZUL"
-                                      << "\"A\" 案";
+                                      << "\"A\" 案"
+                                      << "「A」案 \"杭\""
+                                      << "「A」案 \"杭\""
+                                      << "\"A\" 案.ZUL";
     QTest::newRow("double quotes in the paths") << "/home/u/\"data\""
                                                 << "/tmp/a\"b/~PS \"1\""
                                                 << "/home/u/x\".zul"
-                                                << "x\"";
+                                                << "x\""
+                                                << "杭\r\n長\t"
+                                                << "杭長"
+                                                << "x\".zul";
 }
 
 void PrintMenuTest::previewReadsTheArgumentsWhole() {
@@ -444,10 +462,14 @@ void PrintMenuTest::previewReadsTheArgumentsWhole() {
     QFETCH(QString, joinedFile);
     QFETCH(QString, studyFile);
     QFETCH(QString, title);
+    QFETCH(QString, caseTitle);
+    QFETCH(QString, headTitle);
+    QFETCH(QString, headFile);
     const QRect menu(900, 120, 420, 300);
     const PreviewLaunch launch =
         MakePreviewLaunch("/opt/zul 杭", dataFolder.toStdString(), joinedFile.toStdString(),
-                          StudyNameForPdf(studyFile.toStdString(), std::string()), menu);
+                          StudyNameForPdf(studyFile.toStdString(), std::string()), menu,
+                          caseTitle.toStdString(), studyFile.toStdString());
     QCOMPARE(launch.program, QStringLiteral("/opt/zul 杭/Preview"));
     QCOMPARE(launch.arguments.last(), joinedFile); // the print file last, as always
     const PreviewCommandLine command = ParsePreviewCommandLine(launch.arguments);
@@ -458,6 +480,11 @@ void PrintMenuTest::previewReadsTheArgumentsWhole() {
     QVERIFY(command.pdfFile.isEmpty());
     // The window and the PDF carry the study's name; a temporary print file's name never.
     QCOMPARE(DocumentTitle(command), title);
+    // The pages carry the case title (on one line) and the study file's name.
+    const PageHead head = PageHeadOf(command);
+    QCOMPARE(head.title, headTitle);
+    QCOMPARE(head.fileName, headFile);
+    QVERIFY(head.shown);
 }
 
 QTEST_MAIN(PrintMenuTest)
