@@ -13,6 +13,24 @@ namespace {
 constexpr TableLines kFourDiameterTable{17, 20, 24, 25, 4};
 constexpr TableLines kEmbedmentTable{7, 10, 14, 15, 4};
 
+// The interval table of the embedment into the bearing layer (lines 11 to 14 a row) and the
+// embedment length it gives (lines 15 to 20).
+void WriteEmbedmentIntervals(PageWriter& ps, const TemplateBlock& b, const CZul& z, const TableLines& lines) {
+    const colZulNeires& intervals = z.Neires();
+    WritePagedTable(ps, b, lines, intervals.Count(), [&](std::int32_t i) {
+        const clsZulNeire& iv = *intervals.Item(i + 1);
+        ps.PrintFmtLine(b, 11, {iv.EU, iv.NU, iv.DNU});
+        ps.PrintFmtLine(b, 12, {iv.Lii, iv.Ni, iv.LiNi});
+        ps.PrintFmtLine(b, 13, {iv.EL, iv.NL, iv.DNL});
+    });
+    ps.PrintAsIs(b, 15);
+    ps.PrintAsIs(b, 16);
+    ps.PrintFmtLine(b, 17, {z.Neire(), z.NeireA()});
+    ps.PrintAsIs(b, 18);
+    ps.PrintBlank(1);
+    ps.PrintFmtLine(b, 20, {z.Neire()});
+}
+
 void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     const CZul& z = ctx.normal;
@@ -91,19 +109,7 @@ void WriteEmbedmentChecked(ReportRun& run, const ReportContext& ctx, const Templ
         WriteFigureRecord(run, basMakeIDXFileZuAveN(run, ctx, 100, 90), kLinesUnderNValueFigure);
         TableLines embedment = kEmbedmentTable;
         embedment.keepAfterLast = 6; // lines 15 to 18, a blank line and Lb
-        const colZulNeires& intervals = z.Neires();
-        WritePagedTable(ps, b, embedment, intervals.Count(), [&](std::int32_t i) {
-            const clsZulNeire& iv = *intervals.Item(i + 1);
-            ps.PrintFmtLine(b, 11, {iv.EU, iv.NU, iv.DNU});
-            ps.PrintFmtLine(b, 12, {iv.Lii, iv.Ni, iv.LiNi});
-            ps.PrintFmtLine(b, 13, {iv.EL, iv.NL, iv.DNL});
-        });
-        ps.PrintAsIs(b, 15);
-        ps.PrintAsIs(b, 16);
-        ps.PrintFmtLine(b, 17, {z.Neire(), z.NeireA()});
-        ps.PrintAsIs(b, 18);
-        ps.PrintBlank(1);
-        ps.PrintFmtLine(b, 20, {z.Neire()});
+        WriteEmbedmentIntervals(ps, b, z, embedment);
         return;
     }
     if (z.QdNeireType() == 0) {
@@ -176,19 +182,7 @@ void WriteEmbedmentAndTip(ReportRun& run, const ReportContext& ctx) {
 
     WriteFigureRecord(run, basMakeIDXFileZuAveN(run, ctx, 100, 90), kLinesUnderNValueFigure);
 
-    const colZulNeires& intervals = z.Neires();
-    WritePagedTable(ps, b, kEmbedmentTable, intervals.Count(), [&](std::int32_t i) {
-        const clsZulNeire& iv = *intervals.Item(i + 1);
-        ps.PrintFmtLine(b, 11, {iv.EU, iv.NU, iv.DNU});
-        ps.PrintFmtLine(b, 12, {iv.Lii, iv.Ni, iv.LiNi});
-        ps.PrintFmtLine(b, 13, {iv.EL, iv.NL, iv.DNL});
-    });
-    ps.PrintAsIs(b, 15);
-    ps.PrintAsIs(b, 16);
-    ps.PrintFmtLine(b, 17, {z.Neire(), z.NeireA()});
-    ps.PrintAsIs(b, 18);
-    ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 20, {z.Neire()});
+    WriteEmbedmentIntervals(ps, b, z, kEmbedmentTable);
 
     ps.PageCheck(10, 1);
     ps.PrintAsIs(b, 21);
