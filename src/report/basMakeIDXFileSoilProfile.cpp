@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -69,6 +70,31 @@ double NAxisMax(const colZulNs& points) {
         most = std::max(most, p.N);
     }
     return std::max(50.0, std::ceil(most / 10.0) * 10.0);
+}
+
+// The height along the pile between yHead and yTip farthest from every level drawn across it
+// (layer boundaries, the water and design ground levels): the leader of the diameter label
+// drawn there is never mistaken for one of those lines.
+double QuietestHeight(double yHead, double yTip, const std::vector<double>& boundaries,
+                      std::initializer_list<double> levels, const Scale& scale) {
+    std::vector<double> marks{yHead, yTip};
+    for (const double el : boundaries) {
+        marks.push_back(scale.YOf(el));
+    }
+    for (const double el : levels) {
+        marks.push_back(scale.YOf(el));
+    }
+    std::erase_if(marks, [&](double y) { return y > yHead || y < yTip; });
+    std::sort(marks.begin(), marks.end());
+    double best = (yHead + yTip) / 2;
+    double widest = -1;
+    for (std::size_t i = 1; i < marks.size(); ++i) {
+        if (marks[i] - marks[i - 1] > widest) {
+            widest = marks[i] - marks[i - 1];
+            best = (marks[i] + marks[i - 1]) / 2;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -161,7 +187,9 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
     // The levels with their labels right of the bands.
     std::vector<LevelLabel> labels;
     labels.push_back({"杭頭標高 ELPU " + Elevation(z.ELPU()), yHead, kPileRight});
-    labels.push_back({"杭径 Ｄ＝" + FormatNumber(z.Dp(), "#0.000") + "m", (yHead + yTip) / 2, kPileRight});
+    labels.push_back({"杭径 Ｄ＝" + FormatNumber(z.Dp(), "#0.000") + "m",
+                      QuietestHeight(yHead, yTip, boundaries, {z.ELWL(), z.ELGL(), ctx.quake.ELGL()}, scale),
+                      kPileRight});
     labels.push_back({"杭先端標高 ELPL " + Elevation(z.ELPL()), yTip, kPileRight});
     if (z.IsEcoPile()) {
         // The blades at the tip, wider than the pile.

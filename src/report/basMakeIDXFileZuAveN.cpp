@@ -21,8 +21,9 @@ std::string basMakeIDXFileZuAveN(ReportRun& run, const ReportContext& ctx, doubl
     } else {
         profile = NValuesBetween(z.N(), zTop, at.zTip);
     }
-    DrawNValueChart(run.Figure(),
-                    {profile, at.groundTop, zTop, at.zTip, "換算根入れ長深さ", embedded, z.NN()});
+    // The dimension of the embedment; the supplement wording names it as the text does.
+    const char* embedmentLabel = ctx.supplement ? "換算根入れ深さ Lb" : "換算根入れ長深さ";
+    DrawNValueChart(run.Figure(), {profile, at.groundTop, zTop, at.zTip, embedmentLabel, embedded, z.NN()});
     return FinishFigure(run, areaWidth, areaHeight);
 }
 

@@ -202,6 +202,29 @@ TEST(ConditionsSupplement, GroundFigureNamesLayersLevelsPileAndNValues) {
                                 [](const std::string& t) { return t.find("層") != std::string::npos; }),
                   layers);
         EXPECT_EQ(fig.Circles().size(), static_cast<std::size_t>(run.Normal().N().Count()));
+        // The diameter's leader leaves the pile side away from every level drawn across the pile
+        // (in the end-bearing example a boundary lies at the pile's mid-depth).
+        const auto& at = fig.Points();
+        std::vector<double> across; // heights of the lines across the pile: head, tip, levels
+        std::vector<double> ends;   // the pile's head and tip
+        for (const FigLine& l : fig.Lines()) {
+            const FigPoint a = at.at(l.A), b = at.at(l.B);
+            if (a.Y == b.Y && std::min(a.X, b.X) <= 63 && std::max(a.X, b.X) >= 69) {
+                across.push_back(a.Y);
+                if (std::min(a.X, b.X) == 63 && std::max(a.X, b.X) == 69) {
+                    ends.push_back(a.Y);
+                }
+            }
+        }
+        const auto [tip, head] = std::minmax_element(ends.begin(), ends.end());
+        for (const FigLine& l : fig.Lines()) {
+            const FigPoint from = at.at(l.A);
+            if (from.X == 69 && at.at(l.B).X == 82.5 && from.Y > *tip && from.Y < *head) {
+                for (const double y : across) {
+                    EXPECT_GE(std::fabs(y - from.Y), 1.0) << "the diameter's leader runs along a level";
+                }
+            }
+        }
         // Legible: no two texts overlap, none is crossed by a line, the figure fits its area.
         for (const auto& [text, line] : TextsCrossedByDrawing(fig)) {
             ADD_FAILURE() << "line " << line << " runs through \"" << fig.Texts()[text - 1].Text << "\"";
