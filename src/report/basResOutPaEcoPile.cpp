@@ -54,10 +54,16 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlo
     ps.PrintFmtLine(b, 58, {z.Dp(), z.Up()});
 }
 
-// The headings of the blade pull-out resistance on a new page, a blank line before each heading
-// line.
-void WriteBladeHeadings(PageWriter& ps, const TemplateBlock& b) {
-    ps.FormFeed();
+// The headings of the blade pull-out resistance, a blank line before each heading line: on a new
+// page, or with the supplements after the pile values when the eight lines fit there (each case
+// starts a page of its own after them, so a page of these lines alone would stand nearly empty).
+void WriteBladeHeadings(PageWriter& ps, const TemplateBlock& b, bool supplement) {
+    if (supplement) {
+        ps.PrintBlank(1);
+        KeepTogether(ps, 12);
+    } else {
+        ps.FormFeed();
+    }
     for (std::int32_t k = 1; k <= 8; ++k) {
         if (k > 1 && b.Level(k) != 0) {
             ps.PrintBlank(1);
@@ -104,7 +110,8 @@ bool basResOutPaEcoPile(ReportRun& run, const ReportContext& ctx) {
     ps.SetBreakWhenFull(ctx.supplement);
     return RunReportPart(run, [&] {
         WriteConditions(ps, ctx, OpenReportPart(ps, ctx, "許容引抜き力の計算_羽根杭(1)", kEcoBlockLimit));
-        WriteBladeHeadings(ps, ReadReportBlock(ctx, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit));
+        WriteBladeHeadings(ps, ReadReportBlock(ctx, "許容引抜き力の計算_羽根杭(2)", kEcoBlockLimit),
+                           ctx.supplement);
         WriteCase(ps, ctx, 0);
         WriteCase(ps, ctx, 1);
     });

@@ -338,37 +338,46 @@ TEST(DetailSections, FiguresFitTheirAreasAndCarryTheirTexts) {
 }
 
 TEST(DetailSections, RotaryPressInPullOutStartsEachCaseOnANewPage) {
-    SectionRun run(examples::RotaryPressInPile().doc);
-    const std::vector<std::string> lines = run.Write(basResOutPaEcoPile);
-    ASSERT_TRUE(run.ok());
-    for (const char* name : {"［常時］", "［レベル１地震時］"}) {
-        const std::string heading = Filled("許容引抜き力の計算_羽根杭(3)", 1, {}, {name});
-        const auto at =
-            std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Shows(l, heading); });
-        ASSERT_NE(at, lines.end()) << name;
-        EXPECT_TRUE(test::StartsPage(*at)) << name;
-    }
-    // The case headings page: a blank line before each heading but the first.
-    const TemplateBlock b = ReadFmtSection(test::kZulFmt, "許容引抜き力の計算_羽根杭(2)", 80);
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [&](const std::string& l) { return Shows(l, Utf8(b.Text(1))); });
-    ASSERT_NE(first, lines.end());
-    EXPECT_TRUE(test::StartsPage(*first));
-    std::size_t i = static_cast<std::size_t>(first - lines.begin());
-    for (std::int32_t k = 2; k <= 8; ++k) {
-        ++i;
-        if (b.Level(k) != 0) {
-            EXPECT_TRUE(lines[i].empty()) << k;
-            ++i;
+    // With the supplements the case headings follow the pile values on their page instead of
+    // standing nearly alone on one.
+    for (const bool supplement : {true, false}) {
+        SCOPED_TRACE(supplement);
+        SectionRun run(examples::RotaryPressInPile().doc);
+        run.SetSupplement(supplement);
+        const std::vector<std::string> lines = run.Write(basResOutPaEcoPile);
+        ASSERT_TRUE(run.ok());
+        const TemplateBlock b = ReadFmtSection(test::kZulFmt, "許容引抜き力の計算_羽根杭(2)", 80);
+        const auto first = std::find_if(lines.begin(), lines.end(),
+                                        [&](const std::string& l) { return Shows(l, Utf8(b.Text(1))); });
+        ASSERT_NE(first, lines.end());
+        EXPECT_EQ(test::StartsPage(*first), !supplement);
+        for (const char* name : {"［常時］", "［レベル１地震時］"}) {
+            const std::string heading = Filled("許容引抜き力の計算_羽根杭(3)", 1, {}, {name});
+            const auto at = std::find_if(lines.begin(), lines.end(),
+                                         [&](const std::string& l) { return Shows(l, heading); });
+            ASSERT_NE(at, lines.end()) << name;
+            EXPECT_TRUE(test::StartsPage(*at)) << name;
         }
-        EXPECT_TRUE(Shows(lines[i], Utf8(b.Text(k)))) << k;
+        if (supplement) {
+            continue;
+        }
+        // The case headings page: a blank line before each heading but the first.
+        std::size_t i = static_cast<std::size_t>(first - lines.begin());
+        for (std::int32_t k = 2; k <= 8; ++k) {
+            ++i;
+            if (b.Level(k) != 0) {
+                EXPECT_TRUE(lines[i].empty()) << k;
+                ++i;
+            }
+            EXPECT_TRUE(Shows(lines[i], Utf8(b.Text(k)))) << k;
+        }
+        // Blade resistance with its factors.
+        const CZul& z = run.Normal();
+        EXPECT_EQ(CountShowing(
+                      lines, Filled("許容引抜き力の計算_羽根杭(3)", 15,
+                                    {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()})),
+                  1);
     }
-    // Blade resistance with its factors.
-    const CZul& z = run.Normal();
-    EXPECT_EQ(
-        CountShowing(lines, Filled("許容引抜き力の計算_羽根杭(3)", 15,
-                                   {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()})),
-        1);
 }
 
 TEST(DetailSections, PullOutWithoutOwnWeightLeavesThePileWeightOut) {
