@@ -27,23 +27,16 @@ constexpr double kPileBottom = 12;
 constexpr double kPileTop = 18;
 constexpr double kPileOverhang = 6; // the pile runs on beyond the upper end of the range
 
-// Line kinds of LINE_PRN.DEF and text kinds of STR_PRN.DEF.
-constexpr std::int32_t kThin = 1;
-constexpr std::int32_t kThick = 2;
-constexpr std::int32_t kDashed = 3;
-constexpr std::int32_t kCentre = 4;
-constexpr std::int32_t kDotted = 5;
-constexpr std::int32_t kSmallText = 2;
+} // namespace
 
-std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb, std::int32_t kind) {
-    // The end point is numbered first; one statement each, so the numbering does not depend on
-    // the order in which a compiler evaluates the arguments of a call.
+using namespace figure_drawing;
+
+std::int32_t figure_drawing::Line(FigureBuilder& fig, double xa, double ya, double xb, double yb,
+                                  std::int32_t kind) {
     const std::int32_t end = fig.AddPoint(xb, yb);
     const std::int32_t start = fig.AddPoint(xa, ya);
     return fig.AddLine(start, end, kind);
 }
-
-} // namespace
 
 void BeginFigure(ReportRun& run, const std::string& programFolder, double layout2) {
     FigureBuilder& fig = run.Figure();

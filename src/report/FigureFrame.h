@@ -36,6 +36,20 @@ PileDepths BeginNValueFigure(ReportRun& run, const std::string& programFolder, c
 // mm; the index file's path.
 std::string FinishFigure(ReportRun& run, double areaWidth, double areaHeight);
 
+// The line kinds of LINE_PRN.DEF and the text kind of STR_PRN.DEF the figures draw with, and a
+// line between two points in figure millimetres.
+namespace figure_drawing {
+inline constexpr std::int32_t kThin = 1;
+inline constexpr std::int32_t kThick = 2;
+inline constexpr std::int32_t kDashed = 3;
+inline constexpr std::int32_t kCentre = 4;
+inline constexpr std::int32_t kDotted = 5;
+inline constexpr std::int32_t kSmallText = 2;
+// The end point is numbered first; one statement each, so the numbering does not depend on the
+// order in which a compiler evaluates the arguments of a call.
+std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb, std::int32_t kind);
+} // namespace figure_drawing
+
 // Text helpers in figure millimetres: a horizontal text centred on x, and right-aligned at x.
 void TextCentred(FigureBuilder& fig, const std::string& text, double x, double y);
 void TextRight(FigureBuilder& fig, const std::string& text, double x, double y);

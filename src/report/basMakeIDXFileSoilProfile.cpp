@@ -15,6 +15,8 @@
 
 namespace zul {
 
+using namespace figure_drawing;
+
 namespace {
 
 // Geometry in mm, y upward (the figure is centred in its area afterwards).
@@ -32,18 +34,6 @@ constexpr double kLabelLeft = 83;
 constexpr double kChartLeft = 132; // N = 0
 constexpr double kChartWidth = 40;
 constexpr double kLabelGap = 0.8; // between two stacked labels
-
-constexpr std::int32_t kThin = 1;
-constexpr std::int32_t kThick = 2;
-constexpr std::int32_t kCentre = 4;
-constexpr std::int32_t kDotted = 5;
-constexpr std::int32_t kSmallText = 2;
-
-std::int32_t Line(FigureBuilder& fig, double xa, double ya, double xb, double yb, std::int32_t kind) {
-    const std::int32_t start = fig.AddPoint(xa, ya);
-    const std::int32_t end = fig.AddPoint(xb, yb);
-    return fig.AddLine(start, end, kind);
-}
 
 std::string Elevation(double el) {
     return FormatNumber(el, "+#0.000;-#0.000") + "m";
