@@ -28,9 +28,8 @@ QString TitleOfPath(const std::string& path) {
 
 } // namespace
 
-FileCommands::FileCommands(ProjectDocument& doc, FileCommandHost& host, std::string iniFile,
-                           std::string programFolder)
-    : doc_(doc), host_(host), iniFile_(std::move(iniFile)), programFolder_(std::move(programFolder)) {}
+FileCommands::FileCommands(ProjectDocument& doc, FileCommandHost& host, const ProgramPaths& paths)
+    : doc_(doc), host_(host), paths_(paths) {}
 
 void FileCommands::New() {
     if (Show(host_.dialogParent(), MessageNew()) != MessageAnswer::Ok) {
@@ -56,8 +55,8 @@ void FileCommands::Open() {
     request.title = QStringLiteral("ﾌｧｲﾙを開く...");
     request.defaultExtension = QStringLiteral("zul");
     request.filter = kInputDataFilter;
-    const std::string initDir = GetIniString(kFileSection, "InitDir", iniFile_);
-    request.initialDir = FromUtf8(initDir.empty() ? programFolder_ : initDir);
+    const std::string initDir = GetIniString(kFileSection, "InitDir", paths_.iniFile);
+    request.initialDir = FromUtf8(initDir.empty() ? paths_.programFolder : initDir);
     const QString chosen = UiServices::current().chooseFile(host_.dialogParent(), request);
     if (chosen.isEmpty()) {
         return;
@@ -70,7 +69,8 @@ void FileCommands::OpenRecent(int index) {
         return;
     }
     AskSaveBeforeOpen();
-    const std::string path = GetIniString(kFileSection, "FileName" + std::to_string(index + 1), iniFile_);
+    const std::string path =
+        GetIniString(kFileSection, "FileName" + std::to_string(index + 1), paths_.iniFile);
     Load(path, TitleOfPath(path));
 }
 
@@ -100,12 +100,13 @@ void FileCommands::Load(const std::string& path, const QString& fileTitle) {
 void FileCommands::Adopt(const std::string& path, const QString& fileTitle) {
     host_.showFileTitle(fileTitle);
     doc_.DataFileName = path;
-    host_.showRecentFiles(AddRecentFile(iniFile_, path));
+    host_.showRecentFiles(AddRecentFile(paths_.iniFile, path));
     const auto slash = path.find_last_of('/');
     if (slash != std::string::npos) {
         QDir::setCurrent(FromUtf8(slash == 0 ? std::string("/") : path.substr(0, slash)));
     }
-    CPrivateProfile::SetValueString(iniFile_, kFileSection, "InitDir", QDir::currentPath().toStdString());
+    CPrivateProfile::SetValueString(paths_.iniFile, kFileSection, "InitDir",
+                                    QDir::currentPath().toStdString());
 }
 
 bool FileCommands::Save() {
@@ -117,7 +118,7 @@ bool FileCommands::Save() {
         Show(host_.dialogParent(), MessageWriteError(code));
         return false;
     }
-    host_.showRecentFiles(AddRecentFile(iniFile_, doc_.DataFileName));
+    host_.showRecentFiles(AddRecentFile(paths_.iniFile, doc_.DataFileName));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/ProjectDocument.h"
 #include "io/RecentFiles.h"
+#include "util/ProgramPaths.h"
 
 #include <QString>
 
@@ -27,10 +28,11 @@ public:
 
 // New, Open, Open recent, Save, Save As and the save prompt before the program ends.  They
 // replace, load and store the project document and keep the caption, the current file name,
-// the recent-file list and the last folder up to date.
+// the recent-file list and the last folder up to date.  The settings file of the paths keeps
+// the recent files and the last folder; the program folder is the first folder of Open.
 class FileCommands {
 public:
-    FileCommands(ProjectDocument& doc, FileCommandHost& host, std::string iniFile, std::string programFolder);
+    FileCommands(ProjectDocument& doc, FileCommandHost& host, const ProgramPaths& paths);
 
     void New();
     void Open();
@@ -53,8 +55,7 @@ private:
 
     ProjectDocument& doc_;
     FileCommandHost& host_;
-    std::string iniFile_;
-    std::string programFolder_;
+    const ProgramPaths& paths_;
 };
 
 // The dialog filter of input data files.

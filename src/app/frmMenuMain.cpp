@@ -9,7 +9,6 @@
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/results/frmResOutRa.h"
-#include "util/ProgramPaths.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,13 +80,8 @@ QString MenuText(const std::string& path) {
 
 } // namespace
 
-MenuMainPaths ProgramMenuMainPaths() {
-    return {ProgramFolder(), SettingsFilePath(), PerUserDataFolder(), MetafileFolder()};
-}
-
-frmMenuMain::frmMenuMain(MenuMainPaths paths, QWidget* parent)
-    : QMainWindow(parent), paths_(std::move(paths)),
-      files_(doc_, *this, paths_.iniFile, paths_.programFolder) {
+frmMenuMain::frmMenuMain(ProgramPaths paths, QWidget* parent)
+    : QMainWindow(parent), paths_(std::move(paths)), files_(doc_, *this, paths_) {
     setObjectName(QStringLiteral("frmMenuMain"));
     BuildButtons();
     BuildMenu();
@@ -209,7 +203,7 @@ void frmMenuMain::EnableCommandsForPresentScreens() {
 void frmMenuMain::StartUp() {
     setWindowTitle(kProductName);
     doc_.IniFileName = paths_.iniFile;
-    doc_.FmtFileName = paths_.programFolder + "/Zul.fmt";
+    doc_.FmtFileName = paths_.fmtFile;
     doc_.DataFileName.clear();
     doc_.DataFolder = paths_.dataFolder;
     QDir().mkpath(QString::fromStdString(paths_.dataFolder)); // a failure is ignored
@@ -305,7 +299,7 @@ void frmMenuMain::cmdMenu_Click(QPushButton* button) {
 }
 
 AppContext frmMenuMain::Context() {
-    return AppContext{doc_, calc_, paths_.iniFile, paths_.programFolder, paths_.metafileFolder};
+    return AppContext{doc_, calc_, paths_};
 }
 
 void frmMenuMain::RunInputScreen(const QString& tag) {

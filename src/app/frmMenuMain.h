@@ -5,6 +5,7 @@
 #include "document/ProjectDocument.h"
 #include "io/RecentFiles.h"
 #include "ui/ScreenLaunchers.h"
+#include "util/ProgramPaths.h"
 
 #include <QMainWindow>
 
@@ -19,24 +20,14 @@ namespace zul {
 
 class frmResOutRa;
 
-// Where the main window keeps its files.
-struct MenuMainPaths {
-    std::string programFolder;  // Zul.fmt, DEF files, examples
-    std::string iniFile;        // Zul.ini
-    std::string dataFolder;     // per-user data folder (created at start-up)
-    std::string metafileFolder; // graph metafiles
-};
-
-// The paths of the running program.
-MenuMainPaths ProgramMenuMainPaths();
-
 // The program's only top-level window and its command centre: it owns the project document,
 // opens every screen modally, runs the calculation before the result screens and carries the
-// file commands.
+// file commands.  Its paths (the per-user data folder is created at start-up) go whole to the
+// screens, the file commands and the print menu.
 class frmMenuMain : public QMainWindow, private FileCommandHost {
     Q_OBJECT
 public:
-    explicit frmMenuMain(MenuMainPaths paths, QWidget* parent = nullptr);
+    explicit frmMenuMain(ProgramPaths paths, QWidget* parent = nullptr);
     ~frmMenuMain() override;
 
     ProjectDocument& document() { return doc_; }
@@ -81,7 +72,7 @@ private:
     void refreshEnteredState() override { RefreshEnteredColours(); }
     void showRecentFiles(const RecentFileList& files) override;
 
-    MenuMainPaths paths_;
+    ProgramPaths paths_;
     ProjectDocument doc_;
     basCalcMain calc_;
     FileCommands files_;

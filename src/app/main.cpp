@@ -1,5 +1,6 @@
 #include "app/ApplicationSetup.h"
 #include "app/frmMenuMain.h"
+#include "util/ProgramPaths.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -10,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zul::SetUpJapaneseApplication(app);
 
-    zul::frmMenuMain window(zul::ProgramMenuMainPaths());
+    zul::frmMenuMain window(zul::PathsOfThisProgram());
     window.show();
 
     const QStringList arguments = QApplication::arguments();

@@ -22,7 +22,7 @@ template <typename Screen> void prepare(Screen& screen, const AppContext& contex
     screen.setUsrCaption(QString());
     screen.setUsrHelpFile(QString());
     screen.setUsrHelpContextID(0);
-    screen.setIniFile(context.iniFile);
+    screen.setIniFile(context.paths.iniFile);
 }
 
 template <typename Screen> QString runOnDocument(AppContext& context, QWidget* parent, int rowLimit = 0) {
@@ -65,7 +65,7 @@ QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent
         // Bound to the settings file; the document and its edited flag stay as they are.
         frmInpRenban screen(parent);
         prepare(screen, context);
-        BindInputScreen(screen, context.iniFile);
+        BindInputScreen(screen, context.paths.iniFile);
         screen.exec();
         return screen.UsrTag();
     }

@@ -6,14 +6,7 @@ namespace zul {
 
 // Shows the print menu modally on the last CalcRa of context.calc.
 void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* parent) {
-    frmMenuPrint screen(PrintMenuContext{context.doc,
-                                         context.calc,
-                                         context.iniFile,
-                                         context.programFolder,
-                                         context.metafileFolder,
-                                         productName,
-                                         {}},
-                        parent);
+    frmMenuPrint screen(PrintMenuContext{context.doc, context.calc, context.paths, productName, {}}, parent);
     screen.exec();
 }
 

@@ -20,8 +20,8 @@ QString ShowInputScreen(const QString& tag, AppContext& context, QWidget* parent
 void ShowGraphScreen(AppContext& context, QWidget* parent);
 
 // The print menu, shown after a successful CalcRa; productName titles its generation error
-// message.  The graph report refers to the metafiles in context.metafileFolder, where the graph
-// screen saved them.
+// message.  The report takes context.paths whole: its templates, its definition files and the
+// metafiles where the graph screen saved them.
 void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* parent);
 
 // File > "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み": chooses a borehole exchange file, reads it and shows the import

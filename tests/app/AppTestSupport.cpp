@@ -16,9 +16,15 @@ std::string AppSandbox::path(const QString& name) const {
     return (dir_.path() + '/' + name).toStdString();
 }
 
-MenuMainPaths AppSandbox::paths() const {
-    return {path(QStringLiteral("program")), iniFile(), path(QStringLiteral("data/Velmarok/Zul")),
-            path(QStringLiteral("program"))};
+// The program's files and its metafiles in "program", as in a copy the user may write to.
+ProgramPaths AppSandbox::paths() const {
+    const std::string program = path(QStringLiteral("program"));
+    return {.programFolder = program,
+            .fmtFile = program + "/Zul.fmt",
+            .definitionFolder = program,
+            .metafileFolder = program,
+            .iniFile = iniFile(),
+            .dataFolder = path(QStringLiteral("data/Velmarok/Zul"))};
 }
 
 std::unique_ptr<frmMenuMain> AppSandbox::makeWindow() const {

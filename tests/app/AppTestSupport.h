@@ -16,7 +16,7 @@ class AppSandbox {
 public:
     AppSandbox();
 
-    MenuMainPaths paths() const;
+    ProgramPaths paths() const;
     std::string iniFile() const { return path("Zul.ini"); }
     std::string path(const QString& name) const;
     QString folder() const { return dir_.path(); }

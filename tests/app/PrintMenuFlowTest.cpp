@@ -103,7 +103,7 @@ void PrintMenuFlowTest::printButtonCalculatesThenOpensThePrintMenu() {
     const std::string file = sandbox.path("study.zul");
     WriteStudy(study, file);
     // The graph screen saves its metafiles elsewhere than the program folder (an installed copy).
-    MenuMainPaths paths = sandbox.paths();
+    ProgramPaths paths = sandbox.paths();
     paths.metafileFolder = sandbox.path("metafiles");
     auto window = std::make_unique<frmMenuMain>(paths);
     window->fileCommands().OpenFile(file);

@@ -32,7 +32,12 @@ int main(int argc, char* argv[]) {
     const QDir out(args.at(1));
     QTemporaryDir sandbox;
     const std::string folder = sandbox.path().toStdString();
-    zul::frmMenuMain window({folder, folder + "/Zul.ini", folder + "/data", folder});
+    zul::frmMenuMain window({.programFolder = folder,
+                             .fmtFile = folder + "/Zul.fmt",
+                             .definitionFolder = folder,
+                             .metafileFolder = folder,
+                             .iniFile = folder + "/Zul.ini",
+                             .dataFolder = folder + "/data"});
     window.show();
     window.fileCommands().OpenFile(QFileInfo(args.at(2)).absoluteFilePath().toStdString());
     QApplication::processEvents();

@@ -1,7 +1,7 @@
 // Pictures of the whole screen with each screen as it opens the first time (no stored position),
 // to look at where it lands:  xvfb-run -s "-screen 0 1366x768x24" placement_screenshots OUTDIR
-#include "ui/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
+#include "ui/ScreenLaunchers.h"
 #include "ui/input/InputBindings.h"
 #include "ui/input/frmInpAnzen.h"
 #include "ui/input/frmInpJiban.h"
@@ -50,8 +50,10 @@ int main(int argc, char** argv) {
     const std::string ini = settings.filePath(QStringLiteral("Zul.ini")).toStdString();
     ProjectDocument doc;
     basCalcMain calc;
-    AppContext context{doc, calc, ini, settings.path().toStdString(),
-                       settings.filePath("data").toStdString()};
+    ProgramPaths paths;
+    paths.iniFile = ini;
+    paths.metafileFolder = settings.filePath("data").toStdString();
+    AppContext context{doc, calc, paths};
     const QString size = QStringLiteral("%1x%2")
                              .arg(QGuiApplication::primaryScreen()->size().width())
                              .arg(QGuiApplication::primaryScreen()->size().height());

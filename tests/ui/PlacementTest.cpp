@@ -2,9 +2,9 @@
 // when a stored position would put a part of them off it.  Run once per screen size.
 #include "FakeUiServices.h"
 
-#include "ui/ScreenLaunchers.h"
 #include "calc/basCalcMain.h"
 #include "io/CPrivateProfile.h"
+#include "ui/ScreenLaunchers.h"
 #include "ui/WindowPlacement.h"
 #include "ui/input/InputBindings.h"
 #include "ui/input/frmInpAnzen.h"
@@ -41,7 +41,7 @@ struct ScreenCase {
 template <class Screen>
 std::unique_ptr<QDialog> inputScreen(ProjectDocument& doc, AppContext& context, int rows = 0) {
     auto screen = std::make_unique<Screen>();
-    screen->setIniFile(context.iniFile);
+    screen->setIniFile(context.paths.iniFile);
     if (rows > 0) {
         screen->setUsrRecMax(rows);
     }
@@ -58,13 +58,13 @@ const ScreenCase kScreens[] = {
     {"InpRenban",
      [](auto&, auto& context) {
          auto screen = std::make_unique<frmInpRenban>();
-         screen->setIniFile(context.iniFile);
-         BindInputScreen(*screen, context.iniFile);
+         screen->setIniFile(context.paths.iniFile);
+         BindInputScreen(*screen, context.paths.iniFile);
          return std::unique_ptr<QDialog>(std::move(screen));
      }},
     {"ResOutRa",
      [](auto&, auto& context) {
-         return std::unique_ptr<QDialog>(std::make_unique<frmResOutRa>(context.iniFile));
+         return std::unique_ptr<QDialog>(std::make_unique<frmResOutRa>(context.paths.iniFile));
      }},
     {"ResOutRaTable",
      [](auto&, auto& context) {
@@ -95,6 +95,7 @@ class PlacementTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
     ProjectDocument doc_;
     basCalcMain calc_;
+    ProgramPaths paths_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<test::FakeUiServices> ui_;
 
@@ -102,9 +103,9 @@ private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         doc_ = ProjectDocument();
-        context_ = std::make_unique<AppContext>(
-            AppContext{doc_, calc_, dir_->filePath("Zul.ini").toStdString(), dir_->path().toStdString(),
-                       dir_->filePath("data").toStdString()});
+        paths_.iniFile = dir_->filePath("Zul.ini").toStdString();
+        paths_.metafileFolder = dir_->filePath("data").toStdString();
+        context_ = std::make_unique<AppContext>(AppContext{doc_, calc_, paths_});
         ui_ = std::make_unique<test::FakeUiServices>();
     }
 
@@ -147,7 +148,7 @@ private slots:
 
     void storedPositionOffTheScreenIsMovedInside() {
         const QRect area = available();
-        const std::string ini = context_->iniFile;
+        const std::string ini = context_->paths.iniFile;
         // Positions kept on a larger or a second monitor: right of, below and far beyond this one.
         const QPoint stored[] = {{area.width() - 50, 40}, {40, area.height() - 30}, {4000, 3000}};
         for (const ScreenCase& screenCase : kScreens) {
@@ -173,7 +174,7 @@ private slots:
     }
 
     void positionOnTheScreenIsKept() {
-        const std::string ini = context_->iniFile;
+        const std::string ini = context_->paths.iniFile;
         QWidget probe;
         CPrivateProfile::SetValueString(ini, "InpAnzen", "Left", std::to_string(PixelsToTwips(&probe, 30)));
         CPrivateProfile::SetValueString(ini, "InpAnzen", "Top", std::to_string(PixelsToTwips(&probe, 20)));

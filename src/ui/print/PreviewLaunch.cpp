@@ -21,13 +21,12 @@ std::string withoutControls(const std::string& text) {
 
 } // namespace
 
-PreviewLaunch MakePreviewLaunch(const std::string& programFolder, const std::string& dataFolder,
-                                const std::string& joinedFile, const std::string& studyName,
-                                const QRect& beside, const std::string& caseTitle,
-                                const std::string& studyFile) {
+PreviewLaunch MakePreviewLaunch(const ProgramPaths& paths, const std::string& joinedFile,
+                                const std::string& studyName, const QRect& beside,
+                                const std::string& caseTitle, const std::string& studyFile) {
     PreviewLaunch launch;
-    launch.program = QString::fromStdString(programFolder + "/Preview");
-    launch.arguments << QStringLiteral("/INI=") + QString::fromStdString(dataFolder);
+    launch.program = QString::fromStdString(paths.programFolder + "/Preview");
+    launch.arguments << QStringLiteral("/INI=") + QString::fromStdString(paths.dataFolder);
     if (const std::string name = withoutControls(studyName); !name.empty()) {
         launch.arguments << QStringLiteral("/NAME=") + QString::fromStdString(name);
     }

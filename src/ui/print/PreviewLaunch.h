@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/ProgramPaths.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -17,14 +19,14 @@ struct PreviewLaunch {
                            // [/FILE=<study file>], [/BESIDE=x,y,w,h], the print file last
 };
 
-// The launch on the joined print file.  The study name, when there is one, names the preview's
-// window and the PDF it saves; beside, when valid, is the print menu's frame on the screen, next
-// to which the preview opens the first time.  The case title and the study's file, when there
-// are, stand at the head of every page (the title also titles the PDF).
-PreviewLaunch MakePreviewLaunch(const std::string& programFolder, const std::string& dataFolder,
-                                const std::string& joinedFile, const std::string& studyName = {},
-                                const QRect& beside = {}, const std::string& caseTitle = {},
-                                const std::string& studyFile = {});
+// The launch on the joined print file: Preview of the program folder, its settings in the data
+// folder.  The study name, when there is one, names the preview's window and the PDF it saves;
+// beside, when valid, is the print menu's frame on the screen, next to which the preview opens
+// the first time.  The case title and the study's file, when there are, stand at the head of
+// every page (the title also titles the PDF).
+PreviewLaunch MakePreviewLaunch(const ProgramPaths& paths, const std::string& joinedFile,
+                                const std::string& studyName = {}, const QRect& beside = {},
+                                const std::string& caseTitle = {}, const std::string& studyFile = {});
 
 // Starts the program as a process of its own without waiting for it; true when it started.
 bool StartDetachedProgram(const QString& program, const QStringList& arguments);

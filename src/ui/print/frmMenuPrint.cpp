@@ -108,7 +108,7 @@ frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
     layout->addSpacing(6);
     layout->addLayout(commands);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    RestoreWindowPlacement(this, context_.iniFile, kSection, false);
+    RestoreWindowPlacement(this, context_.paths.iniFile, kSection, false);
 }
 
 // A menu that was never closed (its owner ended first) still leaves no print files behind:
@@ -132,7 +132,7 @@ void frmMenuPrint::showEvent(QShowEvent* event) {
 }
 
 void frmMenuPrint::Open() {
-    const PrintItemChoices choices = ReadPrintItemChoices(context_.iniFile);
+    const PrintItemChoices choices = ReadPrintItemChoices(context_.paths.iniFile);
     for (int i = 0; i < kItemCount; ++i) {
         chkPrintItem(i)->setChecked(choices.Chosen[static_cast<std::size_t>(i)]);
     }
@@ -141,22 +141,21 @@ void frmMenuPrint::Open() {
         chkPrintItem(kGraphItem)->setEnabled(false);
         chkPrintItem(kGraphItem)->setToolTip(QString::fromUtf8(kGraphItemDisabledTip));
     }
-    chkSupplement_->setChecked(ReadSupplementSetting(context_.iniFile));
+    chkSupplement_->setChecked(ReadSupplementSetting(context_.paths.iniFile));
     GeneratePrintFiles();
 }
 
 // Writes the print text of every item, with or without the supplements as the check box says.
 // Items that failed are named together in one message; the menu stays usable whatever failed.
 bool frmMenuPrint::GeneratePrintFiles() {
-    ReportContext report{
-        context_.doc, context_.calc.CalcPair(0), context_.calc.CalcPair(1),
-        ReportFiles(context_.doc.FmtFileName, context_.programFolder, context_.metafileFolder)};
+    ReportContext report{context_.doc, context_.calc.CalcPair(0), context_.calc.CalcPair(1), context_.paths};
     report.supplement = chkSupplement_->isChecked();
     generatedSupplement_ = report.supplement;
     UiServices& ui = UiServices::current();
     ui.setBusy(true);
     // The generator catches every failure of an item at its own boundary and names it.
-    const bool allWritten = generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.iniFile));
+    const bool allWritten =
+        generator_.GeneratePrintFiles(report, ReadNumberingSettings(context_.paths.iniFile));
     ui.setBusy(false);
     QString errors = QString::fromStdString(generator_.ErrorText());
     if (generator_.JoinedFile().empty()) {
@@ -165,7 +164,7 @@ bool frmMenuPrint::GeneratePrintFiles() {
     }
     if (!errors.isEmpty()) {
         // Every item fails when the template file is missing: name it.
-        if (const std::string cause = TemplateFileProblem(context_.doc.FmtFileName); !cause.empty()) {
+        if (const std::string cause = TemplateFileProblem(context_.paths.fmtFile); !cause.empty()) {
             errors += QStringLiteral("\n\n") + QString::fromStdString(cause);
         }
         ui.showMessage(this, errors, context_.productName, MessageIcon::Critical, MessageButtons::Ok);
@@ -227,7 +226,7 @@ void frmMenuPrint::cmdPreview_Click() {
         return;
     }
     const PreviewLaunch launch =
-        MakePreviewLaunch(context_.programFolder, context_.doc.DataFolder, generator_.JoinedFile(),
+        MakePreviewLaunch(context_.paths, generator_.JoinedFile(),
                           StudyNameForPdf(context_.doc.DataFileName, context_.doc.InpJyoken.Title),
                           frameGeometry(), context_.doc.InpJyoken.Title, context_.doc.DataFileName);
     lastProgram_ = launch.program;
@@ -236,9 +235,7 @@ void frmMenuPrint::cmdPreview_Click() {
     sinceStart_.start();
     if (!started) {
         // Nothing would happen on the screen otherwise.
-        ui.showMessage(this,
-                       QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰを起動できませんでした。\n") +
-                           QString::fromStdString(context_.programFolder + "/Preview"),
+        ui.showMessage(this, QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰを起動できませんでした。\n") + launch.program,
                        windowTitle(), MessageIcon::Critical, MessageButtons::Ok);
     }
 }
@@ -250,9 +247,9 @@ void frmMenuPrint::done(int result) {
         closed_ = true;
         PrintItemChoices choices;
         choices.Chosen = ChosenItems();
-        WritePrintItemChoices(context_.iniFile, choices);
-        WriteSupplementSetting(context_.iniFile, chkSupplement_->isChecked());
-        SaveWindowPlacement(this, context_.iniFile, kSection, false);
+        WritePrintItemChoices(context_.paths.iniFile, choices);
+        WriteSupplementSetting(context_.paths.iniFile, chkSupplement_->isChecked());
+        SaveWindowPlacement(this, context_.paths.iniFile, kSection, false);
         generator_.Run().TempFiles().DeleteAll();
     }
     QDialog::done(result);

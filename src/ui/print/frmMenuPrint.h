@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/PrintFileGenerator.h"
+#include "util/ProgramPaths.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -19,15 +20,16 @@ namespace zul {
 class basCalcMain;
 struct ProjectDocument;
 
-// What the print menu reports on and where its files are.
+// What the print menu reports on and where its files are.  The paths go whole to the report
+// (templates, definition files, the graph metafiles) and to the start of Preview (the program
+// folder, the data folder); the settings file keeps the check states "Print", the numbering
+// "Chapter" and the placement "MenuPrint".
 struct PrintMenuContext {
-    const ProjectDocument& doc; // RaTableDone, DataFolder, FmtFileName
+    const ProjectDocument& doc; // the study, RaTableDone
     const basCalcMain& calc;    // after a successful CalcRa
-    std::string iniFile;        // check states "Print", numbering "Chapter", placement "MenuPrint"
-    std::string programFolder;  // Preview, LINE_PRN.DEF, STR_PRN.DEF
-    std::string metafileFolder; // where the graph screen saved RA01.WMF ...
-    QString productName;        // title of the generation error message
-    std::string tempFolder;     // the print files; the system's temporary folder when empty
+    const ProgramPaths& paths;
+    QString productName;    // title of the generation error message
+    std::string tempFolder; // the print files; the system's temporary folder when empty
 };
 
 // The print menu: the user chooses the report items to print and whether the supplements are

@@ -185,7 +185,7 @@ void frmResOutRaTable::Open() {
     if (!usrCaption_.isEmpty()) {
         setWindowTitle(usrCaption_);
     }
-    RestoreWindowPlacement(this, context_.iniFile, kSection, true);
+    RestoreWindowPlacement(this, context_.paths.iniFile, kSection, true);
 }
 
 void frmResOutRaTable::DrawGraph(int number) {
@@ -295,7 +295,7 @@ void frmResOutRaTable::mnuCopy_Click() {
 }
 
 bool frmResOutRaTable::SaveMetafiles(QString& failure) {
-    const QString folder = QString::fromStdString(context_.metafileFolder);
+    const QString folder = QString::fromStdString(context_.paths.metafileFolder);
     if (folder.isEmpty()) {
         failure = QStringLiteral("保存先のﾌｫﾙﾀﾞがありません。");
         return false;
@@ -334,7 +334,7 @@ void frmResOutRaTable::done(int result) {
                                           QStringLiteral("ｸﾞﾗﾌﾌｧｲﾙを保存できませんでした。\n") + failure,
                                           windowTitle(), MessageIcon::Critical, MessageButtons::Ok);
     }
-    SaveWindowPlacement(this, context_.iniFile, kSection, true);
+    SaveWindowPlacement(this, context_.paths.iniFile, kSection, true);
     QDialog::done(result);
     closing_ = false;
 }

@@ -42,8 +42,8 @@ GraphScreenLayout ComputeGraphScreenLayout(int clientWidth, int clientHeight, in
 class frmResOutRaTable : public QDialog {
     Q_OBJECT
 public:
-    // The results come from context.calc; the metafiles go to context.metafileFolder; the
-    // placement is kept in context.iniFile, section "ResOutRaTable".
+    // The results come from context.calc; the metafiles go to context.paths.metafileFolder; the
+    // placement is kept in context.paths.iniFile, section "ResOutRaTable".
     explicit frmResOutRaTable(AppContext& context, QWidget* parent = nullptr);
     ~frmResOutRaTable() override;
 

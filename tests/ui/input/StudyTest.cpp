@@ -72,8 +72,9 @@ private slots:
         QTemporaryDir folder;
         ProjectDocument doc;
         basCalcMain calc;
-        AppContext context{doc, calc, (folder.path() + QStringLiteral("/Zul.ini")).toStdString(),
-                           folder.path().toStdString(), folder.path().toStdString()};
+        ProgramPaths paths;
+        paths.iniFile = (folder.path() + QStringLiteral("/Zul.ini")).toStdString();
+        AppContext context{doc, calc, paths};
         for (const char* tag : {"InpKui", "InpAnzen", "InpJiban", "InpJibanN", "InpRaTable", "InpRenban"}) {
             QVERIFY(IsInputScreenTag(QString::fromLatin1(tag)));
         }

@@ -55,6 +55,7 @@ struct MenuUnderTest {
     FakeUiServices ui;
     ProjectDocument doc;
     basCalcMain calc;
+    ProgramPaths paths;
     std::vector<QStringList> started; // program and arguments given to the starter
     std::unique_ptr<frmMenuPrint> menu;
 
@@ -64,15 +65,19 @@ struct MenuUnderTest {
         : doc(ExampleDocument(example)) {
         fs::create_directories(folder.path() / "tmp");
         WriteBytes(iniFile(), iniText);
-        doc.FmtFileName = DataFolder() + "/Zul.fmt";
+        paths = {.programFolder = programFolder, // Preview
+                 .fmtFile = DataFolder() + "/Zul.fmt",
+                 .definitionFolder = programFolder,
+                 .metafileFolder = DataFolder(), // the graphs of the examples
+                 .iniFile = iniFile(),
+                 .dataFolder = folder.file(realStarter ? "my \"data\" 設計" : "data")};
         doc.DataFileName = "/home/設計/" + example; // as File > Open leaves it
-        doc.DataFolder = folder.file(realStarter ? "my \"data\" 設計" : "data");
         doc.RaTableDone = raTableDone;
         if (!calc.CalcRa(doc)) {
             throw std::runtime_error("calculation failed");
         }
-        menu = std::make_unique<frmMenuPrint>(PrintMenuContext{doc, calc, iniFile(), programFolder,
-                                                               DataFolder(), kProduct, folder.file("tmp")});
+        menu =
+            std::make_unique<frmMenuPrint>(PrintMenuContext{doc, calc, paths, kProduct, folder.file("tmp")});
         if (!realStarter) {
             menu->setProgramStarter([this](const QString& program, const QStringList& arguments) {
                 started.push_back(QStringList{program} + arguments);
@@ -242,7 +247,7 @@ void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview() {
     const QRect frame = t.menu->frameGeometry();
     QCOMPARE(t.started.back(),
              (QStringList{QString::fromStdString(DataFolder() + "/Preview"),
-                          QString::fromStdString("/INI=" + t.doc.DataFolder), "/NAME=" + example,
+                          QString::fromStdString("/INI=" + t.paths.dataFolder), "/NAME=" + example,
                           QString::fromStdString("/TITLE=" + t.doc.InpJyoken.Title),
                           QString::fromStdString("/FILE=" + t.doc.DataFileName),
                           QStringLiteral("/BESIDE=%1,%2,%3,%4")
@@ -271,7 +276,7 @@ void PrintMenuTest::noItemChosenBeepsAndStartsNothing() {
 
 void PrintMenuTest::failedItemsAreNamedInOneMessage() {
     MenuUnderTest t(true, PrintIni("1111"));
-    t.doc.FmtFileName = t.folder.file("missing.fmt"); // no template: every item fails
+    t.paths.fmtFile = t.folder.file("missing.fmt"); // no template: every item fails
     t.open();
     QCOMPARE(t.ui.messages.size(), 1);
     QCOMPARE(t.ui.messages.at(0).text, QStringLiteral("\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
@@ -279,7 +284,7 @@ void PrintMenuTest::failedItemsAreNamedInOneMessage() {
                                                       "\n･『計算結果（支持力一覧表）』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
                                                       "\n･『支持力検討ｸﾞﾗﾌ』の印刷ﾌｧｲﾙ生成ｴﾗｰ"
                                                       "\n\n原因：帳票書式ファイル（") +
-                                           QString::fromStdString(t.doc.FmtFileName) +
+                                           QString::fromStdString(t.paths.fmtFile) +
                                            QStringLiteral("）を読み込めません。"));
     QCOMPARE(t.ui.messages.at(0).title, kProduct);
     QCOMPARE(t.ui.messages.at(0).icon, MessageIcon::Critical);
@@ -397,7 +402,7 @@ void PrintMenuTest::previewIsReallyStartedWithPathsHoldingBlanksAndQuotes() {
     QVERIFY(t.ui.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(fs::exists(record), 10000);
     const QRect frame = t.menu->frameGeometry();
-    const std::string expected = "/INI=" + t.doc.DataFolder + "\n/NAME=end-bearing-pile.zul\n" +
+    const std::string expected = "/INI=" + t.paths.dataFolder + "\n/NAME=end-bearing-pile.zul\n" +
                                  "/TITLE=場所打ち杭（支持杭）の計算例\n/FILE=" + t.doc.DataFileName + "\n" +
                                  QStringLiteral("/BESIDE=%1,%2,%3,%4\n")
                                      .arg(frame.x())
@@ -466,10 +471,12 @@ void PrintMenuTest::previewReadsTheArgumentsWhole() {
     QFETCH(QString, headTitle);
     QFETCH(QString, headFile);
     const QRect menu(900, 120, 420, 300);
-    const PreviewLaunch launch =
-        MakePreviewLaunch("/opt/zul 杭", dataFolder.toStdString(), joinedFile.toStdString(),
-                          StudyNameForPdf(studyFile.toStdString(), std::string()), menu,
-                          caseTitle.toStdString(), studyFile.toStdString());
+    ProgramPaths paths;
+    paths.programFolder = "/opt/zul 杭";
+    paths.dataFolder = dataFolder.toStdString();
+    const PreviewLaunch launch = MakePreviewLaunch(paths, joinedFile.toStdString(),
+                                                   StudyNameForPdf(studyFile.toStdString(), std::string()),
+                                                   menu, caseTitle.toStdString(), studyFile.toStdString());
     QCOMPARE(launch.program, QStringLiteral("/opt/zul 杭/Preview"));
     QCOMPARE(launch.arguments.last(), joinedFile); // the print file last, as always
     const PreviewCommandLine command = ParsePreviewCommandLine(launch.arguments);

@@ -40,8 +40,10 @@ private slots:
             QVERIFY2(LoadInputData(doc, path.toStdString(), error), qPrintable(name));
             basCalcMain calc;
             QVERIFY(calc.CalcRaTable(doc));
-            AppContext context{doc, calc, dir.filePath(QStringLiteral("Zul.ini")).toStdString(),
-                               dir.path().toStdString(), dir.path().toStdString()};
+            ProgramPaths paths;
+            paths.iniFile = dir.filePath(QStringLiteral("Zul.ini")).toStdString();
+            paths.metafileFolder = dir.path().toStdString();
+            AppContext context{doc, calc, paths};
             frmResOutRaTable screen(context);
             const QJsonArray tables = json.value(QStringLiteral("ResultTables")).toArray();
             const char* columns[] = {"Ra", "Pa", "Rae", "Pae"};

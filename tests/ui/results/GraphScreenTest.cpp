@@ -81,6 +81,7 @@ class GraphScreenTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
     ProjectDocument doc_;
     basCalcMain calc_;
+    ProgramPaths paths_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<test::FakeUiServices> ui_;
 
@@ -95,8 +96,9 @@ private slots:
         calc_ = basCalcMain();
         QVERIFY(calc_.CalcRaTable(doc_));
         QCOMPARE(calc_.ResultCount(), 2);
-        context_ = std::make_unique<AppContext>(AppContext{
-            doc_, calc_, ini().toStdString(), dir_->path().toStdString(), metafiles().toStdString()});
+        paths_.iniFile = ini().toStdString();
+        paths_.metafileFolder = metafiles().toStdString();
+        context_ = std::make_unique<AppContext>(AppContext{doc_, calc_, paths_});
         ui_ = std::make_unique<test::FakeUiServices>();
     }
 
@@ -158,8 +160,7 @@ private slots:
         testdocs::SetTable(doc, 17.0, 21.0, 1.0, {0.4, 0.45});
         basCalcMain calc;
         QVERIFY(calc.CalcRaTable(doc));
-        AppContext context{doc, calc, ini().toStdString(), dir_->path().toStdString(),
-                           metafiles().toStdString()};
+        AppContext context{doc, calc, paths_};
         frmResOutRaTable screen(context);
         screen.show();
         screen.resize(900, 640);
@@ -224,8 +225,7 @@ private slots:
 
     void noUsedDiameterShowsAnEmptyChartAndStillSaves() {
         basCalcMain none;
-        AppContext context{doc_, none, ini().toStdString(), dir_->path().toStdString(),
-                           metafiles().toStdString()};
+        AppContext context{doc_, none, paths_};
         frmResOutRaTable screen(context);
         screen.show();
         QVERIFY(screen.currentGraph().series.empty());

@@ -47,8 +47,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     QTemporaryDir dir;
-    AppContext context{doc, calc, QDir(dir.path()).filePath("Zul.ini").toStdString(),
-                       dir.path().toStdString(), dir.path().toStdString()};
+    ProgramPaths paths;
+    paths.iniFile = QDir(dir.path()).filePath("Zul.ini").toStdString();
+    paths.metafileFolder = dir.path().toStdString();
+    AppContext context{doc, calc, paths};
     frmResOutRaTable screen(context);
     screen.show();
     screen.resize(900, 640);
