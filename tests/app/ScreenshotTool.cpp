@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: zul_screenshots OUTDIR FILE.zul\n");
         return 2;
     }
-    const QDir out(args.at(1));
+    const QDir out(QFileInfo(args.at(1)).absoluteFilePath()); // before the window changes the working folder
     QTemporaryDir sandbox;
     const std::string folder = sandbox.path().toStdString();
     zul::frmMenuMain window({.programFolder = folder,
@@ -85,7 +85,8 @@ int main(int argc, char* argv[]) {
     window.document().DataEdited = false;
     window.close();
     if (!ok || !checked || !printed || !tipped) {
-        std::fprintf(stderr, "zul_screenshots: a picture could not be taken\n");
+        std::fprintf(stderr, "zul_screenshots: a picture could not be taken (%d%d%d%d)\n", ok, checked,
+                     printed, tipped);
         return 1;
     }
     return 0;
