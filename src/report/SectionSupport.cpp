@@ -89,29 +89,6 @@ void WritePullOutResult(PageWriter& ps, const ReportContext& ctx, const Template
     ps.PrintBlank(1);
 }
 
-void WriteFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
-                        std::int32_t first, const colZulLiFis& segments, bool withOverburden,
-                        std::initializer_list<double> totalsAfterSum) {
-    const TableLines lines{first, first + 4, first + 7, first + 10, 2};
-    WritePagedTable(ps, block, lines, segments.Count(), [&](std::int32_t i) {
-        const clsZulLiFi& seg = *segments.Item(i + 1);
-        const std::string kind(SoilKindName(seg.Kind));
-        const std::int32_t k = first + (seg.IsNonF ? 5 : 6);
-        const double layer = static_cast<double>(seg.No);
-        const double n = LayerNValue(ctx.doc, seg.No);
-        if (withOverburden) {
-            ps.PrintFmtLine(block, k, {layer, n, seg.Lii, seg.Gs, seg.Ws, seg.Fi, seg.LiFi}, {kind});
-        } else {
-            ps.PrintFmtLine(block, k, {layer, n, seg.Lii, seg.Fi, seg.LiFi}, {kind});
-        }
-    });
-    ps.PrintAsIs(block, first + 8);
-    std::vector<double> totals{SumLiFi(segments)};
-    totals.insert(totals.end(), totalsAfterSum);
-    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), totals);
-    ps.PrintAsIs(block, first + 10);
-}
-
 void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow) {
     const std::int32_t headLines = lines.headLast - lines.headFirst + 1;
@@ -158,11 +135,15 @@ void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLine
     }
 }
 
-void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
-                               std::int32_t first, const CZul& z, const colZulLiFis& segments,
-                               FrictionColumns columns, std::initializer_list<double> totals,
-                               std::int32_t keepAfter) {
-    const TableLines lines{first, first + 4, first + 7, first + 10, 2, 3 + keepAfter};
+namespace {
+
+// The skin friction table with the given columns: the rows over pages, the total line (first+8),
+// the totals (first+9) and the closing line (first+10).
+void WriteFrictionRows(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
+                       std::int32_t first, const CZul& z, const colZulLiFis& segments,
+                       FrictionColumns columns, std::int32_t keepAfterLast,
+                       const std::vector<double>& totals) {
+    const TableLines lines{first, first + 4, first + 7, first + 10, 2, keepAfterLast};
     WritePagedTable(ps, block, lines, segments.Count(), [&](std::int32_t i) {
         const clsZulLiFi& seg = *segments.Item(i + 1);
         std::vector<double> values{static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii};
@@ -182,9 +163,27 @@ void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const T
         ps.PrintFmtLine(block.Level(k), block.Text(k), values, std::span<const std::string>(&kind, 1));
     });
     ps.PrintAsIs(block, first + 8);
-    const std::vector<double> sums(totals);
-    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), sums);
+    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), totals);
     ps.PrintAsIs(block, first + 10);
+}
+
+} // namespace
+
+void WriteFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
+                        std::int32_t first, const colZulLiFis& segments, bool withOverburden,
+                        std::initializer_list<double> totalsAfterSum) {
+    std::vector<double> totals{SumLiFi(segments)};
+    totals.insert(totals.end(), totalsAfterSum);
+    const FrictionColumns columns{withOverburden ? FrictionColumns::Weight::Overburden
+                                                 : FrictionColumns::Weight::None};
+    WriteFrictionRows(ps, ctx, block, first, ctx.normal, segments, columns, 0, totals);
+}
+
+void WriteCheckedFrictionTable(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
+                               std::int32_t first, const CZul& z, const colZulLiFis& segments,
+                               FrictionColumns columns, std::initializer_list<double> totals,
+                               std::int32_t keepAfter) {
+    WriteFrictionRows(ps, ctx, block, first, z, segments, columns, 3 + keepAfter, totals);
 }
 
 std::int32_t CheckedFrictionTableLines(const colZulLiFis& segments, std::int32_t keepAfter) {
