@@ -58,6 +58,7 @@ public:
     // starts the next page, and no blank line opens a page.  Off (the default), lines are counted
     // only and the sections break where they check.
     void SetBreakWhenFull(bool on) { breakWhenFull_ = on; }
+    bool BreaksWhenFull() const { return breakWhenFull_; }
 
 private:
     HeadingNumbering& numbering_;

@@ -92,10 +92,17 @@ void WritePullOutResult(PageWriter& ps, const ReportContext& ctx, const Template
 void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLines& lines,
                      std::int32_t rowCount, const std::function<void(std::int32_t)>& writeRow) {
     const std::int32_t headLines = lines.headLast - lines.headFirst + 1;
+    // The rows a page holds: rounded as the report always counted them, which may run one line
+    // past the page; a writer that breaks full pages counts only whole rows, the page-end line
+    // included, so that no line of the table runs over.
+    const auto rowsFitting = [&](std::int32_t linesLeft) {
+        return ps.BreaksWhenFull() ? linesLeft / std::max(lines.linesPerRow, 1)
+                                   : RowsPerPage(linesLeft, lines.linesPerRow);
+    };
     const auto writeHead = [&] { PrintLines(ps, block, lines.headFirst, lines.headLast); };
     // A head with no row under it would stand alone at the foot of the page: the table starts on
     // the next page (nothing of it stands above, so no page-end line).
-    if (rowCount > 0 && RowsPerPage(ps.LinesLeft() - headLines, lines.linesPerRow) < 1) {
+    if (rowCount > 0 && rowsFitting(ps.LinesLeft() - headLines) < 1) {
         ps.FormFeed();
     }
     // A table that keeps its closing lines and fits a page as a whole is not split: when it
@@ -109,7 +116,7 @@ void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLine
     writeHead();
     std::int32_t done = 0;
     while (done < rowCount) {
-        const std::int32_t fit = std::max(RowsPerPage(ps.LinesLeft(), lines.linesPerRow), 1);
+        const std::int32_t fit = std::max(rowsFitting(ps.LinesLeft()), 1);
         std::int32_t onPage = std::min(fit, rowCount - done);
         if (lines.keepAfterLast > 0 && onPage == rowCount - done && onPage > 1) {
             // The last rows leave room for the closing lines, or one row at least goes on

@@ -17,7 +17,11 @@ constexpr TableLines kLayerTable{20, 24, 28, 29, 4};
 // The layer table, split over pages; every page repeats the head.
 void WriteLayerTable(PageWriter& st, const TemplateBlock& b, const ReportContext& ctx) {
     const colZulJiban& layers = ctx.normal.Jiban();
-    WritePagedTable(st, b, kLayerTable, layers.Count(), [&](std::int32_t i) {
+    // With the supplements the closing rule and the three notes under it stay with the last
+    // layer: a rule alone never fills a page.
+    TableLines table = kLayerTable;
+    table.keepAfterLast = ctx.supplement ? 4 : 0;
+    WritePagedTable(st, b, table, layers.Count(), [&](std::int32_t i) {
         const std::int32_t row = i + 1;
         const clsZulJiban& layer = *layers.Item(row);
         const auto r = static_cast<std::size_t>(row);
@@ -35,6 +39,7 @@ void WriteLayerTable(PageWriter& st, const TemplateBlock& b, const ReportContext
 
 bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
     PageWriter& st = run.Page();
+    st.SetBreakWhenFull(ctx.supplement);
     return RunReportPart(run, [&] {
         const CZul& c = ctx.normal;
         const std::int32_t method = ctx.doc.InpJyoken.Sekou;

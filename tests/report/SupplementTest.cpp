@@ -287,6 +287,44 @@ TEST(ConditionsSupplement, TablesAndFigureKeepTogetherAtAPageEnd) {
     }
 }
 
+// Lines of the fullest page as the writer counts them, a figure's covered lines included.
+int FullestPage(const std::vector<std::string>& lines) {
+    int onPage = 0;
+    int fullest = 0;
+    for (const std::string& line : lines) {
+        onPage = test::StartsPage(line) ? 1 : onPage + 1;
+        if (line.find("?FG;") != std::string::npos) {
+            onPage += kLinesUnderSoilProfile;
+        }
+        fullest = std::max(fullest, onPage);
+    }
+    return fullest;
+}
+
+// A layer table over pages: the rows counted as the report always rounded them may run one line
+// past a page, and the line that closes the page then stands alone on the next one.  With the
+// supplements no page runs over, whatever the number of layers.
+TEST(ConditionsSupplement, LayerTableNeverRunsPastAPage) {
+    int overrunsOff = 0;
+    for (int count = 1; count <= kMaxLayers; ++count) {
+        SCOPED_TRACE(std::to_string(count) + " layers");
+        for (const double thickness : {0.5, 1.0}) {
+            ProjectDocument doc = testdocs::EndBearingDocument();
+            std::vector<testdocs::Layer> layers(static_cast<std::size_t>(count),
+                                                {0, thickness, 18, 9, 10, 20, 3000, 1});
+            layers.back().h = 20;
+            testdocs::SetGround(doc, 0.0, -3.0, 0.0, 0.0, layers);
+            for (const bool supplement : {false, true}) {
+                SectionRun run(doc);
+                const int fullest = FullestPage(Write(run, basResOutJyoken, supplement));
+                overrunsOff += !supplement && fullest > kLinesPerPage ? 1 : 0;
+                EXPECT_TRUE(!supplement || fullest <= kLinesPerPage) << fullest;
+            }
+        }
+    }
+    EXPECT_GT(overrunsOff, 0);
+}
+
 TEST(ReportNotes, WrappedLinesKeepEveryCharacterAndNoLineStartsWithAClosingMark) {
     const std::string notes[] = {
         "杭先端（深度 14.500 m）が入力された最深のN値（深度 12.000 m）より深く、先端支持力度の自動計算にN値が"
