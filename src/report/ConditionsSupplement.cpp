@@ -38,7 +38,8 @@ void WriteNValueTable(PageWriter& ps, const TemplateBlock& b, const ReportContex
     // Under the head: every row and the closing lines of a short table, else the first rows and
     // the line that closes the page.
     const std::int32_t first = count <= kRowsNeverSplit ? count + kCloseLines : kRowsKeptTogether + 1;
-    ps.PageCheck(2 + kNHeadLines + first, 1);
+    // A blank line, the heading, a blank line and the head before them.
+    ps.PageCheck(3 + kNHeadLines + first, 1);
     ps.PrintAsIs(b, kNHeading);
     ps.PrintBlank(1);
     if (count == 0) {
@@ -77,7 +78,9 @@ void WriteNValueTable(PageWriter& ps, const TemplateBlock& b, const ReportContex
 void WriteSoilProfile(ReportRun& run, const TemplateBlock& b, const ReportContext& ctx) {
     PageWriter& ps = run.Page();
     const std::string figure = basMakeIDXFileSoilProfile(run, ctx, kSoilProfileWidth, kSoilProfileHeight);
-    ps.PageCheck(3 + 1 + kLinesUnderSoilProfile + 1, 2);
+    // Two blank lines, the heading, a blank line, the figure record with the lines it covers and
+    // the note.
+    ps.PageCheck(2 + 1 + 1 + 1 + kLinesUnderSoilProfile + 1, 2);
     ps.PrintAsIs(b, kFigureHeading);
     ps.PrintBlank(1);
     WriteFigureRecord(run, figure, kLinesUnderSoilProfile);
