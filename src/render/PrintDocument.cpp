@@ -240,10 +240,7 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
     for (const std::string& raw : document.lines) {
         std::size_t start = 0;
         while (start <= raw.size()) {
-            std::size_t end = raw.find('\f', start);
-            if (end == std::string::npos) {
-                end = raw.size();
-            }
+            const std::size_t end = std::min(raw.find('\f', start), raw.size());
             const PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
             if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(line.path)) {
                 document.figures.emplace(line.path, loadFigure(line.path, limits, budget));
