@@ -189,7 +189,7 @@ template <typename Visit> bool walkRecords(const Reader& r, std::size_t offset, 
     }
 }
 
-// The window of a plain metafile: its first origin and extent records.
+// The window of a plain metafile: its origin and extent records (the last of each counts).
 std::optional<Frame> firstWindow(const Reader& r, std::size_t offset) {
     Frame frame;
     bool extent = false;
