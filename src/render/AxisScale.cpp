@@ -63,16 +63,13 @@ AxisScale ComputeAxisScale(double low, double high, bool includeZero, int target
     }
     double span = high - low;
     if (span <= 0) {
-        // One value: a range of about a fifth of it on each side (or 0..1 around zero).
+        // One value: a range of about a fifth of it on each side (or 0..1 around zero); on a
+        // capacity axis the value is zero here and the range 0..0.5.
         const double half = low == 0 ? 0.5 : std::fabs(low) * 0.2;
-        if (!(includeZero && low == 0)) {
+        if (!includeZero) {
             low -= half;
         }
         high += half;
-        if (includeZero) {
-            low = std::min(low, 0.0);
-            high = std::max(high, 0.0);
-        }
         span = high - low;
     }
     // Keep points off the frame, except at zero on a capacity axis.

@@ -49,16 +49,9 @@ QString DiameterLabel(double diameter) {
 }
 
 double GraphValue(const GraphRow& row, int graphNumber) {
-    switch (graphNumber) {
-    case 2:
-        return row.Pa;
-    case 3:
-        return row.Rae;
-    case 4:
-        return row.Pae;
-    default:
-        return row.Ra;
-    }
+    static constexpr std::array<double GraphRow::*, kGraphCount> values{&GraphRow::Ra, &GraphRow::Pa,
+                                                                        &GraphRow::Rae, &GraphRow::Pae};
+    return row.*values[static_cast<std::size_t>(GraphKindOf(graphNumber).number - 1)];
 }
 
 GraphData BuildGraphData(const CInpJyoken& conditions, const std::vector<GraphTable>& tables,

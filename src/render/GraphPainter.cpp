@@ -29,20 +29,10 @@ QFont graphFont(FontRole role) {
     font.setFamilies(
         {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
     font.setStyleHint(QFont::SansSerif);
-    switch (role) {
-    case FontRole::Header:
-        font.setPixelSize(15);
+    static constexpr std::array<int, 4> pixels{15, 12, 11, 12}; // in the order of the roles
+    font.setPixelSize(pixels[static_cast<std::size_t>(role)]);
+    if (role == FontRole::Header) {
         font.setBold(true);
-        break;
-    case FontRole::Title:
-        font.setPixelSize(12);
-        break;
-    case FontRole::Tick:
-        font.setPixelSize(11);
-        break;
-    case FontRole::Legend:
-        font.setPixelSize(12);
-        break;
     }
     return font;
 }
@@ -74,69 +64,57 @@ DataRange rangeOf(const GraphData& data) {
     return range;
 }
 
-// Marker outlines: circle, square, triangle, diamond, inverted triangle, pentagon, hexagon,
-// star; cross and plus are drawn as strokes.
-enum class Marker { Circle, Square, Triangle, Diamond, TriangleDown, Cross, Plus, Pentagon, Hexagon, Star };
+// The markers of the series in turn: circle, square, triangle, diamond, inverted triangle,
+// cross, plus, pentagon, hexagon, star.  A filled outline has its corners on a circle of size
+// marker radii (a star's inner corners on one of inner radii), the first at start degrees.
+enum class Shape { Outline, Square, Cross, Plus };
+struct Marker {
+    Shape shape;
+    double size = 1;
+    int corners = 0;
+    double start = 0;
+    double inner = 0; // 0: as size
+};
+constexpr std::array<Marker, 10> kMarkers{{{Shape::Outline, 1, 16, 0},
+                                           {Shape::Square},
+                                           {Shape::Outline, 1.2, 3, 90},
+                                           {Shape::Outline, 1.25, 4, 90},
+                                           {Shape::Outline, 1.2, 3, 270},
+                                           {Shape::Cross},
+                                           {Shape::Plus},
+                                           {Shape::Outline, 1.15, 5, 90},
+                                           {Shape::Outline, 1.15, 6, 0},
+                                           {Shape::Outline, 1.4, 10, 90, 0.6}}};
 
-Marker markerOf(int index) {
-    static constexpr std::array<Marker, 10> order{
-        Marker::Circle, Marker::Square, Marker::Triangle, Marker::Diamond, Marker::TriangleDown,
-        Marker::Cross,  Marker::Plus,   Marker::Pentagon, Marker::Hexagon, Marker::Star};
-    return order[static_cast<std::size_t>(index) % order.size()];
-}
-
-QPolygonF regularPolygon(const QPointF& c, double r, int corners, double startDegrees) {
+QPolygonF outline(const QPointF& c, const Marker& marker) {
+    const double outer = kMarkerRadius * marker.size;
+    const double inner = marker.inner > 0 ? kMarkerRadius * marker.inner : outer;
     QPolygonF polygon;
-    for (int i = 0; i < corners; ++i) {
-        const double a = (startDegrees + 360.0 * i / corners) * M_PI / 180.0;
+    for (int i = 0; i < marker.corners; ++i) {
+        const double r = i % 2 == 0 ? outer : inner;
+        const double a = (marker.start + 360.0 * i / marker.corners) * M_PI / 180.0;
         polygon << QPointF(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
     }
     return polygon;
 }
 
-void drawMarker(QPainter& painter, Marker marker, const QPointF& c, const QColor& color) {
+void drawMarker(QPainter& painter, int index, const QPointF& c, const QColor& color) {
+    const Marker& marker = kMarkers[static_cast<std::size_t>(index) % kMarkers.size()];
     const double r = kMarkerRadius;
-    painter.setPen(QPen(color, 1));
+    painter.setPen(QPen(color, marker.shape == Shape::Cross || marker.shape == Shape::Plus ? 2 : 1));
     painter.setBrush(color);
-    switch (marker) {
-    case Marker::Circle:
-        painter.drawPolygon(regularPolygon(c, r, 16, 0));
+    switch (marker.shape) {
+    case Shape::Outline:
+        painter.drawPolygon(outline(c, marker));
         return;
-    case Marker::Square:
+    case Shape::Square:
         painter.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
         return;
-    case Marker::Triangle:
-        painter.drawPolygon(regularPolygon(c, r * 1.2, 3, 90));
-        return;
-    case Marker::Diamond:
-        painter.drawPolygon(regularPolygon(c, r * 1.25, 4, 90));
-        return;
-    case Marker::TriangleDown:
-        painter.drawPolygon(regularPolygon(c, r * 1.2, 3, 270));
-        return;
-    case Marker::Pentagon:
-        painter.drawPolygon(regularPolygon(c, r * 1.15, 5, 90));
-        return;
-    case Marker::Hexagon:
-        painter.drawPolygon(regularPolygon(c, r * 1.15, 6, 0));
-        return;
-    case Marker::Star: {
-        QPolygonF star;
-        for (int i = 0; i < 10; ++i) {
-            const double radius = i % 2 == 0 ? r * 1.4 : r * 0.6;
-            const double a = (90.0 + 36.0 * i) * M_PI / 180.0;
-            star << QPointF(c.x() + radius * std::cos(a), c.y() - radius * std::sin(a));
-        }
-        painter.drawPolygon(star);
-        return;
-    }
-    case Marker::Cross:
-        painter.setPen(QPen(color, 2));
+    case Shape::Cross:
         painter.drawLine(QPointF(c.x() - r, c.y() - r), QPointF(c.x() + r, c.y() + r));
         painter.drawLine(QPointF(c.x() - r, c.y() + r), QPointF(c.x() + r, c.y() - r));
         return;
-    case Marker::Plus:
-        painter.setPen(QPen(color, 2));
+    case Shape::Plus:
         painter.drawLine(QPointF(c.x() - r * 1.2, c.y()), QPointF(c.x() + r * 1.2, c.y()));
         painter.drawLine(QPointF(c.x(), c.y() - r * 1.2), QPointF(c.x(), c.y() + r * 1.2));
         return;
@@ -312,7 +290,7 @@ void DrawGraph(QPainter& painter, const QRectF& bounds, const GraphData& data) {
             const QPointF& p = curve[i];
             const bool last = i + 1 == curve.size();
             if (i == 0 || last || QLineF(lastMarker, p).length() >= kMarkerRadius) {
-                drawMarker(painter, markerOf(index), p, color);
+                drawMarker(painter, index, p, color);
                 lastMarker = p;
             }
         }
@@ -333,7 +311,7 @@ void DrawGraph(QPainter& painter, const QRectF& bounds, const GraphData& data) {
             const double x0 = layout.legend.left() + kLegendPadding;
             painter.setPen(QPen(color, 2));
             painter.drawLine(QPointF(x0, cy), QPointF(x0 + kLegendSample, cy));
-            drawMarker(painter, markerOf(index), QPointF(x0 + kLegendSample / 2, cy), color);
+            drawMarker(painter, index, QPointF(x0 + kLegendSample / 2, cy), color);
             painter.setPen(Qt::black);
             drawTextLine(painter, legendFont, data.series[s].label, x0 + kLegendSample + kLegendPadding,
                          cy + (legendMetrics.ascent() - legendMetrics.descent()) / 2, Align::Left);

@@ -11,20 +11,21 @@ namespace {
 // The preview draws with up to nine rows of either kind.
 constexpr std::size_t kMostRows = 9;
 
+template <typename Row> Row rowOf(const std::vector<Row>& rows, int kind) {
+    if (kind >= 1 && static_cast<std::size_t>(kind) <= rows.size()) {
+        return rows[static_cast<std::size_t>(kind - 1)];
+    }
+    return rows.empty() ? Row{} : rows.front();
+}
+
 } // namespace
 
 LineDefinition FigureDefinitions::line(int kind) const {
-    if (kind >= 1 && static_cast<std::size_t>(kind) <= lines.size()) {
-        return lines[static_cast<std::size_t>(kind - 1)];
-    }
-    return lines.empty() ? LineDefinition{} : lines.front();
+    return rowOf(lines, kind);
 }
 
 TextDefinition FigureDefinitions::text(int kind) const {
-    if (kind >= 1 && static_cast<std::size_t>(kind) <= texts.size()) {
-        return texts[static_cast<std::size_t>(kind - 1)];
-    }
-    return texts.empty() ? TextDefinition{} : texts.front();
+    return rowOf(texts, kind);
 }
 
 std::vector<LineDefinition> DefaultLineDefinitions() {
@@ -56,16 +57,10 @@ std::vector<TextDefinition> ParseTextDefinitions(std::string_view cp932) {
     std::vector<TextDefinition> rows;
     try {
         for (const StrDef& def : ParseStrDefs(cp932, kMostRows)) {
-            TextDefinition row;
-            row.name = QString::fromStdString(def.Name);
-            row.weight = def.Weight;
-            if (!def.Font.empty()) {
-                row.family = QString::fromStdString(def.Font);
-            }
-            row.sizeTwips = def.Size;
-            row.spacingTwips = def.Spacing;
-            row.colour = def.Colour;
-            rows.push_back(row);
+            const QString family =
+                def.Font.empty() ? TextDefinition{}.family : QString::fromStdString(def.Font);
+            rows.push_back(
+                {QString::fromStdString(def.Name), def.Weight, family, def.Size, def.Spacing, def.Colour});
         }
     } catch (const PrintFileFormatError&) {
         return {};

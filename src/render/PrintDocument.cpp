@@ -36,12 +36,8 @@ bool readNumbers(std::string_view& rest, int count, double* out) {
             return false;
         }
         std::string_view field = rest.substr(0, end);
-        while (!field.empty() && field.front() == ' ') {
-            field.remove_prefix(1);
-        }
-        while (!field.empty() && field.back() == ' ') {
-            field.remove_suffix(1);
-        }
+        field.remove_prefix(std::min(field.find_first_not_of(' '), field.size()));
+        field = field.substr(0, field.find_last_not_of(' ') + 1);
         double value = 0;
         const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
         // Offsets and sizes are millimetres on a sheet: anything beyond a metre is no record.
@@ -93,10 +89,7 @@ PrintLine ParsePrintLine(std::string_view cp932) {
         }
     }
     // A heading mark stands after the margin's half-width blanks.
-    std::size_t margin = 0;
-    while (margin < cp932.size() && cp932[margin] == ' ') {
-        ++margin;
-    }
+    const std::size_t margin = std::min(cp932.find_first_not_of(' '), cp932.size());
     const std::string_view mark = cp932.substr(margin, 3);
     if (mark == kHeading1Marker || mark == kHeading2Marker) {
         line.headingLevel = mark[2] - '0';
@@ -162,33 +155,27 @@ std::optional<QByteArray> readWithin(const QString& path, qint64 maxBytes, qint6
 
 FigureAsset loadFigure(const QString& indexPath, const PrintInputLimits& limits, qint64& budget) {
     FigureAsset asset;
-    QString error;
-    const auto indexBytes = readWithin(indexPath, limits.figureFileBytes, budget, &error);
-    if (!indexBytes) {
-        asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, indexPath);
-        return asset;
-    }
-    std::string reason;
-    const auto index =
-        ReadFigureIndexFile(std::string_view(indexBytes->constData(), indexBytes->size()), &reason);
+    // One file of the figure read with its reader; no value, and the asset says why, when it cannot be.
+    const auto read = [&](const QString& path, auto reader) {
+        QString error;
+        std::string reason;
+        const auto bytes = readWithin(path, limits.figureFileBytes, budget, &error);
+        const auto parsed =
+            bytes ? reader(std::string_view(bytes->constData(), bytes->size()), &reason) : std::nullopt;
+        if (!parsed) {
+            asset.error = QStringLiteral("図を表示できません（%1）：%2")
+                              .arg(bytes ? QString::fromStdString(reason) : error, path);
+        }
+        return parsed;
+    };
+    const auto index = read(indexPath, ReadFigureIndexFile);
     if (!index) {
-        asset.error =
-            QStringLiteral("図を表示できません（%1）：%2").arg(QString::fromStdString(reason), indexPath);
         return asset;
     }
     asset.index = *index;
     for (const FigureIndexEntry& entry : index->Entries) {
-        const QString path = QString::fromStdString(entry.Path);
-        const auto dataBytes = readWithin(path, limits.figureFileBytes, budget, &error);
-        const auto data =
-            dataBytes
-                ? ReadFigureDataFile(std::string_view(dataBytes->constData(), dataBytes->size()), &reason)
-                : std::nullopt;
+        const auto data = read(QString::fromStdString(entry.Path), ReadFigureDataFile);
         if (!data) {
-            if (dataBytes) {
-                error = QString::fromStdString(reason);
-            }
-            asset.error = QStringLiteral("図を表示できません（%1）：%2").arg(error, path);
             asset.parts.clear();
             return asset;
         }
@@ -199,31 +186,37 @@ FigureAsset loadFigure(const QString& indexPath, const PrintInputLimits& limits,
 
 PictureAsset loadPicture(const QString& path, const PrintInputLimits& limits, qint64& budget) {
     PictureAsset asset;
-    QString error;
-    if (auto data = readWithin(path, limits.metafileBytes, budget, &error)) {
-        if (const auto problem = MetafileBeyondBounds(*data)) {
-            asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(*problem, path);
-        } else {
-            asset.data = std::move(*data);
-        }
+    auto data = readWithin(path, limits.metafileBytes, budget, &asset.error);
+    const std::optional<QString> problem = data ? MetafileBeyondBounds(*data) : asset.error;
+    if (problem) {
+        asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(*problem, path);
     } else {
-        asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(error, path);
+        asset.data = std::move(*data);
     }
     return asset;
 }
 
-// A definition file within the budget; no value (the built-in rows stand in) when unreadable.
-std::optional<QByteArray> readDefinition(const QString& path, const PrintInputLimits& limits,
-                                         qint64& budget) {
+// The rows of a definition file of folder, read within the budget: the built-in rows, with a
+// note, when the file cannot be read or holds no row.
+template <typename Row>
+std::vector<Row> loadDefinitions(const QDir& folder, std::string_view fileName, const QString& kind,
+                                 std::vector<Row> (*parse)(std::string_view), std::vector<Row> (*builtIn)(),
+                                 const PrintInputLimits& limits, qint64& budget,
+                                 std::vector<QString>& notes) {
+    const QString path = folder.filePath(QString::fromUtf8(fileName));
     QString error;
-    return readWithin(path, limits.definitionFileBytes, budget, &error);
+    std::vector<Row> rows;
+    if (const auto bytes = readWithin(path, limits.definitionFileBytes, budget, &error)) {
+        rows = parse(std::string_view(bytes->constData(), bytes->size()));
+    }
+    if (rows.empty()) {
+        rows = builtIn();
+        notes.push_back(QStringLiteral("%1を読めません：%2").arg(kind, path));
+    }
+    return rows;
 }
 
 } // namespace
-
-PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder) {
-    return BuildPrintDocument(cp932, definitionFolder, PrintInputLimits{});
-}
 
 PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder,
                                  const PrintInputLimits& limits) {
@@ -237,32 +230,17 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
     }
 
     const QDir folder(definitionFolder);
-    const QString linePath = folder.filePath(QString::fromUtf8(kLineDefinitionFile));
-    if (const auto lineBytes = readDefinition(linePath, limits, budget)) {
-        document.definitions.lines =
-            ParseLineDefinitions(std::string_view(lineBytes->constData(), lineBytes->size()));
-    }
-    if (document.definitions.lines.empty()) {
-        document.definitions.lines = DefaultLineDefinitions();
-        document.notes.push_back(QStringLiteral("線種定義を読めません：%1").arg(linePath));
-    }
-    const QString textPath = folder.filePath(QString::fromUtf8(kTextDefinitionFile));
-    if (const auto textBytes = readDefinition(textPath, limits, budget)) {
-        document.definitions.texts =
-            ParseTextDefinitions(std::string_view(textBytes->constData(), textBytes->size()));
-    }
-    if (document.definitions.texts.empty()) {
-        document.definitions.texts = DefaultTextDefinitions();
-        document.notes.push_back(QStringLiteral("文字種定義を読めません：%1").arg(textPath));
-    }
+    document.definitions.lines =
+        loadDefinitions(folder, kLineDefinitionFile, QStringLiteral("線種定義"), ParseLineDefinitions,
+                        DefaultLineDefinitions, limits, budget, document.notes);
+    document.definitions.texts =
+        loadDefinitions(folder, kTextDefinitionFile, QStringLiteral("文字種定義"), ParseTextDefinitions,
+                        DefaultTextDefinitions, limits, budget, document.notes);
 
     for (const std::string& raw : document.lines) {
         std::size_t start = 0;
         while (start <= raw.size()) {
-            std::size_t end = raw.find('\f', start);
-            if (end == std::string::npos) {
-                end = raw.size();
-            }
+            const std::size_t end = std::min(raw.find('\f', start), raw.size());
             const PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
             if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(line.path)) {
                 document.figures.emplace(line.path, loadFigure(line.path, limits, budget));
@@ -280,22 +258,16 @@ std::vector<QString> DocumentProblems(const PrintDocument& document) {
     for (const PrintPage& page : LayoutPrintPages(document)) {
         problems.insert(problems.end(), page.notes.begin(), page.notes.end());
     }
-    for (const auto& [path, figure] : document.figures) {
-        if (!figure.error.isEmpty()) {
-            problems.push_back(figure.error);
+    const auto addErrors = [&problems](const auto& assets) {
+        for (const auto& [path, asset] : assets) {
+            if (!asset.error.isEmpty()) {
+                problems.push_back(asset.error);
+            }
         }
-    }
-    for (const auto& [path, picture] : document.pictures) {
-        if (!picture.error.isEmpty()) {
-            problems.push_back(picture.error);
-        }
-    }
+    };
+    addErrors(document.figures);
+    addErrors(document.pictures);
     return problems;
-}
-
-std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
-                                               QString* error) {
-    return LoadPrintDocument(printFile, definitionFolder, error, PrintInputLimits{});
 }
 
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,

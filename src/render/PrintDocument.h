@@ -64,16 +64,6 @@ std::vector<QString> DocumentProblems(const PrintDocument& document);
 // kMaxPrintFileLines; cut, when given, tells whether lines were left out.
 std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut = nullptr);
 
-// Reads the print file, the definition files LINE_PRN.DEF and STR_PRN.DEF of definitionFolder
-// and every figure and picture file the print file names.  Fails (error set, Japanese) only
-// when the print file itself cannot be read; a referenced file that cannot be read is noted
-// in its asset.
-std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
-                                               QString* error);
-
-// The same from contents in memory (the referenced files are still read from disk).
-PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder);
-
 // Bounds of what the preview reads and lays out.  A real report is some 50 pages of lines of at
 // most a few hundred bytes, with figures of up to 600 points and graphs of a few thousand; the
 // bounds stand far above that and only stop files that would take the preview minutes and
@@ -98,10 +88,15 @@ inline constexpr std::size_t kMaxPrintFileLines = 124000;
 std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error,
                                           qint64 maxBytes = PrintInputLimits{}.printFileBytes);
 
-// With the bounds given (tests use small ones).
+// Reads the print file, the definition files LINE_PRN.DEF and STR_PRN.DEF of definitionFolder
+// and every figure and picture file the print file names, within the bounds given (tests use
+// small ones).  Fails (error set, Japanese) only when the print file itself cannot be read; a
+// referenced file that cannot be read is noted in its asset.
 std::optional<PrintDocument> LoadPrintDocument(const QString& printFile, const QString& definitionFolder,
-                                               QString* error, const PrintInputLimits& limits);
+                                               QString* error, const PrintInputLimits& limits = {});
+
+// The same from contents in memory (the referenced files are still read from disk).
 PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definitionFolder,
-                                 const PrintInputLimits& limits);
+                                 const PrintInputLimits& limits = {});
 
 } // namespace zul

@@ -48,25 +48,6 @@ int RecordSlots(const PrintDocument& document, const PrintLine& line) {
     return 1;
 }
 
-namespace {
-
-// The first bytes of a line up to the bound, a two-byte character not split.
-void cutLongLine(std::string& text) {
-    std::size_t keep = 0;
-    while (keep < text.size()) {
-        const std::size_t next =
-            keep +
-            (IsCp932LeadByte(static_cast<unsigned char>(text[keep])) && keep + 1 < text.size() ? 2 : 1);
-        if (next > kMaxPrintLineBytes) {
-            break;
-        }
-        keep = next;
-    }
-    text.resize(keep);
-}
-
-} // namespace
-
 std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
     std::vector<PrintPage> pages(1);
     int slot = 0;
@@ -97,7 +78,7 @@ std::vector<PrintPage> LayoutPrintPages(const PrintDocument& document) {
             return;
         }
         if (line.kind == PrintLine::Kind::Text && line.text.size() > kMaxPrintLineBytes) {
-            cutLongLine(line.text);
+            line.text.resize(Cp932PrefixLength(line.text, kMaxPrintLineBytes)); // no character split
             longLineNoted = longLineNoted && pages.size() == longLinePage;
             if (!longLineNoted) { // one note a page, for the first long line on it
                 longLineNoted = true;

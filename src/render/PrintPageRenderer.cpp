@@ -47,19 +47,10 @@ QString decodeLenient(std::string_view bytes) {
     return QString::fromStdString(DecodeCp932Lenient(bytes));
 }
 
-std::size_t charBytes(std::string_view bytes, std::size_t i) {
-    return IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
-}
-
 // A head text on one line: control characters (a line end from a study file) are left out.
-QString oneLine(const QString& text) {
-    QString line;
-    for (const QChar c : text) {
-        if (c.category() != QChar::Other_Control) {
-            line += c;
-        }
-    }
-    return line.trimmed();
+QString oneLine(QString text) {
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return text.trimmed();
 }
 
 } // namespace
@@ -209,7 +200,7 @@ void PrintPageRenderer::paintText(QPainter& painter, const PagePlacement& placem
         }
         std::size_t end = i;
         while (end < bytes.size() && bytes[end] != ' ') {
-            end += charBytes(bytes, end);
+            end += Cp932CharWidth(bytes, end);
         }
         end = std::min(end, bytes.size());
         const std::string_view run = bytes.substr(i, end - i);
@@ -221,7 +212,7 @@ void PrintPageRenderer::paintText(QPainter& painter, const PagePlacement& placem
                 painter.drawText(QPointF(x + shift, baseline), text);
             } else {
                 for (std::size_t k = 0; k < run.size();) {
-                    const std::size_t n = charBytes(run, k);
+                    const std::size_t n = Cp932CharWidth(run, k);
                     painter.drawText(QPointF(x + shift + static_cast<double>(k) * column, baseline),
                                      decodeLenient(run.substr(k, n)));
                     k += n;
@@ -395,29 +386,22 @@ QString PdfWriteError(const QString& path, int fileError) {
 bool WritePrintPdf(const PrintPageRenderer& renderer, const QString& path, QString* error,
                    const QString& title) {
     const std::string target = QFile::encodeName(path).toStdString();
-    // A pipe or a missing folder is refused before any page is drawn.
-    if (const int err = CheckWritableTarget(target); err != FileError::None) {
-        if (error) {
-            *error = PdfWriteError(path, err);
-        }
-        return false;
-    }
     QByteArray pdf;
     QString reason;
-    if (!RenderPrintPdf(renderer, pdf, &reason, title)) {
-        if (error) {
-            *error = QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(path, reason);
+    // A pipe or a missing folder is refused before any page is drawn.
+    int err = CheckWritableTarget(target);
+    if (err == FileError::None && RenderPrintPdf(renderer, pdf, &reason, title)) {
+        err = ReplaceFileContents(target, std::string_view(pdf.constData(), pdf.size()));
+        if (err == FileError::None) {
+            return true;
         }
-        return false;
     }
-    if (const int err = ReplaceFileContents(target, std::string_view(pdf.constData(), pdf.size()));
-        err != FileError::None) {
-        if (error) {
-            *error = PdfWriteError(path, err);
-        }
-        return false;
+    if (error) {
+        *error = err != FileError::None
+                     ? PdfWriteError(path, err)
+                     : QStringLiteral("PDFファイルを書き込めません：%1\n%2").arg(path, reason);
     }
-    return true;
+    return false;
 }
 
 } // namespace zul

@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <QTextItem>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -156,11 +157,9 @@ public:
 
     void drawPolygon(const QPointF* points, int pointCount, PolygonDrawMode mode) override {
         flushText();
-        std::vector<QPoint> converted;
-        converted.reserve(static_cast<std::size_t>(pointCount));
-        for (int i = 0; i < pointCount; ++i) {
-            converted.push_back(toUnits(points[i]));
-        }
+        std::vector<QPoint> converted(static_cast<std::size_t>(std::max(pointCount, 0)));
+        std::transform(points, points + converted.size(), converted.begin(),
+                       [this](const QPointF& p) { return toUnits(p); });
         selectPen();
         if (mode == PolylineMode) {
             recorder_->polyline(converted);
@@ -238,12 +237,8 @@ private:
                                      : qpen_.widthF() * scale();
             key = {style, std::max(1, static_cast<int>(std::lround(width))), qpen_.color().rgb()};
         }
-        if (pen_ == key) {
-            return;
-        }
-        const int slot = recorder_->createPen(key.style, key.width, QColor::fromRgb(key.color));
-        selectInPlaceOf(slot, penSlot_);
-        pen_ = key;
+        select(key, pen_, penSlot_,
+               [&] { return recorder_->createPen(key.style, key.width, QColor::fromRgb(key.color)); });
     }
 
     void selectBrush() {
@@ -251,31 +246,31 @@ private:
         if (qbrush_.style() != Qt::NoBrush) {
             key = {kBrushSolid, qbrush_.color().rgb()};
         }
-        if (brush_ == key) {
-            return;
-        }
-        const int slot = recorder_->createBrush(key.style, QColor::fromRgb(key.color));
-        selectInPlaceOf(slot, brushSlot_);
-        brush_ = key;
+        select(key, brush_, brushSlot_,
+               [&] { return recorder_->createBrush(key.style, QColor::fromRgb(key.color)); });
     }
 
     void selectFont(const FontKey& key) {
-        if (font_ == key) {
-            return;
-        }
-        const int slot = recorder_->createFont(key.height, key.weight, key.italic, kShiftJisCharset,
-                                               MetafileText(key.family));
-        selectInPlaceOf(slot, fontSlot_);
-        font_ = key;
+        select(key, font_, fontSlot_, [&] {
+            return recorder_->createFont(key.height, key.weight, key.italic, kShiftJisCharset,
+                                         MetafileText(key.family));
+        });
     }
 
-    // Selects a new object in place of the one of its kind in use, and deletes that one.
-    void selectInPlaceOf(int slot, int& current) {
-        recorder_->selectObject(slot);
-        if (current >= 0) {
-            recorder_->deleteObject(current);
+    // Unless the object of key is in use, creates it and selects it in place of the one of its kind
+    // in use, and deletes that one.
+    template <typename Key, typename Create>
+    void select(const Key& key, std::optional<Key>& current, int& currentSlot, Create create) {
+        if (current == key) {
+            return;
         }
-        current = slot;
+        const int slot = create();
+        recorder_->selectObject(slot);
+        if (currentSlot >= 0) {
+            recorder_->deleteObject(currentSlot);
+        }
+        currentSlot = slot;
+        current = key;
     }
 
     void flushText() {

@@ -33,8 +33,6 @@ constexpr std::size_t kMaxObjects = 4096;
 // Record functions read here.
 enum Function : std::uint16_t {
     kEof = 0x0000,
-    kSetBkMode = 0x0102,
-    kSetMapMode = 0x0103,
     kSetPolyFillMode = 0x0106,
     kSetTextColor = 0x0209,
     kSetWindowOrg = 0x020B,
@@ -68,6 +66,10 @@ struct Reader {
         return static_cast<std::uint32_t>(u16(offset)) | (static_cast<std::uint32_t>(u16(offset + 2)) << 16);
     }
 };
+
+Reader readerOf(const QByteArray& data) {
+    return {reinterpret_cast<const unsigned char*>(data.constData()), static_cast<std::size_t>(data.size())};
+}
 
 QColor colorOf(const U_COLORREF& c) {
     return QColor(c.Red, c.Green, c.Blue);
@@ -158,32 +160,51 @@ std::size_t recordAt(const Reader& r, std::size_t offset) {
     return U_WMRRECSAFE_get(record, reinterpret_cast<const char*>(r.data + r.size));
 }
 
-std::uint16_t functionOf(const Reader& r, std::size_t offset) {
-    const auto head = copied<U_METARECORD>(reinterpret_cast<const char*>(r.data + offset));
-    return static_cast<std::uint16_t>(head.iType | (head.xb << 8));
+// One whole record: its function, its bytes, and where its parameters (after the size and the
+// function) start in the data and how many bytes they take.
+struct Record {
+    std::uint16_t function = kEof;
+    const char* bytes = nullptr;
+    std::size_t params = 0;
+    std::size_t paramBytes = 0;
+};
+
+// Calls visit(record) for each whole record from offset up to the end record or the first broken
+// one, at most kMaxMetafileRecords of them, while visit returns true.  True when the walk stopped
+// at that bound with a further record before the end.
+template <typename Visit> bool walkRecords(const Reader& r, std::size_t offset, Visit visit) {
+    for (std::size_t records = 0;; ++records) {
+        const std::size_t size = recordAt(r, offset);
+        const std::uint16_t function = size == 0 ? std::uint16_t{kEof} : r.u16(offset + 4);
+        if (function == kEof) {
+            return false;
+        }
+        if (records == kMaxMetafileRecords) {
+            return true;
+        }
+        if (!visit(Record{function, reinterpret_cast<const char*>(r.data + offset), offset + 6, size - 6})) {
+            return false;
+        }
+        offset += size;
+    }
 }
 
-// The window of a plain metafile: its first origin and extent records.
+// The window of a plain metafile: its origin and extent records (the last of each counts).
 std::optional<Frame> firstWindow(const Reader& r, std::size_t offset) {
     Frame frame;
     bool extent = false;
-    for (std::size_t records = 0; records < kMaxMetafileRecords; ++records) {
-        const std::size_t size = recordAt(r, offset);
-        if (size == 0 || functionOf(r, offset) == kEof) {
-            break;
-        }
-        const char* record = reinterpret_cast<const char*>(r.data + offset);
+    walkRecords(r, offset, [&](const Record& record) {
         U_POINT16 point;
-        if (functionOf(r, offset) == kSetWindowOrg && U_WMRSETWINDOWORG_get(record, &point)) {
+        if (record.function == kSetWindowOrg && U_WMRSETWINDOWORG_get(record.bytes, &point)) {
             frame.top = point.y;
             frame.left = point.x;
-        } else if (functionOf(r, offset) == kSetWindowExt && U_WMRSETWINDOWEXT_get(record, &point)) {
+        } else if (record.function == kSetWindowExt && U_WMRSETWINDOWEXT_get(record.bytes, &point)) {
             frame.height = point.y;
             frame.width = point.x;
             extent = true;
         }
-        offset += size;
-    }
+        return true;
+    });
     if (!extent || frame.width == 0 || frame.height == 0) {
         return std::nullopt;
     }
@@ -202,32 +223,20 @@ public:
     Player(QPainter& painter, const Reader& reader, const Frame& window, const QRectF& fitted)
         : painter_(painter), reader_(reader), window_(window), fitted_(fitted) {
         painter_.setBrush(Qt::NoBrush);
-        pen_ = PenObject{0, 0, Qt::black};
-        brush_ = BrushObject{0, 0, Qt::white};
     }
 
     void play(std::size_t offset) {
-        for (std::size_t records = 0; records < kMaxMetafileRecords; ++records) {
-            const std::size_t size = recordAt(reader_, offset);
-            if (size == 0) {
-                return;
-            }
-            const std::uint16_t function = functionOf(reader_, offset);
-            if (function == kEof) {
-                return;
-            }
-            record_ = reinterpret_cast<const char*>(reader_.data + offset);
-            params_ = offset + 6;
-            paramBytes_ = size - 6;
-            record(function);
-            offset += size;
-        }
+        walkRecords(reader_, offset, [this](const Record& record) {
+            record_ = record;
+            playRecord(record.function);
+            return true;
+        });
     }
 
 private:
     // Bytes of parameters the record holds: checked before a getter of libUEMF reads a part
     // whose length the record itself gives (texts, point lists, font names, clip rectangles).
-    bool need(std::size_t bytes) const { return paramBytes_ >= bytes; }
+    bool need(std::size_t bytes) const { return record_.paramBytes >= bytes; }
 
     QPointF map(double x, double y) const {
         return {fitted_.left() + (x - window_.left) * scaleX(), fitted_.top() + (y - window_.top) * scaleY()};
@@ -236,42 +245,42 @@ private:
     double scaleY() const { return fitted_.height() / window_.height; }
     double scale() const { return std::sqrt(std::fabs(scaleX() * scaleY())); }
 
-    void record(std::uint16_t function) {
+    void playRecord(std::uint16_t function) {
         U_POINT16 point;
         U_RECT16 rect;
         U_COLORREF color;
         std::uint16_t value = 0;
         switch (function) {
         case kSetWindowOrg:
-            if (U_WMRSETWINDOWORG_get(record_, &point)) {
+            if (U_WMRSETWINDOWORG_get(record_.bytes, &point)) {
                 window_.top = point.y;
                 window_.left = point.x;
             }
             break;
         case kSetWindowExt:
-            if (U_WMRSETWINDOWEXT_get(record_, &point) && point.x != 0 && point.y != 0) {
+            if (U_WMRSETWINDOWEXT_get(record_.bytes, &point) && point.x != 0 && point.y != 0) {
                 window_.height = point.y;
                 window_.width = point.x;
             }
             break;
         case kSetTextColor:
-            if (U_WMRSETTEXTCOLOR_get(record_, &color)) {
+            if (U_WMRSETTEXTCOLOR_get(record_.bytes, &color)) {
                 textColor_ = colorOf(color);
             }
             break;
         case kSetTextAlign:
-            if (U_WMRSETTEXTALIGN_get(record_, &value)) {
+            if (U_WMRSETTEXTALIGN_get(record_.bytes, &value)) {
                 textAlign_ = value;
             }
             break;
         case kSetPolyFillMode:
-            if (U_WMRSETPOLYFILLMODE_get(record_, &value)) {
+            if (U_WMRSETPOLYFILLMODE_get(record_.bytes, &value)) {
                 fillRule_ = value == 2 ? Qt::WindingFill : Qt::OddEvenFill;
             }
             break;
         case kCreatePen: {
             U_PEN pen;
-            if (U_WMRCREATEPENINDIRECT_get(record_, &pen)) {
+            if (U_WMRCREATEPENINDIRECT_get(record_.bytes, &pen)) {
                 create(PenObject{pen.Style, static_cast<double>(static_cast<std::int16_t>(pen.Widthw[0])),
                                  colorOf(pen.Color)});
             } else {
@@ -281,7 +290,7 @@ private:
         }
         case kCreateBrush: {
             const char* brush = nullptr;
-            if (U_WMRCREATEBRUSHINDIRECT_get(record_, &brush) && brush) {
+            if (U_WMRCREATEBRUSHINDIRECT_get(record_.bytes, &brush) && brush) {
                 const auto logBrush = copied<U_WLOGBRUSH>(brush);
                 create(BrushObject{logBrush.Style, logBrush.Hatch, colorOf(logBrush.Color)});
             } else {
@@ -293,22 +302,22 @@ private:
             create(readFont());
             break;
         case kSelectObject:
-            if (U_WMRSELECTOBJECT_get(record_, &value)) {
+            if (U_WMRSELECTOBJECT_get(record_.bytes, &value)) {
                 select(value);
             }
             break;
         case kDeleteObject:
-            if (U_WMRDELETEOBJECT_get(record_, &value) && value < objects_.size()) {
+            if (U_WMRDELETEOBJECT_get(record_.bytes, &value) && value < objects_.size()) {
                 objects_[value].reset();
             }
             break;
         case kMoveTo:
-            if (U_WMRMOVETO_get(record_, &point)) {
+            if (U_WMRMOVETO_get(record_.bytes, &point)) {
                 position_ = QPointF(point.x, point.y);
             }
             break;
         case kLineTo:
-            if (U_WMRLINETO_get(record_, &point)) {
+            if (U_WMRLINETO_get(record_.bytes, &point)) {
                 const QPointF to(point.x, point.y);
                 applyPen();
                 painter_.drawLine(map(position_.x(), position_.y()), map(to.x(), to.y()));
@@ -321,8 +330,8 @@ private:
             break;
         case kRectangle:
         case kEllipse:
-            if (function == kRectangle ? U_WMRRECTANGLE_get(record_, &rect)
-                                       : U_WMRELLIPSE_get(record_, &rect)) {
+            if (function == kRectangle ? U_WMRRECTANGLE_get(record_.bytes, &rect)
+                                       : U_WMRELLIPSE_get(record_.bytes, &rect)) {
                 const QRectF area =
                     QRectF(map(rect.left, rect.top), map(rect.right, rect.bottom)).normalized();
                 applyPen();
@@ -337,11 +346,11 @@ private:
         case kTextOut:
             // The length comes first; the text and then the position follow it.
             if (need(2)) {
-                const std::size_t count = reader_.u16(params_);
+                const std::size_t count = reader_.u16(record_.params);
                 const std::size_t padded = (count + 1) / 2 * 2;
                 std::int16_t length = 0;
                 const char* text = nullptr;
-                if (need(2 + padded + 4) && U_WMRTEXTOUT_get(record_, &point, &length, &text) && text) {
+                if (need(2 + padded + 4) && U_WMRTEXTOUT_get(record_.bytes, &point, &length, &text) && text) {
                     drawText(point.x, point.y, std::string(text, count));
                 }
             }
@@ -349,15 +358,15 @@ private:
         case kExtTextOut:
             // The clip rectangle stands before the text when the options say so.
             if (need(8)) {
-                const std::size_t count = reader_.u16(params_ + 4);
-                const std::uint16_t options = reader_.u16(params_ + 6);
+                const std::size_t count = reader_.u16(record_.params + 4);
+                const std::uint16_t options = reader_.u16(record_.params + 6);
                 const std::size_t textAt = 8 + ((options & 0x0006) ? 8 : 0);
                 std::int16_t length = 0;
                 std::uint16_t opts = 0;
                 const char* text = nullptr;
                 const std::int16_t* dx = nullptr;
                 if (need(textAt + count) &&
-                    U_WMREXTTEXTOUT_get(record_, &point, &length, &opts, &text, &dx, &rect) && text) {
+                    U_WMREXTTEXTOUT_get(record_.bytes, &point, &length, &opts, &text, &dx, &rect) && text) {
                     drawText(point.x, point.y, std::string(text, count));
                 }
             }
@@ -368,25 +377,19 @@ private:
     }
 
     FontObject readFont() const {
-        FontObject font;
         const char* bytes = nullptr;
         constexpr std::size_t fixed = offsetof(U_FONT, FaceName);
-        if (!need(fixed) || !U_WMRCREATEFONTINDIRECT_get(record_, &bytes) || !bytes) {
-            return font;
+        if (!need(fixed) || !U_WMRCREATEFONTINDIRECT_get(record_.bytes, &bytes) || !bytes) {
+            return {};
         }
         U_FONT fields;
         std::memcpy(&fields, bytes, fixed);
-        font.height = fields.Height;
-        font.escapement = fields.Escapement;
-        font.weight = fields.Weight;
-        font.italic = fields.Italic != 0;
-        font.underline = fields.Underline != 0;
-        font.charset = fields.CharSet;
         // The face name runs to its zero, at most 32 bytes, never past the record.
-        const std::size_t room = std::min<std::size_t>(paramBytes_ - fixed, 32);
+        const std::size_t room = std::min<std::size_t>(record_.paramBytes - fixed, 32);
         const char* face = bytes + fixed;
-        font.face = decodeText(std::string(face, strnlen(face, room)), font.charset);
-        return font;
+        const QString faceName = decodeText(std::string(face, strnlen(face, room)), fields.CharSet);
+        return {fields.Height,         fields.Escapement, fields.Weight, fields.Italic != 0,
+                fields.Underline != 0, fields.CharSet,    faceName};
     }
 
     // A new object takes the lowest free slot.
@@ -457,14 +460,14 @@ private:
         if (!need(2)) {
             return;
         }
-        const std::size_t count = reader_.u16(params_);
+        const std::size_t count = reader_.u16(record_.params);
         if (!need(2 + count * 4) || count == 0) {
             return;
         }
         std::uint16_t length = 0;
         const char* data = nullptr;
-        if (!(closed ? U_WMRPOLYGON_get(record_, &length, &data)
-                     : U_WMRPOLYLINE_get(record_, &length, &data)) ||
+        if (!(closed ? U_WMRPOLYGON_get(record_.bytes, &length, &data)
+                     : U_WMRPOLYLINE_get(record_.bytes, &length, &data)) ||
             !data || length != count) {
             return;
         }
@@ -549,12 +552,10 @@ private:
     const Reader& reader_;
     Frame window_;
     QRectF fitted_;
-    const char* record_ = nullptr;
-    std::size_t params_ = 0;
-    std::size_t paramBytes_ = 0;
+    Record record_;
     std::vector<std::optional<GdiObject>> objects_;
-    PenObject pen_;
-    BrushObject brush_;
+    PenObject pen_{0, 0, Qt::black};
+    BrushObject brush_{0, 0, Qt::white};
     FontObject font_;
     QColor textColor_ = Qt::black;
     int textAlign_ = 0;
@@ -638,40 +639,30 @@ private:
 } // namespace
 
 std::optional<QString> MetafileBeyondBounds(const QByteArray& data) {
-    const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
-                        static_cast<std::size_t>(data.size())};
+    const Reader reader = readerOf(data);
     const auto layout = readLayout(reader);
     const auto box = layout ? pictureBox(reader, *layout) : std::nullopt;
     if (!box) {
         return std::nullopt; // nothing is drawn
     }
     DrawingWork work(firstWindow(reader, layout->records).value_or(*box));
-    std::size_t offset = layout->records;
     std::size_t points = 0;
     QPointF position;
-    for (std::size_t records = 0;; ++records) {
-        const std::size_t size = recordAt(reader, offset);
-        const std::uint16_t function = size == 0 ? std::uint16_t{kEof} : functionOf(reader, offset);
-        if (function == kEof) {
-            return work.beyond();
-        }
-        if (records == kMaxMetafileRecords) {
-            return QStringLiteral("記録が %1 を超えます").arg(kMaxMetafileRecords);
-        }
-        const std::size_t params = offset + 6;
-        const std::size_t paramBytes = size - 6;
+    std::optional<QString> beyond;
+    const bool moreRecords = walkRecords(reader, layout->records, [&](const Record& record) {
+        const std::uint16_t function = record.function;
+        const std::size_t params = record.params;
+        const std::size_t paramBytes = record.paramBytes;
         if ((function == kPolygon || function == kPolyline) && paramBytes >= 2) {
             const std::size_t count = reader.u16(params);
             const std::size_t most =
                 function == kPolygon ? kMaxMetafilePolygonPoints : kMaxMetafilePolylinePoints;
-            if (count > most) {
-                return QStringLiteral("%1 点を超える図形があります").arg(most);
-            }
             points += count;
-            if (points > kMaxMetafilePoints) {
-                return QStringLiteral("図形の点が合わせて %1 を超えます").arg(kMaxMetafilePoints);
-            }
-            if (paramBytes >= 2 + count * 4) {
+            if (count > most) {
+                beyond = QStringLiteral("%1 点を超える図形があります").arg(most);
+            } else if (points > kMaxMetafilePoints) {
+                beyond = QStringLiteral("図形の点が合わせて %1 を超えます").arg(kMaxMetafilePoints);
+            } else if (paramBytes >= 2 + count * 4) {
                 work.poly(reader, params + 2, count, function == kPolygon);
             }
         } else if (function == kSetWindowExt && paramBytes >= 4 && reader.i16(params) != 0 &&
@@ -691,22 +682,24 @@ std::optional<QString> MetafileBeyondBounds(const QByteArray& data) {
         } else if (function == kExtTextOut && paramBytes >= 6) {
             work.text(reader.u16(params + 4));
         }
-        if (const auto beyond = work.beyond()) {
-            return beyond;
+        if (!beyond) {
+            beyond = work.beyond();
         }
-        offset += size;
+        return !beyond;
+    });
+    if (!beyond && moreRecords) {
+        return QStringLiteral("記録が %1 を超えます").arg(kMaxMetafileRecords);
     }
+    return beyond;
 }
 
 bool IsMetafile(const QByteArray& data) {
-    const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
-                        static_cast<std::size_t>(data.size())};
+    const Reader reader = readerOf(data);
     return readLayout(reader).has_value();
 }
 
 std::optional<QSizeF> MetafileSizeMm(const QByteArray& data) {
-    const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
-                        static_cast<std::size_t>(data.size())};
+    const Reader reader = readerOf(data);
     const auto layout = readLayout(reader);
     if (!layout || !layout->placeable || layout->unitsPerInch == 0) {
         return std::nullopt;
@@ -716,8 +709,7 @@ std::optional<QSizeF> MetafileSizeMm(const QByteArray& data) {
 }
 
 bool PlayMetafile(QPainter& painter, const QByteArray& data, const QRectF& target) {
-    const Reader reader{reinterpret_cast<const unsigned char*>(data.constData()),
-                        static_cast<std::size_t>(data.size())};
+    const Reader reader = readerOf(data);
     const auto layout = readLayout(reader);
     if (!layout || target.isEmpty() || MetafileBeyondBounds(data)) {
         return false;

@@ -23,6 +23,14 @@ U_POINT16 point16(const QPoint& p) {
     return point16_set(clamp16(p.x()), clamp16(p.y()));
 }
 
+// count points from start in the 16-bit form of the records.
+std::vector<U_POINT16> points16(const std::vector<QPoint>& points, std::size_t start, std::size_t count) {
+    std::vector<U_POINT16> converted(count);
+    const auto first = points.begin() + static_cast<std::ptrdiff_t>(start);
+    std::transform(first, first + static_cast<std::ptrdiff_t>(count), converted.begin(), point16);
+    return converted;
+}
+
 U_COLORREF colorRef(const QColor& c) {
     return colorref3_set(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                          static_cast<std::uint8_t>(c.blue()));
@@ -49,7 +57,6 @@ void WmfRecorder::append(char* record) {
     const std::uint32_t bytes = U_wmr_size(reinterpret_cast<const U_METARECORD*>(record));
     body_.append(record, static_cast<qsizetype>(bytes));
     largestWords_ = std::max(largestWords_, bytes / 2);
-    ++records_;
 }
 
 int WmfRecorder::takeSlot() {
@@ -117,12 +124,7 @@ void WmfRecorder::polyline(const std::vector<QPoint>& points) {
     // Long lines go out in pieces that share their joining point.
     for (std::size_t start = 0; start + 1 < points.size(); start += kMaxPolyPoints - 1) {
         const std::size_t count = std::min<std::size_t>(kMaxPolyPoints, points.size() - start);
-        std::vector<U_POINT16> converted;
-        converted.reserve(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            converted.push_back(point16(points[start + i]));
-        }
-        append(U_WMRPOLYLINE_set(static_cast<std::uint16_t>(count), converted.data()));
+        append(U_WMRPOLYLINE_set(static_cast<std::uint16_t>(count), points16(points, start, count).data()));
     }
 }
 
@@ -131,12 +133,7 @@ void WmfRecorder::polygon(const std::vector<QPoint>& points) {
         return;
     }
     const std::size_t count = std::min<std::size_t>(points.size(), kMaxPolyPoints);
-    std::vector<U_POINT16> converted;
-    converted.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        converted.push_back(point16(points[i]));
-    }
-    append(U_WMRPOLYGON_set(static_cast<std::uint16_t>(count), converted.data()));
+    append(U_WMRPOLYGON_set(static_cast<std::uint16_t>(count), points16(points, 0, count).data()));
 }
 
 void WmfRecorder::rectangle(const QRect& rect) {

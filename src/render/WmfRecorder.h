@@ -38,8 +38,6 @@ public:
     // Text bytes in the code page of the selected font's charset.
     void textOut(const QPoint& origin, const std::string& bytes);
 
-    int recordCount() const { return records_; }
-
     // The complete file: placeable header, metafile header, the records and the end record.
     QByteArray finish() const;
 
@@ -52,7 +50,6 @@ private:
     int unitsPerInch_;
     QByteArray body_;
     std::uint32_t largestWords_ = 0;
-    int records_ = 0;
     std::vector<bool> slots_;
 };
 
