@@ -24,6 +24,7 @@ constexpr std::array<const char*, 6> kSafetyFactorNames = {
 constexpr const char* kStartName = "最小杭長　Ｌmin(m)";
 constexpr const char* kEndName = "最大杭長　Ｌmax(m)";
 constexpr const char* kStepName = "杭長の増分ﾋﾟｯﾁ　ΔＬ(m)";
+constexpr const char* kLengthName = "設計杭長　Ｌ(m)";
 
 std::string LayerName(std::size_t row, std::size_t column) {
     return "地盤条件の第" + std::to_string(row) + "層の「" + kLayerColumns.at(column - 1) + "」";
@@ -170,6 +171,21 @@ void FindTableCauses(const ProjectDocument& doc, std::vector<std::string>& cause
     }
 }
 
+// A design length of 0 or less is named when the same pile calculates at 0.1 m: the length alone
+// is what fails (the conditions screen takes 0; some piles still calculate with it, others not).
+void FindLengthCause(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    if (!causes.empty() || doc.InpJyoken.L > 0) {
+        return;
+    }
+    ProjectDocument trial = doc;
+    trial.InpJyoken.L = 0.1;
+    if (basCalcMain().CalcRa(trial)) {
+        causes.push_back(
+            std::string(kLengthName) + "（" + GeneralNumberText(doc.InpJyoken.L) +
+            "）では杭先端が杭頭と同じ高さかそれより上になり，計算できません。0.1 以上にして下さい。");
+    }
+}
+
 } // namespace
 
 std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcRun run) {
@@ -177,6 +193,7 @@ std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcR
     FindTextCells(doc, run, causes);
     if (run == CalcRun::Single) {
         FindPileCauses(doc, causes);
+        FindLengthCause(doc, causes);
     } else {
         FindTableCauses(doc, causes);
     }

@@ -79,6 +79,11 @@ TEST(CalcFailureCauses, EachKnownCauseIsNamedAndReallyFailsTheCalculation) {
          CalcRun::Table,
          [](ProjectDocument& d) { d.JibanCount = 0; },
          {"地盤条件の層がありません。層を1つ以上入力して下さい。"}},
+        {"design length 0 of an end-bearing pile",
+         CalcRun::Single,
+         [](ProjectDocument& d) { d.InpJyoken.L = 0; },
+         {"設計杭長　Ｌ(m)（0）では杭先端が杭頭と同じ高さかそれより上になり，計算できません。0.1 "
+          "以上にして下さい。"}},
         {"inclination of 90 degrees: no known cause",
          CalcRun::Single,
          [](ProjectDocument& d) { d.InpJyoken.Theta = 90; },
