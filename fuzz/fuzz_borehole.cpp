@@ -1,22 +1,13 @@
 // Any byte sequence given to the borehole exchange file reader must neither crash, hang nor
 // leak; a file that reads imports into a study within the document's bounds, and one that does
 // not read gives a message.  The first byte chooses the import options.
+#include "FuzzCheck.h"
 #include "document/BoreholeImport.h"
 #include "io/BoreholeReader.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {

@@ -3,6 +3,7 @@
 // as a calculation error, and a failure's known causes can be named.
 // The first byte of the input chooses its use: a whole study file, or changed lines of one of
 // the bundled studies (so that most inputs read and reach the calculation with odd values).
+#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "calc/CalcFailureCauses.h"
 #include "calc/basCalcMain.h"
@@ -16,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // Most lengths per diameter the fuzzer lets a table have, so that one input runs in
 // milliseconds; the driver's own limit is checked by the tests.

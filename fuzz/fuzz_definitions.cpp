@@ -1,6 +1,7 @@
 // Any LINE_PRN.DEF or STR_PRN.DEF must read without crash, hang or leak, the report's reader
 // and the preview's alike; neither gives more rows than it may hold.  The first input byte
 // chooses the file kind and the row limit; the rest is the file's contents.
+#include "FuzzCheck.h"
 #include "printfile/FigureDefinitions.h"
 #include "printfile/PrintFileFormatError.h"
 #include "render/PrintDefinitions.h"
@@ -8,16 +9,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {

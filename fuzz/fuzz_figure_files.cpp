@@ -1,6 +1,7 @@
 // Any figure index file and figure data file must read and draw without crash, hang or leak,
 // and a figure read keeps within the bounds.  The first input byte chooses the reader; the rest
 // is the file.
+#include "FuzzCheck.h"
 #include "QtFuzzApp.h"
 #include "printfile/FigureFileReader.h"
 #include "render/FigureDrawing.h"
@@ -9,16 +10,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     StartQtForFuzzing(argc, argv);

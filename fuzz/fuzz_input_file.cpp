@@ -1,5 +1,6 @@
 // Any byte sequence given to the .zul readers must neither crash, hang nor leak; a failed read
 // leaves a fresh document, and a document that was read is written and read again unchanged.
+#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "io/InputDataFile.h"
 
@@ -7,12 +8,6 @@
 #include <cstdlib>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 void CheckReader(bool (*reader)(zul::ProjectDocument&, const std::string&, int&), const std::string& path) {
     zul::ProjectDocument doc;

@@ -2,6 +2,7 @@
 // and records, the page layout (bounded pages and lines) and the first and last page drawn.
 // The records may name files of the fuzzing folder (a.idx, a.fig, a.wmf), which the input's
 // first bytes fill.
+#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "QtFuzzApp.h"
 #include "render/PrintDocument.h"
@@ -26,12 +27,6 @@ std::string inFolder(std::string_view bytes) {
         }
     }
     return out;
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 } // namespace

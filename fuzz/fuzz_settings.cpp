@@ -1,19 +1,12 @@
 // Any settings file must read without crash, hang or leak, and a value written into it must
 // read back.  The first bytes of the input name a section; the rest is the file.
+#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "io/CPrivateProfile.h"
 #include "io/RecentFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::size_t nameLength = size > 0 ? std::min<std::size_t>(data[0] % 16, size - 1) : 0;

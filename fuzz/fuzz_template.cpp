@@ -1,6 +1,7 @@
 // Any report template file must read without crash, hang or leak, and any template line must
 // fill: a block read is filled line by line, and a filled line keeps its length.  The first
 // input byte chooses the block name and how many values are given; the rest is the file.
+#include "FuzzCheck.h"
 #include "FuzzFolder.h"
 #include "report/TemplateBlock.h"
 
@@ -13,12 +14,6 @@
 #include <string_view>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 constexpr std::array<const char*, 4> kBlocks = {"計算条件", "一覧", "許容押込み支持力の計算", "X"};
 

@@ -188,30 +188,11 @@ int CheckReadableFile(const std::string& path) {
 }
 
 int ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-    bytes.clear();
-    FileDescriptor fd(-1);
-    if (const int err = OpenPlainFile(path, fd); err != FileError::None) {
+    bool tooLarge = false;
+    if (const int err = ReadWholeFileUpTo(path, maxBytes, bytes, tooLarge); err != FileError::None) {
         return err;
     }
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return FileErrorFromErrno(errno, path);
-        }
-        if (n == 0) {
-            break;
-        }
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            bytes.clear();
-            return FileError::OutOfMemory;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    return FileError::None;
+    return tooLarge ? FileError::OutOfMemory : FileError::None;
 }
 
 int ReadWholeFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes, bool& tooLarge) {
