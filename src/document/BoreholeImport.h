@@ -20,6 +20,7 @@ struct BoreholeImportOptions {
     std::optional<double> nCap;     // upper bound of the N values below 100
     std::optional<int> waterRecord; // 1-based water record in file order; none: the last usable
     bool keepDesignLevels = false;  // keep the design ground levels of the study
+    bool keepPileHead = false;      // keep the pile head elevation when the ground surface moves
     // Layer kinds the engineer chose, by row of the imported layers (0-based); an empty entry
     // keeps the kind read from the name.
     std::vector<std::optional<std::int32_t>> kindChoices;

@@ -22,6 +22,7 @@ void InitInputData(ProjectDocument& doc) {
     doc.JibanCount = 0;
     doc.NCount = 0;
     doc.RaTableInpFlg = false;
+    doc.boreholeSource.reset();
     doc.RaTableDone = false;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "document/BoreholeSource.h"
 #include "document/CInpJyoken.h"
 #include "document/CellValue.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -70,8 +72,10 @@ struct ProjectDocument {
     // 5. study graph table: 1 length from, 2 length to, 3 step, 11..20 diameters
     bool RaTableInpFlg = false;
     CellArray<20> RaTable;
+    // 6. the borehole the ground was imported from (none: entered by hand)
+    std::optional<BoreholeSource> boreholeSource;
 
-    // 6. run state, not reset by InitInputData
+    // 7. run state, not reset by InitInputData
     bool DataEdited = false;
     std::string DataFileName;
     std::int32_t DataKind = 1;
@@ -91,7 +95,7 @@ struct ProjectDocument {
 };
 
 // Resets the document to a new one: empty arrays, default conditions, the standard safety
-// factors 3, 4, 6, 2, 3, 3, no layers, no N values, no table.  Leaves JibanInpFlg,
+// factors 3, 4, 6, 2, 3, 3, no layers, no N values, no table, no borehole source.  Leaves JibanInpFlg,
 // DataEdited, DataFileName, DataKind and the paths as they are.
 void InitInputData(ProjectDocument& doc);
 
