@@ -268,6 +268,7 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
                                       std::int32_t method) {
     BoreholeImportPlan plan;
     plan.keepDesignLevels = options.keepDesignLevels;
+    plan.keepPileHead = options.keepPileHead;
     const auto fail = [&plan](ImportFailure failure, std::string message) {
         plan.failure = failure;
         plan.message = std::move(message);
@@ -371,6 +372,14 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
     return plan;
 }
 
+std::optional<double> PileHeadAfterImport(const BoreholeImportPlan& plan, const ProjectDocument& doc) {
+    if (!plan.ok() || !plan.groundLevel || plan.keepPileHead) {
+        return std::nullopt;
+    }
+    const double before = doc.JibanLevel(1).numberOrZero();
+    return RoundHalfUp(doc.InpJyoken.ELPU + (*plan.groundLevel - before), 3);
+}
+
 bool ApplyBoreholeImport(const BoreholeImportPlan& plan, ProjectDocument& doc) {
     if (!plan.ok() || plan.layers.empty() || plan.layers.size() > static_cast<std::size_t>(kMaxLayers) ||
         plan.points.size() > static_cast<std::size_t>(kMaxNPoints)) {
@@ -400,6 +409,9 @@ bool ApplyBoreholeImport(const BoreholeImportPlan& plan, ProjectDocument& doc) {
     }
     doc.NCount = static_cast<std::int32_t>(plan.points.size());
 
+    if (const auto pileHead = PileHeadAfterImport(plan, doc)) {
+        doc.InpJyoken.ELPU = *pileHead;
+    }
     if (plan.groundLevel) {
         doc.JibanLevel(1) = CellValue::Number(*plan.groundLevel);
     }

@@ -65,6 +65,7 @@ struct BoreholeImportPlan {
     int waterRecord = 0;               // 1-based record used, 0 none
     std::optional<double> elevation;   // of the hole top, as read
     bool keepDesignLevels = false;
+    bool keepPileHead = false;
     std::vector<std::string> notes;
 
     bool ok() const { return failure == ImportFailure::None; }
@@ -81,6 +82,11 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
 // The water level of a borehole without hole top elevation is taken from the study's ground
 // surface.  Returns whether the document was changed.
 bool ApplyBoreholeImport(const BoreholeImportPlan& plan, ProjectDocument& doc);
+
+// The pile head elevation ELPU after the plan is applied to `doc`: it moves with the ground
+// surface (ELPU + G1 - G0, G0 empty counting as 0, rounded half up to 3 decimals) so that the pile
+// keeps its depth below the ground; none when it stays (no new ground surface, kept, failed plan).
+std::optional<double> PileHeadAfterImport(const BoreholeImportPlan& plan, const ProjectDocument& doc);
 
 // The unit weight above the water γs (kN/m3) of a layer of this kind and N value.
 double StandardUnitWeight(std::int32_t kind, double n);
