@@ -81,9 +81,9 @@ std::string ChildText(const xmlNode* parent, std::string_view name) {
     return child == nullptr ? std::string() : TextOf(child);
 }
 
-std::optional<double> ChildNumber(const xmlNode* parent, std::string_view name) {
-    const xmlNode* child = ChildElement(parent, name);
-    return child == nullptr ? std::nullopt : ParseDecimalNumber(TextOf(child));
+// The text of a child as written, blanks at both ends removed.
+std::string ChildTrimmed(const xmlNode* parent, std::string_view name) {
+    return TrimBlanks(ChildText(parent, name));
 }
 
 // The first of several alternative children present.
@@ -94,6 +94,19 @@ std::string ChildTextOfAny(const xmlNode* parent, std::initializer_list<std::str
         }
     }
     return {};
+}
+
+// Degrees, minutes and seconds as the file gives them: "34度59分53.2000秒"; empty when none is
+// given.
+std::string Angle(const xmlNode* parent, std::string_view prefix) {
+    const std::string base(prefix);
+    const std::string degrees = ChildTrimmed(parent, base + "_度");
+    const std::string minutes = ChildTrimmed(parent, base + "_分");
+    const std::string seconds = ChildTrimmed(parent, base + "_秒");
+    if (degrees.empty() && minutes.empty() && seconds.empty()) {
+        return {};
+    }
+    return degrees + "度" + minutes + "分" + seconds + "秒";
 }
 
 struct DocumentDeleter {
@@ -155,6 +168,15 @@ struct Collected {
     bool haveName = false;
 };
 
+// A layer of the log: its bottom depth and its name.
+BoreholeLayer Layer(const xmlNode* element, std::string_view bottomName, std::string_view nameName) {
+    BoreholeLayer layer;
+    layer.bottomText = ChildTrimmed(element, bottomName);
+    layer.bottom = ParseDecimalNumber(layer.bottomText);
+    layer.name = ChildText(element, nameName);
+    return layer;
+}
+
 void Collect(const xmlNode* element, Collected& c) {
     const std::string_view name = NameOf(element);
     BoreholeRecord& r = c.record;
@@ -163,36 +185,59 @@ void Collect(const xmlNode* element, Collected& c) {
             r.name = TextOf(element);
             c.haveName = true;
         }
+    } else if (name == "調査名") {
+        if (r.surveyName.empty()) {
+            r.surveyName = TrimBlanks(TextOf(element));
+        }
+    } else if (name == "経度緯度情報") {
+        if (r.latitude.empty() && r.longitude.empty()) {
+            r.latitude = Angle(element, "緯度");
+            r.longitude = Angle(element, "経度");
+        }
+    } else if (name == "調査期間") {
+        if (r.surveyStart.empty() && r.surveyEnd.empty()) {
+            r.surveyStart = ChildTrimmed(element, "調査期間_開始年月日");
+            r.surveyEnd = ChildTrimmed(element, "調査期間_終了年月日");
+        }
     } else if (name == "孔口標高") {
-        if (!r.elevation) {
-            r.elevation = ParseDecimalNumber(TextOf(element));
+        if (r.elevationText.empty()) {
+            r.elevationText = TrimBlanks(TextOf(element));
+            r.elevation = ParseDecimalNumber(r.elevationText);
         }
     } else if (name == "総掘進長" || name == "総削孔長") {
         if (!r.totalDepth) {
             r.totalDepth = ParseDecimalNumber(TextOf(element));
         }
     } else if (name == "土質岩種区分") {
-        c.layers2.push_back({ChildNumber(element, "土質岩種区分_下端深度"),
-                             ChildText(element, "土質岩種区分_土質岩種区分1")});
+        c.layers2.push_back(Layer(element, "土質岩種区分_下端深度", "土質岩種区分_土質岩種区分1"));
     } else if (name == "岩石土区分") {
-        c.layers3.push_back(
-            {ChildNumber(element, "岩石土区分_下端深度"), ChildText(element, "岩石土区分_岩石土名")});
+        c.layers3.push_back(Layer(element, "岩石土区分_下端深度", "岩石土区分_岩石土名"));
     } else if (name == "工学的地質区分名現場土質名") {
-        c.layers4.push_back({ChildNumber(element, "工学的地質区分名現場土質名_下端深度"),
-                             ChildText(element, "工学的地質区分名現場土質名_工学的地質区分名現場土質名")});
+        c.layers4.push_back(Layer(element, "工学的地質区分名現場土質名_下端深度",
+                                  "工学的地質区分名現場土質名_工学的地質区分名現場土質名"));
     } else if (name == "標準貫入試験") {
-        r.tests.push_back({ChildNumber(element, "標準貫入試験_開始深度"),
-                           ChildNumber(element, "標準貫入試験_合計打撃回数"),
-                           ChildNumber(element, "標準貫入試験_合計貫入量")});
+        PenetrationTest test;
+        test.startText = ChildTrimmed(element, "標準貫入試験_開始深度");
+        test.blowsText = ChildTrimmed(element, "標準貫入試験_合計打撃回数");
+        test.penetrationText = ChildTrimmed(element, "標準貫入試験_合計貫入量");
+        test.startDepth = ParseDecimalNumber(test.startText);
+        test.blows = ParseDecimalNumber(test.blowsText);
+        test.penetrationCm = ParseDecimalNumber(test.penetrationText);
+        r.tests.push_back(std::move(test));
     } else if (name.starts_with("標準貫入試験_0_100")) {
         c.millimetres = true;
     } else if (name == "孔内水位") {
         WaterRecord water;
-        water.depth = ChildNumber(element, "孔内水位_孔内水位");
-        water.date = ChildText(element, "孔内水位_測定年月日");
-        const std::string code =
-            ChildTextOfAny(element, {"孔内水位_掘削状況コード", "孔内水位_削孔状況コード"});
-        const std::string state = ChildTextOfAny(element, {"孔内水位_掘削状況", "孔内水位_削孔状況"});
+        water.depthText = ChildTrimmed(element, "孔内水位_孔内水位");
+        water.depth = ParseDecimalNumber(water.depthText);
+        water.date = ChildTrimmed(element, "孔内水位_測定年月日");
+        water.stateCode =
+            TrimBlanks(ChildTextOfAny(element, {"孔内水位_掘削状況コード", "孔内水位_削孔状況コード"}));
+        water.stateName = TrimBlanks(ChildTextOfAny(element, {"孔内水位_掘削状況", "孔内水位_削孔状況"}));
+        water.kindCode = ChildTrimmed(element, "孔内水位_水位種別コード");
+        water.kindName = ChildTrimmed(element, "孔内水位_水位種別備考");
+        const std::string& code = water.stateCode;
+        const std::string& state = water.stateName;
         water.state = code.empty() || state.empty() ? code + state : code + " " + state;
         r.water.push_back(std::move(water));
     }
@@ -307,7 +352,12 @@ BoreholeReadResult ReadBoreholeFile(const std::string& path) {
         return Failure("ﾌｧｲﾙが大きすぎます（" + std::to_string(kMaxBoreholeFileBytes / 1024 / 1024) +
                        " MB まで）。");
     }
-    return ParseBoreholeFile(bytes);
+    BoreholeReadResult result = ParseBoreholeFile(bytes);
+    if (result.record) {
+        const std::size_t slash = path.find_last_of('/');
+        result.record->fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+    }
+    return result;
 }
 
 } // namespace zul

@@ -1,11 +1,9 @@
 #include "util/TextNormalize.h"
 
+#include "util/NumberText.h"
+
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
-
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 
 namespace zul {
 
@@ -145,14 +143,33 @@ std::optional<double> ParseDecimalNumber(std::string_view utf8) {
     if (!IsDecimalNumber(s)) {
         return std::nullopt;
     }
-    const std::string text(s);
-    errno = 0;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
+    // The one number reader of the program: "." is the decimal point whatever the locale.
+    return ParseNumber(s);
+}
+
+std::string TrimBlanks(std::string_view utf8) {
+    static constexpr std::string_view kIdeographicSpace = "\u3000";
+    bool trimmed = true;
+    while (trimmed) {
+        trimmed = false;
+        while (!utf8.empty() && IsBlank(utf8.front())) {
+            utf8.remove_prefix(1);
+            trimmed = true;
+        }
+        while (!utf8.empty() && IsBlank(utf8.back())) {
+            utf8.remove_suffix(1);
+            trimmed = true;
+        }
+        if (utf8.starts_with(kIdeographicSpace)) {
+            utf8.remove_prefix(kIdeographicSpace.size());
+            trimmed = true;
+        }
+        if (utf8.ends_with(kIdeographicSpace)) {
+            utf8.remove_suffix(kIdeographicSpace.size());
+            trimmed = true;
+        }
     }
-    return value;
+    return std::string(utf8);
 }
 
 } // namespace zul

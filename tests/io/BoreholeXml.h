@@ -25,13 +25,22 @@ struct PenetrationTestText {
     std::string penetrationCm;
 };
 
+// A water record with every field; the 水位種別コード is left out in the layout 4.00, which has none.
+struct WaterRecordText {
+    std::string date, stateCode, stateName, depth, kindCode, kindName;
+};
+
 struct BoreholeText {
     std::string name = "B-1";
+    std::string survey;                    // 調査名, written when not empty
+    std::string latitude[3], longitude[3]; // 度 分 秒, written when the degrees are not empty
+    std::string surveyStart, surveyEnd;    // written when the start is not empty
     std::string elevation = "10.00";
     std::string totalDepth = "20.00";
     std::vector<BoreholeLayerText> layers;
     std::vector<PenetrationTestText> tests;
-    std::vector<std::string> water; // depths
+    std::vector<std::string> water;            // depths
+    std::vector<WaterRecordText> waterRecords; // after those of `water`
 };
 
 inline const char* DtdVersion(BoreholeLayout layout) {
@@ -71,7 +80,17 @@ inline std::string BoreholeXml(const BoreholeText& b, BoreholeLayout layout) {
                                            : "210") +
          ".DTD\">\r\n";
     x += std::string("<ボーリング情報 DTD_version=\"") + DtdVersion(layout) + "\">\r\n";
-    x += " <標題情報>\r\n  <調査基本情報>" + Element("ボーリング名", b.name) + "</調査基本情報>\r\n";
+    x += " <標題情報>\r\n  <調査基本情報>" + (b.survey.empty() ? "" : Element("調査名", b.survey)) +
+         Element("ボーリング名", b.name) + "</調査基本情報>\r\n";
+    if (!b.latitude[0].empty()) {
+        x += "  <経度緯度情報>" + Element("経度_度", b.longitude[0]) + Element("経度_分", b.longitude[1]) +
+             Element("経度_秒", b.longitude[2]) + Element("緯度_度", b.latitude[0]) +
+             Element("緯度_分", b.latitude[1]) + Element("緯度_秒", b.latitude[2]) + "</経度緯度情報>\r\n";
+    }
+    if (!b.surveyStart.empty()) {
+        x += "  <調査期間>" + Element("調査期間_開始年月日", b.surveyStart) +
+             Element("調査期間_終了年月日", b.surveyEnd) + "</調査期間>\r\n";
+    }
     x += "  <ボーリング基本情報>" + Element("孔口標高", b.elevation) +
          Element(v4 ? "総削孔長" : "総掘進長", b.totalDepth) +
          "</ボーリング基本情報>\r\n </標題情報>\r\n <コア情報>\r\n";
@@ -110,6 +129,14 @@ inline std::string BoreholeXml(const BoreholeText& b, BoreholeLayout layout) {
         x += "  <孔内水位>" + Element("孔内水位_測定年月日", "2024-05-0" + std::to_string(i % 9 + 1)) +
              Element(v4 ? "孔内水位_削孔状況コード" : "孔内水位_掘削状況コード", "1") +
              Element("孔内水位_孔内水位", b.water[i]) + "</孔内水位>\r\n";
+    }
+    const std::string state = v4 ? "孔内水位_削孔状況" : "孔内水位_掘削状況";
+    for (const WaterRecordText& w : b.waterRecords) {
+        x += "  <孔内水位>" + Element("孔内水位_測定年月日", w.date) +
+             Element(state + "コード", w.stateCode) + Element(state, w.stateName) +
+             Element("孔内水位_孔内水位", w.depth) +
+             (v4 ? "" : Element("孔内水位_水位種別コード", w.kindCode)) +
+             Element("孔内水位_水位種別備考", w.kindName) + "</孔内水位>\r\n";
     }
     x += " </コア情報>\r\n</ボーリング情報>\r\n";
     return x;
