@@ -29,6 +29,11 @@ AppMessage MessageUnsupportedVersion(const QString& version) {
             QStringLiteral("ﾌｧｲﾙを開く"), MessageIcon::Critical, MessageButtons::Ok};
 }
 
+AppMessage MessageSourceDropped(const std::string& message) {
+    return {QString::fromStdString(message), QStringLiteral("ﾌｧｲﾙを開く"), MessageIcon::Warning,
+            MessageButtons::Ok};
+}
+
 AppMessage MessageReadError(int errorCode) {
     return {QString::fromStdString(ReadErrorMessage(errorCode)), QStringLiteral("ﾃﾞｰﾀﾌｧｲﾙ読み込みｴﾗｰ"),
             MessageIcon::Critical, MessageButtons::Ok};

@@ -27,6 +27,8 @@ AppMessage MessageNew();
 AppMessage MessageUnsupportedVersion(const QString& version);
 // A study file that could not be read, with its error code.
 AppMessage MessageReadError(int errorCode);
+// A study that opened, but whose borehole source was damaged and dropped.
+AppMessage MessageSourceDropped(const std::string& message);
 // A study file that could not be written, with its error code.
 AppMessage MessageWriteError(int errorCode);
 // A calculation that failed: check the input data; under it, one line "原因：..." for each input

@@ -88,6 +88,9 @@ void FileCommands::Load(const std::string& path, const QString& fileTitle) {
         // The study graph of the study before is not this study's graph.
         doc_.RaTableDone = false;
         Adopt(path, fileTitle);
+        if (!result.sourceMessage.empty()) {
+            Show(host_.dialogParent(), MessageSourceDropped(result.sourceMessage));
+        }
         return;
     }
     host_.showFileTitle({});

@@ -27,6 +27,9 @@ int Convert(const std::string& input, const std::string& output) {
         PrintMessage(ReadErrorMessage(opened.errorCode));
         return kFileFailure;
     }
+    if (!opened.sourceMessage.empty()) {
+        PrintMessage("注意：" + EscapeControls(opened.sourceMessage));
+    }
     int code = 0;
     if (!SaveInputData(doc, output, code)) {
         PrintMessage(WriteErrorMessage(code));
@@ -39,7 +42,9 @@ int Convert(const std::string& input, const std::string& output) {
 
 void AddConvertCommand(CLI::App& app, int& exitCode) {
     auto* command = app.add_subcommand(
-        "convert", "Read a study file (.zul, version 1.30 or 1.00) and write it as version 1.30");
+        "convert", "Read a study file (.zul, version 1.30 or 1.00) and write it as version 1.30; the "
+                   "borehole source after the study table goes with it (a damaged one is dropped with "
+                   "a note on stderr)");
     auto input = std::make_shared<std::string>();
     auto output = std::make_shared<std::string>();
     command->add_option("IN", *input, "Study file to read; its name must end in .zul")->required();

@@ -30,6 +30,7 @@ struct ImportOptions {
     std::optional<double> nCap;
     std::optional<int> waterRecord;
     bool keepDesignLevels = false;
+    bool keepPileHead = false;
     bool json = false;
 };
 
@@ -41,13 +42,16 @@ Json LevelJson(const CellValue& cell) {
     return cell.isNumber() ? Json(cell.number()) : Json(nullptr);
 }
 
-Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, const ProjectDocument& doc) {
+Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, const ProjectDocument& doc,
+                const std::vector<std::string>& notes) {
     Json water = Json::array();
     for (std::size_t i = 0; i < record.water.size(); ++i) {
         const WaterRecord& w = record.water[i];
         water.push_back({{"depth", OptionalNumber(w.depth)},
                          {"date", w.date},
                          {"state", w.state},
+                         {"stateCode", w.stateCode},
+                         {"kindCode", w.kindCode},
                          {"usable", IsUsableWaterDepth(w.depth)},
                          {"used", plan.waterRecord == static_cast<int>(i + 1)}});
     }
@@ -77,17 +81,30 @@ Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, co
     }
     Json points = Json::array();
     for (const ImportedPoint& point : plan.points) {
-        points.push_back({{"depth", point.depth}, {"N", point.n}});
+        const char* flag = point.flag == NPointFlag::Capped     ? "上限"
+                           : point.flag == NPointFlag::SelfSink ? "自沈"
+                                                                : "";
+        points.push_back({{"depth", point.depth},
+                          {"N", point.n},
+                          {"blows", OptionalNumber(point.blows)},
+                          {"penetrationCm", OptionalNumber(point.penetrationCm)},
+                          {"flag", flag}});
     }
     const Json levels = {{"ground", LevelJson(doc.JibanLevel(1))},
                          {"water", LevelJson(doc.JibanLevel(2))},
                          {"designNormal", LevelJson(doc.JibanLevel(3))},
-                         {"designEarthquake", LevelJson(doc.JibanLevel(4))}};
-    return {{"borehole", borehole},
-            {"layers", layers},
-            {"points", points},
-            {"levels", levels},
-            {"notes", plan.notes}};
+                         {"designEarthquake", LevelJson(doc.JibanLevel(4))},
+                         {"pileHead", doc.InpJyoken.ELPU}};
+    Json refused = Json::array();
+    for (const SourceTest& test : plan.source.refusedTests) {
+        refused.push_back({{"depth", OptionalNumber(test.depth)},
+                           {"blows", OptionalNumber(test.blows)},
+                           {"penetrationCm", OptionalNumber(test.penetrationCm)},
+                           {"reason", test.reason}});
+    }
+    return {{"borehole", borehole}, {"layers", layers},        {"points", points},
+            {"levels", levels},     {"refusedTests", refused}, {"title", doc.InpJyoken.Title},
+            {"notes", notes}};
 }
 
 int RunImport(const ImportOptions& options) {
@@ -98,8 +115,10 @@ int RunImport(const ImportOptions& options) {
     }
     const BoreholeRecord& record = *read.record;
 
-    ProjectDocument doc; // a new study, as File > New leaves it
-    if (!options.into.empty()) {
+    ProjectDocument doc; // a new study, as File > New leaves it, named after the borehole
+    if (options.into.empty()) {
+        doc.InpJyoken.Title = StudyTitleOfBorehole(record);
+    } else {
         if (const int openError = CheckReadableFile(options.into); openError != FileError::None) {
             PrintMessage(ReadErrorMessage(openError));
             return kFileFailure;
@@ -112,6 +131,9 @@ int RunImport(const ImportOptions& options) {
             PrintMessage(ReadErrorMessage(opened.errorCode));
             return kFileFailure;
         }
+        if (!opened.sourceMessage.empty()) {
+            PrintMessage("注意：" + EscapeControls(opened.sourceMessage));
+        }
     }
 
     BoreholeImportOptions choices;
@@ -120,13 +142,15 @@ int RunImport(const ImportOptions& options) {
     choices.nCap = options.nCap;
     choices.waterRecord = options.waterRecord;
     choices.keepDesignLevels = options.keepDesignLevels;
-    const BoreholeImportPlan plan = PlanBoreholeImport(record, choices, doc.InpJyoken.Sekou);
-    if (!plan.ok()) {
+    choices.keepPileHead = options.keepPileHead;
+    const BoreholeImportPlan plan = PlanBoreholeImport(record, choices, doc);
+    if (!plan.ok() || !ApplyBoreholeImport(plan, doc)) {
         PrintMessage(EscapeControls(plan.message));
         return plan.failure == ImportFailure::Options ? kFileFailure : kImportRefused;
     }
-    ApplyBoreholeImport(plan, doc);
-    for (const std::string& note : plan.notes) {
+    // The notes as the study keeps them: those of the import and the move of the pile head.
+    const std::vector<std::string> notes = doc.boreholeSource->notes;
+    for (const std::string& note : notes) {
         PrintMessage("注意：" + EscapeControls(note));
     }
     int code = 0;
@@ -135,8 +159,9 @@ int RunImport(const ImportOptions& options) {
         return kFileFailure;
     }
     if (options.json) {
-        StandardOutput() << ImportJson(record, plan, doc).dump(2, ' ', false, Json::error_handler_t::replace)
-                         << '\n';
+        StandardOutput()
+            << ImportJson(record, plan, doc, notes).dump(2, ' ', false, Json::error_handler_t::replace)
+            << '\n';
     } else {
         StandardOutput() << "ﾎﾞｰﾘﾝｸﾞ " << EscapeControls(record.name) << "（"
                          << BoreholeLayoutName(record.layout) << "）：地層 "
@@ -173,17 +198,25 @@ void AddImportBoringCommand(CLI::App& app, int& exitCode) {
         ->check(CLI::Range(0.0, 100.0));
     command
         ->add_option("--water-record", options->waterRecord,
-                     "Use the K-th water record (1-based, file order) instead of the last one with a level")
+                     "Use the K-th water record (1-based, file order) instead of the one the rules choose "
+                     "(clear water before unknown before mud water; after drilling, at the start of "
+                     "work, at the end, during work; the latest date; the last in the file)")
         ->check(CLI::PositiveNumber);
     command->add_flag("--keep-design-levels", options->keepDesignLevels,
                       "Keep the design ground levels of the study (otherwise set to the ground surface)");
+    command->add_flag("--keep-pile-head", options->keepPileHead,
+                      "Keep the pile head elevation (otherwise it moves with the ground surface, "
+                      "keeping its depth below the ground)");
     command->add_flag(
         "--json", options->json,
         "Print the borehole, the layers and N values as imported, the levels and the notes as JSON");
     command->footer(
         "Notes go to stderr, one line each starting \"注意：\".  Exit status: 0 imported, 2 a file "
         "or command-line error, 5 the borehole cannot be imported (such as more than 20 layers "
-        "after merging; give --max-depth).");
+        "after merging, give --max-depth; or a value the screens cannot hold, which the message "
+        "names).  A new study (no --into) takes the borehole name as its title.  The study keeps "
+        "the borehole source (file, names, coordinates, original soil names, blows, refused "
+        "tests, notes) after its study table.");
     command->callback([options, &exitCode] { exitCode = RunImport(*options); });
 }
 

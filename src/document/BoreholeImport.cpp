@@ -1,12 +1,18 @@
 #include "document/BoreholeImport.h"
 
+#include "document/BoreholeSourceOfImport.h"
+#include "document/BoreholeWater.h"
 #include "document/LayerStandardValues.h"
 #include "document/SoilKind.h"
 #include "document/SoilKindOfName.h"
+#include "util/Cp932.h"
+#include "util/NumberFormat.h"
 #include "util/NumberText.h"
 #include "util/RoundHalfUp.h"
+#include "util/TextNormalize.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 namespace zul {
@@ -16,37 +22,10 @@ namespace {
 constexpr double kMaxN = 100.0;           // the largest N value the N value screen takes
 constexpr double kMaxPointDepth = 99.999; // the deepest depth the N value screen takes
 constexpr double kStandardPenetrationCm = 30.0;
+constexpr double kMaxLevel = 999.999; // the screens' range of levels and of a layer thickness
 
 std::string Num(double value) {
     return GeneralNumberText(value);
-}
-
-// A name as shown in notes: blanks at both ends (the ideographic space too) removed.
-std::string TrimmedName(const std::string& name) {
-    static constexpr std::string_view kIdeographicSpace = "\u3000";
-    std::string_view s = name;
-    bool trimmed = true;
-    while (trimmed) {
-        trimmed = false;
-        while (!s.empty() &&
-               (s.front() == ' ' || s.front() == '\t' || s.front() == '\r' || s.front() == '\n')) {
-            s.remove_prefix(1);
-            trimmed = true;
-        }
-        while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n')) {
-            s.remove_suffix(1);
-            trimmed = true;
-        }
-        if (s.starts_with(kIdeographicSpace)) {
-            s.remove_prefix(kIdeographicSpace.size());
-            trimmed = true;
-        }
-        if (s.ends_with(kIdeographicSpace)) {
-            s.remove_suffix(kIdeographicSpace.size());
-            trimmed = true;
-        }
-    }
-    return std::string(s);
 }
 
 std::string Quoted(const std::string& name) {
@@ -65,54 +44,89 @@ std::string JoinedNames(const std::vector<std::string>& names) {
 // ---- N values
 
 struct PointWork {
-    double depth = 0;
-    double n = 0;
+    ImportedPoint point;
+    const PenetrationTest* test = nullptr;
 };
 
+// Why a value of a test is unusable: missing, or present but no number.
+std::string Missing(const char* what, const std::optional<double>& value, const std::string& text) {
+    if (value) {
+        return {};
+    }
+    return text.empty() ? std::string(what) + "がない" : std::string(what) + "「" + text + "」が数値でない";
+}
+
+SourceTest Dropped(const PenetrationTest& test, std::string reason) {
+    return {test.startDepth, test.blows, test.penetrationCm, std::move(reason)};
+}
+
+std::string BlowsAndPenetration(const PenetrationTest& test) {
+    return Num(test.blows.value_or(0)) + " 回／" + Num(test.penetrationCm.value_or(0)) + " cm";
+}
+
 std::vector<ImportedPoint> ImportPoints(const BoreholeRecord& record, const BoreholeImportOptions& options,
-                                        std::vector<std::string>& notes) {
+                                        std::vector<std::string>& notes, std::vector<SourceTest>& dropped) {
     std::vector<PointWork> points;
     for (std::size_t i = 0; i < record.tests.size(); ++i) {
         const PenetrationTest& test = record.tests[i];
         const std::string label = test.startDepth ? "深度 " + Num(*test.startDepth) + " m の標準貫入試験"
                                                   : std::to_string(i + 1) + " 番目の標準貫入試験";
-        std::string reason;
-        if (!test.startDepth) {
-            reason = "開始深度がない";
-        } else if (!test.blows) {
-            reason = "打撃回数がない";
-        } else if (!test.penetrationCm) {
-            reason = "貫入量がない";
-        } else if (*test.penetrationCm <= 0) {
+        std::string reason = Missing("開始深度", test.startDepth, test.startText);
+        if (reason.empty()) {
+            reason = Missing("打撃回数", test.blows, test.blowsText);
+        }
+        if (reason.empty()) {
+            reason = Missing("貫入量", test.penetrationCm, test.penetrationText);
+        }
+        if (reason.empty() && *test.penetrationCm == 0 && *test.blows > 0) {
+            // Refused: the rod did not go in.  Kept in the record, not an N value.
+            notes.push_back(label + "（" + BlowsAndPenetration(test) +
+                            "）は貫入不能のため N 値に入れません。");
+            dropped.push_back(Dropped(test, "貫入不能"));
+            continue;
+        }
+        if (reason.empty() && *test.penetrationCm <= 0) {
             reason = "貫入量が 0 以下の";
-        } else if (*test.startDepth < 0 || *test.blows < 0) {
+        } else if (reason.empty() && (*test.startDepth < 0 || *test.blows < 0)) {
             reason = "深度または打撃回数が負の";
         }
         if (!reason.empty()) {
             notes.push_back(label + "は" + reason + "ため取り込みません。");
+            if (reason.ends_with("の")) {
+                reason.resize(reason.size() - std::string_view("の").size());
+            }
+            dropped.push_back(Dropped(test, reason));
             continue;
         }
         const double penetration = *test.penetrationCm;
         const double raw = penetration == kStandardPenetrationCm
                                ? *test.blows
                                : *test.blows * kStandardPenetrationCm / penetration;
-        PointWork point;
-        point.n = RoundHalfUp(raw, 1);
+        PointWork work;
+        work.test = &test;
+        work.point.n = RoundHalfUp(raw, 1);
         const double offset = options.nDepth == NDepthReference::Middle ? penetration / 2 / 100 : 0.0;
-        point.depth = RoundHalfUp(*test.startDepth + offset, 3);
-        points.push_back(point);
+        work.point.depth = RoundHalfUp(*test.startDepth + offset, 3);
+        work.point.blows = test.blows;
+        work.point.penetrationCm = test.penetrationCm;
+        if (*test.blows == 0) {
+            work.point.flag = NPointFlag::SelfSink;
+        }
+        points.push_back(work);
     }
 
     std::size_t tooDeep = 0;
     std::size_t belowLimit = 0;
     std::vector<PointWork> kept;
-    for (const PointWork& point : points) {
-        if (point.depth > kMaxPointDepth) {
+    for (const PointWork& work : points) {
+        if (work.point.depth > kMaxPointDepth) {
             ++tooDeep;
-        } else if (options.maxDepth && point.depth > *options.maxDepth) {
+            dropped.push_back(Dropped(*work.test, "深度 99.999 m 超"));
+        } else if (options.maxDepth && work.point.depth > *options.maxDepth) {
             ++belowLimit;
+            dropped.push_back(Dropped(*work.test, "取込み深さより深い"));
         } else {
-            kept.push_back(point);
+            kept.push_back(work);
         }
     }
     if (tooDeep > 0) {
@@ -123,29 +137,47 @@ std::vector<ImportedPoint> ImportPoints(const BoreholeRecord& record, const Bore
                         std::to_string(belowLimit) + " 点は取り込みません。");
     }
     std::stable_sort(kept.begin(), kept.end(),
-                     [](const PointWork& a, const PointWork& b) { return a.depth < b.depth; });
+                     [](const PointWork& a, const PointWork& b) { return a.point.depth < b.point.depth; });
     if (kept.size() > static_cast<std::size_t>(kMaxNPoints)) {
-        const std::size_t dropped = kept.size() - static_cast<std::size_t>(kMaxNPoints);
+        const std::size_t over = kept.size() - static_cast<std::size_t>(kMaxNPoints);
         notes.push_back("N 値が " + std::to_string(kept.size()) + " 点あり，100 点を超えるため深い " +
-                        std::to_string(dropped) + " 点（深度 " + Num(kept[kMaxNPoints].depth) +
+                        std::to_string(over) + " 点（深度 " + Num(kept[kMaxNPoints].point.depth) +
                         " m 以深）は取り込みません。");
+        for (std::size_t i = kMaxNPoints; i < kept.size(); ++i) {
+            dropped.push_back(Dropped(*kept[i].test, "100 点を超える"));
+        }
         kept.resize(kMaxNPoints);
     }
 
     std::vector<ImportedPoint> result;
+    std::vector<std::string> selfSunk;
     result.reserve(kept.size());
-    for (PointWork point : kept) {
+    for (const PointWork& work : kept) {
+        ImportedPoint point = work.point;
         if (point.n > kMaxN) {
             notes.push_back("深度 " + Num(point.depth) + " m の N 値 " + Num(point.n) +
                             " は 100 を超えるため 100 としました。");
             point.n = kMaxN;
+            point.flag = NPointFlag::Capped;
         }
         if (options.nCap && point.n > *options.nCap) {
             notes.push_back("深度 " + Num(point.depth) + " m の N 値 " + Num(point.n) + " は上限 " +
                             Num(*options.nCap) + " を超えるため " + Num(*options.nCap) + " としました。");
             point.n = *options.nCap;
+            point.flag = NPointFlag::Capped;
         }
-        result.push_back({point.depth, point.n});
+        if (point.flag == NPointFlag::SelfSink) {
+            selfSunk.push_back(Num(point.depth));
+        }
+        result.push_back(point);
+    }
+    if (!selfSunk.empty()) {
+        std::string depths;
+        for (const std::string& depth : selfSunk) {
+            depths += (depths.empty() ? "" : "，") + depth;
+        }
+        notes.push_back("打撃回数 0（自沈）の N 値 " + std::to_string(selfSunk.size()) +
+                        " 点は 0 としました（深度 " + depths + " m）。");
     }
     if (result.empty()) {
         notes.push_back("取り込める N 値がありません。各層の N 値は 0 としました。");
@@ -199,10 +231,11 @@ std::vector<ImportedLayer> ReadLayers(const BoreholeRecord& record, const Boreho
     std::size_t belowLimit = 0;
     for (std::size_t i = 0; i < record.layers.size(); ++i) {
         const BoreholeLayer& source = record.layers[i];
-        const std::string name = TrimmedName(source.name);
+        const std::string name = TrimBlanks(source.name);
         const std::string label = std::to_string(i + 1) + " 番目の地層" + Quoted(name);
         if (!source.bottom) {
-            notes.push_back(label + "は下端深度がないため取り込みません。");
+            notes.push_back(label + "は" + Missing("下端深度", source.bottom, source.bottomText) +
+                            "ため取り込みません。");
             continue;
         }
         if (*source.bottom <= previousBottom) {
@@ -210,11 +243,16 @@ std::vector<ImportedLayer> ReadLayers(const BoreholeRecord& record, const Boreho
                             Num(previousBottom) + " m より深くないため取り込みません。");
             continue;
         }
+        if (RoundHalfUp(*source.bottom - previousBottom, 3) <= 0) {
+            notes.push_back(label + "は下端深度 " + Num(*source.bottom) + " m が上の地層の下端 " +
+                            Num(previousBottom) + " m に近く，層厚が 0.000 m になるため取り込みません。");
+            continue;
+        }
         ImportedLayer layer;
         layer.top = previousBottom;
         layer.bottom = *source.bottom;
         previousBottom = *source.bottom;
-        if (options.maxDepth && layer.top >= *options.maxDepth) {
+        if (options.maxDepth && RoundHalfUp(*options.maxDepth - layer.top, 3) <= 0) {
             ++belowLimit;
             continue;
         }
@@ -249,6 +287,64 @@ std::vector<ImportedLayer> MergedByKind(const std::vector<ImportedLayer>& layers
         }
     }
     return merged;
+}
+
+// Layer numbers as the notes give them: runs as "6～10", others apart: "1，3～5".
+std::string LayerNumbers(const std::vector<std::size_t>& rows) {
+    std::string text;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1) {
+            ++j;
+        }
+        text += (text.empty() ? "" : "，") + std::to_string(rows[i] + 1);
+        if (j > i) {
+            text += "～" + std::to_string(rows[j] + 1);
+        }
+        i = j + 1;
+    }
+    return text;
+}
+
+// Which layers hold no test and took their N value from tests outside them: above the shallowest
+// test (its value), between tests (interpolated at the layer's mid-depth) or below the deepest
+// test (its value).
+void NoteLayersWithoutTests(const std::vector<ImportedLayer>& layers,
+                            const std::vector<ImportedPoint>& points, std::vector<std::string>& notes) {
+    if (points.empty()) {
+        return;
+    }
+    std::vector<std::size_t> above, between, below;
+    for (std::size_t row = 0; row < layers.size(); ++row) {
+        const ImportedLayer& layer = layers[row];
+        const bool tested = std::any_of(points.begin(), points.end(), [&layer](const ImportedPoint& p) {
+            return layer.top <= p.depth && p.depth < layer.bottom;
+        });
+        if (tested) {
+            continue;
+        }
+        if (layer.bottom <= points.front().depth) {
+            above.push_back(row);
+        } else if (layer.top > points.back().depth) {
+            below.push_back(row);
+        } else {
+            between.push_back(row);
+        }
+    }
+    if (!above.empty()) {
+        notes.push_back("最浅の N 値（深度 " + Num(points.front().depth) + " m）より浅い地層 " +
+                        LayerNumbers(above) + " には試験がなく，その N 値 " + Num(points.front().n) +
+                        " をとりました。");
+    }
+    if (!between.empty()) {
+        notes.push_back("試験のない地層 " + LayerNumbers(between) +
+                        " の N 値は，上下の N 値から層の中央の深度で補間しました。");
+    }
+    if (!below.empty()) {
+        notes.push_back("最深の N 値（深度 " + Num(points.back().depth) + " m）より深い地層 " +
+                        LayerNumbers(below) + " には試験がなく，その N 値 " + Num(points.back().n) +
+                        " をとりました。");
+    }
 }
 
 } // namespace
@@ -311,7 +407,8 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
         layers = std::move(merged);
     }
 
-    plan.points = ImportPoints(record, options, notes);
+    std::vector<SourceTest> dropped;
+    plan.points = ImportPoints(record, options, notes, dropped);
 
     for (std::size_t row = 0; row < layers.size(); ++row) {
         ImportedLayer& layer = layers[row];
@@ -326,6 +423,13 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
                             " m）は層種を判定できないため砂質土層としました。層種を確かめて下さい。");
         }
         layer.thickness = RoundHalfUp(layer.bottom - layer.top, 3);
+        if (layer.thickness > kMaxLevel) {
+            return fail(ImportFailure::Borehole,
+                        "地層 " + std::to_string(row + 1) + Quoted(JoinedNames(layer.names)) + "の層厚 " +
+                            Num(layer.thickness) +
+                            " m は地盤条件の入力画面の範囲（0.001～999.999 m）を超えるため取り込めません。"
+                            "取込み深さを指定して下さい。");
+        }
         layer.n = RepresentativeN(plan.points, layer.top, layer.bottom);
         layer.gammaAbove = StandardUnitWeight(layer.kind, layer.n);
         // The standard values of the ground screen, for the study's construction method.
@@ -336,10 +440,22 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
         layer.qd = RoundHalfUp(standard.qd, 0);
         layer.de = 1;
     }
+    NoteLayersWithoutTests(layers, plan.points, notes);
     plan.layers = std::move(layers);
 
     if (record.elevation) {
         plan.groundLevel = RoundHalfUp(*record.elevation, 3);
+        if (std::abs(*plan.groundLevel) > kMaxLevel) {
+            plan.localDatum = true;
+            plan.groundLevel = 0.0;
+            notes.push_back(
+                "孔口標高 " + Num(*record.elevation) +
+                " m は画面の範囲（-999.999～999.999 m）を超えるため，孔口を標高 0.000 m（局所基準）"
+                "として標高を求めました。本来の孔口標高は取込み元の記録に残します。");
+        }
+    } else if (!record.elevationText.empty()) {
+        notes.push_back("孔口標高「" + record.elevationText +
+                        "」が数値でないため，現地盤面標高は変えません。");
     } else {
         notes.push_back("孔口標高がないため，現地盤面標高は変えません。");
     }
@@ -352,24 +468,119 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
             notes.push_back(std::to_string(*options.waterRecord) +
                             " 番目の孔内水位の記録には水位がないため，地下水位面標高は変えません。");
         }
+    } else if (const int chosen = ChooseWaterRecord(record); chosen > 0) {
+        plan.waterDepth = record.water[static_cast<std::size_t>(chosen - 1)].depth;
+        plan.waterRecord = chosen;
     } else {
-        for (std::size_t i = record.water.size(); i-- > 0;) {
-            if (IsUsableWaterDepth(record.water[i].depth)) {
-                plan.waterDepth = record.water[i].depth;
-                plan.waterRecord = static_cast<int>(i + 1);
-                break;
-            }
-        }
-        if (!plan.waterDepth) {
-            notes.push_back("水位を示す孔内水位の記録がないため，地下水位面標高は変えません。");
-        }
+        notes.push_back("水位を示す孔内水位の記録がないため，地下水位面標高は変えません。");
+    }
+    if (plan.waterRecord > 0) {
+        notes.push_back("地下水位は孔内水位の " + std::to_string(plan.waterRecord) + " 番目の記録（" +
+                        WaterRecordWords(record.water[static_cast<std::size_t>(plan.waterRecord - 1)]) +
+                        "，" + (options.waterRecord ? "指定" : "自動選択") + "）から求めました。");
     }
     if (plan.waterDepth && !record.elevation) {
         notes.push_back("地下水位面標高は今の現地盤面標高から水位の深さ " + Num(*plan.waterDepth) +
                         " m を引いて求めました。");
     }
     plan.elevation = record.elevation;
+    plan.source = SourceOfImport(record, options, plan, std::move(dropped));
     return plan;
+}
+
+BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const BoreholeImportOptions& options,
+                                      const ProjectDocument& study) {
+    BoreholeImportPlan plan = PlanBoreholeImport(record, options, study.InpJyoken.Sekou);
+    if (plan.ok()) {
+        if (std::string refusal = ImportRefusalForStudy(plan, study); !refusal.empty()) {
+            plan.failure = ImportFailure::Borehole;
+            plan.message = std::move(refusal);
+            plan.layers.clear();
+            plan.points.clear();
+        }
+    }
+    return plan;
+}
+
+namespace {
+
+// The water level elevation the plan gives the study, if any.
+std::optional<double> WaterLevelAfterImport(const BoreholeImportPlan& plan, const ProjectDocument& doc) {
+    if (!plan.waterDepth) {
+        return std::nullopt;
+    }
+    // Measured down from the hole top; without its elevation, from the study's ground surface.
+    const double top = plan.localDatum  ? 0.0
+                       : plan.elevation ? *plan.elevation
+                                        : doc.JibanLevel(1).numberOrZero();
+    return RoundHalfUp(top - *plan.waterDepth, 3);
+}
+
+std::string Level(double value) {
+    return FormatNumber(value, "+##0.000;-##0.000;0.000");
+}
+
+} // namespace
+
+std::string ImportRefusalForStudy(const BoreholeImportPlan& plan, const ProjectDocument& study) {
+    if (const auto pileHead = PileHeadAfterImport(plan, study); pileHead && std::abs(*pileHead) > kMaxLevel) {
+        return "地盤面に合わせて動かした杭頭標高 " + Num(*pileHead) +
+               " m が計算条件の入力画面の範囲（-999.999～999.999 m）を超えるため取り込めません。"
+               "杭頭標高を確かめるか，杭頭標高を変えずに取り込んで下さい。";
+    }
+    if (const auto water = WaterLevelAfterImport(plan, study); water && std::abs(*water) > kMaxLevel) {
+        return "地下水位面標高 " + Num(*water) +
+               " m が地盤条件の入力画面の範囲（-999.999～999.999 m）を超えるため取り込めません。"
+               "孔内水位の記録を確かめて下さい。";
+    }
+    return {};
+}
+
+std::optional<std::string> PileHeadNote(const BoreholeImportPlan& plan, const ProjectDocument& doc) {
+    if (!plan.ok() || !plan.groundLevel) {
+        return std::nullopt;
+    }
+    const double before = doc.JibanLevel(1).numberOrZero();
+    if (RoundHalfUp(*plan.groundLevel - before, 3) == 0) {
+        return std::nullopt;
+    }
+    const std::string ground = "現地盤面標高 " + Level(before) + " m → " + Level(*plan.groundLevel) + " m";
+    if (const auto pileHead = PileHeadAfterImport(plan, doc)) {
+        return "杭頭標高を " + Level(doc.InpJyoken.ELPU) + " m から " + Level(*pileHead) +
+               " m に変えました（" + ground + "，杭頭の地盤面からの深さを保ちます）。";
+    }
+    return "杭頭標高 " + Level(doc.InpJyoken.ELPU) + " m は変えていません（" + ground +
+           "）。杭頭の地盤面からの深さが変わりました。";
+}
+
+std::string StudyTitleOfBorehole(const BoreholeRecord& record) {
+    constexpr std::size_t kTitleCharacters = 40;
+    std::string name = TrimBlanks(record.name);
+    if (name.empty()) {
+        name = record.fileName;
+        if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0) {
+            name.resize(dot);
+        }
+    }
+    std::string title;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < name.size() && characters < kTitleCharacters;) {
+        std::size_t length = 1;
+        while (i + length < name.size() && (static_cast<unsigned char>(name[i + length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        const std::string character = name.substr(i, length);
+        if (character == "\"") {
+            title += "＂";
+        } else if (EncodeCp932(character)) {
+            title += character;
+        } else {
+            title += "?";
+        }
+        ++characters;
+        i += length;
+    }
+    return title;
 }
 
 std::optional<double> PileHeadAfterImport(const BoreholeImportPlan& plan, const ProjectDocument& doc) {
@@ -382,9 +593,16 @@ std::optional<double> PileHeadAfterImport(const BoreholeImportPlan& plan, const 
 
 bool ApplyBoreholeImport(const BoreholeImportPlan& plan, ProjectDocument& doc) {
     if (!plan.ok() || plan.layers.empty() || plan.layers.size() > static_cast<std::size_t>(kMaxLayers) ||
-        plan.points.size() > static_cast<std::size_t>(kMaxNPoints)) {
+        plan.points.size() > static_cast<std::size_t>(kMaxNPoints) ||
+        !ImportRefusalForStudy(plan, doc).empty()) {
         return false;
     }
+    BoreholeSource source = plan.source;
+    source.notes = plan.notes;
+    if (auto note = PileHeadNote(plan, doc)) {
+        source.notes.push_back(std::move(*note));
+    }
+    const std::optional<double> waterLevel = WaterLevelAfterImport(plan, doc);
     doc.JibanLayer = {};
     doc.NData = {};
     for (std::size_t i = 0; i < plan.layers.size(); ++i) {
@@ -415,15 +633,14 @@ bool ApplyBoreholeImport(const BoreholeImportPlan& plan, ProjectDocument& doc) {
     if (plan.groundLevel) {
         doc.JibanLevel(1) = CellValue::Number(*plan.groundLevel);
     }
-    if (plan.waterDepth) {
-        // Measured down from the hole top; without its elevation, from the study's ground surface.
-        const double top = plan.elevation ? *plan.elevation : doc.JibanLevel(1).numberOrZero();
-        doc.JibanLevel(2) = CellValue::Number(RoundHalfUp(top - *plan.waterDepth, 3));
+    if (waterLevel) {
+        doc.JibanLevel(2) = CellValue::Number(*waterLevel);
     }
     if (!plan.keepDesignLevels) {
         doc.JibanLevel(3) = doc.JibanLevel(1);
         doc.JibanLevel(4) = doc.JibanLevel(1);
     }
+    doc.boreholeSource = std::move(source);
     doc.DataEdited = true;
     doc.RaTableDone = false;
     return true;

@@ -22,10 +22,11 @@ enum class NPointFlag {
 // One layer of the imported ground as the import made it.
 struct SourceLayer {
     std::vector<std::string> originalNames; // 元の土質名, several when layers were merged
-    std::int32_t kind = 0;                   // the kind assigned (0 sandy, 1 clayey, 2 gravel)
-    bool kindChosen = false;                 // the engineer changed the kind in the import dialog
-    double thickness = 0;                    // m, as imported
-    double n = 0;                            // N value of the layer as imported
+    std::int32_t kind = 0;                  // the kind assigned (0 sandy, 1 clayey, 2 gravel)
+    bool kindChosen = false;                // the engineer changed the kind in the import dialog
+    double thickness = 0;                   // m, as imported
+    double n = 0;                           // N value of the layer as imported
+    bool operator==(const SourceLayer&) const = default;
 };
 
 // One N value as the import made it, with the test it came from.
@@ -35,6 +36,7 @@ struct SourcePoint {
     std::optional<double> blows;
     std::optional<double> penetrationCm;
     NPointFlag flag = NPointFlag::None;
+    bool operator==(const SourcePoint&) const = default;
 };
 
 // A test of the file that gave no N value: refused (blows with no penetration) or dropped.
@@ -43,14 +45,15 @@ struct SourceTest {
     std::optional<double> blows;
     std::optional<double> penetrationCm;
     std::string reason; // 貫入不能, or why it was dropped
+    bool operator==(const SourceTest&) const = default;
 };
 
 struct BoreholeSource {
-    std::string fileName;      // the borehole file's name (without folder)
-    std::string boreholeName;  // ボーリング名
-    std::string surveyName;    // 調査名
-    std::string latitude;      // 緯度 as the file gives it (度 分 秒)
-    std::string longitude;     // 経度 as the file gives it
+    std::string fileName;             // the borehole file's name (without folder)
+    std::string boreholeName;         // ボーリング名
+    std::string surveyName;           // 調査名
+    std::string latitude;             // 緯度 as the file gives it (度 分 秒)
+    std::string longitude;            // 経度 as the file gives it
     std::optional<double> elevation;  // 孔口標高, the true value even when a local datum was used
     std::optional<double> totalDepth; // 総削孔長
     std::string surveyStart;          // 調査期間 開始年月日
@@ -63,6 +66,7 @@ struct BoreholeSource {
     std::vector<SourcePoint> points;
     std::vector<SourceTest> refusedTests;
     std::vector<std::string> notes;
+    bool operator==(const BoreholeSource&) const = default;
 };
 
 } // namespace zul

@@ -35,7 +35,8 @@ bool SameStudy(const ProjectDocument& a, const ProjectDocument& b) {
     return a.InpJyoken == b.InpJyoken && a.AnzenInpFlg == b.AnzenInpFlg && a.Anzen == b.Anzen &&
            a.JibanInpFlg == b.JibanInpFlg && a.JibanLevel == b.JibanLevel && a.JibanCount == b.JibanCount &&
            a.JibanLayer == b.JibanLayer && a.NCount == b.NCount && a.NData == b.NData &&
-           a.RaTableInpFlg == b.RaTableInpFlg && a.RaTable == b.RaTable;
+           a.RaTableInpFlg == b.RaTableInpFlg && a.RaTable == b.RaTable &&
+           a.boreholeSource == b.boreholeSource;
 }
 
 } // namespace zul

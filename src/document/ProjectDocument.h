@@ -103,7 +103,8 @@ void InitInputData(ProjectDocument& doc);
 // before (RaTableDone) no longer belongs to it, so the graph report cannot print it.
 void MarkInputEdited(ProjectDocument& doc);
 
-// True when both documents hold the same study case (inputs, counts, flags; not the run state).
+// True when both documents hold the same study case (inputs, counts, flags, the borehole source;
+// not the run state).
 bool SameStudy(const ProjectDocument& a, const ProjectDocument& b);
 
 } // namespace zul

@@ -114,6 +114,19 @@ std::string FieldReader::ReadLine() {
     return line;
 }
 
+std::string FieldReader::ReadRest(std::size_t maxBytes, bool& cut) {
+    std::string rest;
+    cut = false;
+    for (int c = Get(); c != EOF; c = Get()) {
+        if (rest.size() == maxBytes) {
+            cut = true;
+            break;
+        }
+        rest += static_cast<char>(c);
+    }
+    return rest;
+}
+
 FieldReader::Field FieldReader::ReadRawField() {
     std::size_t bytes = 0;
     int c = Get();

@@ -51,6 +51,9 @@ public:
     bool ReadTruth();
     std::string ReadText();
     CellValue ReadCell();
+    // The bytes from here to the end of the file, at most maxBytes of them; cut tells whether
+    // more followed.  Raises the code of a failed read.
+    std::string ReadRest(std::size_t maxBytes, bool& cut);
 
 private:
     struct Field {

@@ -13,8 +13,11 @@ namespace zul {
 bool SaveInputData(const ProjectDocument& doc, const std::string& path, int& errorCode);
 
 // Reads a version 1.30 file into doc.  On failure doc is reset (InitInputData), errorCode holds
-// the code and false is returned.
+// the code and false is returned.  The borehole source after the study table is read too; a
+// damaged one is dropped without failing the read.
 bool LoadInputData(ProjectDocument& doc, const std::string& path, int& errorCode);
+// The same; sourceMessage tells (UTF-8) when a damaged borehole source was dropped, else empty.
+bool LoadInputData(ProjectDocument& doc, const std::string& path, int& errorCode, std::string& sourceMessage);
 
 // Reads a version 1.00 file; Dw = 1.5 D, Dwi = 0.5 D and IsWpPa = IsWpRa are derived.
 bool LoadInputData100(ProjectDocument& doc, const std::string& path, int& errorCode);
@@ -30,6 +33,7 @@ struct OpenResult {
     bool unsupportedVersion = false; // the version was neither 1.30 nor 1.00 (show it first)
     std::string versionText;         // the version text read from line 3
     bool readerRan = false;          // false for a wrong extension or an unsupported version
+    std::string sourceMessage;       // a damaged borehole source was dropped (show it; UTF-8)
 };
 
 // Chooses the reader as File > Open does: only paths ending in "zul" (any case) are read; the

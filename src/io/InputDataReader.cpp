@@ -1,3 +1,4 @@
+#include "io/BoreholeSourceBlock.h"
 #include "io/FieldReader.h"
 #include "io/InputDataFile.h"
 #include "util/Cp932.h"
@@ -53,6 +54,16 @@ void ReadConditions(FieldReader& in, CInpJyoken& c, Version version) {
     }
 }
 
+// The borehole source after the study table.  A damaged block never stops the study from opening:
+// it is dropped and the message says so.
+void ReadSourceBlock(FieldReader& in, ProjectDocument& doc, std::string& message) {
+    // Reading stops at the bound: a block cut there reads as one that ends early.
+    bool cut = false;
+    SourceBlockRead block = ReadBoreholeSourceBlock(in.ReadRest(kMaxSourceBlockBytes, cut));
+    doc.boreholeSource = std::move(block.source);
+    message = std::move(block.message);
+}
+
 void ReadDocument(FieldReader& in, ProjectDocument& doc, Version version) {
     for (int i = 0; i < 3; ++i) {
         in.SkipLine();
@@ -84,13 +95,23 @@ void ReadDocument(FieldReader& in, ProjectDocument& doc, Version version) {
     }
 }
 
-bool Load(ProjectDocument& doc, const std::string& path, int& errorCode, Version version) {
+bool Load(ProjectDocument& doc, const std::string& path, int& errorCode, Version version,
+          std::string& sourceMessage) {
     // Read into a copy: values read before a failure are never kept.
     ProjectDocument work = doc;
     bool read = false;
+    sourceMessage.clear();
     try {
         FieldReader in(path);
         ReadDocument(in, work, version);
+        try {
+            ReadSourceBlock(in, work, sourceMessage);
+        } catch (const ReadFailure& failure) {
+            work.boreholeSource.reset();
+            sourceMessage =
+                "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み元の記録を読み込めないため，取込み元の記録なしで開きます（ｴﾗｰｺｰﾄﾞ ： " +
+                std::to_string(failure.code) + "）。";
+        }
         read = true;
     } catch (const ReadFailure& failure) {
         errorCode = failure.code;
@@ -123,11 +144,18 @@ std::size_t CharacterOffset(std::string_view utf8, std::size_t index) {
 } // namespace
 
 bool LoadInputData(ProjectDocument& doc, const std::string& path, int& errorCode) {
-    return Load(doc, path, errorCode, Version::V130);
+    std::string sourceMessage;
+    return Load(doc, path, errorCode, Version::V130, sourceMessage);
+}
+
+bool LoadInputData(ProjectDocument& doc, const std::string& path, int& errorCode,
+                   std::string& sourceMessage) {
+    return Load(doc, path, errorCode, Version::V130, sourceMessage);
 }
 
 bool LoadInputData100(ProjectDocument& doc, const std::string& path, int& errorCode) {
-    return Load(doc, path, errorCode, Version::V100);
+    std::string sourceMessage;
+    return Load(doc, path, errorCode, Version::V100, sourceMessage);
 }
 
 std::string GetInputFileVersion(const std::string& path) {
@@ -166,10 +194,10 @@ OpenResult OpenInputFile(ProjectDocument& doc, const std::string& path) {
     result.versionText = GetInputFileVersion(path);
     if (result.versionText == "1.30") {
         result.readerRan = true;
-        result.success = LoadInputData(doc, path, result.errorCode);
+        result.success = Load(doc, path, result.errorCode, Version::V130, result.sourceMessage);
     } else if (result.versionText == "1.00") {
         result.readerRan = true;
-        result.success = LoadInputData100(doc, path, result.errorCode);
+        result.success = Load(doc, path, result.errorCode, Version::V100, result.sourceMessage);
     } else {
         result.unsupportedVersion = true;
     }

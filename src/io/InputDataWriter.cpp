@@ -1,3 +1,4 @@
+#include "io/BoreholeSourceBlock.h"
 #include "io/FieldReader.h"
 #include "io/FileAccess.h"
 #include "io/InputDataFile.h"
@@ -133,7 +134,8 @@ std::string BuildText(const ProjectDocument& doc) {
     for (std::size_t i = 1; i <= doc.RaTable.size; ++i) {
         out.Line(CellField(doc.RaTable(i)));
     }
-    return out.text();
+    // What an imported ground came from, after the study table where other readers stop.
+    return doc.boreholeSource ? out.text() + BoreholeSourceBlock(*doc.boreholeSource) : out.text();
 }
 
 } // namespace
