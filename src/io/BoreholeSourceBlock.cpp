@@ -338,11 +338,11 @@ std::string BoreholeSourceBlock(const BoreholeSource& s) {
     return out.Finish();
 }
 
-SourceBlockRead ReadBoreholeSourceBlock(std::string_view bytes) {
+SourceBlockRead ReadBoreholeSourceBlock(std::string_view bytes, bool cut) {
     SourceBlockRead result;
     if (bytes.size() > kMaxSourceBlockBytes) {
-        result.message = DroppedMessage("大きすぎます");
-        return result;
+        bytes = bytes.substr(0, kMaxSourceBlockBytes);
+        cut = true;
     }
     const std::vector<std::string_view> lines = SplitLines(bytes);
     std::size_t i = 0;
@@ -391,7 +391,9 @@ SourceBlockRead ReadBoreholeSourceBlock(std::string_view bytes) {
             return result;
         }
     }
-    result.message = DroppedMessage("記録が途中で終わっています");
+    result.message = DroppedMessage(
+        cut ? "大きすぎます（" + std::to_string(kMaxSourceBlockBytes / 1024 / 1024) + " MB まで）"
+            : std::string("記録が途中で終わっています"));
     return result;
 }
 

@@ -37,6 +37,8 @@ struct SourceBlockRead {
 
 // Reads the block from the bytes that follow the study table.  Lines before the block's first
 // line and after its last are ignored; a block of another version is dropped with a message.
-SourceBlockRead ReadBoreholeSourceBlock(std::string_view bytes);
+// cut: the bytes were cut at kMaxSourceBlockBytes, so a block that does not end in them is too
+// large.
+SourceBlockRead ReadBoreholeSourceBlock(std::string_view bytes, bool cut = false);
 
 } // namespace zul

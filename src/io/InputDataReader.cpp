@@ -59,7 +59,8 @@ void ReadConditions(FieldReader& in, CInpJyoken& c, Version version) {
 void ReadSourceBlock(FieldReader& in, ProjectDocument& doc, std::string& message) {
     // Reading stops at the bound: a block cut there reads as one that ends early.
     bool cut = false;
-    SourceBlockRead block = ReadBoreholeSourceBlock(in.ReadRest(kMaxSourceBlockBytes, cut));
+    const std::string rest = in.ReadRest(kMaxSourceBlockBytes, cut);
+    SourceBlockRead block = ReadBoreholeSourceBlock(rest, cut);
     doc.boreholeSource = std::move(block.source);
     message = std::move(block.message);
 }
