@@ -13,7 +13,7 @@ sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=un
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZUL_BUILD_FUZZ=ON -DZUL_BUILD_GUI=ON -DZUL_BUILD_TESTS=OFF \
   -DCMAKE_C_FLAGS="$sanitizers" -DCMAKE_CXX_FLAGS="$sanitizers" >/dev/null
-all_targets=(input_file settings calc borehole template definitions print_file figure_files metafile)
+all_targets=(input_file settings calc borehole borehole_source template definitions print_file figure_files metafile)
 targets=("${all_targets[@]}")
 if [ $# -gt 1 ]; then targets=("${@:2}"); fi
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
@@ -29,8 +29,9 @@ trap 'rm -rf "$ZUL_FUZZ_FOLDER"' EXIT
 # Seeds: the bundled studies and a settings file in the shape the program writes.
 for target in "${all_targets[@]}"; do mkdir -p "fuzz/corpus-$target"; done
 # Seeds kept with the targets: a report template, the definition files, a figure and its index,
-# a print file with its records and a graph metafile as the program writes them.
-for target in template definitions print_file figure_files metafile; do
+# a print file with its records, a graph metafile and a borehole source block as the program
+# writes them.
+for target in borehole_source template definitions print_file figure_files metafile; do
   cp fuzz/seeds/$target/* "fuzz/corpus-$target/"
 done
 cp examples/*.zul fuzz/corpus-input_file/

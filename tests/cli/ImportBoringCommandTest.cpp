@@ -157,11 +157,52 @@ TEST_F(ZulCliImportBoring, FileAndCommandLineErrorsExitWith2) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+// The pile moves with the ground unless kept; a new study is named after the borehole; the
+// source and its notes go with the study, and convert keeps them byte for byte.
+TEST_F(ZulCliImportBoring, PileHeadTitleAndSourceTravel) {
+    ProjectDocument base;
+    base.JibanLevel(1) = CellValue::Number(5.88);
+    base.InpJyoken.ELPU = 3.88;
+    const std::string into = folder.file("base.zul");
+    int code = 0;
+    ASSERT_TRUE(SaveInputData(base, into, code));
+    test::BoreholeText b;
+    b.name = "No.\"7\"";
+    b.elevation = "72.23";
+    b.layers = {{"5.00", "砂"}};
+    b.tests = {{"1.00", "50", "0"}, {"2.00", "10", "30"}};
+    const std::string file = Borehole(b);
+    const std::string moved = folder.file("moved.zul");
+    const CliRun run = Cli({"import-boring", file, "--out", moved, "--into", into});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("注意：杭頭標高を +3.880 m から +70.230 m に変えました"), std::string::npos)
+        << run.err;
+    const ProjectDocument doc = Study(moved);
+    EXPECT_DOUBLE_EQ(doc.InpJyoken.ELPU, 70.23);
+    ASSERT_TRUE(doc.boreholeSource);
+    EXPECT_EQ(doc.boreholeSource->fileName, "b.xml");
+    ASSERT_EQ(doc.boreholeSource->refusedTests.size(), 1u);
+    EXPECT_EQ(doc.boreholeSource->refusedTests[0].reason, "貫入不能");
+    EXPECT_NE(run.err.find("注意：" + doc.boreholeSource->notes.front()), std::string::npos);
+
+    const std::string kept = folder.file("kept.zul");
+    ASSERT_EQ(Cli({"import-boring", file, "--out", kept, "--into", into, "--keep-pile-head"}).status, 0);
+    EXPECT_DOUBLE_EQ(Study(kept).InpJyoken.ELPU, 3.88);
+
+    const std::string fresh = folder.file("new.zul");
+    ASSERT_EQ(Cli({"import-boring", file, "--out", fresh}).status, 0);
+    EXPECT_EQ(Study(fresh).InpJyoken.Title, "No.＂7＂");
+
+    const std::string converted = folder.file("converted.zul");
+    ASSERT_EQ(Cli({"convert", moved, converted}).status, 0);
+    EXPECT_EQ(test::ReadBytes(converted), test::ReadBytes(moved));
+}
+
 TEST_F(ZulCliImportBoring, HelpNamesEveryOption) {
     const CliRun run = Cli({"import-boring", "--help"});
     EXPECT_EQ(run.status, 0);
     for (const char* option : {"--out", "--into", "--max-depth", "--n-depth", "--n-cap", "--water-record",
-                               "--keep-design-levels", "--json"}) {
+                               "--keep-design-levels", "--keep-pile-head", "--json"}) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
 }
