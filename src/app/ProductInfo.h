@@ -1,11 +1,14 @@
 #pragma once
 
+#include "util/ProgramIdentity.h"
+
 #include <QString>
 
 namespace zul {
 
 // The product name shown in every window caption and as the title of the program's own messages.
-inline const QString kProductName = QStringLiteral("vezarivezorazi");
+inline const QString kProductName =
+    QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size()));
 
 // "Version 1.3.000(2012/03/11)": major, minor, the revision with three digits, then the date of
 // the release.

@@ -1,6 +1,8 @@
 #include "calc/PlausibilityNotes.h"
 
+#include "calc/LayerValueNotes.h"
 #include "document/ConstructionMethod.h"
+#include "document/ImportEdits.h"
 #include "util/NumberFormat.h"
 
 #include <algorithm>
@@ -180,6 +182,12 @@ std::vector<std::string> PlausibilityNotes(const ProjectDocument& doc, const CZu
     notes.reserve(findings.size());
     for (const PlausibilityFinding& f : findings) {
         notes.push_back(NoteText(f));
+    }
+    for (std::string& note : LayerValueNotes(doc, normal)) {
+        notes.push_back(std::move(note));
+    }
+    if (std::string edits = ImportEditsNote(doc); !edits.empty()) {
+        notes.push_back(std::move(edits));
     }
     return notes;
 }

@@ -73,7 +73,9 @@ private:
 std::string NoteText(const PlausibilityFinding& finding);
 
 // The notes on the calculation pair of a successful CalcRa of doc (normal case, level-1
-// earthquake case); empty for an ordinary study.
+// earthquake case): the findings above, then the notes on the bearing layer and the entered
+// ground values (LayerValueNotes) and the edits after a borehole import; empty for an ordinary
+// study.
 std::vector<std::string> PlausibilityNotes(const ProjectDocument& doc, const CZul& normal, const CZul& quake);
 
 // A note over the pile lengths of one diameter of the study table.

@@ -16,6 +16,7 @@
 #include "printfile/PrintFileFormat.h"
 #include "report/PrintFileGenerator.h"
 #include "util/ProgramPaths.h"
+#include "util/ProgramIdentity.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -341,8 +342,8 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
     // The pages carry the study title and the study's file name; the PDF is titled with the
     // study title, or with the file's name when the study has none.
     const std::string title = fs::path(options.path).stem().string();
-    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title,
-                           fs::path(options.path).filename().string()};
+    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title, fs::path(options.path).filename().string(),
+                           ProgramNameAndVersion(), PrintDateToday()};
     if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title,
                           head, pdf, notes, pdfError)) {
         PrintEscapedLines(pdfError);

@@ -39,6 +39,8 @@ bool ReportDrawing::WritePdf(const std::string& printFile, const std::string& de
     pageHead.shown = head.shown;
     pageHead.title = QString::fromStdString(head.title);
     pageHead.fileName = QFile::decodeName(head.fileName.c_str());
+    pageHead.program = QString::fromStdString(head.program);
+    pageHead.printDate = QString::fromStdString(head.printDate);
     const auto result = WritePrintFilePdf(
         QFile::decodeName(printFile.c_str()), QFile::decodeName(definitionFolder.c_str()),
         QFile::decodeName(pdfFile.c_str()), QString::fromStdString(title), &pending, pageHead);

@@ -18,12 +18,15 @@ namespace zul::cli {
 
 bool PdfAvailable();
 
-// What every PDF page carries in its margins: the study title and the study's file name above
-// the text, the page number below it; shown unless turned off.
+// What every PDF page carries in its margins: the study title, the study's file name, the
+// program and the date of printing above the text, the page number below it; shown unless
+// turned off.
 struct PdfPageHead {
     bool shown = true;
-    std::string title;    // the study title (case title, UTF-8); also the PDF's document title
-    std::string fileName; // the study's file name (file system encoding)
+    std::string title;     // the study title (case title, UTF-8); also the PDF's document title
+    std::string fileName;  // the study's file name (file system encoding)
+    std::string program;   // the program's name and version (UTF-8)
+    std::string printDate; // the date of printing
 };
 
 // Holds what the drawing needs (fonts, the offscreen platform) for its lifetime.

@@ -1,5 +1,7 @@
 #include "preview/PreviewCommandLine.h"
 
+#include "util/ProgramIdentity.h"
+
 #include <QFileInfo>
 
 namespace zul {
@@ -107,6 +109,8 @@ PageHead PageHeadOf(const PreviewCommandLine& command) {
         command.studyName.endsWith(QStringLiteral(".zul"), Qt::CaseInsensitive)) {
         head.fileName = QFileInfo(command.studyName).fileName();
     }
+    head.program = QString::fromStdString(ProgramNameAndVersion());
+    head.printDate = QString::fromStdString(PrintDateToday());
     return head;
 }
 

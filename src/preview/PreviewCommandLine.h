@@ -46,8 +46,9 @@ QString DefaultPdfName(const PreviewCommandLine& command);
 // print menu ("~PS..."), whose name means nothing to the user.
 QString DocumentTitle(const PreviewCommandLine& command);
 
-// The head of the pages: the study title, and the study file's name (from /FILE=, else from a
-// /NAME= that names a ".zul" file, as older print menus passed it); shown unless --no-page-head.
+// The head of the pages: the study title, the study file's name (from /FILE=, else from a
+// /NAME= that names a ".zul" file, as older print menus passed it), the program with its version
+// and the date of printing (PrintDateToday); shown unless --no-page-head.
 PageHead PageHeadOf(const PreviewCommandLine& command);
 
 // The usage text of the program (Japanese).

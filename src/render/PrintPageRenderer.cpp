@@ -143,11 +143,26 @@ void PrintPageRenderer::paintPageHead(QPainter& painter, int index, const QRectF
     painter.setPen(Qt::black);
     const QString title = oneLine(head_.title);
     const QString file = oneLine(head_.fileName);
-    if (!title.isEmpty() || !file.isEmpty()) {
-        // The file name keeps at most half the line; the title gets the rest.
+    // The program and the date of printing close the line on the right, whole.
+    QString stamp = oneLine(head_.program);
+    if (!head_.printDate.isEmpty()) {
+        stamp += (stamp.isEmpty() ? QString() : QStringLiteral("  ")) + QStringLiteral("印刷 ") +
+                 oneLine(head_.printDate);
+    }
+    if (!title.isEmpty() || !file.isEmpty() || !stamp.isEmpty()) {
+        // The file name and the stamp take what the title leaves, at least half the line; the stamp
+        // stays whole and the file name is shortened in its middle.
         const double baseline = pageRect.top() + kHeadBaselineMm * pxPerMm;
-        const QString fileText =
-            metrics.elidedText(file, Qt::ElideMiddle, title.isEmpty() ? width : width / 2);
+        const double gap = kHeadGapMm * pxPerMm;
+        const double titleWidth = title.isEmpty() ? 0 : metrics.horizontalAdvance(title) + gap;
+        const double rightRoom = std::max(width / 2, width - titleWidth);
+        const double stampWidth = stamp.isEmpty() ? 0
+                                                  : metrics.horizontalAdvance(stamp) +
+                                                        metrics.horizontalAdvance(QStringLiteral("  "));
+        QString fileText = metrics.elidedText(file, Qt::ElideMiddle, std::max(0.0, rightRoom - stampWidth));
+        if (!stamp.isEmpty()) {
+            fileText += (fileText.isEmpty() ? QString() : QStringLiteral("  ")) + stamp;
+        }
         const double fileWidth = fileText.isEmpty() ? 0 : metrics.horizontalAdvance(fileText);
         const double titleRoom = width - fileWidth - (fileText.isEmpty() ? 0 : kHeadGapMm * pxPerMm);
         painter.drawText(QPointF(left, baseline), metrics.elidedText(title, Qt::ElideRight, titleRoom));

@@ -16,12 +16,15 @@ class QPagedPaintDevice;
 namespace zul {
 
 // The running head and the page number that every page carries in its margins, outside the 62
-// report lines: the study title on the left and the study's file name on the right above the
-// text (with a thin rule under them), "- n / N -" centred below it.
+// report lines: the study title on the left and, on the right, the study's file name, the
+// program with its version and the date of printing above the text (with a thin rule under
+// them), "- n / N -" centred below it.
 struct PageHead {
     bool shown = true;
-    QString title;    // the study title (case title); also the PDF's document title
-    QString fileName; // the study's file name; empty for a study not yet saved
+    QString title;     // the study title (case title); also the PDF's document title
+    QString fileName;  // the study's file name; empty for a study not yet saved
+    QString program;   // the program's name and version; empty: not printed
+    QString printDate; // the date of printing; empty: not printed
 };
 
 // Draws the pages of a print file: the same drawing for the screen, the printer and PDF.

@@ -6,6 +6,8 @@
 #include "report/ReportRun.h"
 #include "report/ReportSections.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,24 @@ inline constexpr std::string_view kConditionsSupplementBlock = "計算条件_Ｎ
 inline constexpr double kSoilProfileWidth = 176;
 inline constexpr double kSoilProfileHeight = 150;
 inline constexpr std::int32_t kLinesUnderSoilProfile = 35;
+
+// The template lines of an N-value table: its head, the line that closes it (and each page of
+// it) and the notes under it.
+struct NTableLines {
+    const TemplateBlock& block;
+    std::int32_t headFirst = 0;
+    std::int32_t headLast = 0;
+    std::int32_t close = 0;
+    std::int32_t noteFirst = 0;
+    std::int32_t noteLast = 0;
+};
+
+// An N-value table of count rows (writeRow(i), i from 0, one line each) under the heading of
+// the supplement block headingBlock, split over pages: each page ends with the closing line and
+// the next repeats the head; a short table is never split and the last rows never leave the
+// closing lines alone on a page.  Without rows the heading and the line that says so.
+void WriteNTable(PageWriter& ps, const TemplateBlock& headingBlock, const NTableLines& lines,
+                 std::int32_t count, const std::function<void(std::int32_t)>& writeRow);
 
 // The N-value table after the layer table and the ground figure after it, with their headings
 // and notes; nothing when the supplements are off.

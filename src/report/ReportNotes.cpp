@@ -68,7 +68,12 @@ std::string StudyNotesText(ReportRun& run, const ReportContext& ctx) {
     if (!ctx.supplement) {
         return {};
     }
-    const std::vector<std::string> notes = PlausibilityNotes(ctx.doc, ctx.normal, ctx.quake);
+    std::vector<std::string> notes = PlausibilityNotes(ctx.doc, ctx.normal, ctx.quake);
+    if (ctx.doc.boreholeSource) {
+        for (const std::string& note : ctx.doc.boreholeSource->notes) {
+            notes.push_back(std::string(kImportNotePrefix) + note);
+        }
+    }
     if (notes.empty()) {
         return {};
     }

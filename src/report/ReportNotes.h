@@ -25,10 +25,13 @@ inline constexpr std::size_t kNoteColumns = 76;
 // mark ("、", "。", "）" ...) never starts a line, it stays with the line before.
 std::vector<std::string> WrapPrintText(std::string_view cp932, std::size_t width);
 
-// The notes block on the study's pile (normal and level-1 earthquake case), as lines of the print
-// text that follow the results list or open the detailed report; empty when no note holds or
-// the supplements are off.  Written with run's heading numbering and the body indent of its
-// current level; no heading number is taken.
+// Words before each note of a borehole import among the report's notes.
+inline constexpr std::string_view kImportNotePrefix = "ボーリングデータの取込み：";
+
+// The notes block on the study's pile (normal and level-1 earthquake case) and, for a study
+// imported from a borehole, the notes of the import, as lines of the print text that follow the
+// results list or open the detailed report; empty when no note holds or the supplements are off.  Written
+// with run's heading numbering and the body indent of its current level; no heading number is taken.
 std::string StudyNotesText(ReportRun& run, const ReportContext& ctx);
 
 // The lines of the study table's notes (UTF-8, without "注意："), per diameter, as zul-cli table

@@ -1,5 +1,6 @@
 // Figure of the ground and the pile for the conditions report: the layers as bands, the levels
 // the calculation uses and the N values over depth, all on one vertical scale of elevation.
+#include "calc/LayerValueNotes.h"
 #include "report/ConditionsSupplement.h"
 #include "report/FigureFrame.h"
 #include "report/LabelStack.h"
@@ -129,6 +130,7 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
         Line(fig, kBandRight, yTop, kBandRight, yBottom, kThin);
         Line(fig, kBandLeft - 1, yTop, kBandRight, yTop, kThick); // the ground surface
         boundaries.push_back(layers.Item(1)->EU);
+        const std::int32_t tipLayer = TipLayerNumber(z);
         std::vector<double> nameTargets;
         std::vector<std::string> names;
         for (std::int32_t i = 1; i <= layers.Count(); ++i) {
@@ -136,8 +138,7 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
             Line(fig, kBandLeft, scale.YOf(layer.EL), kBandRight, scale.YOf(layer.EL), kThin);
             boundaries.push_back(layer.EL);
             std::string name = std::to_string(i) + " " + std::string(SoilKindName(layer.Kind));
-            const bool tipHere = z.ELPL() < layer.EU && z.ELPL() >= layer.EL - 1e-9;
-            if (z.KuiType() == 0 && tipHere) {
+            if (z.KuiType() == 0 && i == tipLayer) {
                 name += "（支持層）";
             }
             names.push_back(std::move(name));

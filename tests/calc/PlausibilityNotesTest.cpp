@@ -40,7 +40,11 @@ ProjectDocument FrictionPile(double head, double length, double quakeSurface) {
 
 const std::vector<NoteCase>& Cases() {
     static const std::vector<NoteCase> cases = {
-        {"ordinary end-bearing pile", [] { return EndBearingDocument(); }, {}, {}},
+        // No finding; the entered qd of the tip layer is above the standard value (a layer note).
+        {"worked end-bearing example",
+         [] { return EndBearingDocument(); },
+         {},
+         {"第 2 層（砂れき層、N値 40.0）に入力された先端支持力度 qd = 5000 kN/m2 が"}},
         {"tip on the deepest N value",
          [] { return Changed(DrivenPileBelowDeepestN(), [](ProjectDocument& d) { d.InpJyoken.L = 19.0; }); },
          {},

@@ -538,10 +538,15 @@ private slots:
         QFETCH(bool, shown);
         const PreviewCommandLine command = ParsePreviewCommandLine(arguments);
         QVERIFY(command.error.isEmpty());
+        qputenv("SOURCE_DATE_EPOCH", "1000000000");
         const PageHead head = PageHeadOf(command);
+        qunsetenv("SOURCE_DATE_EPOCH");
         QCOMPARE(head.title, title);
         QCOMPARE(head.fileName, fileName);
         QCOMPARE(head.shown, shown);
+        // The program and the date of printing, from SOURCE_DATE_EPOCH when it is set.
+        QVERIFY(head.program.startsWith(QStringLiteral("vezarivezorazi Ver.")));
+        QCOMPARE(head.printDate, QStringLiteral("2001/09/09"));
     }
 
     // The toolbar's check turns the head and the page number off and on for the screen and a
@@ -557,7 +562,7 @@ private slots:
         };
         {
             PreviewWindow window(threePages(folder), ini, QStringLiteral("print.pdf"));
-            window.setPageHead({true, QStringLiteral("橋脚 P1 の検討"), QStringLiteral("P1.zul")});
+            window.setPageHead({true, QStringLiteral("橋脚 P1 の検討"), QStringLiteral("P1.zul"), {}, {}});
             QAction* check = actionNamed(window, QStringLiteral("ヘッダー・ページ番号を印刷"));
             QVERIFY(check);
             QVERIFY(check->isChecked()); // on when Preview.ini says nothing
@@ -577,7 +582,7 @@ private slots:
             QCOMPARE(pdfTitle(folder.path("off.pdf")), QStringLiteral("橋脚 P1 の検討"));
         }
         PreviewWindow again(threePages(folder), ini, QStringLiteral("print.pdf"));
-        again.setPageHead({true, QStringLiteral("T"), QStringLiteral("F.zul")}); // the choice stays
+        again.setPageHead({true, QStringLiteral("T"), QStringLiteral("F.zul"), {}, {}}); // the choice stays
         QVERIFY(!again.pageHeadShown());
         QAction* check = actionNamed(again, QStringLiteral("ヘッダー・ページ番号を印刷"));
         QVERIFY(!check->isChecked());

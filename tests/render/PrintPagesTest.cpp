@@ -381,9 +381,9 @@ private slots:
         PrintPageRenderer renderer(BuildPrintDocument(text.toStdString(), QString()));
         QCOMPARE(renderer.pageCount(), 1);
         QCOMPARE(static_cast<int>(renderer.pages()[0].notes.size()), notes);
-        renderer.setPageHead({false, title, file});
+        renderer.setPageHead({false, title, file, {}, {}});
         const QImage plain = renderPage(renderer, 0);
-        renderer.setPageHead({true, title, file});
+        renderer.setPageHead({true, title, file, {}, {}});
         const QImage headed = renderPage(renderer, 0);
         const QRect lines = slotRect(0, PrintPageGeometry::kLinesPerPage + notes);
         const int right = static_cast<int>((PrintPageGeometry::kPageWidth - PrintPageGeometry::kRight) * 4.0);

@@ -434,8 +434,10 @@ TEST(ReportNotes, StudyNotesJoinOnceAfterTheListOrBeforeTheDetail) {
             }
         }
     }
-    // A study without notes has no block.
-    SectionRun plain(testdocs::EndBearingDocument());
+    // A study without notes has no block: the worked example with the standard qd of its tip layer.
+    ProjectDocument noNotes = testdocs::EndBearingDocument();
+    noNotes.JibanLayer(7, 2) = CellValue::Number(3000);
+    SectionRun plain(noNotes);
     ReportContext ctx = plain.Context();
     ctx.supplement = true;
     PrintFileGenerator generator(folder.path().string());
