@@ -67,6 +67,10 @@ struct BoreholeImportPlan {
     bool keepDesignLevels = false;
     bool keepPileHead = false;
     std::vector<std::string> notes;
+    // Refused for too many layers: the depth limit under which they fit, and the layers merged
+    // by kind (for a log of the whole borehole).
+    std::optional<double> fittingDepth;
+    std::vector<ImportedLayer> refusedLayers;
 
     bool ok() const { return failure == ImportFailure::None; }
 };

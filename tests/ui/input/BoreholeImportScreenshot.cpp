@@ -60,7 +60,6 @@ int main(int argc, char** argv) {
     const QString name =
         argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).fileName() : QStringLiteral("BED0001.XML");
     BoreholeImportDialog dialog(std::move(*read.record), name, doc);
-    dialog.resize(1240, 820);
     dialog.show();
     QApplication::processEvents();
     const bool ok = dialog.grab().save(QString::fromLocal8Bit(argv[1]));
