@@ -1,5 +1,6 @@
 #include "calc/PlausibilityNotes.h"
 
+#include "calc/PileWeightNote.h"
 #include "document/ConstructionMethod.h"
 #include "util/NumberFormat.h"
 
@@ -180,6 +181,9 @@ std::vector<std::string> PlausibilityNotes(const ProjectDocument& doc, const CZu
     notes.reserve(findings.size());
     for (const PlausibilityFinding& f : findings) {
         notes.push_back(NoteText(f));
+    }
+    if (auto weight = PileWeightNote(normal)) {
+        notes.push_back(std::move(*weight));
     }
     return notes;
 }
