@@ -1,6 +1,7 @@
 #include "calc/PlausibilityNotes.h"
 
 #include "calc/LayerValueNotes.h"
+#include "calc/PileWeightNote.h"
 #include "document/ConstructionMethod.h"
 #include "document/ImportEdits.h"
 #include "util/NumberFormat.h"
@@ -182,6 +183,9 @@ std::vector<std::string> PlausibilityNotes(const ProjectDocument& doc, const CZu
     notes.reserve(findings.size());
     for (const PlausibilityFinding& f : findings) {
         notes.push_back(NoteText(f));
+    }
+    if (auto weight = PileWeightNote(normal)) {
+        notes.push_back(std::move(*weight));
     }
     for (std::string& note : LayerValueNotes(doc, normal)) {
         notes.push_back(std::move(note));

@@ -395,6 +395,8 @@ BoreholeImportPlan PlanBoreholeImport(const BoreholeRecord& record, const Boreho
         const std::size_t before = layers.size();
         std::vector<ImportedLayer> merged = MergedByKind(layers);
         if (merged.size() > static_cast<std::size_t>(kMaxLayers)) {
+            plan.fittingDepth = merged[kMaxLayers - 1].bottom;
+            plan.refusedLayers = merged;
             return fail(ImportFailure::Borehole,
                         "地層が " + std::to_string(before) + " 層あり，同じ層種の隣り合う地層をまとめても " +
                             std::to_string(merged.size()) +

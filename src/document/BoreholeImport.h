@@ -74,6 +74,10 @@ struct BoreholeImportPlan {
     std::vector<std::string> notes;
     // What the study keeps of the borehole; its notes are filled when the plan is applied.
     BoreholeSource source;
+    // Refused for too many layers: the depth limit under which they fit, and the layers merged
+    // by kind (for a log of the whole borehole).
+    std::optional<double> fittingDepth;
+    std::vector<ImportedLayer> refusedLayers;
 
     bool ok() const { return failure == ImportFailure::None; }
 };

@@ -4,23 +4,36 @@
 
 namespace zul {
 
-QPoint PlaceBeside(const QRect& anchor, const QSize& frame, const QRect& area) {
-    const int roomRight = area.x() + area.width() - (anchor.x() + anchor.width());
-    const int roomLeft = anchor.x() - area.x();
-    int x = 0;
-    if (roomRight >= frame.width()) {
-        x = anchor.x() + anchor.width();
-    } else if (roomLeft >= frame.width()) {
-        x = anchor.x() - frame.width();
-    } else if (roomRight >= roomLeft) {
-        x = area.x() + area.width() - frame.width();
-    } else {
-        x = area.x();
+namespace {
+
+// The offset of an extent along one side of the area, moved inside it (to its start when the
+// extent is larger).
+int inside(int offset, int extent, int areaStart, int areaExtent) {
+    return std::max(areaStart, std::min(offset, areaStart + areaExtent - extent));
+}
+
+} // namespace
+
+QRect PreviewFrameOnArea(const QRect& frame, const QRect& menu, const QRect& area, int minimumWidth) {
+    QRect placed(frame.topLeft(), frame.size().boundedTo(area.size()));
+    placed.moveTo(inside(placed.x(), placed.width(), area.x(), area.width()),
+                  inside(placed.y(), placed.height(), area.y(), area.height()));
+    if (!menu.isValid() || !placed.intersects(menu)) {
+        return placed;
     }
-    // A window wider than the area starts at its left edge.
-    x = std::max(area.x(), std::min(x, area.x() + area.width() - frame.width()));
-    const int y = std::max(area.y(), std::min(anchor.y(), area.y() + area.height() - frame.height()));
-    return {x, y};
+    const int roomRight = area.x() + area.width() - (menu.x() + menu.width());
+    const int roomLeft = menu.x() - area.x();
+    const bool right = roomRight >= placed.width() || (roomLeft < placed.width() && roomRight >= roomLeft);
+    const int room = std::max(right ? roomRight : roomLeft, 0);
+    placed.setWidth(std::min(placed.width(), std::max(room, minimumWidth)));
+    const int x = right ? menu.x() + menu.width() : menu.x() - placed.width();
+    placed.moveLeft(inside(x, placed.width(), area.x(), area.width()));
+    return placed;
+}
+
+QRect PreviewFrameBeside(const QSize& frame, const QRect& menu, const QRect& area, int minimumWidth) {
+    return PreviewFrameOnArea(QRect(QPoint(menu.x() + menu.width(), menu.y()), frame), menu, area,
+                              minimumWidth);
 }
 
 } // namespace zul

@@ -11,11 +11,16 @@ namespace zul {
 // re-laying themselves out in a sliver of a window.
 inline constexpr QSize kPreviewMinimumSize{480, 360};
 
-// Where a window whose frame has the given size opens beside another window's frame (anchor)
-// on the available screen area: to the right of it when the area has room there, else to the
-// left, else on the side with more room, pushed back inside the area (overlapping the anchor
-// as little as the area allows).  Its top is the anchor's top, kept inside the area.  The
-// result is the top-left corner of the frame.
-QPoint PlaceBeside(const QRect& anchor, const QSize& frame, const QRect& area);
+// Where the preview's frame goes on the available screen area so that it stays whole on the
+// area and leaves the print menu's frame (menu; not valid: none) uncovered.  A frame that would
+// cover any of the menu goes beside it: on the right when the area has room for it there, else
+// on the left when it has room there, else on the side with more room, narrowed to that room
+// but not below minimumWidth (it then covers as little of the menu as the area allows).  The
+// menu stays where it is.
+QRect PreviewFrameOnArea(const QRect& frame, const QRect& menu, const QRect& area, int minimumWidth);
+
+// The frame of a preview opening for the first time beside the menu: right of it, at its top,
+// then kept on the area and off the menu as above.
+QRect PreviewFrameBeside(const QSize& frame, const QRect& menu, const QRect& area, int minimumWidth);
 
 } // namespace zul

@@ -23,6 +23,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -326,16 +327,37 @@ void PreviewWindow::savePdf() {
     }
 }
 
-void PreviewWindow::showEvent(QShowEvent* event) {
-    if (!placed_) {
+void PreviewWindow::setVisible(bool visible) {
+    // Placed before the native window is made, so that the window system puts the frame (not
+    // the client area) where the placement says.
+    if (visible && !placed_) {
         placed_ = true;
         placeWindow();
     }
-    QMainWindow::showEvent(event);
+    QMainWindow::setVisible(visible);
 }
 
-// The placement kept in Preview.ini, moved onto the screen and not smaller than the minimum
-// size; without one, beside the window named on the command line (else centred).
+void PreviewWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Before the first show the window system does not know the frame; once it is shown the
+    // frame is checked again with its real size.
+    if (!frameChecked_ && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !frameChecked_ &&
+        windowHandle()->isExposed()) {
+        frameChecked_ = true;
+        windowHandle()->removeEventFilter(this);
+        fitFrame(false);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The placement kept in Preview.ini, or the first time beside the print menu (else centred);
+// then kept whole on the screen and off the print menu.
 void PreviewWindow::placeWindow() {
     const std::string ini = settingsFile_.toStdString();
     const bool stored = !ini.empty() && (CPrivateProfile::GetValueLong(ini, kSection, "Top") >= 1 ||
@@ -343,16 +365,30 @@ void PreviewWindow::placeWindow() {
     if (!ini.empty()) {
         RestoreWindowPlacement(this, ini, kSection, true);
     }
-    if (!stored && beside_.isValid()) {
-        const QScreen* screen = QGuiApplication::screenAt(beside_.center());
-        if (!screen) {
-            screen = this->screen();
-        }
-        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-        const QMargins frame(
-            geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-            frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-        move(PlaceBeside(beside_, size().grownBy(frame), area));
+    fitFrame(!stored && beside_.isValid());
+}
+
+void PreviewWindow::fitFrame(bool besideMenu) {
+    const QScreen* screen = beside_.isValid() ? QGuiApplication::screenAt(beside_.center()) : nullptr;
+    if (!screen) {
+        screen = this->screen();
+    }
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // The frame's margins as the window system knows them (none before the first show); the
+    // position is that of the frame.
+    const QMargins margins(
+        geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+        frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+    const int minimumFrameWidth = minimumWidth() + margins.left() + margins.right();
+    const QSize frame = size().grownBy(margins);
+    const QRect placed = besideMenu
+                             ? PreviewFrameBeside(frame, beside_, area, minimumFrameWidth)
+                             : PreviewFrameOnArea(QRect(pos(), frame), beside_, area, minimumFrameWidth);
+    if (placed.size() != frame) {
+        resize(placed.size().shrunkBy(margins).expandedTo(minimumSize()));
+    }
+    if (placed.topLeft() != pos()) {
+        move(placed.topLeft());
     }
 }
 

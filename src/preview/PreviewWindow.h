@@ -20,10 +20,12 @@ namespace zul {
 // system's print dialog and saving as PDF.  The pages carry the running head and the page number
 // unless the user turns them off ("ヘッダー・ページ番号を印刷"); that choice and the window
 // placement are kept in Preview.ini of the settings folder.  The first time, the window opens
-// beside the window it was asked to.
+// beside the print menu; its frame stays whole on the screen and never covers the menu.
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
+    void setVisible(bool visible) override;
+
     // settingsFile: Preview.ini with its folder; pdfName: the file name offered for a PDF.
     PreviewWindow(std::shared_ptr<PrintPageRenderer> renderer, QString settingsFile, QString pdfName,
                   QWidget* parent = nullptr);
@@ -41,8 +43,8 @@ public:
     void showPageHead(bool shown);
     bool pageHeadShown() const { return renderer_->pageHead().shown; }
 
-    // The frame (screen coordinates) beside which the window opens while Preview.ini holds no
-    // placement of its own; an invalid rectangle: centred on the screen.
+    // The print menu's frame (screen coordinates): the window opens beside it while Preview.ini
+    // holds no placement of its own, and never covers it; an invalid rectangle: none (centred).
     void setFirstPlacementBeside(const QRect& frame) { beside_ = frame; }
 
     // Page shown (1-based; the left page of a pair) and the page count, as in the toolbar's
@@ -64,12 +66,15 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildToolBar();
     void updatePageText();
     void showPagePairs(bool pairs);
     void placeWindow();
+    // Keeps the frame whole on the screen and off the print menu; besideMenu: first goes beside it.
+    void fitFrame(bool besideMenu);
     QAction* addCommand(const QString& text, const QKeySequence& key, void (PreviewWindow::*slot)());
 
     std::shared_ptr<PrintPageRenderer> renderer_;
@@ -83,6 +88,7 @@ private:
     QRect beside_;
     bool pairs_ = false;
     bool placed_ = false;
+    bool frameChecked_ = false;
 };
 
 // The pages (0-based, first and last) a print job asks for: all, the range chosen in the print

@@ -49,8 +49,31 @@ std::string NumberText(std::int32_t style, std::int32_t& counter) {
     }
 }
 
-void HeadingNumbering::Restart(const NumberingSettings& settings) {
+// The number of a heading from the number texts of the levels, leaving out the empty ones: a
+// heading whose own level has no number gets none (no separator, no dot, no space), and a level
+// above without a number is left out of the joined number.
+std::string HeadingNumbering::JoinedNumber(std::int32_t method, std::int32_t level,
+                                           const std::array<std::string, 4>& t) {
+    if (method < 1 || method > 3 || level < 1 || level > 4 ||
+        t[static_cast<std::size_t>(level - 1)].empty()) {
+        return {};
+    }
+    if (method == 1 || level == 4) {
+        return t[static_cast<std::size_t>(level - 1)] + " ";
+    }
+    const std::string sep = method == 2 ? "-" : ".";
+    std::string number;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(level); ++k) {
+        if (!t[k].empty()) {
+            number += (number.empty() ? "" : sep) + t[k];
+        }
+    }
+    return number + (level == 1 ? ". " : " ");
+}
+
+void HeadingNumbering::Restart(const NumberingSettings& settings, bool leaveOutEmptyNumbers) {
     settings_ = settings;
+    leaveOutEmptyNumbers_ = leaveOutEmptyNumbers;
     counters_ = {settings.Init - 1, 0, 0, 0};
     currentLevel_ = 1;
 }
@@ -86,6 +109,9 @@ std::string HeadingNumbering::Next(std::int32_t level) {
         t[k] = NumberText(settings_.Style[k], c[k]);
     }
     const std::int32_t method = settings_.Method;
+    if (leaveOutEmptyNumbers_) {
+        return JoinedNumber(method, level, t);
+    }
     std::string number;
     if (method == 1 && level >= 1 && level <= 4) {
         number = t[static_cast<std::size_t>(level - 1)];

@@ -21,8 +21,10 @@ public:
     explicit HeadingNumbering(const NumberingSettings& settings = {}) { Restart(settings); }
 
     // Numbering of a new generation run: the settings' method, styles and margins, chapter
-    // counter Init - 1, the other counters 0, current level 1.
-    void Restart(const NumberingSettings& settings);
+    // counter Init - 1, the other counters 0, current level 1.  leaveOutEmptyNumbers (the report
+    // with its supplements): a level without a number (no style chosen) prints no number, no
+    // separator and no dot, where the report without them prints ". 計算条件".
+    void Restart(const NumberingSettings& settings, bool leaveOutEmptyNumbers = false);
     const NumberingSettings& Settings() const { return settings_; }
 
     // Whether headings carry numbers at all (method 1 to 3).
@@ -36,7 +38,11 @@ public:
     std::int32_t CurrentLevel() const { return currentLevel_; }
 
 private:
+    static std::string JoinedNumber(std::int32_t method, std::int32_t level,
+                                    const std::array<std::string, 4>& t);
+
     NumberingSettings settings_;
+    bool leaveOutEmptyNumbers_ = false;
     std::array<std::int32_t, 4> counters_{}; // levels 1..4 at 0..3
     std::int32_t currentLevel_ = 1;
 };

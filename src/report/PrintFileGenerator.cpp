@@ -66,7 +66,7 @@ bool PrintFileGenerator::WriteItemFile(const std::string& path) {
 
 bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const NumberingSettings& numbering) {
     run_.TempFiles().DeleteAll();
-    run_.Numbering().Restart(numbering);
+    run_.Numbering().Restart(numbering, ctx.supplement);
     run_.ForgetFailures();
     errorText_.clear();
     failed_ = {};

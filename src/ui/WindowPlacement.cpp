@@ -37,12 +37,11 @@ QMargins marginsOf(const QWidget* window) {
             frame.bottom() - inner.bottom()};
 }
 
-// The window frame around the client area.  Before the first show the window system may not
-// know it yet; the frame of the owner window (or of the active one) stands in for it then.
-QMargins frameMargins(QWidget* window) {
-    if (!window->isVisible() && window->isWindow()) {
-        window->winId(); // the native window, so that the window system can tell its frame
-    }
+// The window frame around the client area.  Before the first show the window system does not
+// know it yet; the frame of the owner window (or of the active one) stands in for it then.  No
+// native window is made here: one made before its frame is known would take the position given
+// to it as that of its client area.
+QMargins frameMargins(const QWidget* window) {
     const QMargins own = marginsOf(window);
     if (!own.isNull()) {
         return own;
@@ -50,6 +49,15 @@ QMargins frameMargins(QWidget* window) {
     const QWidget* other =
         window->parentWidget() ? window->parentWidget()->window() : QApplication::activeWindow();
     return other && other != window && other->isVisible() ? marginsOf(other) : QMargins();
+}
+
+// Moves a window so that its frame's top-left corner lies at `corner`.  Qt does that itself for
+// a window without a native window yet (the window manager is asked to put the frame there) and
+// for one whose frame it knows; a native window made earlier whose frame is not known yet takes
+// the position as that of its client area, so the stand-in frame is added.
+void moveFrameTo(QWidget* window, const QPoint& corner, const QMargins& frame) {
+    const bool frameUnknown = window->testAttribute(Qt::WA_WState_Created) && marginsOf(window).isNull();
+    window->move(frameUnknown ? corner + QPoint(frame.left(), frame.top()) : corner);
 }
 
 // Gives a window that was never shown its laid-out size, as showing it would: a window of
@@ -111,7 +119,7 @@ void RestoreWindowPlacement(QWidget* window, const std::string& iniFile, const s
     const QSize extent = window->size().grownBy(frame);
     const int y = placeAlong(top, TwipsToPixels(window, top), area.height(), extent.height(), offScreen);
     const int x = placeAlong(left, TwipsToPixels(window, left), area.width(), extent.width(), offScreen);
-    window->move(area.x() + x, area.y() + y);
+    moveFrameTo(window, area.topLeft() + QPoint(x, y), frame);
 }
 
 void SaveWindowPlacement(const QWidget* window, const std::string& iniFile, const std::string& section,

@@ -5,17 +5,22 @@
 #include "FakeUiServices.h"
 
 #include "../io/BoreholeXml.h"
+#include "io/BoreholeReader.h"
 #include "ui/input/BoreholeImportDialog.h"
+#include "ui/input/BoreholeLogView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -62,6 +67,33 @@ bool RunImport(frmMenuMain& window, const std::function<void(BoreholeImportDialo
     return opened;
 }
 
+BoreholeRecord RecordOf(const BoreholeText& text) {
+    return *ParseBoreholeFile(BoreholeFileBytes(text, BoreholeLayout::V300, false)).record;
+}
+
+// A borehole whose layers alternate between sand and clay, 1 m each: more than 20 layers that
+// cannot be merged.
+BoreholeText ManyLayers(int count) {
+    BoreholeText b = Borehole();
+    b.totalDepth = std::to_string(count) + ".00";
+    b.layers.clear();
+    for (int i = 1; i <= count; ++i) {
+        b.layers.push_back({std::to_string(i) + ".00", i % 2 ? "砂" : "粘土"});
+    }
+    return b;
+}
+
+// How many pixels of a colour a rectangle of the picture holds.
+int PixelsOf(const QImage& image, const QRect& area, const QColor& colour) {
+    int count = 0;
+    for (int y = std::max(0, area.top()); y <= std::min(image.height() - 1, area.bottom()); ++y) {
+        for (int x = std::max(0, area.left()); x <= std::min(image.width() - 1, area.right()); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 } // namespace
 
 class BoreholeImportTest : public QObject {
@@ -73,6 +105,13 @@ private slots:
     void dialogShowsTheLayersAndTakesTheChoices();
     void enteredGroundIsReplacedOnlyAfterTheQuestion();
     void cancelAndBadFilesChangeNothing();
+    void pileMovesWithTheGroundOnTheLogUnlessKept_data();
+    void pileMovesWithTheGroundOnTheLogUnlessKept();
+    void waterRecordIsNamedAndItsLineLeavesTheNamesClear();
+    void everyLayerColumnFitsTheDialog();
+    void refusedBoreholeShowsItsLogAndOffersTheDepthThatFits();
+    void okAndCancelHaveAccessKeys_data();
+    void okAndCancelHaveAccessKeys();
 };
 
 void BoreholeImportTest::menuEntryFollowsTheSaveCommands() {
@@ -220,6 +259,148 @@ void BoreholeImportTest::cancelAndBadFilesChangeNothing() {
     QVERIFY(ui.messages[0].text.contains(QStringLiteral("「root」")));
     QVERIFY(SameStudy(window->document(), before));
     QCOMPARE(window->document().DataEdited, before.DataEdited);
+}
+
+// The study's pile head, ground surface and length; the check box; what the dialog says and
+// draws and what OK leaves in the document.  The borehole's hole top is at EL +72.23.
+void BoreholeImportTest::pileMovesWithTheGroundOnTheLogUnlessKept_data() {
+    QTest::addColumn<double>("head");
+    QTest::addColumn<QString>("ground"); // "" for a new study
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<double>("headDepth"); // on the log, below the hole top
+    QTest::addColumn<double>("headAfter");
+    QTest::newRow("new study") << 0.0 << "" << false << "杭頭標高：0.000 m → 72.230 m" << 0.0 << 72.23;
+    QTest::newRow("existing study") << 3.0 << "5.88" << false << "杭頭標高：3.000 m → 69.350 m" << 2.88
+                                    << 69.35;
+    QTest::newRow("kept") << 3.0 << "5.88" << true << "杭頭標高：3.000 m のまま（変えない）" << 69.23 << 3.0;
+}
+
+void BoreholeImportTest::pileMovesWithTheGroundOnTheLogUnlessKept() {
+    QFETCH(double, head);
+    QFETCH(QString, ground);
+    QFETCH(bool, keep);
+    QFETCH(QString, said);
+    QFETCH(double, headDepth);
+    QFETCH(double, headAfter);
+    FakeUiServices ui;
+    ui.answers = {MessageAnswer::Ok}; // when entered ground is to be replaced
+    ProjectDocument doc;
+    doc.InpJyoken.ELPU = head;
+    doc.InpJyoken.L = 12;
+    if (!ground.isEmpty()) {
+        doc.JibanLevel(1) = CellValue::Number(ground.toDouble());
+    }
+    BoreholeText text = Borehole();
+    text.elevation = "72.23";
+    BoreholeImportDialog dialog(RecordOf(text), QStringLiteral("b.xml"), doc);
+    dialog.findChild<QCheckBox*>("chkKeepPileHead")->setChecked(keep);
+    QVERIFY2(dialog.findChild<QLabel*>("lblPile")->text().startsWith(said),
+             qPrintable(dialog.findChild<QLabel*>("lblPile")->text()));
+    const auto* log = dialog.findChild<BoreholeLogView*>("picLog");
+    QVERIFY(log->pile());
+    QCOMPARE(std::round(log->pile()->headDepth * 1000) / 1000, headDepth);
+    QCOMPARE(std::round(log->pile()->tipDepth * 1000) / 1000, headDepth + 12);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    QCOMPARE(doc.InpJyoken.ELPU, headAfter);
+}
+
+void BoreholeImportTest::waterRecordIsNamedAndItsLineLeavesTheNamesClear() {
+    FakeUiServices ui;
+    ProjectDocument doc;
+    BoreholeText text = Borehole();
+    text.water = {"3.50", "-99.99"}; // in the 3 m layer of シルト質砂
+    BoreholeImportDialog dialog(RecordOf(text), QStringLiteral("b.xml"), doc);
+    const QString water = dialog.findChild<QLabel*>("lblWater")->text();
+    QVERIFY2(water.startsWith(QStringLiteral("孔内水位：1 番目の記録（3.5 m")) &&
+                 water.endsWith(QStringLiteral("→ 地下水位面標高 8.800 m")),
+             qPrintable(water));
+    dialog.resize(1180, 780);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* log = dialog.findChild<BoreholeLogView*>("picLog");
+    const QImage picture = log->grab().toImage();
+    const int waterY = static_cast<int>(std::lround(log->yOfDepth(3.5)));
+    const QRect name = log->nameRect(1).toAlignedRect();
+    QVERIFY(name.contains(QPoint(name.center().x(), waterY)));
+    QVERIFY(PixelsOf(picture, QRect(0, waterY - 1, picture.width(), 3), LogWaterColour()) > 10);
+    QCOMPARE(PixelsOf(picture, name, LogWaterColour()), 0);
+}
+
+// Each column of the layer table is shown whole, the last (qd) too: at the dialog's size and at
+// the smallest it can be made (which fits a small screen), with 20 layers (a scroll bar) and a
+// long name.
+void BoreholeImportTest::everyLayerColumnFitsTheDialog() {
+    FakeUiServices ui;
+    ProjectDocument doc;
+    BoreholeText text = ManyLayers(20);
+    text.layers[3].name = "灰色の細砂混じりシルト質粘土（腐植物を含む、所々に貝殻片）";
+    BoreholeImportDialog dialog(RecordOf(text), QStringLiteral("b.xml"), doc);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Small enough for a screen 1024 pixels wide, and opened within the screen.
+    QVERIFY(dialog.minimumSizeHint().width() <= 1000);
+    const QSize area = dialog.screen()->availableGeometry().size().expandedTo(dialog.minimumSizeHint());
+    QVERIFY(dialog.width() <= area.width() && dialog.height() <= area.height());
+    for (const QSize& size : {dialog.size(), QSize(1, 1)}) {
+        dialog.resize(size);
+        QTest::qWait(50);
+        const auto* table = dialog.findChild<QTableWidget*>("tblLayers");
+        const QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString heading = table->horizontalHeaderItem(column)->text();
+            QVERIFY2(header->sectionViewportPosition(column) >= 0 &&
+                         header->sectionViewportPosition(column) + header->sectionSize(column) <=
+                             table->viewport()->width(),
+                     qPrintable(heading));
+            int widest = header->fontMetrics().horizontalAdvance(heading);
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (const QTableWidgetItem* item = table->item(row, column);
+                    item && !table->cellWidget(row, column)) {
+                    widest = std::max(widest, table->fontMetrics().horizontalAdvance(item->text()));
+                }
+            }
+            QVERIFY2(column == 3 || header->sectionSize(column) >= widest, qPrintable(heading));
+        }
+    }
+}
+
+// Too many layers: OK stays off, the log still shows the borehole and the depth limit holds the
+// depth the message names; ticking it gives the import that fits.
+void BoreholeImportTest::refusedBoreholeShowsItsLogAndOffersTheDepthThatFits() {
+    FakeUiServices ui;
+    ProjectDocument doc;
+    BoreholeImportDialog dialog(RecordOf(ManyLayers(25)), QStringLiteral("b.xml"), doc);
+    QVERIFY(!dialog.findChild<QPushButton*>("cmdOk")->isEnabled());
+    QVERIFY(dialog.plan().message.find("20 m までなら 20 層に収まります") != std::string::npos);
+    QCOMPARE(dialog.findChild<BoreholeLogView*>("picLog")->layers().size(), std::size_t{25});
+    auto* depth = dialog.findChild<QDoubleSpinBox*>("numMaxDepth");
+    QCOMPARE(depth->value(), 20.0);
+    dialog.findChild<QCheckBox*>("chkMaxDepth")->setChecked(true);
+    QVERIFY(dialog.plan().ok());
+    QCOMPARE(dialog.plan().layers.size(), std::size_t{20});
+    QVERIFY(dialog.findChild<QPushButton*>("cmdOk")->isEnabled());
+}
+
+void BoreholeImportTest::okAndCancelHaveAccessKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Alt+O") << int(Qt::Key_O) << int(QDialog::Accepted);
+    QTest::newRow("Alt+C") << int(Qt::Key_C) << int(QDialog::Rejected);
+}
+
+void BoreholeImportTest::okAndCancelHaveAccessKeys() {
+    QFETCH(int, key);
+    QFETCH(int, result);
+    FakeUiServices ui;
+    ProjectDocument doc;
+    BoreholeImportDialog dialog(RecordOf(Borehole()), QStringLiteral("b.xml"), doc);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.setResult(-1);
+    QTest::keyClick(&dialog, static_cast<Qt::Key>(key), Qt::AltModifier);
+    QTRY_COMPARE(dialog.result(), result); // an access key clicks its button after a short flash
+    QCOMPARE(dialog.isVisible(), false);
 }
 
 QTEST_MAIN(BoreholeImportTest)

@@ -40,6 +40,7 @@ private slots:
     void enteredColoursFollowTheDocument();
     void exitPromptAnswers();
     void aboutBoxShowsVersionAndMissingSystemInformation();
+    void readmeNamesTheProductOfTheCaptionAndItsPrograms();
     void standardButtonsReadInJapanese();
 };
 
@@ -343,6 +344,19 @@ void MainWindowTest::aboutBoxShowsVersionAndMissingSystemInformation() {
     about.show();
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!about.isVisible());
+}
+
+// A user who sees the caption and the About box finds the same name in the README, with the
+// programs it comes as.
+void MainWindowTest::readmeNamesTheProductOfTheCaptionAndItsPrograms() {
+    QFile file(QStringLiteral(ZUL_SOURCE_DIR "/README.md"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString readme = QString::fromUtf8(file.read(1 << 20));
+    const QString opening = readme.section(QStringLiteral("\n## "), 0, 0);
+    for (const QString& name : {kProductName, QStringLiteral("Zul"), QStringLiteral("`zul`"),
+                                QStringLiteral("`zul-cli`"), QStringLiteral("`Preview`")}) {
+        QVERIFY2(opening.contains(name), qPrintable(name));
+    }
 }
 
 void MainWindowTest::standardButtonsReadInJapanese() {

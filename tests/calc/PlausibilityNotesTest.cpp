@@ -148,6 +148,34 @@ TEST(PlausibilityNotes, EachConditionOnASmallStudy) {
     }
 }
 
+// A self-weight taken into account (in Ra or in Pa) that the unit weights make 0, as a new study
+// has them, gets a note after the others; a weight of its own or none taken gets none.
+TEST(PlausibilityNotes, PileWeightOfZeroTakenIntoAccount) {
+    struct Case {
+        int inRa, inPa;
+        double gp1, gp2;
+        bool noted;
+    };
+    for (const Case& c : {Case{0, 1, 0, 0, true}, Case{1, 0, 0, 0, true}, Case{0, 0, 0, 0, false},
+                          Case{1, 1, 24.5, 0, false}, Case{1, 1, 0, 14.5, false}}) {
+        const ProjectDocument doc = Changed(EndBearingDocument(), [&](ProjectDocument& d) {
+            d.InpJyoken.IsWpRa = c.inRa;
+            d.InpJyoken.IsWpPa = c.inPa;
+            d.InpJyoken.Gp1 = c.gp1;
+            d.InpJyoken.Gp2 = c.gp2;
+        });
+        basCalcMain driver;
+        ASSERT_TRUE(driver.CalcRa(doc));
+        const std::vector<std::string> notes = PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1));
+        EXPECT_EQ(notes, c.noted
+                             ? std::vector<std::string>{"杭の自重を考慮する設定ですが、杭の単位体積重量が "
+                                                        "γp1 = 0.00、γp2 = 0.00 kN/m3 のため、杭の自重 W "
+                                                        "が 0 です。計算条件の γp1・γp2 を確認して下さい。"}
+                             : std::vector<std::string>{})
+            << c.inRa << c.inPa << " " << c.gp1 << " " << c.gp2;
+    }
+}
+
 // The study of the report: N values to 19 m, the tip at 21 m, no N value left for the tip.
 TEST(PlausibilityNotes, TipBelowTheDeepestNValueLeavesNoTipResistance) {
     const ProjectDocument doc = DrivenPileBelowDeepestN();

@@ -394,31 +394,51 @@ private slots:
         QCOMPARE(command.beside, beside);
     }
 
-    // Beside the print menu: right of it when there is room, else left, else the side with
-    // more room; never off the area.
-    void placeBesideTheMenu_data() {
-        QTest::addColumn<QRect>("anchor");
-        QTest::addColumn<QSize>("frame");
-        QTest::addColumn<QPoint>("expected");
-        QTest::newRow("room on the right") << QRect(100, 50, 400, 300) << QSize(700, 700) << QPoint(500, 50);
+    // The preview's frame on a 1366x768 area beside a print menu: a first opening goes right of
+    // the menu when there is room, else left, else to the side with more room, narrowed to it
+    // (not below the minimum); a stored frame stays where it is unless it covers the menu or
+    // leaves the area.
+    void previewFrameStaysOnTheAreaAndOffTheMenu_data() {
+        QTest::addColumn<bool>("first");
+        QTest::addColumn<QRect>("frame"); // stored (a first opening: only its size counts)
+        QTest::addColumn<QRect>("menu");
+        QTest::addColumn<QRect>("expected");
+        const QRect menu(100, 50, 400, 300);
+        QTest::newRow("room on the right")
+            << true << QRect(0, 0, 700, 700) << menu << QRect(500, 50, 700, 700);
         QTest::newRow("room on the left only")
-            << QRect(800, 50, 400, 300) << QSize(700, 700) << QPoint(100, 50);
-        QTest::newRow("no room: more on the right")
-            << QRect(300, 50, 400, 300) << QSize(900, 700) << QPoint(466, 50);
-        QTest::newRow("no room: more on the left")
-            << QRect(700, 50, 400, 300) << QSize(900, 700) << QPoint(0, 50);
+            << true << QRect(0, 0, 700, 700) << QRect(800, 50, 400, 300) << QRect(100, 50, 700, 700);
+        QTest::newRow("no room: narrowed on the right")
+            << true << QRect(0, 0, 900, 700) << QRect(300, 50, 400, 300) << QRect(700, 50, 666, 700);
+        QTest::newRow("no room: narrowed on the left")
+            << true << QRect(0, 0, 900, 700) << QRect(700, 50, 400, 300) << QRect(0, 50, 700, 700);
+        QTest::newRow("no room for the minimum: covers the least")
+            << true << QRect(0, 0, 900, 700) << QRect(400, 50, 566, 300) << QRect(886, 50, 480, 700);
         QTest::newRow("low menu: top pulled up")
-            << QRect(100, 600, 400, 150) << QSize(700, 700) << QPoint(500, 68);
-        QTest::newRow("wider than the area") << QRect(100, 50, 400, 300) << QSize(1500, 700) << QPoint(0, 50);
+            << true << QRect(0, 0, 700, 700) << QRect(100, 600, 400, 150) << QRect(500, 68, 700, 700);
+        QTest::newRow("wider than the area")
+            << true << QRect(0, 0, 1500, 700) << menu << QRect(500, 50, 866, 700);
+        QTest::newRow("stored clear of the menu")
+            << false << QRect(600, 20, 700, 700) << menu << QRect(600, 20, 700, 700);
+        QTest::newRow("stored over the menu, screen high, title above the screen")
+            << false << QRect(40, -18, 1105, 788) << menu << QRect(500, 0, 866, 768);
+        QTest::newRow("no menu: only kept on the area")
+            << false << QRect(900, 300, 700, 700) << QRect() << QRect(666, 68, 700, 700);
     }
-    void placeBesideTheMenu() {
-        QFETCH(QRect, anchor);
-        QFETCH(QSize, frame);
-        QFETCH(QPoint, expected);
-        QCOMPARE(PlaceBeside(anchor, frame, QRect(0, 0, 1366, 768)), expected);
+    void previewFrameStaysOnTheAreaAndOffTheMenu() {
+        QFETCH(bool, first);
+        QFETCH(QRect, frame);
+        QFETCH(QRect, menu);
+        QFETCH(QRect, expected);
+        const auto place = [&](const QRect& area, const QPoint& shift) {
+            const QRect anchor = menu.isValid() ? menu.translated(shift) : QRect();
+            return first ? PreviewFrameBeside(frame.size(), anchor, area, kPreviewMinimumSize.width())
+                         : PreviewFrameOnArea(frame.translated(shift), anchor, area,
+                                              kPreviewMinimumSize.width());
+        };
+        QCOMPARE(place(QRect(0, 0, 1366, 768), {}), expected);
         // The same on a second monitor to the right of the first.
-        QCOMPARE(PlaceBeside(anchor.translated(1920, 0), frame, QRect(1920, 0, 1366, 768)),
-                 expected + QPoint(1920, 0));
+        QCOMPARE(place(QRect(1920, 0, 1366, 768), QPoint(1920, 0)), expected.translated(1920, 0));
     }
 
     // Without a placement of its own the window opens beside the print menu; with one, where
@@ -435,17 +455,17 @@ private slots:
             window.setFirstPlacementBeside(menu);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QCOMPARE(window.frameGeometry().topLeft(),
-                     PlaceBeside(menu, window.frameGeometry().size(), area));
+            QCOMPARE(window.frameGeometry(), PreviewFrameBeside(window.frameGeometry().size(), menu, area,
+                                                                kPreviewMinimumSize.width()));
             QVERIFY(!window.frameGeometry().intersects(menu));
-            window.move(area.topLeft() + QPoint(30, 40));
+            window.move(area.topLeft() + QPoint(130, 40));
             window.close();
         }
         PreviewWindow again(renderer, ini, QStringLiteral("print.pdf"));
         again.setFirstPlacementBeside(menu);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
-        QCOMPARE(again.pos(), area.topLeft() + QPoint(30, 40));
+        QCOMPARE(again.pos(), area.topLeft() + QPoint(130, 40));
     }
 
     // A stored placement too small to lay the window out in, or off the screen, is brought back

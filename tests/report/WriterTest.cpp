@@ -149,6 +149,39 @@ TEST(LineHead, NumberingMethodsMarginsAndCounters) {
     }
 }
 
+// With the supplements a level without a number style prints no number, separator or dot;
+// without them the same settings print ". T" as they always did.
+TEST(LineHead, SupplementLeavesOutLevelsWithoutStyle) {
+    struct Case {
+        NumberingSettings settings;
+        std::vector<std::int32_t> levels;
+        std::vector<std::string> base, supplement;
+    };
+    const Case cases[] = {
+        {{3, 1, {0, 0, 0, 0}, {0, 0, 0, 0}}, {1, 2, 4}, {"?R1. T", "?R2. T", " T"}, {"?R1T", "?R2T", "T"}},
+        {{2, 1, {0, 1, 0, 1}, {0, 0, 0, 0}},
+         {1, 2, 3, 4},
+         {"?R1. T", "?R2-1 T", "-1- T", "1 T"},
+         {"?R1T", "?R21 T", "T", "1 T"}},
+        {{3, 1, {1, 0, 2, 0}, {0, 0, 0, 0}},
+         {1, 2, 3},
+         {"?R11. T", "?R21. T", "1..(1) T"},
+         {"?R11. T", "?R2T", "1.(1) T"}},
+        {{1, 1, {1, 0, 0, 0}, {0, 0, 0, 0}}, {1, 2}, {"?R11 T", "?R2 T"}, {"?R11 T", "?R2T"}},
+    };
+    for (const Case& c : cases) {
+        for (const bool supplement : {false, true}) {
+            Writer w;
+            w.numbering.Restart(c.settings, supplement);
+            for (const std::int32_t level : c.levels) {
+                w.state.PrintFmtLine(level, "T");
+            }
+            EXPECT_EQ(w.lines(), supplement ? c.supplement : c.base)
+                << "method " << c.settings.Method << (supplement ? " with" : " without") << " supplements";
+        }
+    }
+}
+
 TEST(PageControl, PageCheckBlankAndFormFeed) {
     Writer w;
     w.state.CoverLines(50);

@@ -18,9 +18,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace zul {
 
@@ -44,17 +49,67 @@ QTableWidgetItem* NumberItem(double value, int decimals) {
     return item;
 }
 
-QString WaterRecordText(std::size_t index, const WaterRecord& w) {
-    QString depth = w.depth
-                        ? (IsUsableWaterDepth(w.depth) ? Text(*w.depth) + QStringLiteral(" m")
-                                                       : QStringLiteral("水位なし（") + Text(*w.depth) + ")")
-                        : QStringLiteral("値なし");
-    QString text = QStringLiteral("%1：").arg(index + 1) + depth;
+QString Elevation(double value) {
+    return QString::number(value, 'f', 3) + QStringLiteral(" m");
+}
+
+// The pile as it will stand after the import, in m below the ground surface of the log (the
+// hole top, or the study's ground surface when the borehole gives no elevation).
+LogPile PileOnLog(const BoreholeImportPlan& plan, const ProjectDocument& doc) {
+    const double ground = plan.groundLevel.value_or(doc.JibanLevel(1).numberOrZero());
+    const double head = PileHeadAfterImport(plan, doc).value_or(doc.InpJyoken.ELPU);
+    const double vertical = doc.InpJyoken.L * std::cos(doc.InpJyoken.Theta * 3.141592654 / 180);
+    return {ground - head, ground - head + vertical};
+}
+
+// The depth, date and drilling state of a water record.
+QString WaterRecordDetails(const WaterRecord& w) {
+    QString text = w.depth
+                       ? (IsUsableWaterDepth(w.depth) ? Text(*w.depth) + QStringLiteral(" m")
+                                                      : QStringLiteral("水位なし（") + Text(*w.depth) + ")")
+                       : QStringLiteral("値なし");
     if (!w.date.empty()) {
         text += QStringLiteral("　") + QString::fromStdString(w.date);
     }
     if (!w.state.empty()) {
         text += QStringLiteral("　状況 ") + QString::fromStdString(w.state);
+    }
+    return text;
+}
+
+QString WaterRecordText(std::size_t index, const WaterRecord& w) {
+    return QStringLiteral("%1：").arg(index + 1) + WaterRecordDetails(w);
+}
+
+// The pile head before and after the import, and the tip below the ground surface.
+QString PileHeadText(const BoreholeImportPlan& plan, const ProjectDocument& doc) {
+    const double before = doc.InpJyoken.ELPU;
+    QString text = QStringLiteral("杭頭標高：");
+    if (const auto after = PileHeadAfterImport(plan, doc)) {
+        text += Elevation(before) + QStringLiteral(" → ") + Elevation(*after) +
+                QStringLiteral("（現地盤面標高 ") + Elevation(doc.JibanLevel(1).numberOrZero()) +
+                QStringLiteral(" → ") + Elevation(*plan.groundLevel) +
+                QStringLiteral(" に合わせ，地盤からの深さを保ちます）");
+    } else if (plan.groundLevel && plan.keepPileHead) {
+        text += Elevation(before) + QStringLiteral(" のまま（変えない）");
+    } else {
+        text += Elevation(before) + QStringLiteral(" のまま（現地盤面標高が変わらないため）");
+    }
+    const LogPile pile = PileOnLog(plan, doc);
+    return text + QStringLiteral("　杭先端：現地盤面から %1 m").arg(QString::number(pile.tipDepth, 'f', 3));
+}
+
+// The water record the import takes and the water level it gives.
+QString WaterText(const BoreholeImportPlan& plan, const BoreholeRecord& record) {
+    if (plan.waterRecord < 1 || static_cast<std::size_t>(plan.waterRecord) > record.water.size()) {
+        return QStringLiteral("孔内水位：使える記録がないため，地下水位面標高は変えません");
+    }
+    QString text = QStringLiteral("孔内水位：%1 番目の記録（").arg(plan.waterRecord) +
+                   WaterRecordDetails(record.water[static_cast<std::size_t>(plan.waterRecord - 1)]) +
+                   QStringLiteral("）");
+    if (plan.waterDepth && plan.elevation) {
+        text += QStringLiteral(" → 地下水位面標高 ") +
+                Elevation(RoundHalfUp(*plan.elevation - *plan.waterDepth, 3));
     }
     return text;
 }
@@ -75,7 +130,9 @@ BoreholeImportDialog::BoreholeImportDialog(BoreholeRecord record, const QString&
     setWindowTitle(kTitle);
     buildWidgets(fileName);
     replan();
-    resize(1180, 780);
+    // As large as it lays out well, but within the screen (with room for the frame).
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1180, 780);
+    resize(QSize(1180, 780).boundedTo(area.size() - QSize(16, 40)).expandedTo(minimumSizeHint()));
 }
 
 void BoreholeImportDialog::buildWidgets(const QString& fileName) {
@@ -85,6 +142,7 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
         auto* label = new QLabel(value, info);
         label->setObjectName(QString::fromLatin1(name));
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(true); // a long file or borehole name does not widen the dialog
         infoLayout->addRow(caption, label);
     };
     addInfo("lblFile", QStringLiteral("ﾌｧｲﾙ"), fileName);
@@ -116,6 +174,8 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     numMaxDepth_->setEnabled(false);
     cboNDepth_ = new QComboBox(choices);
     cboNDepth_->setObjectName(QStringLiteral("cboNDepth"));
+    cboNDepth_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboNDepth_->setMinimumContentsLength(12);
     cboNDepth_->addItems(
         {QStringLiteral("試験区間の中央（開始深度＋貫入量の半分）"), QStringLiteral("試験の開始深度")});
     chkNCap_ = new QCheckBox(QStringLiteral("Ｎ値の上限"), choices);
@@ -128,12 +188,16 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     numNCap_->setEnabled(false);
     cboWater_ = new QComboBox(choices);
     cboWater_->setObjectName(QStringLiteral("cboWater"));
-    cboWater_->addItem(QStringLiteral("水位のある最後の記録"));
+    cboWater_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboWater_->setMinimumContentsLength(12);
+    cboWater_->addItem(QStringLiteral("自動で選ぶ"));
     for (std::size_t i = 0; i < record_.water.size(); ++i) {
         cboWater_->addItem(WaterRecordText(i, record_.water[i]));
     }
     chkKeepDesign_ = new QCheckBox(QStringLiteral("設計地盤面標高は今の値のままにする"), choices);
     chkKeepDesign_->setObjectName(QStringLiteral("chkKeepDesign"));
+    chkKeepPileHead_ = new QCheckBox(QStringLiteral("杭頭標高を変えない"), choices);
+    chkKeepPileHead_->setObjectName(QStringLiteral("chkKeepPileHead"));
     choiceLayout->addWidget(chkMaxDepth_, 0, 0);
     choiceLayout->addWidget(numMaxDepth_, 0, 1);
     choiceLayout->addWidget(new QLabel(QStringLiteral("Ｎ値の深度"), choices), 1, 0);
@@ -143,6 +207,7 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     choiceLayout->addWidget(new QLabel(QStringLiteral("孔内水位"), choices), 3, 0);
     choiceLayout->addWidget(cboWater_, 3, 1);
     choiceLayout->addWidget(chkKeepDesign_, 4, 0, 1, 2);
+    choiceLayout->addWidget(chkKeepPileHead_, 5, 0, 1, 2);
 
     tblLayers_ = new QTableWidget(0, 10, this);
     tblLayers_->setObjectName(QStringLiteral("tblLayers"));
@@ -167,14 +232,20 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     lblSummary_ = new QLabel(this);
     lblSummary_->setObjectName(QStringLiteral("lblSummary"));
     lblSummary_->setWordWrap(true);
+    lblPile_ = new QLabel(this);
+    lblPile_->setObjectName(QStringLiteral("lblPile"));
+    lblPile_->setWordWrap(true);
+    lblWater_ = new QLabel(this);
+    lblWater_->setObjectName(QStringLiteral("lblWater"));
+    lblWater_->setWordWrap(true);
 
     picLog_ = new BoreholeLogView(this);
     picLog_->setObjectName(QStringLiteral("picLog"));
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdOk_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cmdOk_ = buttons->addButton(QStringLiteral("OK(&O)"), QDialogButtonBox::AcceptRole);
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-    QPushButton* cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ(&C)"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &BoreholeImportDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &BoreholeImportDialog::reject);
@@ -193,13 +264,17 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     lower->addLayout(notesBox, 3);
     auto* right = new QVBoxLayout;
     right->addLayout(top);
-    right->addWidget(new QLabel(
+    auto* layerCaption = new QLabel(
         QStringLiteral(
             "取り込む地層（層種は変えられます。赤い行は土質名から層種を判定できなかった地層です）"),
-        this));
+        this);
+    layerCaption->setWordWrap(true);
+    right->addWidget(layerCaption);
     right->addWidget(tblLayers_, 3);
     right->addLayout(lower, 2);
     right->addWidget(lblSummary_);
+    right->addWidget(lblPile_);
+    right->addWidget(lblWater_);
     right->addWidget(buttons);
     auto* main = new QHBoxLayout(this);
     main->addWidget(picLog_, 2);
@@ -218,6 +293,7 @@ void BoreholeImportDialog::buildWidgets(const QString& fileName) {
     connect(numNCap_, &QDoubleSpinBox::valueChanged, this, [this] { optionsChanged(); });
     connect(cboWater_, &QComboBox::currentIndexChanged, this, [this] { optionsChanged(); });
     connect(chkKeepDesign_, &QCheckBox::toggled, this, [this] { optionsChanged(); });
+    connect(chkKeepPileHead_, &QCheckBox::toggled, this, [this] { optionsChanged(); });
 }
 
 void BoreholeImportDialog::optionsChanged() {
@@ -228,6 +304,7 @@ void BoreholeImportDialog::optionsChanged() {
     options_.waterRecord =
         cboWater_->currentIndex() > 0 ? std::optional<int>(cboWater_->currentIndex()) : std::nullopt;
     options_.keepDesignLevels = chkKeepDesign_->isChecked();
+    options_.keepPileHead = chkKeepPileHead_->isChecked();
     replan();
 }
 
@@ -252,25 +329,31 @@ void BoreholeImportDialog::showPlan() {
     fillLayerTable();
     fillPointTable();
     fillNotes();
-    picLog_->showPlan(plan_, plan_.waterDepth);
     cmdOk_->setEnabled(plan_.ok());
     if (!plan_.ok()) {
+        // A borehole refused for its many layers still shows its log, and the depth limit offers
+        // the depth under which they fit.
+        picLog_->showLog(plan_.refusedLayers, {}, std::nullopt, std::nullopt);
+        if (plan_.fittingDepth && !chkMaxDepth_->isChecked()) {
+            const QSignalBlocker blocker(numMaxDepth_);
+            numMaxDepth_->setValue(*plan_.fittingDepth);
+        }
         lblSummary_->setText(QStringLiteral("<span style='color:#b00000'>") +
                              QString::fromStdString(plan_.message).toHtmlEscaped() +
                              QStringLiteral("</span>"));
+        lblPile_->clear();
+        lblWater_->clear();
         return;
     }
+    picLog_->showLog(plan_.layers, plan_.points, plan_.waterDepth, PileOnLog(plan_, doc_));
     QString levels =
         QStringLiteral("取込み後：地層 %1 層，Ｎ値 %2 点").arg(plan_.layers.size()).arg(plan_.points.size());
     if (plan_.groundLevel) {
         levels += QStringLiteral("，現地盤面標高 ") + Text(*plan_.groundLevel) + QStringLiteral(" m");
     }
-    if (plan_.waterDepth && plan_.elevation) {
-        levels += QStringLiteral("，地下水位面標高 ") +
-                  Text(RoundHalfUp(*plan_.elevation - *plan_.waterDepth, 3)) +
-                  QStringLiteral(" m（%1 番目の記録）").arg(plan_.waterRecord);
-    }
     lblSummary_->setText(levels);
+    lblPile_->setText(PileHeadText(plan_, doc_));
+    lblWater_->setText(WaterText(plan_, record_));
 }
 
 void BoreholeImportDialog::fillLayerTable() {
@@ -320,6 +403,24 @@ void BoreholeImportDialog::fillLayerTable() {
             }
         }
     }
+    keepLayerColumnsWhole();
+}
+
+// The table is never made narrower than its columns other than the names (and a little of
+// those) need, so that the last columns (f, qd) are never cut off or scrolled away.
+void BoreholeImportDialog::keepLayerColumnsWhole() {
+    constexpr int kNameColumn = 3;
+    int width = tblLayers_->verticalHeader()->sizeHint().width() + 2 * tblLayers_->frameWidth() +
+                tblLayers_->verticalScrollBar()->sizeHint().width() +
+                tblLayers_->fontMetrics().horizontalAdvance(QStringLiteral("※ 土質名土質")) + 8;
+    QHeaderView* header = tblLayers_->horizontalHeader();
+    header->resizeSections(QHeaderView::ResizeToContents); // the names column stretches again on layout
+    for (int column = 0; column < tblLayers_->columnCount(); ++column) {
+        if (column != kNameColumn) {
+            width += header->sectionSize(column);
+        }
+    }
+    tblLayers_->setMinimumWidth(width);
 }
 
 void BoreholeImportDialog::fillPointTable() {

@@ -20,10 +20,10 @@ namespace zul {
 
 class BoreholeLogView;
 
-// "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み": the borehole read from its exchange file, its log, the layers and N
-// values as they will be imported (the kind of each layer can be changed) and the choices of
-// the import.  OK asks before replacing entered ground data and then fills the document;
-// Cancel changes nothing.
+// "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み": the borehole read from its exchange file, its log with the pile as it
+// will stand, the layers and N values as they will be imported (the kind of each layer can be
+// changed), the pile-head move and the water record taken, and the choices of the import.  OK asks before
+// replacing entered ground data and then fills the document; Cancel changes nothing.
 class BoreholeImportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +41,7 @@ private:
     void replan();
     void showPlan();
     void fillLayerTable();
+    void keepLayerColumnsWhole();
     void fillPointTable();
     void fillNotes();
 
@@ -58,10 +59,13 @@ private:
     QDoubleSpinBox* numNCap_ = nullptr;
     QComboBox* cboWater_ = nullptr;
     QCheckBox* chkKeepDesign_ = nullptr;
+    QCheckBox* chkKeepPileHead_ = nullptr;
     QTableWidget* tblLayers_ = nullptr;
     QTableWidget* tblPoints_ = nullptr;
     QListWidget* lstNotes_ = nullptr;
     QLabel* lblSummary_ = nullptr;
+    QLabel* lblPile_ = nullptr;  // the pile head moved with the ground, or kept
+    QLabel* lblWater_ = nullptr; // the water record taken
     QPushButton* cmdOk_ = nullptr;
 };
 

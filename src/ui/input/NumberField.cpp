@@ -11,6 +11,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
+#include <QStatusBar>
+#include <QToolTip>
 
 namespace zul {
 
@@ -54,6 +56,13 @@ bool NumberField::inRange() const {
 
 QString NumberField::rangeMessage() const {
     return QStringLiteral("入力範囲：") + formatted(min_) + QStringLiteral(" ～ ") + formatted(max_);
+}
+
+QString NumberField::formatHint() const {
+    const int decimals = PictureDecimals(pattern_);
+    const QString form = decimals == 0 ? QStringLiteral("整数（小数点なし）")
+                                       : QStringLiteral("小数点以下 %1 桁まで").arg(decimals);
+    return QStringLiteral("入力できる形式：") + form + QStringLiteral("　") + rangeMessage();
 }
 
 bool NumberField::checkRange() {
@@ -109,8 +118,13 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
     }
     if (refusesTypedText(event)) {
         // A character the pattern cannot take ("." in a whole-number field, a letter) is not
-        // dropped without a word.
+        // dropped without a word: the field's format is shown beside it and on the status line.
         UiServices::current().beep();
+        const QString hint = formatHint();
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), hint, this);
+        if (auto* status = window()->findChild<QStatusBar*>()) {
+            status->showMessage(hint, 8000);
+        }
         event->accept();
         return;
     }
@@ -148,6 +162,7 @@ void NumberField::updateValidator() {
         expression += QStringLiteral("(\\.[0-9]{0,%1})?").arg(decimals);
     }
     validator_->setRegularExpression(QRegularExpression(expression));
+    setToolTip(formatHint());
 }
 
 void NumberField::showFormatted() {

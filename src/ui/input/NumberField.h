@@ -15,7 +15,8 @@ namespace zul {
 // lose the focus: out of range it beeps, shows "入力範囲：min ～ max" titled with the caption,
 // and keeps the focus and the value as typed.  An empty field passes.  A typed character the
 // pattern cannot take (a point in a whole-number field, a sign where no negatives are allowed,
-// a letter) is refused with a beep.  Enter and Down move
+// a letter) is refused with a beep, and the field's format shows beside it and on the window's
+// status line (the field's tooltip always tells it).  Enter and Down move
 // to the next field, Up to the previous one.
 class NumberField : public QLineEdit {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
     bool inRange() const;
     // The range message text for these bounds and pattern.
     QString rangeMessage() const;
+    // The format of the field and its range: "入力できる形式：整数（小数点なし）　入力範囲：1 ～ 10".
+    QString formatHint() const;
     // Runs the check: beep and message when out of range.  False when the value is refused.
     bool checkRange();
 

@@ -91,6 +91,7 @@ frmInpRenban::frmInpRenban(QWidget* parent)
         list->setCurrentIndex(-1);
         list->setMinimumWidth(200);
         cboStyle_.at(static_cast<std::size_t>(i)) = list;
+        connect(list, &QComboBox::currentIndexChanged, this, &frmInpRenban::showStyleHint);
         layout2->addWidget(MakeCaptionLabel(panel2, kLevels.at(i) + QStringLiteral("に対して"), list), i, 0);
         layout2->addWidget(list, i, 1);
     }
@@ -122,8 +123,17 @@ frmInpRenban::frmInpRenban(QWidget* parent)
         tabs_->tabBar()->setTabData(i, QStringLiteral("Tab%1").arg(i + 1));
     }
 
+    lblStyleHint_ = new QLabel(this);
+    lblStyleHint_->setObjectName(QStringLiteral("lblStyleHint"));
+    lblStyleHint_->setWordWrap(true);
+    lblStyleHint_->setStyleSheet(QStringLiteral("color:#b00000"));
+    // The line keeps its room when empty, so that the fixed-size screen does not jump.
+    lblStyleHint_->setMinimumHeight(lblStyleHint_->fontMetrics().height() * 2 + 4);
+    auto* tabsAndHint = new QVBoxLayout;
+    tabsAndHint->addWidget(tabs_);
+    tabsAndHint->addWidget(lblStyleHint_);
     auto* main = new QHBoxLayout(this);
-    main->addWidget(tabs_);
+    main->addLayout(tabsAndHint);
     main->addSpacing(8);
     main->addLayout(makeButtonColumn());
     main->setSizeConstraint(QLayout::SetFixedSize);
@@ -131,6 +141,7 @@ frmInpRenban::frmInpRenban(QWidget* parent)
     connect(methodGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
             buildMethodPreview();
+            showStyleHint();
         }
     });
     connect(tabs_, &QTabWidget::currentChanged, this, &frmInpRenban::showPanel);
@@ -147,6 +158,7 @@ void frmInpRenban::setMethod(int index) {
 void frmInpRenban::afterLoad() {
     buildMethodPreview();
     buildMarginPreview();
+    showStyleHint();
     tabs_->setCurrentIndex(0);
     showPanel(0);
 }
@@ -163,6 +175,21 @@ void frmInpRenban::buildMarginPreview() {
     }
     marginPreview_ = MarginPreviewText(method(), margins);
     txtMargin_->setPlainText(QString(marginPreview_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void frmInpRenban::showStyleHint() {
+    QStringList unstyled;
+    for (std::size_t i = 0; i < cboStyle_.size(); ++i) {
+        if (cboStyle_[i]->currentIndex() < 0) {
+            unstyled << kLevels.at(static_cast<int>(i));
+        }
+    }
+    lblStyleHint_->setText(
+        method() != 0 && !unstyled.isEmpty()
+            ? QStringLiteral("※ 連番種類を選んでいないレベル（%1）の見出しには番号が付きません。"
+                             "「連番種類」のタブで選んで下さい。")
+                  .arg(unstyled.join(QStringLiteral("・")))
+            : QString());
 }
 
 void frmInpRenban::showPanel(int index) {

@@ -6,6 +6,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 class QTabWidget;
@@ -29,6 +30,8 @@ public:
     NumberField* numMargin(int index) const { return numMargin_.at(static_cast<std::size_t>(index)); }
     QPlainTextEdit* txtMethod() const { return txtMethod_; }
     QPlainTextEdit* txtMargin() const { return txtMargin_; }
+    // The hint under the tabs while a chosen method has a level without a number style.
+    QLabel* lblStyleHint() const { return lblStyleHint_; }
 
     // The selected method, 0 when none; setting selects that option.
     int method() const;
@@ -44,6 +47,7 @@ protected:
 private:
     void buildMethodPreview();
     void buildMarginPreview();
+    void showStyleHint();
     void showPanel(int index);
 
     QTabWidget* tabs_;
@@ -55,6 +59,7 @@ private:
     std::array<NumberField*, 4> numMargin_{};
     QPlainTextEdit* txtMethod_;
     QPlainTextEdit* txtMargin_;
+    QLabel* lblStyleHint_ = nullptr;
     QString methodPreview_;
     QString marginPreview_;
 };

@@ -151,6 +151,12 @@ frmResOutRaTable::frmResOutRaTable(AppContext& context, QWidget* parent)
     for (const auto& [note, diameters] : alike) {
         notes_ << QStringLiteral("注意：") + QString::fromStdString(TableNoteLine(diameters, note));
     }
+    // An empty chart is right for a table without diameters, but it must not look like a fault.
+    if (context_.calc.ResultCount() == 0) {
+        notes_ << QStringLiteral(
+            "注意：杭長検討表に杭径がないため（0.09 m 以下の杭径は計算しません），グラフに線はありません。"
+            "「支持力検討ｸﾞﾗﾌの作成」で杭径を入力して下さい。");
+    }
     // The notes sit under the chart, in the frame; they are no part of the graph, so printing,
     // copying and the metafiles stay as they are.
     lblNotes_ = new QLabel(frame1_);

@@ -1,7 +1,8 @@
 // Renders the borehole import dialog into a PNG picture for the documentation:
-//   borehole_import_screenshot OUT.png [BOREHOLE.xml]
+//   borehole_import_screenshot OUT.png [BOREHOLE.xml | --refused]
 // Without a file it shows a borehole of its own (layout 4.00, code page 932) with an
-// unclassified fill layer, a water level and N values from 2 to 62.
+// unclassified fill layer, a water level and N values from 2 to 62; --refused one of 26
+// alternating layers that the import refuses.
 #include "../../io/BoreholeXml.h"
 #include "io/BoreholeReader.h"
 #include "ui/input/BoreholeImportDialog.h"
@@ -13,6 +14,7 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <string>
 
 using namespace zul;
 
@@ -39,6 +41,19 @@ test::BoreholeText SampleBorehole() {
     return b;
 }
 
+// 26 layers of 1.7 m, sand and clay in turn: more than 20 that cannot be merged.
+test::BoreholeText RefusedBorehole() {
+    test::BoreholeText b = SampleBorehole();
+    b.layers.clear();
+    for (int i = 1; i <= 26; ++i) {
+        char bottom[16];
+        std::snprintf(bottom, sizeof bottom, "%.2f", i * 1.7);
+        b.layers.push_back({bottom, i % 2 ? "細砂" : "シルト"});
+    }
+    b.totalDepth = "44.20";
+    return b;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -48,19 +63,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: borehole_import_screenshot OUT.png [BOREHOLE.xml]\n");
         return 2;
     }
+    const bool refused = argc > 2 && std::string(argv[2]) == "--refused";
     BoreholeReadResult read =
-        argc > 2 ? ReadBoreholeFile(argv[2])
-                 : ParseBoreholeFile(test::BoreholeFileBytes(SampleBorehole(), BoreholeLayout::V400, true));
+        argc > 2 && !refused
+            ? ReadBoreholeFile(argv[2])
+            : ParseBoreholeFile(test::BoreholeFileBytes(refused ? RefusedBorehole() : SampleBorehole(),
+                                                        BoreholeLayout::V400, true));
     if (!read.record) {
         std::fprintf(stderr, "%s\n", read.message.c_str());
         return 1;
     }
     ProjectDocument doc;
     doc.InpJyoken.Sekou = 1;
-    const QString name =
-        argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).fileName() : QStringLiteral("BED0001.XML");
+    const QString name = argc > 2 && !refused ? QFileInfo(QString::fromLocal8Bit(argv[2])).fileName()
+                                              : QStringLiteral("BED0001.XML");
     BoreholeImportDialog dialog(std::move(*read.record), name, doc);
-    dialog.resize(1240, 820);
     dialog.show();
     QApplication::processEvents();
     const bool ok = dialog.grab().save(QString::fromLocal8Bit(argv[1]));

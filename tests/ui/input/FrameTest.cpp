@@ -17,7 +17,9 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 
 using namespace zul;
 using zul::test::FakeUiServices;
@@ -80,20 +82,27 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("format"); // the tooltip, shown again at a refused character
         // A safety factor: whole numbers, negatives allowed.
-        QTest::newRow("point in a whole number") << "#0" << -99.0 << 99.0 << "2.5"
-                                                 << "25" << 1;
-        QTest::newRow("sign in a whole number") << "#0" << -99.0 << 99.0 << "-3"
-                                                << "-3" << 0;
+        QTest::newRow("point in a whole number")
+            << "#0" << -99.0 << 99.0 << "2.5"
+            << "25" << 1 << "入力できる形式：整数（小数点なし）　入力範囲：-99 ～ 99";
+        QTest::newRow("sign in a whole number")
+            << "#0" << -99.0 << 99.0 << "-3"
+            << "-3" << 0 << "入力できる形式：整数（小数点なし）　入力範囲：-99 ～ 99";
         // A margin: no negatives.
-        QTest::newRow("minus without negatives") << "#0" << 0.0 << 10.0 << "-1"
-                                                 << "1" << 1;
+        QTest::newRow("minus without negatives")
+            << "#0" << 0.0 << 10.0 << "-1"
+            << "1" << 1 << "入力できる形式：整数（小数点なし）　入力範囲：0 ～ 10";
         QTest::newRow("letters") << "#0.000" << 0.0 << 99.999 << "1a2"
-                                 << "12" << 1;
-        QTest::newRow("decimals past the pattern") << "#0.000" << 0.0 << 99.999 << "1.23456"
-                                                   << "1.234" << 2;
-        QTest::newRow("signed pattern") << "+##0.000;-##0.000" << -999.999 << 999.999 << "-12.5"
-                                        << "-12.5" << 0;
+                                 << "12" << 1
+                                 << "入力できる形式：小数点以下 3 桁まで　入力範囲：0.000 ～ 99.999";
+        QTest::newRow("decimals past the pattern")
+            << "#0.000" << 0.0 << 99.999 << "1.23456"
+            << "1.234" << 2 << "入力できる形式：小数点以下 3 桁まで　入力範囲：0.000 ～ 99.999";
+        QTest::newRow("signed pattern")
+            << "+##0.000;-##0.000" << -999.999 << 999.999 << "-12.5"
+            << "-12.5" << 0 << "入力できる形式：小数点以下 3 桁まで　入力範囲：-999.999 ～ +999.999";
     }
 
     void charactersThePatternCannotTakeAreRefusedWithABeep() {
@@ -103,15 +112,22 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, beeps);
+        QFETCH(QString, format);
         FakeUiServices services;
         QWidget window;
+        auto* status = new QStatusBar(&window);
         NumberField* field = MakeNumberField(&window, QStringLiteral("numTest"), QStringLiteral("試験"), min,
                                              max, pattern.toStdString());
         test::ShowActive(&window);
         field->setFocus();
+        QToolTip::hideText();
         QTest::keyClicks(field, typed);
         QCOMPARE(field->text(), shown);
         QCOMPARE(services.beeps, beeps);
+        QCOMPARE(field->toolTip(), format);
+        // A refused character shows the format beside the field and on the status line.
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), beeps > 0 ? format : QString());
+        QCOMPARE(status->currentMessage(), beeps > 0 ? format : QString());
         // Editing keys are no refused characters.
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClick(field, Qt::Key_Left);

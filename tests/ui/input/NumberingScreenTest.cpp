@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -159,6 +160,30 @@ private slots:
             QCOMPARE(metrics.horizontalAdvance(line), columns * column);
         }
         screen.reject();
+    }
+
+    // A chosen method with a level left without a number style says so under the tabs, naming
+    // the levels; the screen still takes it as it is.
+    void hintWhileAChosenMethodHasALevelWithoutStyle() {
+        FakeUiServices services;
+        const std::string ini = test::TemporaryIniFile();
+        frmInpRenban screen;
+        BindInputScreen(screen, ini);
+        test::ShowActive(&screen);
+        QVERIFY(screen.lblStyleHint()->text().isEmpty()); // method なし
+        screen.optMethod(3)->click();
+        QVERIFY(screen.lblStyleHint()->text().contains(QStringLiteral("（章）・（節）・（項）・（№）")));
+        for (int i = 0; i < 3; ++i) {
+            screen.cboStyle(i)->setCurrentIndex(0);
+        }
+        QVERIFY(screen.lblStyleHint()->text().contains(QStringLiteral("レベル（（№））")));
+        screen.cboStyle(3)->setCurrentIndex(7);
+        QVERIFY(screen.lblStyleHint()->text().isEmpty());
+        screen.cboStyle(1)->setCurrentIndex(-1);
+        screen.optMethod(0)->click();
+        QVERIFY(screen.lblStyleHint()->text().isEmpty());
+        QTest::mouseClick(screen.cmdOk(), Qt::LeftButton);
+        QCOMPARE(CPrivateProfile::GetValueString(ini, "Chapter", "Style2"), std::string("0"));
     }
 
     void storedSettingsAreShownAndCancelWritesNothing() {

@@ -230,6 +230,10 @@ private slots:
         screen.show();
         QVERIFY(screen.currentGraph().series.empty());
         QVERIFY(screen.chart()->pointTextAt(QPoint(100, 100)).isEmpty());
+        // The notes line under the chart says why it is empty.
+        const auto* notes = screen.findChild<QLabel*>(QStringLiteral("lblNotes"));
+        QVERIFY(notes->isVisible());
+        QVERIFY(notes->text().startsWith(QStringLiteral("注意：杭長検討表に杭径がないため")));
         screen.close();
         QVERIFY(doc_.RaTableDone);
         for (const QString& name : kFiles) {
