@@ -61,6 +61,19 @@ TEST_F(ZulCliConvert, UpgradesVersion100) {
     EXPECT_EQ(GetInputFileVersion(out), "1.30");
 }
 
+// The largest number a file can hold is written as a 15-digit value that reads back.
+TEST_F(ZulCliConvert, LargestNumberStaysReadable) {
+    std::vector<std::string> lines =
+        test::CrlfLines(ReadBytes(std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul"));
+    lines[6] = " 1.7976931348623157E+308 "; // D
+    const std::string in = folder.file("big.zul");
+    WriteBytes(in, test::JoinCrlfLines(lines));
+    const CliRun run = Cli({"convert", in, folder.file("out.zul")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(test::CrlfLines(ReadBytes(folder.file("out.zul")))[6], " 1.79769313486231E+308 ");
+    EXPECT_EQ(Cli({"convert", folder.file("out.zul"), folder.file("again.zul")}).status, 0);
+}
+
 TEST_F(ZulCliConvert, FailuresPrintTheFileMessagesAndExitTwo) {
     CliRun run = Cli({"convert", folder.file("missing.zul"), folder.file("out.zul")});
     EXPECT_EQ(run.status, 2);
