@@ -134,6 +134,13 @@ std::string UnrecordableFolderMessage(const std::string& folder) {
            "印刷ファイルから図を参照できません。別の場所か名前を指定して下さい。";
 }
 
+std::string ForeignFiguresPlaceMessage(const std::string& figures) {
+    return "図のフォルダの場所（" + EscapeControls(figures) +
+           "）には、このプログラムが作ったものではないファイルかフォルダがあります。何も変更せずに終了します"
+           "。"
+           "移動するか、別の印刷ファイル名を指定して下さい。";
+}
+
 // One generation run and join, in folder.
 struct Generation {
     explicit Generation(const std::string& folder) : generator(folder) {}
@@ -292,6 +299,10 @@ Outcome PlaceFigures(const ReportOptions& options, const Items& chosen, RunFolde
         PrintFileProblem("図のフォルダを作成できません", folders.figures.string(), FileError::BadFileName);
         return kFileFailure;
     }
+    if (!FiguresPlaceIsOurs(folders.figures)) {
+        PrintMessage(ForeignFiguresPlaceMessage(folders.figures.string()));
+        return kFileFailure;
+    }
     if (chosen[1] && !RecordableFolder(folders.figures.string())) {
         PrintMessage(UnrecordableFolderMessage(folders.figures.string()));
         return kFileFailure;
@@ -299,9 +310,13 @@ Outcome PlaceFigures(const ReportOptions& options, const Items& chosen, RunFolde
     return std::nullopt;
 }
 
-int FailedToWrite(const PrintFileGenerator& generator, const char* what, const std::string& path) {
-    const int err =
-        generator.WriteError() != FileError::None ? generator.WriteError() : FileError::PathFileAccess;
+// The run's outputs could not be written: the cause is the first failed write of the
+// generation, else the error of the output itself (fileError), else an unwritable path.
+int FailedToWrite(const PrintFileGenerator& generator, const char* what, const std::string& path,
+                  int fileError = FileError::None) {
+    const int err = generator.WriteError() != FileError::None ? generator.WriteError()
+                    : fileError != FileError::None            ? fileError
+                                                              : FileError::PathFileAccess;
     PrintMessage(PrintFileGenerator::kJoinFailedMessage);
     PrintFileProblem(std::string(what) + "を書き込めません", path, err);
     return kFileFailure;
@@ -366,9 +381,11 @@ Outcome WritePrintRun(const ReportJob& job, Generation& run, const std::string& 
     if (run.joined && err == FileError::None) {
         err = ReadWholeFile(run.generator.JoinedFile(), joined);
     }
-    if (!run.joined || err != FileError::None ||
-        printFile.Prepare(job.options.printFile, joined) != FileError::None) {
-        return FailedToWrite(run.generator, kPrintFileWhat, job.options.printFile);
+    if (run.joined && err == FileError::None) {
+        err = printFile.Prepare(job.options.printFile, joined);
+    }
+    if (!run.joined || err != FileError::None) {
+        return FailedToWrite(run.generator, kPrintFileWhat, job.options.printFile, err);
     }
     return std::nullopt;
 }
@@ -380,6 +397,17 @@ Outcome CommitPrintFile(const ReportOptions& options, Generation& run, ScratchFo
     run.generator.Run().TempFiles().DeleteAll();    // the print text files go
     const FolderLock lock(folders.parent);
     const fs::path fresh = work.path();
+    if (!FiguresPlaceIsOurs(folders.figures)) { // something of the user's came there meanwhile
+        PrintMessage(ForeignFiguresPlaceMessage(folders.figures.string()));
+        return kFileFailure;
+    }
+    std::error_code error;
+    if (!fs::is_empty(fresh, error)) {
+        if (const int err = MarkFiguresFolder(fresh); err != FileError::None) {
+            PrintFileProblem("図のフォルダを作成できません", folders.figures.string(), err);
+            return kFileFailure;
+        }
+    }
     // The figures folder gets the permissions of any new folder, not the private ones of the
     // work folder.
     const mode_t mask = ::umask(0);
@@ -400,7 +428,6 @@ Outcome CommitPrintFile(const ReportOptions& options, Generation& run, ScratchFo
         PrintMessage("注意：以前の図のフォルダにあった他のファイルは " + EscapeControls(fresh.string()) +
                      " に残っています。");
     }
-    std::error_code error;
     fs::remove(folders.figures, error); // only when no figure was made
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -55,7 +56,7 @@ TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
         const std::string dataFile = index.substr(index.find("\r\n", index.find("\r\n") + 2) + 2);
         EXPECT_TRUE(fs::exists(dataFile.substr(0, dataFile.find("\r\n"))));
     }
-    EXPECT_EQ(FilesIn(out + ".figures"), 8u); // index and data file of each figure, no print files
+    EXPECT_EQ(FilesIn(out + ".figures"), 9u); // index and data file of each figure and the mark
     EXPECT_NE(text.find("?BM;000;000;160;110;" + test::DataFolder() + "/RA01.WMF\r\n"), std::string::npos);
 }
 
@@ -271,16 +272,36 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     const std::string elsewhere = folder.file("elsewhere");
     fs::create_directory(elsewhere);
     test::WriteBytes(elsewhere + "/~PSmine", "not the report's");
-    fs::create_directory_symlink(elsewhere, out + ".figures");
     const std::vector<std::string> args = {"report",           Example("driven-pile-auto-tip.zul"),
                                            "--print-file",     out,
                                            "--program-folder", test::DataFolder(),
                                            "--supplement",     "off"};
+    // Only a folder of a report run is replaced: a link, a file or a folder of the user at
+    // OUT.figures is refused and stays as it was, and no print file is written.
+    const std::string figures = out + ".figures";
+    const std::function<void()> foreign[] = {
+        [&] { fs::create_directory_symlink(elsewhere, figures); },
+        [&] { fs::create_symlink(elsewhere + "/~PSmine", figures); },
+        [&] { test::WriteBytes(figures, "mine"); },
+        [&] {
+            fs::create_directory(figures);
+            test::WriteBytes(figures + "/notes.txt", "mine");
+        },
+    };
+    for (const auto& place : foreign) {
+        place();
+        const auto refused = RunCli(ZUL_CLI_PATH, args, folder);
+        EXPECT_EQ(refused.status, 2) << refused.err;
+        EXPECT_NE(refused.err.find("このプログラムが作ったものではない"), std::string::npos) << refused.err;
+        EXPECT_FALSE(fs::exists(out));
+        EXPECT_TRUE(fs::exists(fs::symlink_status(figures)));
+        EXPECT_EQ(ReadBytes(elsewhere + "/~PSmine"), "not the report's");
+        fs::remove_all(figures);
+    }
     const auto r = RunCli(ZUL_CLI_PATH, args, folder);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadBytes(elsewhere + "/~PSmine"), "not the report's");
-    EXPECT_FALSE(fs::is_symlink(out + ".figures"));
     EXPECT_TRUE(FiguresComplete(out));
+    EXPECT_EQ(RunCli(ZUL_CLI_PATH, args, folder).status, 0) << "its own folder is replaced";
 
     // Four runs at once on the same print file: the one that finishes last leaves its print
     // file with all its figures, and nothing else is left behind.
@@ -296,7 +317,7 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadBytes(folder.file("errors.txt")), "");
     EXPECT_TRUE(FiguresComplete(out));
-    EXPECT_EQ(FilesIn(out + ".figures"), 6u);
+    EXPECT_EQ(FilesIn(out + ".figures"), 7u); // three figures and the folder's mark
     EXPECT_EQ(FilesIn(folder.path()), 6u); // r.prn, its figures, elsewhere and the three outputs of the runs
 }
 
@@ -313,17 +334,21 @@ TEST(ReportCommand, AFullDiskChangesNoEarlierOutput) {
     test::WriteBytes(out, "old print file");
     fs::create_directory(out + ".figures");
     test::WriteBytes(out + ".figures/~PSold", "old figure");
+    test::WriteBytes(out + ".figures/.zul-report-figures", "");
     test::WriteBytes(pdf, "old pdf");
     struct Case {
         std::vector<std::string> outputs;
         std::size_t freeKb;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {{"--print-file", out, "--pdf", pdf}, 28},
         {{"--pdf", pdf, "--print-file", out}, 60},
-        {{"--print-file", out}, 16},
-        {{"--print-file", out}, 4},
     };
+    // The disk fills at every step in turn: the work files, the joined file, the print file
+    // prepared beside its target, the figures.
+    for (std::size_t freeKb = 8; freeKb <= 80; freeKb += 8) {
+        cases.push_back({{"--print-file", out}, freeKb});
+    }
     std::vector<test::CliRun> runs;
     for (const Case& c : cases) {
         fs::remove(disk + "/filler");
@@ -348,7 +373,7 @@ TEST(ReportCommand, AFullDiskChangesNoEarlierOutput) {
     EXPECT_EQ(figure, "old figure");
     EXPECT_EQ(pdfBytes, "old pdf");
     EXPECT_EQ(entries, 4u) << "no work files left";
-    EXPECT_EQ(figureEntries, 1u);
+    EXPECT_EQ(figureEntries, 2u);
 }
 
 } // namespace
