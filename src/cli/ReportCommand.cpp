@@ -182,23 +182,73 @@ bool OverwritesInput(const std::vector<std::pair<std::string, std::string>>& out
     return false;
 }
 
-// The failed items, one line each, and after them each distinct reason ("原因：…").
-void PrintItemFailures(const PrintFileGenerator& generator) {
-    const std::string& lines = generator.ErrorText(); // each line after a line feed
-    PrintMessage(lines.empty() ? lines : lines.substr(1));
+using Items = std::array<bool, PrintFileGenerator::kItemCount>;
+
+bool ChosenItemFailed(const PrintFileGenerator& generator, const Items& chosen) {
+    for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
+        if (chosen[item] && generator.ItemFailed(item)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The failed items among the chosen ones, one line each, and after them each distinct reason
+// ("原因：…").
+void PrintItemFailures(const PrintFileGenerator& generator, const Items& chosen) {
+    // ErrorText holds one line per failed item, in item order, each after a line feed.
+    std::vector<std::string> lines;
+    const std::string& text = generator.ErrorText();
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+        lines.push_back(text.substr(at + 1, std::min(text.find('\n', at + 1), text.size()) - at - 1));
+    }
+    std::size_t line = 0;
+    for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
+        if (generator.ItemFailed(item) && line < lines.size()) {
+            if (chosen[item]) {
+                PrintMessage(lines[line]);
+            }
+            ++line;
+        }
+    }
     std::set<std::string> said;
     for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
         const std::string& reason = generator.ItemReason(item);
-        if (!reason.empty() && said.insert(reason).second) {
+        if (chosen[item] && !reason.empty() && said.insert(reason).second) {
             PrintMessage("原因：" + EscapeControls(reason));
         }
     }
 }
 
+// Whether the joined print file holds no text at all: line ends and page breaks only.
+bool NothingToPrint(const PrintFileGenerator& generator) {
+    std::string joined;
+    if (ReadWholeFile(generator.JoinedFile(), joined) != FileError::None) {
+        return false; // the read error is the caller's to report
+    }
+    return joined.find_first_not_of(" \r\n\f") == std::string::npos;
+}
+
+// A run whose chosen items could not all be written, or that has nothing to print, yields no
+// usable report: it ends with the items and their causes, and no output is replaced.
+bool NoUsableReport(const PrintFileGenerator& generator, const Items& chosen) {
+    const bool failed = ChosenItemFailed(generator, chosen);
+    if (!failed && !NothingToPrint(generator)) {
+        return false;
+    }
+    PrintMessage(PrintFileGenerator::kJoinFailedMessage);
+    if (failed) {
+        PrintItemFailures(generator, chosen);
+    } else {
+        PrintMessage("原因：帳票書式から印刷する内容が何も作られませんでした。");
+    }
+    PrintMessage("以前の出力ファイルは変更していません。");
+    return true;
+}
+
 constexpr const char* kPrintFileWhat = "印刷ファイル";
 constexpr const char* kPdfWhat = "PDFファイル";
 
-using Items = std::array<bool, PrintFileGenerator::kItemCount>;
 // The exit status when a step ends the run; no value when the run goes on.
 using Outcome = std::optional<int>;
 
@@ -303,7 +353,7 @@ Outcome PlaceFigures(const ReportOptions& options, const Items& chosen, RunFolde
         PrintMessage(ForeignFiguresPlaceMessage(folders.figures.string()));
         return kFileFailure;
     }
-    if (chosen[1] && !RecordableFolder(folders.figures.string())) {
+    if ((chosen[1] || chosen[3]) && !RecordableFolder(folders.figures.string())) {
         PrintMessage(UnrecordableFolderMessage(folders.figures.string()));
         return kFileFailure;
     }
@@ -343,14 +393,17 @@ struct ReportJob {
 };
 
 // The PDF: generation and join naming the files where they are, then the pages, prepared in
-// pdf.  itemsFailed: an item could not be written whole.
+// pdf.
 Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::string& workFolder,
-                    PendingFile& pdf, std::vector<std::string>& notes, bool& itemsFailed) {
+                    PendingFile& pdf, std::vector<std::string>& notes) {
     const ReportOptions& options = job.options;
     Generation run(workFolder);
     RunGeneration(run, job.Context(workFolder), job.numbering, job.chosen);
     if (!run.joined || run.generator.WriteError() != FileError::None) {
         return FailedToWrite(run.generator, kPdfWhat, options.pdfFile);
+    }
+    if (NoUsableReport(run.generator, job.chosen)) {
+        return kFileFailure;
     }
     std::string pdfError;
     // The pages carry the study title and the study's file name; the PDF is titled with the
@@ -362,10 +415,6 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
                           head, pdf, notes, pdfError)) {
         PrintEscapedLines(pdfError);
         return kFileFailure;
-    }
-    itemsFailed = !run.allWritten;
-    if (options.printFile.empty() && !run.allWritten) {
-        PrintItemFailures(run.generator);
     }
     return std::nullopt; // its files go with it; the graphs stay in the work folder
 }
@@ -380,6 +429,9 @@ Outcome WritePrintRun(const ReportJob& job, Generation& run, const std::string& 
     int err = run.generator.WriteError();
     if (run.joined && err == FileError::None) {
         err = ReadWholeFile(run.generator.JoinedFile(), joined);
+    }
+    if (run.joined && err == FileError::None && NoUsableReport(run.generator, job.chosen)) {
+        return kFileFailure;
     }
     if (run.joined && err == FileError::None) {
         err = printFile.Prepare(job.options.printFile, joined);
@@ -460,21 +512,24 @@ int RunReport(const ReportOptions& options) {
         PrintFileProblem("作業フォルダを作成できません", folders.parent, work.error());
         return kFileFailure;
     }
-    std::string graphFolder = job.paths.metafileFolder;
+    // The graphs of this study are drawn for the run: the command line has no graph screen
+    // whose saved graphs it could print.
+    const std::string graphFolder = options.printFile.empty() ? work.path() : folders.figures.string();
     std::optional<ReportDrawing> drawing;
-    if (!options.pdfFile.empty()) {
-        drawing.emplace();
-        if (!PrepareStudyGraphs(job.doc, *drawing, work.path(), job.chosen)) {
-            return kFileFailure;
+    if (!options.pdfFile.empty() || job.chosen[3]) {
+        if (PdfAvailable()) {
+            drawing.emplace();
+            if (!PrepareStudyGraphs(job.doc, *drawing, work.path(), job.chosen)) {
+                return kFileFailure;
+            }
+        } else if (job.chosen[3]) {
+            std::cerr << "支持力検討ｸﾞﾗﾌ: このzul-cliはｸﾞﾗﾌを描けないため（画面部分なしで作られています）、"
+                         "この項目は印刷しません。\n";
+            job.chosen[3] = false;
         }
         if (NoItemChosen(job.chosen)) {
             return kNoItem;
         }
-    }
-    if (!options.printFile.empty() && options.pdfFile.empty() && job.chosen[3] &&
-        !RecordableFolder(graphFolder)) {
-        PrintMessage(UnrecordableFolderMessage(graphFolder));
-        return kFileFailure;
     }
     job.numbering = ReadNumberingSettings(job.paths.iniFile);
     job.supplement =
@@ -482,12 +537,10 @@ int RunReport(const ReportOptions& options) {
 
     PendingFile pdf;
     std::vector<std::string> notes;
-    bool pdfItemsFailed = false;
-    if (drawing) {
-        if (const Outcome end = WritePdfRun(job, *drawing, work.path(), pdf, notes, pdfItemsFailed)) {
+    if (!options.pdfFile.empty()) {
+        if (const Outcome end = WritePdfRun(job, *drawing, work.path(), pdf, notes)) {
             return *end;
         }
-        graphFolder = options.printFile.empty() ? work.path() : folders.figures.string();
     }
     PendingFile printFile;
     std::optional<Generation> printRun;
@@ -501,7 +554,7 @@ int RunReport(const ReportOptions& options) {
             return *end;
         }
     }
-    if (drawing) {
+    if (!options.pdfFile.empty()) {
         if (const int err = pdf.Commit(); err != FileError::None) {
             PrintFileProblem("PDFファイルを書き込めません", options.pdfFile, err);
             return kFileFailure;
@@ -510,12 +563,8 @@ int RunReport(const ReportOptions& options) {
     for (const std::string& note : notes) {
         PrintMessage("注意：" + EscapeControls(note));
     }
-    if (printRun && !printRun->allWritten) {
-        PrintItemFailures(printRun->generator);
-        return kItemFailure;
-    }
     // A figure or graph that could not be read is missing from the PDF: not a complete report.
-    return pdfItemsFailed || !notes.empty() ? kItemFailure : kSuccess;
+    return !notes.empty() ? kItemFailure : kSuccess;
 }
 
 } // namespace
@@ -545,9 +594,8 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
         ->check(CLI::IsMember({"on", "off"}));
     report->add_option("--fmt", options->fmt,
                        "Report template file (default: Zul.fmt of the program folder)");
-    report->add_option(
-        "--program-folder", options->programFolder,
-        "Folder of LINE_PRN.DEF, STR_PRN.DEF and the graph metafiles (default: the program folder)");
+    report->add_option("--program-folder", options->programFolder,
+                       "Folder of LINE_PRN.DEF and STR_PRN.DEF (default: the program folder)");
     report->add_flag("--no-page-head", options->noPageHead,
                      "PDF pages without the running head (study title, file name) and the page number "
                      "\"- n / N -\" in their margins");

@@ -35,6 +35,8 @@ std::size_t FilesIn(const fs::path& folder) {
                               : 0;
 }
 
+bool FiguresComplete(const std::string& printFile);
+
 TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
     TestFolder folder;
     const std::string out = folder.file("report.prn");
@@ -56,8 +58,13 @@ TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
         const std::string dataFile = index.substr(index.find("\r\n", index.find("\r\n") + 2) + 2);
         EXPECT_TRUE(fs::exists(dataFile.substr(0, dataFile.find("\r\n"))));
     }
-    EXPECT_EQ(FilesIn(out + ".figures"), 9u); // index and data file of each figure and the mark
-    EXPECT_NE(text.find("?BM;000;000;160;110;" + test::DataFolder() + "/RA01.WMF\r\n"), std::string::npos);
+    // Index and data file of each figure, the four graphs of this study and the mark.
+    EXPECT_EQ(FilesIn(out + ".figures"), 13u);
+    for (const char* graph : {"RA01.WMF", "PA01.WMF", "RA02.WMF", "PA02.WMF"}) {
+        const std::string path = out + ".figures/" + graph;
+        EXPECT_NE(text.find("?BM;000;000;160;110;" + path + "\r\n"), std::string::npos) << graph;
+        EXPECT_GT(fs::file_size(path), 1000u);
+    }
 }
 
 TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
@@ -76,9 +83,9 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
         {{"--items", ""}, 4, false, "印刷項目はひとつ以上選択して下さい。"},
         {{"--items", "5"}, 2, false, "--items"},
         {{"--fmt", folder.file("none.fmt")},
-         3,
-         true,
-         "･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ\n･『計算結果（詳細）』"},
+         2,
+         false,
+         "印刷ﾌｧｲﾙを作成することができませんでした。\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ\n･『計算結果（詳細）』"},
     };
     for (const Case& c : cases) {
         fs::remove_all(out + ".figures");
@@ -220,7 +227,7 @@ TEST(ReportCommand, RefusedAtOnceWithTheFileAndTheReason) {
                               {"report", study, "--print-file", folder.file("r.prn"), "--fmt", fifo,
                                "--program-folder", test::DataFolder()},
                               folder, kBounded);
-    EXPECT_EQ(piped.status, 3);
+    EXPECT_EQ(piped.status, 2);
     EXPECT_NE(piped.err.find(
                   "原因：帳票書式ファイル（" + fifo +
                   "）を読み込めません：通常のファイルではありません（フォルダ、パイプ、デバイスなど）。"),
@@ -228,28 +235,56 @@ TEST(ReportCommand, RefusedAtOnceWithTheFileAndTheReason) {
         << piped.err;
 }
 
-TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFile) {
+// A run that yields no usable report fails with the cause and leaves the earlier outputs (print
+// file, figures, PDF) as they were.
+TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFileAndKeepEarlierOutputs) {
     TestFolder folder;
     const std::string out = folder.file("r.prn");
+    const std::string pdf = folder.file("r.pdf");
     const std::string fmt = folder.file("bad.fmt");
     std::string broken = ReadBytes(test::DataFolder() + "/Zul.fmt");
     broken.erase(broken.rfind("End")); // the last block loses its end
     test::WriteBytes(fmt, broken);
+    test::WriteBytes(folder.file("empty.fmt"), "");
+    test::WriteBytes(folder.file("blank.fmt"), "\r\n");
+    const std::vector<std::string> good = {"report",           Example("driven-pile-auto-tip.zul"),
+                                           "--print-file",     out,
+                                           "--program-folder", test::DataFolder()};
+    ASSERT_EQ(RunCli(ZUL_CLI_PATH, good, folder).status, 0);
+    test::WriteBytes(pdf, "earlier pdf");
+    const std::string printBytes = ReadBytes(out);
+    const auto figures = FigureRecordPaths(printBytes);
     const struct {
         std::vector<std::string> args;
         std::string cause;
     } cases[] = {
         {{"--fmt", fmt, "--program-folder", test::DataFolder()}, "が End で終わっていません。"},
+        {{"--fmt", folder.file("empty.fmt"), "--program-folder", test::DataFolder()},
+         "原因：帳票書式ファイル"},
+        {{"--fmt", folder.file("blank.fmt"), "--program-folder", test::DataFolder()},
+         "原因：帳票書式ファイル"},
+        {{"--fmt", folder.file("none.fmt"), "--program-folder", test::DataFolder()},
+         "ファイルがありません。"},
         {{"--program-folder", folder.path().string()},
          "原因：線種定義ファイル（" + folder.file("LINE_PRN.DEF") +
              "）を読み込めません：ファイルがありません。"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const auto r = RunCli(ZUL_CLI_PATH, args, folder);
-        EXPECT_EQ(r.status, 3) << r.err;
-        EXPECT_NE(r.err.find(c.cause), std::string::npos) << r.err;
+        for (const bool withPdf : {false, true}) {
+            std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--print-file",
+                                             out};
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            if (withPdf) {
+                args.insert(args.end(), {"--pdf", pdf});
+            }
+            const auto r = RunCli(ZUL_CLI_PATH, args, folder);
+            EXPECT_EQ(r.status, 2) << r.err;
+            EXPECT_NE(r.err.find(c.cause), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("以前の出力ファイルは変更していません。"), std::string::npos) << r.err;
+            EXPECT_EQ(ReadBytes(out), printBytes);
+            EXPECT_EQ(ReadBytes(pdf), "earlier pdf");
+            EXPECT_TRUE(FiguresComplete(out));
+        }
     }
 }
 
@@ -317,7 +352,7 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadBytes(folder.file("errors.txt")), "");
     EXPECT_TRUE(FiguresComplete(out));
-    EXPECT_EQ(FilesIn(out + ".figures"), 7u); // three figures and the folder's mark
+    EXPECT_EQ(FilesIn(out + ".figures"), 11u); // three figures, four graphs and the folder's mark
     EXPECT_EQ(FilesIn(folder.path()), 6u); // r.prn, its figures, elsewhere and the three outputs of the runs
 }
 
