@@ -91,6 +91,12 @@ Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, co
 }
 
 int RunImport(const ImportOptions& options) {
+    // The study written must never replace the borehole file it is made from.
+    if (SameFile(options.out, options.file)) {
+        PrintMessage("出力するファイル（" + EscapeControls(options.out) +
+                     "）はボーリングデータファイルと同じファイルです。別のファイルを指定して下さい。");
+        return kFileFailure;
+    }
     const BoreholeReadResult read = ReadBoreholeFile(options.file);
     if (!read.record) {
         PrintMessage(EscapeControls(read.message));

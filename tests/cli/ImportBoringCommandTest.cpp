@@ -147,7 +147,11 @@ TEST_F(ZulCliImportBoring, FileAndCommandLineErrorsExitWith2) {
         {{"import-boring", good, "--out", out, "--max-depth", "-1"}, "-1"},
         {{"import-boring", good, "--out", out, "--into", folder.file("none.zul")}, "（ｴﾗｰｺｰﾄﾞ ： 53）"},
         {{"import-boring", good, "--out", folder.file("no/such/folder.zul")}, "（ｴﾗｰｺｰﾄﾞ ： 76）"},
+        {{"import-boring", good, "--out", good}, "ボーリングデータファイルと同じファイル"},
+        {{"import-boring", good, "--out", folder.file("link.xml")}, "ボーリングデータファイルと同じファイル"},
     };
+    std::filesystem::create_symlink(good, folder.file("link.xml"));
+    const std::string goodBytes = test::ReadBytes(good);
     for (const auto& c : cases) {
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, 2) << c.args.back() << ": " << run.err;
@@ -155,6 +159,7 @@ TEST_F(ZulCliImportBoring, FileAndCommandLineErrorsExitWith2) {
         EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(test::ReadBytes(good), goodBytes);
 }
 
 TEST_F(ZulCliImportBoring, HelpNamesEveryOption) {
