@@ -2,6 +2,7 @@
 // (ボーリング交換用データ, XML) into a study file.
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/PositiveNumber.h"
 #include "document/BoreholeImport.h"
 #include "document/SoilKind.h"
 #include "io/BoreholeReader.h"
@@ -168,7 +169,7 @@ void AddImportBoringCommand(CLI::App& app, int& exitCode) {
         ->add_option(
             "--max-depth", options->maxDepth,
             "Import depth limit in m: deeper layers and N values are left out, the last layer is cut")
-        ->check(CLI::PositiveNumber);
+        ->check(PositiveNumberCheck());
     command
         ->add_option("--n-depth", options->nDepth,
                      "Depth of an N value: middle (start depth + half the penetration, default) or start")
@@ -180,7 +181,7 @@ void AddImportBoringCommand(CLI::App& app, int& exitCode) {
     command
         ->add_option("--water-record", options->waterRecord,
                      "Use the K-th water record (1-based, file order) instead of the last one with a level")
-        ->check(CLI::PositiveNumber);
+        ->check(PositiveNumberCheck());
     command->add_flag("--keep-design-levels", options->keepDesignLevels,
                       "Keep the design ground levels of the study (otherwise set to the ground surface)");
     command->add_flag(

@@ -85,7 +85,7 @@ void PrintEscapedLines(const std::string& text) {
 // Reads the study as File > Open does; on failure prints the file message.
 bool ReadStudy(const std::string& path, ProjectDocument& doc) {
     if (const int openError = CheckReadableFile(path); openError != FileError::None) {
-        std::cerr << ReadErrorMessage(openError) << '\n';
+        std::cerr << ReadErrorMessage(openError) << '\n' << StudyFileCause(path, openError) << '\n';
         return false;
     }
     const OpenResult opened = OpenInputFile(doc, path);
@@ -96,6 +96,9 @@ bool ReadStudy(const std::string& path, ProjectDocument& doc) {
         std::cerr << UnsupportedVersionMessage(EscapeControls(opened.versionText)) << '\n';
     }
     std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
+    if (!opened.unsupportedVersion) {
+        std::cerr << StudyFileCause(path, opened.errorCode) << '\n';
+    }
     return false;
 }
 
