@@ -290,6 +290,7 @@ struct Options {
 bool ReadStudy(const Options& options, ProjectDocument& doc) {
     std::string message;
     int code = 0;
+    bool versionNamed = false;
     if (const int openError = CheckReadableFile(options.path); openError != FileError::None) {
         message = ReadErrorMessage(openError);
         code = openError;
@@ -299,6 +300,7 @@ bool ReadStudy(const Options& options, ProjectDocument& doc) {
             return true;
         }
         code = opened.errorCode;
+        versionNamed = opened.unsupportedVersion;
         if (options.json) {
             message = opened.unsupportedVersion ? UnsupportedVersionMessage(opened.versionText)
                                                 : ReadErrorMessage(opened.errorCode);
@@ -309,10 +311,19 @@ bool ReadStudy(const Options& options, ProjectDocument& doc) {
             message += ReadErrorMessage(opened.errorCode);
         }
     }
+    // The cause in words after the message; an unsupported version is named by the message.
+    const std::string cause = versionNamed ? std::string() : StudyFileCause(options.path, code);
     if (options.json) {
-        StandardOutput() << JsonText({{"ok", false}, {"error", message}, {"code", code}}) << '\n';
+        Json failure = {{"ok", false}, {"error", message}, {"code", code}};
+        if (!cause.empty()) {
+            failure["cause"] = cause;
+        }
+        StandardOutput() << JsonText(failure) << '\n';
     } else {
         PrintMessage(message);
+        if (!cause.empty()) {
+            PrintMessage(cause);
+        }
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 
 #include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "util/NumberFormat.h"
 
 #include <cerrno>
@@ -28,7 +29,29 @@ std::string WriteFailureReason(int err) {
     }
 }
 
+// The codes of a study file's contents, which the file layer's causes do not name.
+std::string StudyContentCause(int errorCode) {
+    switch (errorCode) {
+    case FileError::None:
+        return "名前が .zul で終わっていないため、読み込みません。";
+    case FileError::TypeMismatch:
+        return "数値の欄に数値でない値があります（ファイルの書式が正しくありません）。";
+    case FileError::InputPastEnd:
+        return "ファイルが途中で終わっています。";
+    case FileError::Overflow:
+        return "件数などの整数が扱える範囲を超えています。";
+    case FileError::SubscriptOutOfRange:
+        return "層やＮ値などの件数が上限を超えています。";
+    default:
+        return FileErrorCause(errorCode);
+    }
+}
+
 } // namespace
+
+std::string StudyFileCause(const std::string& path, int errorCode) {
+    return "原因：入力ﾃﾞｰﾀﾌｧｲﾙ（" + EscapeControls(path) + "）：" + StudyContentCause(errorCode);
+}
 
 Output& Output::operator<<(std::string_view text) {
     if (error_ == 0) {

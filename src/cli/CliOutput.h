@@ -42,6 +42,10 @@ void PrintMessage(std::string_view message);
 // it ("原因：" and the cause, escaped).
 void PrintCalcFailure(std::string_view message, const std::vector<std::string>& causes);
 
+// What a study file error code means for the file at path, as a cause line that follows the
+// file message: "原因：入力ﾃﾞｰﾀﾌｧｲﾙ（path）：ファイルがありません。".  The path is shown escaped.
+std::string StudyFileCause(const std::string& path, int errorCode);
+
 // Ends a run: writes the rest of the standard output (and whatever the command line parser
 // printed).  When any of it could not be written the user is told on standard error and the
 // status is kFileFailure, whatever the command's own status was.

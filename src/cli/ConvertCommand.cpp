@@ -15,6 +15,7 @@ int Convert(const std::string& input, const std::string& output) {
     // A file that cannot be opened at all is named by its own error, not as an unknown version.
     if (const int openError = CheckReadableFile(input); openError != FileError::None) {
         PrintMessage(ReadErrorMessage(openError));
+        PrintMessage(StudyFileCause(input, openError));
         return kFileFailure;
     }
     ProjectDocument doc;
@@ -25,6 +26,9 @@ int Convert(const std::string& input, const std::string& output) {
             PrintMessage(UnsupportedVersionMessage(EscapeControls(opened.versionText)));
         }
         PrintMessage(ReadErrorMessage(opened.errorCode));
+        if (!opened.unsupportedVersion) {
+            PrintMessage(StudyFileCause(input, opened.errorCode));
+        }
         return kFileFailure;
     }
     if (!opened.sourceMessage.empty()) {
@@ -33,6 +37,7 @@ int Convert(const std::string& input, const std::string& output) {
     int code = 0;
     if (!SaveInputData(doc, output, code)) {
         PrintMessage(WriteErrorMessage(code));
+        PrintMessage(StudyFileCause(output, code));
         return kFileFailure;
     }
     return kSuccess;

@@ -2,6 +2,7 @@
 // (ボーリング交換用データ, XML) into a study file.
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/PositiveNumber.h"
 #include "document/BoreholeImport.h"
 #include "document/SoilKind.h"
 #include "io/BoreholeReader.h"
@@ -108,6 +109,12 @@ Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, co
 }
 
 int RunImport(const ImportOptions& options) {
+    // The study written must never replace the borehole file it is made from.
+    if (SameFile(options.out, options.file)) {
+        PrintMessage("出力するファイル（" + EscapeControls(options.out) +
+                     "）はボーリングデータファイルと同じファイルです。別のファイルを指定して下さい。");
+        return kFileFailure;
+    }
     const BoreholeReadResult read = ReadBoreholeFile(options.file);
     if (!read.record) {
         PrintMessage(EscapeControls(read.message));
@@ -187,7 +194,7 @@ void AddImportBoringCommand(CLI::App& app, int& exitCode) {
         ->add_option(
             "--max-depth", options->maxDepth,
             "Import depth limit in m: deeper layers and N values are left out, the last layer is cut")
-        ->check(CLI::PositiveNumber);
+        ->check(PositiveNumberCheck());
     command
         ->add_option("--n-depth", options->nDepth,
                      "Depth of an N value: middle (start depth + half the penetration, default) or start")
@@ -201,7 +208,7 @@ void AddImportBoringCommand(CLI::App& app, int& exitCode) {
                      "Use the K-th water record (1-based, file order) instead of the one the rules choose "
                      "(clear water before unknown before mud water; after drilling, at the start of "
                      "work, at the end, during work; the latest date; the last in the file)")
-        ->check(CLI::PositiveNumber);
+        ->check(PositiveNumberCheck());
     command->add_flag("--keep-design-levels", options->keepDesignLevels,
                       "Keep the design ground levels of the study (otherwise set to the ground surface)");
     command->add_flag("--keep-pile-head", options->keepPileHead,

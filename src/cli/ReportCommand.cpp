@@ -86,7 +86,7 @@ void PrintEscapedLines(const std::string& text) {
 // Reads the study as File > Open does; on failure prints the file message.
 bool ReadStudy(const std::string& path, ProjectDocument& doc) {
     if (const int openError = CheckReadableFile(path); openError != FileError::None) {
-        std::cerr << ReadErrorMessage(openError) << '\n';
+        std::cerr << ReadErrorMessage(openError) << '\n' << StudyFileCause(path, openError) << '\n';
         return false;
     }
     const OpenResult opened = OpenInputFile(doc, path);
@@ -97,6 +97,9 @@ bool ReadStudy(const std::string& path, ProjectDocument& doc) {
         std::cerr << UnsupportedVersionMessage(EscapeControls(opened.versionText)) << '\n';
     }
     std::cerr << ReadErrorMessage(opened.errorCode) << '\n';
+    if (!opened.unsupportedVersion) {
+        std::cerr << StudyFileCause(path, opened.errorCode) << '\n';
+    }
     return false;
 }
 
@@ -133,6 +136,13 @@ std::string UnrecordableFolderMessage(const std::string& folder) {
     return "フォルダ（" + EscapeControls(folder) +
            "）の名前には印刷ファイルに書けない文字（シフトJISにない文字や制御文字）が含まれているため、"
            "印刷ファイルから図を参照できません。別の場所か名前を指定して下さい。";
+}
+
+std::string ForeignFiguresPlaceMessage(const std::string& figures) {
+    return "図のフォルダの場所（" + EscapeControls(figures) +
+           "）には、このプログラムが作ったものではないファイルかフォルダがあります。何も変更せずに終了します"
+           "。"
+           "移動するか、別の印刷ファイル名を指定して下さい。";
 }
 
 // One generation run and join, in folder.
@@ -176,23 +186,73 @@ bool OverwritesInput(const std::vector<std::pair<std::string, std::string>>& out
     return false;
 }
 
-// The failed items, one line each, and after them each distinct reason ("原因：…").
-void PrintItemFailures(const PrintFileGenerator& generator) {
-    const std::string& lines = generator.ErrorText(); // each line after a line feed
-    PrintMessage(lines.empty() ? lines : lines.substr(1));
+using Items = std::array<bool, PrintFileGenerator::kItemCount>;
+
+bool ChosenItemFailed(const PrintFileGenerator& generator, const Items& chosen) {
+    for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
+        if (chosen[item] && generator.ItemFailed(item)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The failed items among the chosen ones, one line each, and after them each distinct reason
+// ("原因：…").
+void PrintItemFailures(const PrintFileGenerator& generator, const Items& chosen) {
+    // ErrorText holds one line per failed item, in item order, each after a line feed.
+    std::vector<std::string> lines;
+    const std::string& text = generator.ErrorText();
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+        lines.push_back(text.substr(at + 1, std::min(text.find('\n', at + 1), text.size()) - at - 1));
+    }
+    std::size_t line = 0;
+    for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
+        if (generator.ItemFailed(item) && line < lines.size()) {
+            if (chosen[item]) {
+                PrintMessage(lines[line]);
+            }
+            ++line;
+        }
+    }
     std::set<std::string> said;
     for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
         const std::string& reason = generator.ItemReason(item);
-        if (!reason.empty() && said.insert(reason).second) {
+        if (chosen[item] && !reason.empty() && said.insert(reason).second) {
             PrintMessage("原因：" + EscapeControls(reason));
         }
     }
 }
 
+// Whether the joined print file holds no text at all: line ends and page breaks only.
+bool NothingToPrint(const PrintFileGenerator& generator) {
+    std::string joined;
+    if (ReadWholeFile(generator.JoinedFile(), joined) != FileError::None) {
+        return false; // the read error is the caller's to report
+    }
+    return joined.find_first_not_of(" \r\n\f") == std::string::npos;
+}
+
+// A run whose chosen items could not all be written, or that has nothing to print, yields no
+// usable report: it ends with the items and their causes, and no output is replaced.
+bool NoUsableReport(const PrintFileGenerator& generator, const Items& chosen) {
+    const bool failed = ChosenItemFailed(generator, chosen);
+    if (!failed && !NothingToPrint(generator)) {
+        return false;
+    }
+    PrintMessage(PrintFileGenerator::kJoinFailedMessage);
+    if (failed) {
+        PrintItemFailures(generator, chosen);
+    } else {
+        PrintMessage("原因：帳票書式から印刷する内容が何も作られませんでした。");
+    }
+    PrintMessage("以前の出力ファイルは変更していません。");
+    return true;
+}
+
 constexpr const char* kPrintFileWhat = "印刷ファイル";
 constexpr const char* kPdfWhat = "PDFファイル";
 
-using Items = std::array<bool, PrintFileGenerator::kItemCount>;
 // The exit status when a step ends the run; no value when the run goes on.
 using Outcome = std::optional<int>;
 
@@ -293,16 +353,24 @@ Outcome PlaceFigures(const ReportOptions& options, const Items& chosen, RunFolde
         PrintFileProblem("図のフォルダを作成できません", folders.figures.string(), FileError::BadFileName);
         return kFileFailure;
     }
-    if (chosen[1] && !RecordableFolder(folders.figures.string())) {
+    if (!FiguresPlaceIsOurs(folders.figures)) {
+        PrintMessage(ForeignFiguresPlaceMessage(folders.figures.string()));
+        return kFileFailure;
+    }
+    if ((chosen[1] || chosen[3]) && !RecordableFolder(folders.figures.string())) {
         PrintMessage(UnrecordableFolderMessage(folders.figures.string()));
         return kFileFailure;
     }
     return std::nullopt;
 }
 
-int FailedToWrite(const PrintFileGenerator& generator, const char* what, const std::string& path) {
-    const int err =
-        generator.WriteError() != FileError::None ? generator.WriteError() : FileError::PathFileAccess;
+// The run's outputs could not be written: the cause is the first failed write of the
+// generation, else the error of the output itself (fileError), else an unwritable path.
+int FailedToWrite(const PrintFileGenerator& generator, const char* what, const std::string& path,
+                  int fileError = FileError::None) {
+    const int err = generator.WriteError() != FileError::None ? generator.WriteError()
+                    : fileError != FileError::None            ? fileError
+                                                              : FileError::PathFileAccess;
     PrintMessage(PrintFileGenerator::kJoinFailedMessage);
     PrintFileProblem(std::string(what) + "を書き込めません", path, err);
     return kFileFailure;
@@ -329,14 +397,17 @@ struct ReportJob {
 };
 
 // The PDF: generation and join naming the files where they are, then the pages, prepared in
-// pdf.  itemsFailed: an item could not be written whole.
+// pdf.
 Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::string& workFolder,
-                    PendingFile& pdf, std::vector<std::string>& notes, bool& itemsFailed) {
+                    PendingFile& pdf, std::vector<std::string>& notes) {
     const ReportOptions& options = job.options;
     Generation run(workFolder);
     RunGeneration(run, job.Context(workFolder), job.numbering, job.chosen);
     if (!run.joined || run.generator.WriteError() != FileError::None) {
         return FailedToWrite(run.generator, kPdfWhat, options.pdfFile);
+    }
+    if (NoUsableReport(run.generator, job.chosen)) {
+        return kFileFailure;
     }
     std::string pdfError;
     // The pages carry the study title and the study's file name; the PDF is titled with the
@@ -348,10 +419,6 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
                           head, pdf, notes, pdfError)) {
         PrintEscapedLines(pdfError);
         return kFileFailure;
-    }
-    itemsFailed = !run.allWritten;
-    if (options.printFile.empty() && !run.allWritten) {
-        PrintItemFailures(run.generator);
     }
     return std::nullopt; // its files go with it; the graphs stay in the work folder
 }
@@ -367,9 +434,14 @@ Outcome WritePrintRun(const ReportJob& job, Generation& run, const std::string& 
     if (run.joined && err == FileError::None) {
         err = ReadWholeFile(run.generator.JoinedFile(), joined);
     }
-    if (!run.joined || err != FileError::None ||
-        printFile.Prepare(job.options.printFile, joined) != FileError::None) {
-        return FailedToWrite(run.generator, kPrintFileWhat, job.options.printFile);
+    if (run.joined && err == FileError::None && NoUsableReport(run.generator, job.chosen)) {
+        return kFileFailure;
+    }
+    if (run.joined && err == FileError::None) {
+        err = printFile.Prepare(job.options.printFile, joined);
+    }
+    if (!run.joined || err != FileError::None) {
+        return FailedToWrite(run.generator, kPrintFileWhat, job.options.printFile, err);
     }
     return std::nullopt;
 }
@@ -381,6 +453,17 @@ Outcome CommitPrintFile(const ReportOptions& options, Generation& run, ScratchFo
     run.generator.Run().TempFiles().DeleteAll();    // the print text files go
     const FolderLock lock(folders.parent);
     const fs::path fresh = work.path();
+    if (!FiguresPlaceIsOurs(folders.figures)) { // something of the user's came there meanwhile
+        PrintMessage(ForeignFiguresPlaceMessage(folders.figures.string()));
+        return kFileFailure;
+    }
+    std::error_code error;
+    if (!fs::is_empty(fresh, error)) {
+        if (const int err = MarkFiguresFolder(fresh); err != FileError::None) {
+            PrintFileProblem("図のフォルダを作成できません", folders.figures.string(), err);
+            return kFileFailure;
+        }
+    }
     // The figures folder gets the permissions of any new folder, not the private ones of the
     // work folder.
     const mode_t mask = ::umask(0);
@@ -401,7 +484,6 @@ Outcome CommitPrintFile(const ReportOptions& options, Generation& run, ScratchFo
         PrintMessage("注意：以前の図のフォルダにあった他のファイルは " + EscapeControls(fresh.string()) +
                      " に残っています。");
     }
-    std::error_code error;
     fs::remove(folders.figures, error); // only when no figure was made
     return std::nullopt;
 }
@@ -434,21 +516,24 @@ int RunReport(const ReportOptions& options) {
         PrintFileProblem("作業フォルダを作成できません", folders.parent, work.error());
         return kFileFailure;
     }
-    std::string graphFolder = job.paths.metafileFolder;
+    // The graphs of this study are drawn for the run: the command line has no graph screen
+    // whose saved graphs it could print.
+    const std::string graphFolder = options.printFile.empty() ? work.path() : folders.figures.string();
     std::optional<ReportDrawing> drawing;
-    if (!options.pdfFile.empty()) {
-        drawing.emplace();
-        if (!PrepareStudyGraphs(job.doc, *drawing, work.path(), job.chosen)) {
-            return kFileFailure;
+    if (!options.pdfFile.empty() || job.chosen[3]) {
+        if (PdfAvailable()) {
+            drawing.emplace();
+            if (!PrepareStudyGraphs(job.doc, *drawing, work.path(), job.chosen)) {
+                return kFileFailure;
+            }
+        } else if (job.chosen[3]) {
+            std::cerr << "支持力検討ｸﾞﾗﾌ: このzul-cliはｸﾞﾗﾌを描けないため（画面部分なしで作られています）、"
+                         "この項目は印刷しません。\n";
+            job.chosen[3] = false;
         }
         if (NoItemChosen(job.chosen)) {
             return kNoItem;
         }
-    }
-    if (!options.printFile.empty() && options.pdfFile.empty() && job.chosen[3] &&
-        !RecordableFolder(graphFolder)) {
-        PrintMessage(UnrecordableFolderMessage(graphFolder));
-        return kFileFailure;
     }
     job.numbering = ReadNumberingSettings(job.paths.iniFile);
     job.supplement =
@@ -456,12 +541,10 @@ int RunReport(const ReportOptions& options) {
 
     PendingFile pdf;
     std::vector<std::string> notes;
-    bool pdfItemsFailed = false;
-    if (drawing) {
-        if (const Outcome end = WritePdfRun(job, *drawing, work.path(), pdf, notes, pdfItemsFailed)) {
+    if (!options.pdfFile.empty()) {
+        if (const Outcome end = WritePdfRun(job, *drawing, work.path(), pdf, notes)) {
             return *end;
         }
-        graphFolder = options.printFile.empty() ? work.path() : folders.figures.string();
     }
     PendingFile printFile;
     std::optional<Generation> printRun;
@@ -475,7 +558,7 @@ int RunReport(const ReportOptions& options) {
             return *end;
         }
     }
-    if (drawing) {
+    if (!options.pdfFile.empty()) {
         if (const int err = pdf.Commit(); err != FileError::None) {
             PrintFileProblem("PDFファイルを書き込めません", options.pdfFile, err);
             return kFileFailure;
@@ -484,12 +567,8 @@ int RunReport(const ReportOptions& options) {
     for (const std::string& note : notes) {
         PrintMessage("注意：" + EscapeControls(note));
     }
-    if (printRun && !printRun->allWritten) {
-        PrintItemFailures(printRun->generator);
-        return kItemFailure;
-    }
     // A figure or graph that could not be read is missing from the PDF: not a complete report.
-    return pdfItemsFailed || !notes.empty() ? kItemFailure : kSuccess;
+    return !notes.empty() ? kItemFailure : kSuccess;
 }
 
 } // namespace
@@ -519,9 +598,8 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
         ->check(CLI::IsMember({"on", "off"}));
     report->add_option("--fmt", options->fmt,
                        "Report template file (default: Zul.fmt of the program folder)");
-    report->add_option(
-        "--program-folder", options->programFolder,
-        "Folder of LINE_PRN.DEF, STR_PRN.DEF and the graph metafiles (default: the program folder)");
+    report->add_option("--program-folder", options->programFolder,
+                       "Folder of LINE_PRN.DEF and STR_PRN.DEF (default: the program folder)");
     report->add_flag("--no-page-head", options->noPageHead,
                      "PDF pages without the running head (study title, file name) and the page number "
                      "\"- n / N -\" in their margins");

@@ -2,6 +2,7 @@
 // the print file, replaced whole when everything is written.
 #include "cli/ReportFolders.h"
 
+#include "io/FileAccess.h"
 #include "io/FileError.h"
 #include "util/Cp932.h"
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -64,13 +66,33 @@ FolderLock::~FolderLock() {
 
 namespace {
 
-// The names the report's own files have in a figures folder: figure files and study graphs.
+constexpr std::string_view kFiguresMarkText =
+    "zul-cli report: figures of the print file beside this folder\n";
+
+// The names the report's own files have in a figures folder: figure files, study graphs and the
+// folder's mark.
 bool IsReportFile(const std::string& name) {
     return name.rfind("~PS", 0) == 0 || name == "RA01.WMF" || name == "PA01.WMF" || name == "RA02.WMF" ||
-           name == "PA02.WMF";
+           name == "PA02.WMF" || name == kFiguresMarkName;
 }
 
 } // namespace
+
+int MarkFiguresFolder(const fs::path& folder) {
+    return ReplaceFileContents((folder / kFiguresMarkName).string(), kFiguresMarkText);
+}
+
+bool FiguresPlaceIsOurs(const fs::path& target) {
+    std::error_code error;
+    const auto status = fs::symlink_status(target, error);
+    if (status.type() == fs::file_type::not_found) {
+        return true;
+    }
+    if (error || status.type() != fs::file_type::directory) {
+        return false;
+    }
+    return fs::symlink_status(target / kFiguresMarkName, error).type() == fs::file_type::regular;
+}
 
 bool RemoveOldFigures(const fs::path& old) {
     std::error_code error;

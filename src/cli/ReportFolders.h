@@ -49,9 +49,21 @@ private:
     int fd_;
 };
 
+// The file that marks a figures folder as made by a report run: only such a folder is ever
+// replaced.
+inline constexpr const char* kFiguresMarkName = ".zul-report-figures";
+
+// Marks folder as a figures folder of a report run.  Returns 0 or the file error code (FileError).
+int MarkFiguresFolder(const std::filesystem::path& folder);
+
+// Whether a report run may put its figures at target: nothing stands there, or a real folder
+// (not a link) with the mark of a report run.  A file, a link or a folder of the user is not
+// ours to replace.
+bool FiguresPlaceIsOurs(const std::filesystem::path& target);
+
 // Puts the finished figures folder made at fresh in the place of the figures folder target,
-// whatever stands there (a folder, a link, nothing; a link is replaced, never followed); what
-// stood there is then at fresh.  Returns 0 or the system's error number.
+// a folder of a report run or nothing (FiguresPlaceIsOurs, checked by the caller); what stood
+// there is then at fresh.  Returns 0 or the system's error number.
 int SwapFolderIn(const std::filesystem::path& fresh, const std::filesystem::path& target);
 
 // Removes what was the figures folder before it was replaced: a link or other file itself

@@ -1,4 +1,5 @@
 // Preview: shows the pages of a joined print file, prints them and saves them as PDF.
+#include "io/FileAccess.h"
 #include "preview/PreviewCommandLine.h"
 #include "preview/PreviewWindow.h"
 #include "render/PrintDocument.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -18,9 +20,11 @@
 
 namespace {
 
-// Exit statuses of Preview --pdf beside 0: the print file cannot be read, the PDF not written.
+// Exit statuses of Preview --pdf beside 0: the print file cannot be read, the PDF not written
+// (or refused), the PDF written without a figure or graph that could not be read.
 constexpr int kPrintFileUnreadable = 1;
 constexpr int kPdfNotWritten = 2;
+constexpr int kPdfIncomplete = 3;
 
 // Messages name files and paths from print files: each line is shown escaped, never with raw
 // control bytes.
@@ -34,8 +38,30 @@ QString definitionFolder() {
     return QString::fromStdString(zul::ProgramFolder());
 }
 
+// The PDF would replace a file it is made from: the print file or a definition file.
+bool pdfOverAnInput(const zul::PreviewCommandLine& command) {
+    const std::string pdf = QFile::encodeName(command.pdfFile).toStdString();
+    const std::pair<QString, QString> inputs[] = {
+        {QStringLiteral("印刷ファイル"), command.printFile},
+        {QStringLiteral("線種定義ファイル"), definitionFolder() + QStringLiteral("/LINE_PRN.DEF")},
+        {QStringLiteral("文字種定義ファイル"), definitionFolder() + QStringLiteral("/STR_PRN.DEF")},
+    };
+    for (const auto& [kind, input] : inputs) {
+        if (zul::SameFile(pdf, QFile::encodeName(input).toStdString())) {
+            printError(
+                QStringLiteral("PDFファイル（%1）は%2と同じファイルです。別のファイルを指定して下さい。")
+                    .arg(command.pdfFile, kind));
+            return true;
+        }
+    }
+    return false;
+}
+
 int writePdf(const zul::PreviewCommandLine& command) {
     using Status = zul::PrintFilePdfResult::Status;
+    if (pdfOverAnInput(command)) {
+        return kPdfNotWritten;
+    }
     // The PDF is titled with the study's name; without one, with the PDF's own name.
     QString title = zul::DocumentTitle(command);
     if (title.isEmpty()) {
@@ -49,7 +75,7 @@ int writePdf(const zul::PreviewCommandLine& command) {
     }
     switch (result.status) {
     case Status::Written:
-        return 0;
+        return result.notes.empty() ? 0 : kPdfIncomplete;
     case Status::PrintFileUnreadable:
         printError(result.error);
         return kPrintFileUnreadable;

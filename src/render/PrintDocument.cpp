@@ -187,7 +187,15 @@ FigureAsset loadFigure(const QString& indexPath, const PrintInputLimits& limits,
 PictureAsset loadPicture(const QString& path, const PrintInputLimits& limits, qint64& budget) {
     PictureAsset asset;
     auto data = readWithin(path, limits.metafileBytes, budget, &asset.error);
-    const std::optional<QString> problem = data ? MetafileBeyondBounds(*data) : asset.error;
+    std::optional<QString> problem = data ? MetafileBeyondBounds(*data) : asset.error;
+    // A graph is drawn whole or not at all: a cut metafile would show some of its curves only.
+    if (!problem && data->isEmpty()) {
+        problem = QStringLiteral("ファイルが空です");
+    } else if (!problem && !IsMetafile(*data)) {
+        problem = QStringLiteral("メタファイルではありません");
+    } else if (!problem && !MetafileEndsWhole(*data)) {
+        problem = QStringLiteral("メタファイルが途中で切れています");
+    }
     if (problem) {
         asset.error = QStringLiteral("グラフを表示できません（%1）：%2").arg(*problem, path);
     } else {

@@ -698,6 +698,26 @@ bool IsMetafile(const QByteArray& data) {
     return readLayout(reader).has_value();
 }
 
+bool MetafileEndsWhole(const QByteArray& data) {
+    const Reader reader = readerOf(data);
+    const auto layout = readLayout(reader);
+    if (!layout) {
+        return false;
+    }
+    std::size_t offset = layout->records;
+    for (std::size_t records = 0; records <= kMaxMetafileRecords; ++records) {
+        const std::size_t size = recordAt(reader, offset);
+        if (size == 0) {
+            return false; // a broken record, or the data ends before the end record
+        }
+        if (reader.u16(offset + 4) == kEof) {
+            return true;
+        }
+        offset += size;
+    }
+    return true;
+}
+
 std::optional<QSizeF> MetafileSizeMm(const QByteArray& data) {
     const Reader reader = readerOf(data);
     const auto layout = readLayout(reader);

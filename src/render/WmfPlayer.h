@@ -44,6 +44,11 @@ std::optional<QSizeF> MetafileSizeMm(const QByteArray& data);
 // True when the data starts like a metafile (placeable header or metafile header).
 bool IsMetafile(const QByteArray& data);
 
+// True when the records of a metafile run whole to its end record (or past the record bound,
+// which MetafileBeyondBounds tells): false for a metafile cut short, as a write that stopped
+// leaves it, and for data that is no metafile.
+bool MetafileEndsWhole(const QByteArray& data);
+
 // Draws the picture scaled to fit target with its aspect ratio kept, centred, clipped to
 // target.  Data that is not a metafile draws nothing and gives false.  Broken or truncated
 // records end the playback; what was drawn before them stays.

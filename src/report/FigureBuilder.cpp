@@ -17,10 +17,16 @@ namespace zul {
 
 namespace {
 
+// A figure holds at most capacity entries of one kind (what, in words).
+std::string FigureFullMessage(const char* what, std::size_t capacity) {
+    return std::string("図の") + what + "が上限（" + std::to_string(capacity) +
+           "）を超えたため、図を作成できません。";
+}
+
 template <typename T>
 std::int32_t Append(std::vector<T>& table, T entry, std::size_t capacity, const char* what) {
     if (table.size() >= capacity) {
-        throw ReportError(std::string("figure table full: ") + what);
+        throw ReportError(FigureFullMessage(what, capacity));
     }
     table.push_back(std::move(entry));
     return static_cast<std::int32_t>(table.size());
@@ -58,7 +64,7 @@ void FigureBuilder::Reset(double layout1, double layout2, double layout3) {
 
 std::int32_t FigureBuilder::AddPoint(double x, double y) {
     if (figure_.Points.size() >= kMaxFigPoints) {
-        throw ReportError("figure table full: points");
+        throw ReportError(FigureFullMessage("点", kMaxFigPoints));
     }
     const auto number = static_cast<std::int32_t>(figure_.Points.size() + 1);
     figure_.Points.emplace(number, FigPoint{x, y});
@@ -66,32 +72,32 @@ std::int32_t FigureBuilder::AddPoint(double x, double y) {
 }
 
 std::int32_t FigureBuilder::AddRect(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d) {
-    return Append(figure_.Rects, FigRect{a, b, c, d}, kMaxFigRects, "rectangles");
+    return Append(figure_.Rects, FigRect{a, b, c, d}, kMaxFigRects, "四角形");
 }
 
 std::int32_t FigureBuilder::AddLine(std::int32_t a, std::int32_t b, std::int32_t kind) {
-    return Append(figure_.Lines, FigLine{a, b, kind}, kMaxFigLines, "lines");
+    return Append(figure_.Lines, FigLine{a, b, kind}, kMaxFigLines, "線");
 }
 
 std::int32_t FigureBuilder::AddCircle(std::int32_t center, double radius, std::int32_t kind) {
-    return Append(figure_.Circles, FigCircle{center, radius, kind}, kMaxFigCircles, "circles");
+    return Append(figure_.Circles, FigCircle{center, radius, kind}, kMaxFigCircles, "円");
 }
 
 std::int32_t FigureBuilder::AddArc(const std::array<double, 5>& values, std::int32_t kind) {
-    return Append(figure_.Arcs, FigArc{values, kind}, kMaxFigArcs, "arcs");
+    return Append(figure_.Arcs, FigArc{values, kind}, kMaxFigArcs, "円弧");
 }
 
 std::int32_t FigureBuilder::AddFill(std::int32_t a, std::int32_t b, std::string points) {
-    return Append(figure_.Fills, FigFill{a, b, std::move(points)}, kMaxFigFills, "fills");
+    return Append(figure_.Fills, FigFill{a, b, std::move(points)}, kMaxFigFills, "塗りつぶし");
 }
 
 std::int32_t FigureBuilder::AddArrow(std::int32_t a, std::int32_t b, std::int32_t kind) {
-    return Append(figure_.Arrows, FigArrow{a, b, kind}, kMaxFigArrows, "arrows");
+    return Append(figure_.Arrows, FigArrow{a, b, kind}, kMaxFigArrows, "矢印");
 }
 
 std::int32_t FigureBuilder::AddText(std::string text, double x, double y, std::int32_t kind,
                                     std::int32_t direction) {
-    return Append(figure_.Texts, FigText{std::move(text), x, y, kind, direction}, kMaxFigTexts, "texts");
+    return Append(figure_.Texts, FigText{std::move(text), x, y, kind, direction}, kMaxFigTexts, "文字");
 }
 
 std::vector<std::string> FigureBuilder::Files() const {
@@ -125,7 +131,7 @@ std::string FigureBuilder::RecordedPath(const std::string& path) const {
 
 double FigureBuilder::TextSize(std::int32_t kind) const {
     if (kind < 1 || static_cast<std::size_t>(kind) > strDefs_.size()) {
-        throw ReportError("undefined text kind " + std::to_string(kind));
+        throw ReportError("文字種 " + std::to_string(kind) + " が文字種定義ファイルにありません。");
     }
     return TwipToMM(strDefs_[static_cast<std::size_t>(kind - 1)].Size);
 }
@@ -170,7 +176,7 @@ FigureExtent FigureBuilder::Extent() const {
 
 void FigureBuilder::WriteFigFile(const std::string& path, std::string_view title, std::string_view subtitle) {
     if (files_.size() >= kMaxFigFilesPerIndex) {
-        throw ReportError("more than 3 figure data files in one figure");
+        throw ReportError(FigureFullMessage("データファイル", kMaxFigFilesPerIndex));
     }
     const FigureExtent extent = Extent();
     figure_.Title = title;

@@ -54,13 +54,16 @@ struct LevelLabel {
     double fromX = kLevelTick; // where its leader starts
 };
 
-// The highest N drawn on the N axis: 50, or the largest N rounded up to ten.
+// The N axis ends at the largest N the N value screen takes; larger values are held at its end.
+constexpr double kMostNDrawn = 100;
+
+// The highest N drawn on the N axis: 50, or the largest N rounded up to ten, at most kMostNDrawn.
 double NAxisMax(const colZulNs& points) {
     double most = 0;
     for (const clsZulN& p : points) {
         most = std::max(most, p.N);
     }
-    return std::max(50.0, std::ceil(most / 10.0) * 10.0);
+    return std::clamp(std::ceil(most / 10.0) * 10.0, 50.0, kMostNDrawn);
 }
 
 // The height along the pile between yHead and yTip farthest from every level drawn across it

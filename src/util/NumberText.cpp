@@ -6,8 +6,43 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <system_error>
 
 namespace zul {
+
+namespace {
+
+// The last significant digit of a 15-digit text one lower, toward zero: "1.79769313486232e+308"
+// becomes "1.79769313486231e+308".  Only used where the text was rounded up, away from zero, so
+// the mantissa never is a single 1 followed by zeros.
+void LowerLastDigit(std::string& text) {
+    const std::size_t exponent = text.find('e');
+    std::size_t i = (exponent == std::string::npos ? text.size() : exponent);
+    while (i-- > 0) {
+        if (text[i] == '.') {
+            continue;
+        }
+        if (text[i] != '0') {
+            --text[i];
+            break;
+        }
+        text[i] = '9';
+    }
+    // Trailing zeros of the fraction go, as they do in every general text.
+    const std::size_t end = exponent == std::string::npos ? text.size() : exponent;
+    std::size_t cut = end;
+    if (text.find('.') < end) {
+        while (text[cut - 1] == '0') {
+            --cut;
+        }
+        if (text[cut - 1] == '.') {
+            --cut;
+        }
+    }
+    text.erase(cut, end - cut);
+}
+
+} // namespace
 
 std::string GeneralNumberText(double value) {
     if (value == 0.0) {
@@ -17,6 +52,13 @@ std::string GeneralNumberText(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
+    // Next to the largest number, 15 digits may round beyond it: such a text would not read
+    // back, so it takes the 15-digit value just below, toward zero.
+    double back = 0;
+    if (std::isfinite(value) && std::fabs(value) > 1 &&
+        std::from_chars(text.data(), text.data() + text.size(), back).ec == std::errc::result_out_of_range) {
+        LowerLastDigit(text);
+    }
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }

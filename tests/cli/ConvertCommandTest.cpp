@@ -61,11 +61,49 @@ TEST_F(ZulCliConvert, UpgradesVersion100) {
     EXPECT_EQ(GetInputFileVersion(out), "1.30");
 }
 
+// The largest number a file can hold is written as a 15-digit value that reads back.
+TEST_F(ZulCliConvert, LargestNumberStaysReadable) {
+    std::vector<std::string> lines =
+        test::CrlfLines(ReadBytes(std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul"));
+    lines[6] = " 1.7976931348623157E+308 "; // D
+    const std::string in = folder.file("big.zul");
+    WriteBytes(in, test::JoinCrlfLines(lines));
+    const CliRun run = Cli({"convert", in, folder.file("out.zul")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(test::CrlfLines(ReadBytes(folder.file("out.zul")))[6], " 1.79769313486231E+308 ");
+    EXPECT_EQ(Cli({"convert", folder.file("out.zul"), folder.file("again.zul")}).status, 0);
+}
+
 TEST_F(ZulCliConvert, FailuresPrintTheFileMessagesAndExitTwo) {
     CliRun run = Cli({"convert", folder.file("missing.zul"), folder.file("out.zul")});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。（ｴﾗｰｺｰﾄﾞ ： 53）\n\n"
-                       "お問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。\n");
+                       "お問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。\n"
+                       "原因：入力ﾃﾞｰﾀﾌｧｲﾙ（" +
+                           folder.file("missing.zul") + "）：ファイルがありません。\n");
+
+    // After the code, the cause in words with the file, for convert and calc alike.
+    const std::string fresh = std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul";
+    WriteBytes(folder.file("study.txt"), ReadBytes(fresh));
+    WriteBytes(folder.file("cut.zul"), ReadBytes(fresh).substr(0, 200));
+    const struct {
+        std::vector<std::string> args;
+        std::string cause;
+    } causes[] = {
+        {{"convert", folder.file("study.txt"), folder.file("out.zul")},
+         "（ｴﾗｰｺｰﾄﾞ ： "
+         "0）\n\nお問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。\n原因：入力ﾃﾞｰﾀﾌｧｲﾙ（" +
+             folder.file("study.txt") + "）：名前が .zul で終わっていないため、読み込みません。\n"},
+        {{"calc", folder.file("study.txt")}, "：名前が .zul で終わっていないため、読み込みません。\n"},
+        {{"calc", folder.file("cut.zul")}, "：ファイルが途中で終わっています。\n"},
+        {{"convert", fresh, folder.file("none/out.zul")},
+         "原因：入力ﾃﾞｰﾀﾌｧｲﾙ（" + folder.file("none/out.zul") + "）：フォルダがありません。\n"},
+    };
+    for (const auto& c : causes) {
+        run = Cli(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.err.ends_with(c.cause)) << run.err;
+    }
 
     const std::string odd = folder.file("odd.zul");
     WriteBytes(odd, "a\r\nb\r\nINPUT FILE VERSION             [2.00]\r\n");
@@ -75,7 +113,6 @@ TEST_F(ZulCliConvert, FailuresPrintTheFileMessagesAndExitTwo) {
         << run.err;
     EXPECT_NE(run.err.find("（ｴﾗｰｺｰﾄﾞ ： 0）"), std::string::npos);
 
-    const std::string fresh = std::string(ZUL_SOURCE_DIR) + "/examples/new-study.zul";
     run = Cli({"convert", fresh, folder.file("no/such/folder/out.zul")});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.rfind("入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 76）\n", 0), 0u)

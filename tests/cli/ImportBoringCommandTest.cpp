@@ -144,17 +144,23 @@ TEST_F(ZulCliImportBoring, FileAndCommandLineErrorsExitWith2) {
         {{"import-boring", good, "--out", out, "--water-record", "2"}, "孔内水位の記録は 1 件です。"},
         {{"import-boring", good, "--out", out, "--n-depth", "bottom"}, "bottom"},
         {{"import-boring", good, "--out", out, "--n-cap", "120"}, "120"},
-        {{"import-boring", good, "--out", out, "--max-depth", "-1"}, "-1"},
+        {{"import-boring", good, "--out", out, "--max-depth", "-1"}, "0 より大きい数を指定して下さい（-1）"},
         {{"import-boring", good, "--out", out, "--into", folder.file("none.zul")}, "（ｴﾗｰｺｰﾄﾞ ： 53）"},
         {{"import-boring", good, "--out", folder.file("no/such/folder.zul")}, "（ｴﾗｰｺｰﾄﾞ ： 76）"},
+        {{"import-boring", good, "--out", good}, "ボーリングデータファイルと同じファイル"},
+        {{"import-boring", good, "--out", folder.file("link.xml")}, "ボーリングデータファイルと同じファイル"},
     };
+    std::filesystem::create_symlink(good, folder.file("link.xml"));
+    const std::string goodBytes = test::ReadBytes(good);
     for (const auto& c : cases) {
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, 2) << c.args.back() << ": " << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+        EXPECT_EQ(run.err.find("17976931348623157"), std::string::npos) << "no number in all its digits";
     }
     EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(test::ReadBytes(good), goodBytes);
 }
 
 // The pile moves with the ground unless kept; a new study is named after the borehole; the

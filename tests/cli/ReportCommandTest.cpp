@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -34,6 +35,8 @@ std::size_t FilesIn(const fs::path& folder) {
                               : 0;
 }
 
+bool FiguresComplete(const std::string& printFile);
+
 TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
     TestFolder folder;
     const std::string out = folder.file("report.prn");
@@ -55,8 +58,13 @@ TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
         const std::string dataFile = index.substr(index.find("\r\n", index.find("\r\n") + 2) + 2);
         EXPECT_TRUE(fs::exists(dataFile.substr(0, dataFile.find("\r\n"))));
     }
-    EXPECT_EQ(FilesIn(out + ".figures"), 8u); // index and data file of each figure, no print files
-    EXPECT_NE(text.find("?BM;000;000;160;110;" + test::DataFolder() + "/RA01.WMF\r\n"), std::string::npos);
+    // Index and data file of each figure, the four graphs of this study and the mark.
+    EXPECT_EQ(FilesIn(out + ".figures"), 13u);
+    for (const char* graph : {"RA01.WMF", "PA01.WMF", "RA02.WMF", "PA02.WMF"}) {
+        const std::string path = out + ".figures/" + graph;
+        EXPECT_NE(text.find("?BM;000;000;160;110;" + path + "\r\n"), std::string::npos) << graph;
+        EXPECT_GT(fs::file_size(path), 1000u);
+    }
 }
 
 TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
@@ -75,9 +83,9 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
         {{"--items", ""}, 4, false, "印刷項目はひとつ以上選択して下さい。"},
         {{"--items", "5"}, 2, false, "--items"},
         {{"--fmt", folder.file("none.fmt")},
-         3,
-         true,
-         "･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ\n･『計算結果（詳細）』"},
+         2,
+         false,
+         "印刷ﾌｧｲﾙを作成することができませんでした。\n･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ\n･『計算結果（詳細）』"},
     };
     for (const Case& c : cases) {
         fs::remove_all(out + ".figures");
@@ -219,7 +227,7 @@ TEST(ReportCommand, RefusedAtOnceWithTheFileAndTheReason) {
                               {"report", study, "--print-file", folder.file("r.prn"), "--fmt", fifo,
                                "--program-folder", test::DataFolder()},
                               folder, kBounded);
-    EXPECT_EQ(piped.status, 3);
+    EXPECT_EQ(piped.status, 2);
     EXPECT_NE(piped.err.find(
                   "原因：帳票書式ファイル（" + fifo +
                   "）を読み込めません：通常のファイルではありません（フォルダ、パイプ、デバイスなど）。"),
@@ -227,28 +235,56 @@ TEST(ReportCommand, RefusedAtOnceWithTheFileAndTheReason) {
         << piped.err;
 }
 
-TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFile) {
+// A run that yields no usable report fails with the cause and leaves the earlier outputs (print
+// file, figures, PDF) as they were.
+TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFileAndKeepEarlierOutputs) {
     TestFolder folder;
     const std::string out = folder.file("r.prn");
+    const std::string pdf = folder.file("r.pdf");
     const std::string fmt = folder.file("bad.fmt");
     std::string broken = ReadBytes(test::DataFolder() + "/Zul.fmt");
     broken.erase(broken.rfind("End")); // the last block loses its end
     test::WriteBytes(fmt, broken);
+    test::WriteBytes(folder.file("empty.fmt"), "");
+    test::WriteBytes(folder.file("blank.fmt"), "\r\n");
+    const std::vector<std::string> good = {"report",           Example("driven-pile-auto-tip.zul"),
+                                           "--print-file",     out,
+                                           "--program-folder", test::DataFolder()};
+    ASSERT_EQ(RunCli(ZUL_CLI_PATH, good, folder).status, 0);
+    test::WriteBytes(pdf, "earlier pdf");
+    const std::string printBytes = ReadBytes(out);
+    const auto figures = FigureRecordPaths(printBytes);
     const struct {
         std::vector<std::string> args;
         std::string cause;
     } cases[] = {
         {{"--fmt", fmt, "--program-folder", test::DataFolder()}, "が End で終わっていません。"},
+        {{"--fmt", folder.file("empty.fmt"), "--program-folder", test::DataFolder()},
+         "原因：帳票書式ファイル"},
+        {{"--fmt", folder.file("blank.fmt"), "--program-folder", test::DataFolder()},
+         "原因：帳票書式ファイル"},
+        {{"--fmt", folder.file("none.fmt"), "--program-folder", test::DataFolder()},
+         "ファイルがありません。"},
         {{"--program-folder", folder.path().string()},
          "原因：線種定義ファイル（" + folder.file("LINE_PRN.DEF") +
              "）を読み込めません：ファイルがありません。"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const auto r = RunCli(ZUL_CLI_PATH, args, folder);
-        EXPECT_EQ(r.status, 3) << r.err;
-        EXPECT_NE(r.err.find(c.cause), std::string::npos) << r.err;
+        for (const bool withPdf : {false, true}) {
+            std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--print-file",
+                                             out};
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            if (withPdf) {
+                args.insert(args.end(), {"--pdf", pdf});
+            }
+            const auto r = RunCli(ZUL_CLI_PATH, args, folder);
+            EXPECT_EQ(r.status, 2) << r.err;
+            EXPECT_NE(r.err.find(c.cause), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("以前の出力ファイルは変更していません。"), std::string::npos) << r.err;
+            EXPECT_EQ(ReadBytes(out), printBytes);
+            EXPECT_EQ(ReadBytes(pdf), "earlier pdf");
+            EXPECT_TRUE(FiguresComplete(out));
+        }
     }
 }
 
@@ -271,16 +307,36 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     const std::string elsewhere = folder.file("elsewhere");
     fs::create_directory(elsewhere);
     test::WriteBytes(elsewhere + "/~PSmine", "not the report's");
-    fs::create_directory_symlink(elsewhere, out + ".figures");
     const std::vector<std::string> args = {"report",           Example("driven-pile-auto-tip.zul"),
                                            "--print-file",     out,
                                            "--program-folder", test::DataFolder(),
                                            "--supplement",     "off"};
+    // Only a folder of a report run is replaced: a link, a file or a folder of the user at
+    // OUT.figures is refused and stays as it was, and no print file is written.
+    const std::string figures = out + ".figures";
+    const std::function<void()> foreign[] = {
+        [&] { fs::create_directory_symlink(elsewhere, figures); },
+        [&] { fs::create_symlink(elsewhere + "/~PSmine", figures); },
+        [&] { test::WriteBytes(figures, "mine"); },
+        [&] {
+            fs::create_directory(figures);
+            test::WriteBytes(figures + "/notes.txt", "mine");
+        },
+    };
+    for (const auto& place : foreign) {
+        place();
+        const auto refused = RunCli(ZUL_CLI_PATH, args, folder);
+        EXPECT_EQ(refused.status, 2) << refused.err;
+        EXPECT_NE(refused.err.find("このプログラムが作ったものではない"), std::string::npos) << refused.err;
+        EXPECT_FALSE(fs::exists(out));
+        EXPECT_TRUE(fs::exists(fs::symlink_status(figures)));
+        EXPECT_EQ(ReadBytes(elsewhere + "/~PSmine"), "not the report's");
+        fs::remove_all(figures);
+    }
     const auto r = RunCli(ZUL_CLI_PATH, args, folder);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadBytes(elsewhere + "/~PSmine"), "not the report's");
-    EXPECT_FALSE(fs::is_symlink(out + ".figures"));
     EXPECT_TRUE(FiguresComplete(out));
+    EXPECT_EQ(RunCli(ZUL_CLI_PATH, args, folder).status, 0) << "its own folder is replaced";
 
     // Four runs at once on the same print file: the one that finishes last leaves its print
     // file with all its figures, and nothing else is left behind.
@@ -296,7 +352,7 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadBytes(folder.file("errors.txt")), "");
     EXPECT_TRUE(FiguresComplete(out));
-    EXPECT_EQ(FilesIn(out + ".figures"), 6u);
+    EXPECT_EQ(FilesIn(out + ".figures"), 11u); // three figures, four graphs and the folder's mark
     EXPECT_EQ(FilesIn(folder.path()), 6u); // r.prn, its figures, elsewhere and the three outputs of the runs
 }
 
@@ -313,17 +369,21 @@ TEST(ReportCommand, AFullDiskChangesNoEarlierOutput) {
     test::WriteBytes(out, "old print file");
     fs::create_directory(out + ".figures");
     test::WriteBytes(out + ".figures/~PSold", "old figure");
+    test::WriteBytes(out + ".figures/.zul-report-figures", "");
     test::WriteBytes(pdf, "old pdf");
     struct Case {
         std::vector<std::string> outputs;
         std::size_t freeKb;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {{"--print-file", out, "--pdf", pdf}, 28},
         {{"--pdf", pdf, "--print-file", out}, 60},
-        {{"--print-file", out}, 16},
-        {{"--print-file", out}, 4},
     };
+    // The disk fills at every step in turn: the work files, the joined file, the print file
+    // prepared beside its target, the figures.
+    for (std::size_t freeKb = 8; freeKb <= 80; freeKb += 8) {
+        cases.push_back({{"--print-file", out}, freeKb});
+    }
     std::vector<test::CliRun> runs;
     for (const Case& c : cases) {
         fs::remove(disk + "/filler");
@@ -348,7 +408,7 @@ TEST(ReportCommand, AFullDiskChangesNoEarlierOutput) {
     EXPECT_EQ(figure, "old figure");
     EXPECT_EQ(pdfBytes, "old pdf");
     EXPECT_EQ(entries, 4u) << "no work files left";
-    EXPECT_EQ(figureEntries, 1u);
+    EXPECT_EQ(figureEntries, 2u);
 }
 
 } // namespace

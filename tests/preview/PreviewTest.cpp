@@ -7,11 +7,13 @@
 #include "preview/PreviewCommandLine.h"
 #include "preview/PreviewPlacement.h"
 #include "preview/PreviewWindow.h"
+#include "render/WmfPaintDevice.h"
 #include "util/CSystem.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -646,7 +648,7 @@ private slots:
         folder.write("graph.prn",
                      "  A\n  ?BM;000;000;160;110;" + folder.path("gone.wmf").toStdString() + "\n");
         const ProgramRun noted = runPreview({QStringLiteral("--pdf"), pdf, folder.path("graph.prn")});
-        QCOMPARE(noted.exitCode, 0);
+        QCOMPARE(noted.exitCode, 3);
         QVERIFY2(noted.standardError.contains(
                      QStringLiteral("注意：グラフを表示できません（ファイルがありません）：") +
                      folder.path("gone.wmf")),
@@ -664,6 +666,69 @@ private slots:
         QCOMPARE(unwritable.exitCode, 2);
         QVERIFY(unwritable.standardError.contains(QStringLiteral("PDFファイルを書き込めません")));
         QVERIFY(unwritable.standardError.contains(QStringLiteral("フォルダがありません。")));
+    }
+
+    // A graph that is missing, empty, no metafile or cut short: the PDF is written without it,
+    // the exit status says the report is not whole, and the file is named with what is wrong.
+    void graphThatCannotBeDrawnWholeIsNamedAndExitsThree() {
+        PrintFolder folder;
+        QByteArray whole;
+        {
+            WmfPaintDevice device(QSize(200, 100));
+            QPainter painter(&device);
+            for (int curve = 0; curve < 3; ++curve) {
+                painter.drawLine(0, curve * 30, 200, curve * 30 + 10);
+            }
+            painter.end();
+            whole = device.data();
+        }
+        const struct {
+            const char* name;
+            QByteArray bytes;
+            int exitCode;
+            QString says;
+        } cases[] = {
+            {"whole.wmf", whole, 0, {}},
+            {"empty.wmf", {}, 3, QStringLiteral("ファイルが空です")},
+            {"garbage.wmf", QByteArray(300, 'x'), 3, QStringLiteral("メタファイルではありません")},
+            {"cut.wmf", whole.left(whole.size() * 2 / 3), 3,
+             QStringLiteral("メタファイルが途中で切れています")},
+            {"no-end.wmf", whole.left(whole.size() - 6), 3,
+             QStringLiteral("メタファイルが途中で切れています")},
+        };
+        for (const auto& c : cases) {
+            const QString wmf = folder.writeBytes(QString::fromLatin1(c.name), c.bytes.toStdString());
+            folder.write("graph.prn", "  A\n  ?BM;000;000;160;110;" + wmf.toStdString() + "\n");
+            const ProgramRun run =
+                runPreview({QStringLiteral("--pdf"), folder.path("g.pdf"), folder.path("graph.prn")});
+            QVERIFY2(run.exitCode == c.exitCode, c.name);
+            QCOMPARE(pdfPages(folder.path("g.pdf")), 1);
+            if (!c.says.isEmpty()) {
+                QVERIFY2(run.standardError.contains(
+                             QStringLiteral("注意：グラフを表示できません（%1）：%2").arg(c.says, wmf)),
+                         qPrintable(run.standardError));
+            }
+        }
+    }
+
+    // The PDF never replaces the print file it is made from, named directly or through a link.
+    void pdfOverItsPrintFileIsRefused() {
+        PrintFolder folder;
+        QVERIFY(threePages(folder));
+        const QString print = folder.path("print.prn");
+        QFile::link(print, folder.path("link.pdf"));
+        QFile original(print);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        for (const QString& target : {print, folder.path("link.pdf")}) {
+            const ProgramRun run = runPreview({QStringLiteral("--pdf"), target, print});
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.standardError.contains(QStringLiteral("は印刷ファイルと同じファイルです。")),
+                     qPrintable(run.standardError));
+            QFile after(print);
+            QVERIFY(after.open(QIODevice::ReadOnly));
+            QCOMPARE(after.readAll(), bytes);
+        }
     }
 
     void pdfWithoutADisplayWhateverThePlatformSays() {
@@ -730,7 +795,7 @@ private slots:
                                     "\x1B]0;title\x07.wmf\n");
         const ProgramRun run =
             runPreview({QStringLiteral("--pdf"), folder.path("esc.pdf"), folder.path("esc.prn")});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.standardError.contains(QStringLiteral("gone\\x1B]0;title\\x07.wmf")),
                  qPrintable(run.standardError));
         QVERIFY(!run.standardError.contains(QChar(0x1B)));

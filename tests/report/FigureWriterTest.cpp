@@ -53,11 +53,22 @@ TEST(FigureWriter, TablesHaveFixedCapacities) {
     FigureBuilder fig;
     fig.AddRect(1, 2, 0, 0);
     EXPECT_EQ(fig.AddRect(1, 2, 0, 0), 2);
-    EXPECT_THROW(fig.AddRect(1, 2, 0, 0), ReportError);
+    // A full table is a cause for the user: in words, without English.
+    const auto cause = [](const auto& add) {
+        try {
+            add();
+        } catch (const ReportError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(cause([&] { fig.AddRect(1, 2, 0, 0); }),
+              "図の四角形が上限（2）を超えたため、図を作成できません。");
     for (std::size_t i = 0; i < kMaxFigPoints; ++i) {
         fig.AddPoint(0, 0);
     }
-    EXPECT_THROW(fig.AddPoint(0, 0), ReportError);
+    EXPECT_EQ(cause([&] { fig.AddPoint(0, 0); }), "図の点が上限（600）を超えたため、図を作成できません。");
+    EXPECT_EQ(cause([&] { fig.TextSize(9); }), "文字種 9 が文字種定義ファイルにありません。");
     fig.Reset();
     EXPECT_EQ(fig.AddPoint(0, 0), 1);
 }

@@ -174,6 +174,14 @@ TEST(ConditionsSupplement, GroundFigureNamesLayersLevelsPileAndNValues) {
          testdocs::WorstCaseStudyDocument(false),
          {"1 砂れき層", "20 粘性土層", "50"},
          true},
+        {"N of 100,000: held at the end of an axis up to 100",
+         [] {
+             ProjectDocument d = test::ExampleDocument("end-bearing-pile.zul");
+             d.NData(2, 1) = CellValue::Number(100000.0);
+             return d;
+         }(),
+         {"100", "80"},
+         true},
         {"deep: 1000 m of ground, N up to 60",
          testdocs::WorstCaseStudyDocument(true),
          {"1 砂れき層（支持層）", "60"},

@@ -1,7 +1,9 @@
 #include "util/RoundHalfUp.h"
 #include "util/NumberText.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using zul::RoundHalfUp;
 
@@ -42,6 +44,25 @@ TEST(NumberText, GeneralFormHasFifteenSignificantDigits) {
     EXPECT_EQ(zul::GeneralNumberText(123456789012345.0), "123456789012345");
     EXPECT_EQ(zul::GeneralNumberText(0.5), "0.5");
     EXPECT_EQ(zul::GeneralNumberText(-0.0), "0");
+}
+
+// A 15-digit text that would round beyond the largest number takes the one below it, toward zero.
+TEST(NumberText, GeneralFormAlwaysReadsBack) {
+    const double most = std::numeric_limits<double>::max();
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{most, "1.79769313486231E+308"},
+                 {-most, "-1.79769313486231E+308"},
+                 {std::nextafter(most, 0.0), "1.79769313486231E+308"},
+                 {1.7976931348623E+308, "1.7976931348623E+308"},
+                 {1.79769313486231E+308, "1.79769313486231E+308"},
+                 {4.9406564584124654E-324, "4.94065645841247E-324"}};
+    for (const auto& c : cases) {
+        const std::string text = zul::GeneralNumberText(c.value);
+        EXPECT_EQ(text, c.text);
+        EXPECT_TRUE(zul::ParseNumber(text).has_value()) << text;
+    }
 }
 
 TEST(NumberText, PrintFormCarriesSignPlaceAndTrailingBlank) {
