@@ -90,10 +90,17 @@ Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, co
             {"notes", plan.notes}};
 }
 
+// The file a failure is about and, for a file error, what the code means.
+void PrintFileProblem(const std::string& what, const std::string& path, int fileError = 0) {
+    PrintMessage(what + "（" + EscapeControls(path) + "）" +
+                 (fileError == 0 ? "" : "：" + FileErrorCause(fileError)));
+}
+
 int RunImport(const ImportOptions& options) {
     const BoreholeReadResult read = ReadBoreholeFile(options.file);
     if (!read.record) {
         PrintMessage(EscapeControls(read.message));
+        PrintFileProblem("ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀﾌｧｲﾙ", options.file);
         return kFileFailure;
     }
     const BoreholeRecord& record = *read.record;
@@ -102,6 +109,7 @@ int RunImport(const ImportOptions& options) {
     if (!options.into.empty()) {
         if (const int openError = CheckReadableFile(options.into); openError != FileError::None) {
             PrintMessage(ReadErrorMessage(openError));
+            PrintFileProblem("入力ﾃﾞｰﾀﾌｧｲﾙ", options.into, openError);
             return kFileFailure;
         }
         const OpenResult opened = OpenInputFile(doc, options.into);
@@ -110,6 +118,7 @@ int RunImport(const ImportOptions& options) {
                 PrintMessage(UnsupportedVersionMessage(EscapeControls(opened.versionText)));
             }
             PrintMessage(ReadErrorMessage(opened.errorCode));
+            PrintFileProblem("入力ﾃﾞｰﾀﾌｧｲﾙ", options.into, opened.errorCode);
             return kFileFailure;
         }
     }
@@ -121,17 +130,23 @@ int RunImport(const ImportOptions& options) {
     choices.waterRecord = options.waterRecord;
     choices.keepDesignLevels = options.keepDesignLevels;
     const BoreholeImportPlan plan = PlanBoreholeImport(record, choices, doc.InpJyoken.Sekou);
+    // The notes say why layers and tests were left out: after a refusal too.
+    const auto printNotes = [&plan] {
+        for (const std::string& note : plan.notes) {
+            PrintMessage("注意：" + EscapeControls(note));
+        }
+    };
     if (!plan.ok()) {
         PrintMessage(EscapeControls(plan.message));
+        printNotes();
         return plan.failure == ImportFailure::Options ? kFileFailure : kImportRefused;
     }
     ApplyBoreholeImport(plan, doc);
-    for (const std::string& note : plan.notes) {
-        PrintMessage("注意：" + EscapeControls(note));
-    }
+    printNotes();
     int code = 0;
     if (!SaveInputData(doc, options.out, code)) {
         PrintMessage(WriteErrorMessage(code));
+        PrintFileProblem("入力ﾃﾞｰﾀﾌｧｲﾙ", options.out, code);
         return kFileFailure;
     }
     if (options.json) {
