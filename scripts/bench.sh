@@ -3,7 +3,8 @@
 # per CalcPaRa run, the time of the worst-case study table, the peak memory of the run, the
 # time of a borehole import (100 layers, 100 tests), the time of the full report of the
 # worst-case study as PDF from zul-cli (a Release build with Qt, build-bench-pdf), and the time
-# and peak memory of Preview on print files past its bounds (bench/preview-bounds.sh).
+# and peak memory of Preview on print files past its bounds (bench/preview-bounds.sh), and the
+# memory and time of zul-cli on hostile inputs (scripts/hostile/bounds.sh).
 # Usage: scripts/bench.sh [extra Google Benchmark arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,3 +44,8 @@ trap 'rm -rf "$report_folder"' EXIT
 build-bench-pdf/program/zul-cli report examples/end-bearing-pile.zul --print-file "$report_folder/real.prn" \
   --pdf "$report_folder/real.pdf" --program-folder build-bench-pdf/program >/dev/null
 bench/preview-bounds.sh build-bench-pdf/program/Preview "$report_folder/real.prn"
+
+# Bounded work of zul-cli on hostile inputs: borehole files under the 32 MB limit (peak memory
+# under 200 MB, under 1 s of processor time each), a report template and a settings file far
+# past their bounds, and the study table at its limit as JSON (rows streamed).
+scripts/hostile/bounds.sh build-bench-pdf

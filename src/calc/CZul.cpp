@@ -39,16 +39,20 @@ void CZul::CalcFai(double elTop) {
     if (tipSegment == nullptr) {
         throw CalcError("no shaft segment at the pile tip");
     }
+    faiBasis_ = {};
     if (tipSegment->Kind == 2) {
         Fai_ = 0;
+        faiBasis_.source = FaiSource::CohesiveTip;
         return;
     }
     const clsZulJiban* tipLayer = Jiban_.Item(tipSegment->No);
     if (tipLayer == nullptr) {
         throw CalcError("tip layer missing");
     }
+    faiBasis_.tipN = tipLayer->N;
     if (tipLayer->N < 5) {
         Fai_ = 0;
+        faiBasis_.source = FaiSource::TipNBelow5;
         return;
     }
     // Effective overburden pressure half-way up the no-friction zone, at least 50 kN/m2.
@@ -71,6 +75,9 @@ void CZul::CalcFai(double elTop) {
     }
     const double nc = Div(Finite(170 * midLayer->N), Finite(sv + 70));
     Fai_ = RoundHalfUp(Finite(4.8 * calcmath::Log(nc) + 21), 0);
+    faiBasis_.sv = sv;
+    faiBasis_.n = midLayer->N;
+    faiBasis_.nc = nc;
 }
 
 void CZul::CalcPaRa() {

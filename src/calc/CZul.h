@@ -112,6 +112,17 @@ public:
     double Beta() const { return Beta_; }
     double Fai() const { return Fai_; }
 
+    // What the angle of internal friction of the blade pull-out was found from, for the report.
+    enum class FaiSource { Calculated, CohesiveTip, TipNBelow5 };
+    struct FaiBasis {
+        FaiSource source = FaiSource::Calculated;
+        double tipN = 0; // N of the tip layer
+        double sv = 0;   // effective overburden half-way up the zone as used (after its lower bound), kN/m2
+        double n = 0;    // N of the layer at that point
+        double nc = 0;   // corrected N value from which Fai follows
+    };
+    const FaiBasis& FaiFrom() const { return faiBasis_; }
+
 private:
     friend struct CZulTestAccess; // lets the unit tests reach the private steps
 
@@ -217,6 +228,7 @@ private:
     double Gave_ = 0;
     double Beta_ = 0;
     double Fai_ = 0;
+    FaiBasis faiBasis_;
 
     // Overburden segments for the blade pull-out (vertical, no zone).
     colZulLiFis SvLiFi_;

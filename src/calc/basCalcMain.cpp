@@ -164,14 +164,23 @@ bool basCalcMain::CalcRa(const ProjectDocument& doc) {
 
 bool basCalcMain::CalcRaTable(const ProjectDocument& doc) {
     try {
-        RunTable(doc);
+        RunTable(doc, nullptr);
     } catch (const std::exception&) {
         return false;
     }
     return true;
 }
 
-void basCalcMain::RunTable(const ProjectDocument& doc) {
+bool basCalcMain::CalcRaTable(const ProjectDocument& doc, TableRowSink& sink) {
+    try {
+        RunTable(doc, &sink);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void basCalcMain::RunTable(const ProjectDocument& doc, TableRowSink* sink) {
     CZul normal;
     CZul quake;
     SetCalcInput(doc, 1, normal);
@@ -211,6 +220,9 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
         rows.Clear();
         notes_[place].clear();
         notes.Begin();
+        if (sink != nullptr) {
+            sink->Diameter(static_cast<int>(place), d);
+        }
         for (CZul* obj : {&normal, &quake}) {
             obj->setDp(d);
             obj->setDw(dw);
@@ -229,7 +241,12 @@ void basCalcMain::RunTable(const ProjectDocument& doc) {
             normal.CalcPaRa();
             quake.CalcPaRa();
             if (normal.Error() == 0) {
-                rows.Add(length, normal.Ra(), normal.Pa(), quake.Ra(), quake.Pa(), 0);
+                const clsRaTable row{length, normal.Ra(), normal.Pa(), quake.Ra(), quake.Pa(), 0};
+                if (sink != nullptr) {
+                    sink->Row(row);
+                } else {
+                    rows.Add(row.L, row.Ra, row.Pa, row.Rae, row.Pae, row.Error);
+                }
                 notes.Row(length, normal, quake);
             }
         }

@@ -15,6 +15,15 @@ namespace zul {
 // earthquake-case calculation objects and runs them, once for the pile of the conditions
 // (CalcRa) or over the table of pile lengths and diameters (CalcRaTable).  It keeps the
 // results for the screens and reports that read them afterwards.
+// Receives the rows of a table calculation as they are calculated, instead of their being kept.
+class TableRowSink {
+public:
+    virtual ~TableRowSink() = default;
+    // A used diameter begins: its place (0..9) and value (m); its rows follow.
+    virtual void Diameter(int place, double d) = 0;
+    virtual void Row(const clsRaTable& row) = 0;
+};
+
 class basCalcMain {
 public:
     basCalcMain();
@@ -24,6 +33,9 @@ public:
     // Table calculation over lengths and diameters; false on any calculation error (the rows
     // stored so far stay).
     bool CalcRaTable(const ProjectDocument& doc);
+    // The same, with every row handed to sink as it is calculated and not kept: ResultTables
+    // stay empty, ResultCount, ResultDiameters and ResultNotes are as after CalcRaTable.
+    bool CalcRaTable(const ProjectDocument& doc, TableRowSink& sink);
 
     // The calculation pair of the last CalcRa: index 0 normal case, 1 level-1 earthquake case.
     const CZul& CalcPair(int index) const;
@@ -45,7 +57,7 @@ public:
 private:
     // Fills obj from the document for case 1 (normal) or 2 (level-1 earthquake).
     static void SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& obj);
-    void RunTable(const ProjectDocument& doc);
+    void RunTable(const ProjectDocument& doc, TableRowSink* sink);
 
     std::array<std::unique_ptr<CZul>, 2> pair_;
     std::array<std::unique_ptr<colRaTabls>, 10> tables_;

@@ -29,6 +29,16 @@ using Json = nlohmann::ordered_json;
 
 // ---- JSON output: the structure through nlohmann-json, every double with 17 significant digits.
 
+void AppendJsonNumber(double v, std::string& out) {
+    if (!std::isfinite(v)) {
+        out += "null";
+        return;
+    }
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", v);
+    out += buffer;
+}
+
 void WriteJson(const Json& value, std::string& out) {
     switch (value.type()) {
     case Json::value_t::object: {
@@ -55,17 +65,9 @@ void WriteJson(const Json& value, std::string& out) {
         out += ']';
         break;
     }
-    case Json::value_t::number_float: {
-        const double v = value.get<double>();
-        if (!std::isfinite(v)) {
-            out += "null";
-            break;
-        }
-        char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.17g", v);
-        out += buffer;
+    case Json::value_t::number_float:
+        AppendJsonNumber(value.get<double>(), out);
         break;
-    }
     default:
         out += value.dump(-1, ' ', false, Json::error_handler_t::replace);
         break;
@@ -205,20 +207,54 @@ Json CZulJson(const CZul& c) {
     return j;
 }
 
-Json TablesJson(const basCalcMain& driver) {
-    Json diameters = Json::array();
-    Json tables = Json::array();
-    for (int i = 0; i < driver.ResultCount(); ++i) {
-        diameters.push_back(driver.ResultDiameters(i));
-        Json rows = Json::array();
-        for (const clsRaTable& r : driver.ResultTables(i)) {
-            rows.push_back(
-                {{"L", r.L}, {"Ra", r.Ra}, {"Pa", r.Pa}, {"Rae", r.Rae}, {"Pae", r.Pae}, {"Error", r.Error}});
-        }
-        tables.push_back(rows);
+// The study table as JSON, written to the output row by row as the table is calculated: the
+// rows first, then what is known only at the end (the diameters used, whether the run succeeded).
+class JsonTableWriter : public TableRowSink {
+public:
+    explicit JsonTableWriter(Output& out) : out_(out) { out_ << "{\"ResultTables\": ["; }
+
+    void Diameter(int, double) override {
+        out_ << (tables_++ == 0 ? "[" : "], [");
+        rows_ = 0;
     }
-    return {{"ResultCount", driver.ResultCount()}, {"ResultDiameters", diameters}, {"ResultTables", tables}};
-}
+
+    void Row(const clsRaTable& r) override {
+        line_ = rows_++ == 0 ? "{\"L\": " : ", {\"L\": ";
+        const std::pair<const char*, double> values[] = {
+            {", \"Ra\": ", r.Ra}, {", \"Pa\": ", r.Pa}, {", \"Rae\": ", r.Rae}, {", \"Pae\": ", r.Pae}};
+        AppendJsonNumber(r.L, line_);
+        for (const auto& [key, value] : values) {
+            line_ += key;
+            AppendJsonNumber(value, line_);
+        }
+        line_ += ", \"Error\": " + std::to_string(r.Error) + "}";
+        out_ << line_;
+    }
+
+    // Closes the rows and adds the diameters and the outcome.
+    void Finish(const basCalcMain& driver, bool ok, const std::vector<std::string>& causes) {
+        out_ << (tables_ == 0 ? "]" : "]]");
+        Json diameters = Json::array();
+        for (int i = 0; i < driver.ResultCount(); ++i) {
+            diameters.push_back(driver.ResultDiameters(i));
+        }
+        Json end = {{"ResultCount", driver.ResultCount()}, {"ResultDiameters", diameters}, {"ok", ok}};
+        if (!ok) {
+            end["error"] = kCalcErrorMessage;
+        }
+        if (!causes.empty()) {
+            end["causes"] = causes;
+        }
+        const std::string text = JsonText(end); // "{...}": its members follow the rows
+        out_ << ", " << std::string_view(text).substr(1) << '\n';
+    }
+
+private:
+    Output& out_;
+    std::string line_;
+    int tables_ = 0;
+    std::size_t rows_ = 0;
+};
 
 // ---- readable text
 
@@ -363,31 +399,28 @@ int RunTable(const Options& options) {
     }
     Output& out = StandardOutput();
     basCalcMain driver;
+    if (options.json) {
+        // The rows go out as they are calculated: a table of a million rows is never held.
+        JsonTableWriter writer(out);
+        const bool ok = driver.CalcRaTable(doc, writer);
+        writer.Finish(driver, ok,
+                      ok ? std::vector<std::string>() : FindCalcFailureCauses(doc, CalcRun::Table));
+        if (ok) {
+            out.Flush(); // the table before its notes; a failed write is reported at the end
+            PrintTableNotes(driver);
+        }
+        return ok ? kSuccess : kCalcFailure;
+    }
     const bool ok = driver.CalcRaTable(doc);
     const std::vector<std::string> causes =
         ok ? std::vector<std::string>() : FindCalcFailureCauses(doc, CalcRun::Table);
-    if (options.json) {
-        Json result = {{"ok", ok}};
-        if (!ok) {
-            result["error"] = kCalcErrorMessage;
-        }
-        if (!causes.empty()) {
-            result["causes"] = causes;
-        }
-        const Json tables = TablesJson(driver);
-        for (const auto& [key, value] : tables.items()) {
-            result[key] = value;
-        }
-        out << JsonText(result) << '\n';
+    if (options.csv) {
+        PrintCsv(driver, out);
     } else {
-        if (options.csv) {
-            PrintCsv(driver, out);
-        } else {
-            PrintTable(driver, out);
-        }
-        if (!ok) {
-            PrintCalcFailure(kCalcErrorMessage, causes);
-        }
+        PrintTable(driver, out);
+    }
+    if (!ok) {
+        PrintCalcFailure(kCalcErrorMessage, causes);
     }
     if (ok) {
         out.Flush(); // the table before its notes; a failed write is reported at the end

@@ -108,6 +108,12 @@ Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, co
             {"notes", notes}};
 }
 
+// The file a failure is about and, for a file error, what the code means.
+void PrintFileProblem(const std::string& what, const std::string& path, int fileError = 0) {
+    PrintMessage(what + "（" + EscapeControls(path) + "）" +
+                 (fileError == 0 ? "" : "：" + FileErrorCause(fileError)));
+}
+
 int RunImport(const ImportOptions& options) {
     // The study written must never replace the borehole file it is made from.
     if (SameFile(options.out, options.file)) {
@@ -118,6 +124,7 @@ int RunImport(const ImportOptions& options) {
     const BoreholeReadResult read = ReadBoreholeFile(options.file);
     if (!read.record) {
         PrintMessage(EscapeControls(read.message));
+        PrintFileProblem("ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀﾌｧｲﾙ", options.file);
         return kFileFailure;
     }
     const BoreholeRecord& record = *read.record;
@@ -128,6 +135,7 @@ int RunImport(const ImportOptions& options) {
     } else {
         if (const int openError = CheckReadableFile(options.into); openError != FileError::None) {
             PrintMessage(ReadErrorMessage(openError));
+            PrintFileProblem("入力ﾃﾞｰﾀﾌｧｲﾙ", options.into, openError);
             return kFileFailure;
         }
         const OpenResult opened = OpenInputFile(doc, options.into);
@@ -136,6 +144,7 @@ int RunImport(const ImportOptions& options) {
                 PrintMessage(UnsupportedVersionMessage(EscapeControls(opened.versionText)));
             }
             PrintMessage(ReadErrorMessage(opened.errorCode));
+            PrintFileProblem("入力ﾃﾞｰﾀﾌｧｲﾙ", options.into, opened.errorCode);
             return kFileFailure;
         }
         if (!opened.sourceMessage.empty()) {
@@ -151,8 +160,15 @@ int RunImport(const ImportOptions& options) {
     choices.keepDesignLevels = options.keepDesignLevels;
     choices.keepPileHead = options.keepPileHead;
     const BoreholeImportPlan plan = PlanBoreholeImport(record, choices, doc);
+    // The notes say why layers and tests were left out: after a refusal too.
+    const auto printNotes = [&plan] {
+        for (const std::string& note : plan.notes) {
+            PrintMessage("注意：" + EscapeControls(note));
+        }
+    };
     if (!plan.ok() || !ApplyBoreholeImport(plan, doc)) {
         PrintMessage(EscapeControls(plan.message));
+        printNotes();
         return plan.failure == ImportFailure::Options ? kFileFailure : kImportRefused;
     }
     // The notes as the study keeps them: those of the import and the move of the pile head.
@@ -163,6 +179,7 @@ int RunImport(const ImportOptions& options) {
     int code = 0;
     if (!SaveInputData(doc, options.out, code)) {
         PrintMessage(WriteErrorMessage(code));
+        PrintFileProblem("入力ﾃﾞｰﾀﾌｧｲﾙ", options.out, code);
         return kFileFailure;
     }
     if (options.json) {

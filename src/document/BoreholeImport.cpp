@@ -3,6 +3,7 @@
 #include "document/BoreholeSourceOfImport.h"
 #include "document/BoreholeWater.h"
 #include "document/LayerStandardValues.h"
+#include "document/RepeatedNotes.h"
 #include "document/SoilKind.h"
 #include "document/SoilKindOfName.h"
 #include "util/Cp932.h"
@@ -67,6 +68,7 @@ std::string BlowsAndPenetration(const PenetrationTest& test) {
 std::vector<ImportedPoint> ImportPoints(const BoreholeRecord& record, const BoreholeImportOptions& options,
                                         std::vector<std::string>& notes, std::vector<SourceTest>& dropped) {
     std::vector<PointWork> points;
+    RepeatedNotes refused;
     for (std::size_t i = 0; i < record.tests.size(); ++i) {
         const PenetrationTest& test = record.tests[i];
         const std::string label = test.startDepth ? "深度 " + Num(*test.startDepth) + " m の標準貫入試験"
@@ -91,7 +93,7 @@ std::vector<ImportedPoint> ImportPoints(const BoreholeRecord& record, const Bore
             reason = "深度または打撃回数が負の";
         }
         if (!reason.empty()) {
-            notes.push_back(label + "は" + reason + "ため取り込みません。");
+            refused.Add(notes, reason, label + "は" + reason + "ため取り込みません。");
             if (reason.ends_with("の")) {
                 reason.resize(reason.size() - std::string_view("の").size());
             }
@@ -114,6 +116,9 @@ std::vector<ImportedPoint> ImportPoints(const BoreholeRecord& record, const Bore
         }
         points.push_back(work);
     }
+    refused.Summarise(notes, [](const std::string& reason, std::size_t more) {
+        return "ほかに標準貫入試験 " + std::to_string(more) + " 件も" + reason + "ため取り込みません。";
+    });
 
     std::size_t tooDeep = 0;
     std::size_t belowLimit = 0;
@@ -229,17 +234,19 @@ std::vector<ImportedLayer> ReadLayers(const BoreholeRecord& record, const Boreho
     std::vector<ImportedLayer> layers;
     double previousBottom = 0;
     std::size_t belowLimit = 0;
+    RepeatedNotes refused;
     for (std::size_t i = 0; i < record.layers.size(); ++i) {
         const BoreholeLayer& source = record.layers[i];
         const std::string name = TrimBlanks(source.name);
         const std::string label = std::to_string(i + 1) + " 番目の地層" + Quoted(name);
         if (!source.bottom) {
-            notes.push_back(label + "は" + Missing("下端深度", source.bottom, source.bottomText) +
-                            "ため取り込みません。");
+            const std::string why = Missing("下端深度", source.bottom, source.bottomText);
+            refused.Add(notes, why, label + "は" + why + "ため取り込みません。");
             continue;
         }
         if (*source.bottom <= previousBottom) {
-            notes.push_back(label + "は下端深度 " + Num(*source.bottom) + " m が上の地層の下端 " +
+            refused.Add(notes, "下端深度が上の地層の下端より深くない",
+                        label + "は下端深度 " + Num(*source.bottom) + " m が上の地層の下端 " +
                             Num(previousBottom) + " m より深くないため取り込みません。");
             continue;
         }
@@ -267,6 +274,9 @@ std::vector<ImportedLayer> ReadLayers(const BoreholeRecord& record, const Boreho
         layer.kind = kind.value_or(static_cast<std::int32_t>(SoilKind::Sandy));
         layers.push_back(std::move(layer));
     }
+    refused.Summarise(notes, [](const std::string& reason, std::size_t more) {
+        return "ほかに地層 " + std::to_string(more) + " 件も" + reason + "ため取り込みません。";
+    });
     if (belowLimit > 0) {
         notes.push_back("取込み深さ " + Num(*options.maxDepth) + " m 以深の地層 " +
                         std::to_string(belowLimit) + " 層は取り込みません。");

@@ -1,5 +1,6 @@
 #include "io/BoreholeReader.h"
 
+#include "io/BoreholeBounds.h"
 #include "io/FileAccess.h"
 #include "io/FileError.h"
 #include "util/Cp932.h"
@@ -10,6 +11,7 @@
 #include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -127,6 +129,19 @@ void InitialiseParser() {
     });
 }
 
+// What the parser has still to read.
+struct TextSource {
+    std::string_view rest;
+};
+
+int ReadPiece(void* context, char* buffer, int length) {
+    auto& source = *static_cast<TextSource*>(context);
+    const std::size_t n = std::min(source.rest.size(), static_cast<std::size_t>(std::max(length, 0)));
+    std::copy_n(source.rest.data(), n, buffer);
+    source.rest.remove_prefix(n);
+    return static_cast<int>(n);
+}
+
 std::string ParseFailureReason(const xmlParserCtxt* context) {
     const xmlError* error = xmlCtxtGetLastError(const_cast<xmlParserCtxt*>(context));
     if (error == nullptr) {
@@ -177,7 +192,19 @@ BoreholeLayer Layer(const xmlNode* element, std::string_view bottomName, std::st
     return layer;
 }
 
-void Collect(const xmlNode* element, Collected& c) {
+// Adds a record to its list, or tells why the list is full.
+template <typename Record>
+std::optional<std::string> Append(std::vector<Record>& list, Record record, std::string_view kind,
+                                  std::size_t bound) {
+    if (list.size() >= bound) {
+        return TooManyRecords(kind, bound);
+    }
+    list.push_back(std::move(record));
+    return std::nullopt;
+}
+
+// Takes what the element holds into the record; why not when a list would grow past its bound.
+std::optional<std::string> Collect(const xmlNode* element, Collected& c) {
     const std::string_view name = NameOf(element);
     BoreholeRecord& r = c.record;
     if (name == "ボーリング名") {
@@ -209,12 +236,16 @@ void Collect(const xmlNode* element, Collected& c) {
             r.totalDepth = ParseDecimalNumber(TextOf(element));
         }
     } else if (name == "土質岩種区分") {
-        c.layers2.push_back(Layer(element, "土質岩種区分_下端深度", "土質岩種区分_土質岩種区分1"));
+        return Append(c.layers2, Layer(element, "土質岩種区分_下端深度", "土質岩種区分_土質岩種区分1"), name,
+                      kMaxBoreholeLayers);
     } else if (name == "岩石土区分") {
-        c.layers3.push_back(Layer(element, "岩石土区分_下端深度", "岩石土区分_岩石土名"));
+        return Append(c.layers3, Layer(element, "岩石土区分_下端深度", "岩石土区分_岩石土名"), name,
+                      kMaxBoreholeLayers);
     } else if (name == "工学的地質区分名現場土質名") {
-        c.layers4.push_back(Layer(element, "工学的地質区分名現場土質名_下端深度",
-                                  "工学的地質区分名現場土質名_工学的地質区分名現場土質名"));
+        return Append(c.layers4,
+                      Layer(element, "工学的地質区分名現場土質名_下端深度",
+                            "工学的地質区分名現場土質名_工学的地質区分名現場土質名"),
+                      name, kMaxBoreholeLayers);
     } else if (name == "標準貫入試験") {
         PenetrationTest test;
         test.startText = ChildTrimmed(element, "標準貫入試験_開始深度");
@@ -223,7 +254,7 @@ void Collect(const xmlNode* element, Collected& c) {
         test.startDepth = ParseDecimalNumber(test.startText);
         test.blows = ParseDecimalNumber(test.blowsText);
         test.penetrationCm = ParseDecimalNumber(test.penetrationText);
-        r.tests.push_back(std::move(test));
+        return Append(r.tests, std::move(test), name, kMaxBoreholeTests);
     } else if (name.starts_with("標準貫入試験_0_100")) {
         c.millimetres = true;
     } else if (name == "孔内水位") {
@@ -239,8 +270,9 @@ void Collect(const xmlNode* element, Collected& c) {
         const std::string& code = water.stateCode;
         const std::string& state = water.stateName;
         water.state = code.empty() || state.empty() ? code + state : code + " " + state;
-        r.water.push_back(std::move(water));
+        return Append(r.water, std::move(water), name, kMaxBoreholeWaterRecords);
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -249,21 +281,32 @@ BoreholeReadResult ParseBoreholeFile(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
-    if (WithoutBlanks(bytes).empty()) {
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         return Failure("ﾌｧｲﾙが空です。");
     }
-    std::string text;
-    if (IsValidUtf8(bytes)) {
-        text.assign(bytes);
-    } else if (auto decoded = DecodeCp932(bytes)) {
-        text = std::move(*decoded);
-    } else {
-        return Failure(
-            "文字が UTF-8 でも Shift_JIS（ｺｰﾄﾞﾍﾟｰｼﾞ 932）でもありません（XML のﾃｷｽﾄﾌｧｲﾙではないようです）。");
+    // '<' and NUL are never part of a two-byte character of code page 932: a file past the
+    // bounds is refused before it is decoded.
+    if (const auto problem = BoreholeTextProblem(bytes)) {
+        return Failure(*problem);
+    }
+    // UTF-8 is parsed where it lies; only code page 932 is decoded into a text of its own.
+    std::string decoded;
+    std::string_view text = bytes;
+    if (!IsValidUtf8(bytes)) {
+        auto fromCp932 = DecodeCp932(bytes);
+        if (!fromCp932) {
+            return Failure(UndecodableBoreholeText(bytes));
+        }
+        decoded = std::move(*fromCp932);
+        text = decoded;
     }
     if (text.size() > kMaxBoreholeFileBytes * 2) {
         return Failure("ﾌｧｲﾙが大きすぎます（" + std::to_string(kMaxBoreholeFileBytes / 1024 / 1024) +
                        " MB まで）。");
+    }
+    // Decoded characters take more bytes: a text run may have grown past its bound.
+    if (const auto problem = decoded.empty() ? std::nullopt : BoreholeTextProblem(text)) {
+        return Failure(*problem);
     }
 
     InitialiseParser();
@@ -274,9 +317,11 @@ BoreholeReadResult ParseBoreholeFile(std::string_view bytes) {
     // The text is UTF-8 now, whatever its declaration says.  No DTD or entity is fetched, no
     // entity expanded into the text, and the parser's limits on depth and expansion stay on.
     const int options = XML_PARSE_NONET | XML_PARSE_IGNORE_ENC | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
-                        XML_PARSE_NOCDATA | XML_PARSE_COMPACT;
-    std::unique_ptr<xmlDoc, DocumentDeleter> doc(xmlCtxtReadMemory(
-        context.get(), text.data(), static_cast<int>(text.size()), "borehole.xml", "UTF-8", options));
+                        XML_PARSE_NOCDATA | XML_PARSE_COMPACT | XML_PARSE_NOBLANKS;
+    // The parser reads the text in pieces instead of copying it whole.
+    TextSource source{text};
+    std::unique_ptr<xmlDoc, DocumentDeleter> doc(
+        xmlCtxtReadIO(context.get(), ReadPiece, nullptr, &source, "borehole.xml", "UTF-8", options));
     if (!doc || !context->wellFormed) {
         return Failure(ParseFailureReason(context.get()));
     }
@@ -304,7 +349,9 @@ BoreholeReadResult ParseBoreholeFile(std::string_view bytes) {
         const xmlNode* node = pending.back();
         pending.pop_back();
         if (node != root) {
-            Collect(node, collected);
+            if (auto tooMany = Collect(node, collected)) {
+                return Failure(std::move(*tooMany));
+            }
         }
         std::vector<const xmlNode*> children;
         for (const xmlNode* child = node->children; child != nullptr; child = child->next) {

@@ -17,6 +17,17 @@ namespace {
 // The value buffer of the classic interface holds 128 bytes including the terminating NUL.
 constexpr std::size_t kValueBufferBytes = 128;
 
+// The settings file holds window places, four recent files and the print choices: some
+// kilobytes.  A larger file is not the program's; it reads as defaults and is never rewritten.
+constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;
+
+// The file's bytes; the file error code, or PathFileAccess for a file above its bound.
+int ReadSettingsFile(const std::string& file, std::string& bytes) {
+    bool tooLarge = false;
+    const int error = ReadWholeFileUpTo(file, kMaxSettingsFileBytes, bytes, tooLarge);
+    return error == FileError::None && tooLarge ? FileError::PathFileAccess : error;
+}
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -124,7 +135,7 @@ std::optional<std::string> ReadRawValue(const std::string& file, const std::stri
         return std::nullopt;
     }
     std::string bytes;
-    if (ReadWholeFile(file, bytes) != FileError::None) {
+    if (ReadSettingsFile(file, bytes) != FileError::None) {
         return std::nullopt;
     }
     const auto lines = SplitLines(bytes);
@@ -198,7 +209,7 @@ bool CPrivateProfile::SetValueString(const std::string& strINIFileName, const st
         return false;
     }
     std::string bytes;
-    const int readError = ReadWholeFile(strINIFileName, bytes);
+    const int readError = ReadSettingsFile(strINIFileName, bytes);
     if (readError != FileError::None && readError != FileError::FileNotFound) {
         return false; // never overwrite a file that could not be read
     }

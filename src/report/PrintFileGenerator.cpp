@@ -64,7 +64,12 @@ bool PrintFileGenerator::WriteItemFile(const std::string& path) {
     return true;
 }
 
-bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& ctx, const NumberingSettings& numbering) {
+bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& study, const NumberingSettings& numbering) {
+    // The template file is read once for all items.
+    ReportContext ctx = study;
+    if (!ctx.templates) {
+        ctx.templates = std::make_shared<const TemplateFile>(ctx.paths.fmtFile);
+    }
     run_.TempFiles().DeleteAll();
     run_.Numbering().Restart(numbering, ctx.supplement);
     run_.ForgetFailures();

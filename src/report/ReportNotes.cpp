@@ -29,13 +29,31 @@ bool ClosingMark(std::string_view cp932, std::size_t at) {
                        [&](const std::string& m) { return cp932.substr(at, m.size()) == m; });
 }
 
+// Marks that open a phrase and never end a line (code page 932).
+bool OpeningMark(std::string_view cp932, std::size_t at) {
+    static const std::array<std::string, 4> marks = {PrintText("（"), PrintText("「"), PrintText("【"), "("};
+    return std::any_of(marks.begin(), marks.end(),
+                       [&](const std::string& m) { return cp932.substr(at, m.size()) == m; });
+}
+
+// The note in the report's spelling: the notes of the screens write "N値", the report "Ｎ値".
+std::string ReportSpelling(std::string note) {
+    static constexpr std::string_view kScreen = "N値";
+    static constexpr std::string_view kReport = "Ｎ値";
+    for (std::size_t at = note.find(kScreen); at != std::string::npos;
+         at = note.find(kScreen, at + kReport.size())) {
+        note.replace(at, kScreen.size(), kReport);
+    }
+    return note;
+}
+
 // Each note after the mark of line kNoteMark, its further lines under the note's first
 // character.
 void WriteNoteLines(PageWriter& ps, const TemplateBlock& b, const std::vector<std::string>& notes) {
     const std::string& mark = b.Text(kNoteMark);
     const std::size_t width = kNoteColumns > mark.size() + 10 ? kNoteColumns - mark.size() : 10;
     for (const std::string& note : notes) {
-        const std::vector<std::string> lines = WrapPrintText(PrintText(note), width);
+        const std::vector<std::string> lines = WrapPrintText(PrintText(ReportSpelling(note)), width);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             ps.PrintLineHead(b.Level(kNoteMark));
             ps.PrintRaw((i == 0 ? mark : std::string(mark.size(), ' ')) + lines[i]);
@@ -57,6 +75,16 @@ std::vector<std::string> WrapPrintText(std::string_view cp932, std::size_t width
         // A closing mark stays with the line before it, even one column past the width.
         while (end < cp932.size() && ClosingMark(cp932, end)) {
             end += Cp932CharWidth(cp932, end);
+        }
+        // An opening mark goes to the next line with what it opens.
+        if (end < cp932.size()) {
+            std::size_t last = start;
+            for (std::size_t at = start; at < end; at += Cp932CharWidth(cp932, at)) {
+                last = at;
+            }
+            if (last > start && OpeningMark(cp932, last)) {
+                end = last;
+            }
         }
         lines.emplace_back(cp932.substr(start, end - start));
         start = end;

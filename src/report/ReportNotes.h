@@ -22,7 +22,8 @@ inline constexpr std::string_view kNotesBlock = "注意事項";
 inline constexpr std::size_t kNoteColumns = 76;
 
 // Lines of at most width bytes of a code page 932 text, broken between characters; a closing
-// mark ("、", "。", "）" ...) never starts a line, it stays with the line before.
+// mark ("、", "。", "）" ...) never starts a line, it stays with the line before; an opening mark
+// ("（", "「" ...) never ends one, it goes to the line after.
 std::vector<std::string> WrapPrintText(std::string_view cp932, std::size_t width);
 
 // Words before each note of a borehole import among the report's notes.

@@ -6,8 +6,10 @@
 #include "calc/CZul.h"
 #include "document/ProjectDocument.h"
 #include "report/ReportRun.h"
+#include "report/TemplateBlock.h"
 #include "util/ProgramPaths.h"
 
+#include <memory>
 #include <string>
 
 namespace zul {
@@ -22,6 +24,8 @@ struct ReportContext {
     // plausibility check and the supplement wording of the template blocks.  Off, the report is
     // the one printed before the supplements existed, byte for byte.
     bool supplement = false;
+    // The template file as read once for the run; without it every block reads paths.fmtFile.
+    std::shared_ptr<const TemplateFile> templates = nullptr;
 };
 
 // The paths of a report run: templates, definition files and graph metafiles (the others empty).

@@ -16,13 +16,15 @@ std::int32_t RowsPerPage(std::int32_t linesLeft, std::int32_t linesPerRow) {
 }
 
 TemplateBlock ReadReportBlock(const ReportContext& ctx, std::string_view section, std::int32_t limit) {
+    const std::shared_ptr<const TemplateFile> fmt =
+        ctx.templates ? ctx.templates : std::make_shared<const TemplateFile>(ctx.paths.fmtFile);
     if (ctx.supplement) {
-        if (auto wording = ReadFmtSectionIfPresent(
-                ctx.paths.fmtFile, std::string(section).append(kSupplementBlockSuffix), limit)) {
+        if (auto wording =
+                ReadFmtSectionIfPresent(*fmt, std::string(section).append(kSupplementBlockSuffix), limit)) {
             return std::move(*wording);
         }
     }
-    return ReadFmtSection(ctx.paths.fmtFile, section, limit);
+    return ReadFmtSection(*fmt, section, limit);
 }
 
 TemplateBlock OpenReportPart(PageWriter& ps, const ReportContext& ctx, std::string_view section,
@@ -128,7 +130,7 @@ void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLine
             }
         }
         for (std::int32_t i = 0; i < onPage; ++i) {
-            if (i > 0) {
+            if (i > 0 && lines.between > 0) {
                 ps.PrintAsIs(block, lines.between);
             }
             writeRow(done + i);

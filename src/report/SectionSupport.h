@@ -69,7 +69,7 @@ void WriteFrictionTable(PageWriter& ps, const ReportContext& ctx, const Template
                         std::initializer_list<double> totalsAfterSum);
 
 // The template lines of a table: the head (headFirst..headLast, written as they stand), the line
-// between two rows of one page, the line that ends a page when rows remain, and the lines one
+// between two rows of one page (none for 0), the line that ends a page when rows remain, and the lines one
 // row takes on the page counting the line between rows.
 struct TableLines {
     std::int32_t headFirst = 0;

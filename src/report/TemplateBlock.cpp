@@ -69,21 +69,36 @@ void TemplateBlock::Set(std::int32_t k, std::int32_t level, std::string text) {
     ++count_;
 }
 
-TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockName, std::int32_t limit) {
-    if (std::optional<TemplateBlock> block = ReadFmtSectionIfPresent(fmtFile, blockName, limit)) {
+TemplateFile::TemplateFile(std::string fmtFile) : path_(std::move(fmtFile)) {
+    bool tooLarge = false;
+    if (const int err = ReadWholeFileUpTo(path_, kMaxTemplateFileBytes, bytes_, tooLarge);
+        err != FileError::None) {
+        failure_ = FileErrorCause(err);
+    } else if (tooLarge) {
+        failure_ =
+            "ファイルが大きすぎます（" + std::to_string(kMaxTemplateFileBytes / 1024 / 1024) + " MB まで）。";
+    }
+}
+
+std::string_view TemplateFile::Bytes() const {
+    if (!failure_.empty()) {
+        throw ReportError("帳票書式ファイル（" + path_ + "）を読み込めません：" + failure_);
+    }
+    return bytes_;
+}
+
+TemplateBlock ReadFmtSection(const TemplateFile& fmt, std::string_view blockName, std::int32_t limit) {
+    if (std::optional<TemplateBlock> block = ReadFmtSectionIfPresent(fmt, blockName, limit)) {
         return std::move(*block);
     }
-    throw ReportError("帳票書式ファイル（" + fmtFile + "）にブロック「" + std::string(blockName) +
+    throw ReportError("帳票書式ファイル（" + fmt.path() + "）にブロック「" + std::string(blockName) +
                       "」がありません。");
 }
 
-std::optional<TemplateBlock> ReadFmtSectionIfPresent(const std::string& fmtFile, std::string_view blockName,
+std::optional<TemplateBlock> ReadFmtSectionIfPresent(const TemplateFile& fmt, std::string_view blockName,
                                                      std::int32_t limit) {
-    const std::string file = "帳票書式ファイル（" + fmtFile + "）";
-    std::string bytes;
-    if (const int err = ReadWholeFile(fmtFile, bytes); err != FileError::None) {
-        throw ReportError(file + "を読み込めません：" + FileErrorCause(err));
-    }
+    const std::string_view bytes = fmt.Bytes();
+    const std::string file = "帳票書式ファイル（" + fmt.path() + "）";
     const std::string block = "ブロック「" + std::string(blockName) + "」";
     const std::string name = PrintText(blockName);
     TemplateBlock result(limit);
@@ -126,6 +141,15 @@ std::optional<TemplateBlock> ReadFmtSectionIfPresent(const std::string& fmtFile,
         return std::nullopt;
     }
     throw ReportError(file + "の" + block + "が End で終わっていません。");
+}
+
+TemplateBlock ReadFmtSection(const std::string& fmtFile, std::string_view blockName, std::int32_t limit) {
+    return ReadFmtSection(TemplateFile(fmtFile), blockName, limit);
+}
+
+std::optional<TemplateBlock> ReadFmtSectionIfPresent(const std::string& fmtFile, std::string_view blockName,
+                                                     std::int32_t limit) {
+    return ReadFmtSectionIfPresent(TemplateFile(fmtFile), blockName, limit);
 }
 
 // ---- fields

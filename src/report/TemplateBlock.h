@@ -46,6 +46,36 @@ private:
     std::int32_t count_ = 0;
 };
 
+// Most bytes of a report template file: the shipped Zul.fmt holds some 40 KB.
+inline constexpr std::size_t kMaxTemplateFileBytes = 1024 * 1024;
+
+// The report template file read once for a whole report run: its bytes, or why it could not
+// be read (a missing or unreadable file, one that is no plain file, one above
+// kMaxTemplateFileBytes).  The blocks are read from the bytes; a file that could not be read
+// gives that failure at every block.
+class TemplateFile {
+public:
+    explicit TemplateFile(std::string fmtFile);
+
+    const std::string& path() const { return path_; }
+    // The file's bytes; a ReportError naming the file and the reason when it could not be read.
+    std::string_view Bytes() const;
+
+private:
+    std::string path_;
+    std::string bytes_;
+    std::string failure_; // why the file could not be read; empty when read
+};
+
+// Reads block blockName (UTF-8) of the template file read before.  ReportError naming the file
+// and the reason when the file could not be read, the block is missing or does not end with
+// "End", a line's number is no whole number or lies above limit, or a line holds more than 20
+// fields of a kind.
+TemplateBlock ReadFmtSection(const TemplateFile& fmt, std::string_view blockName, std::int32_t limit = 50);
+// The same, with no value when the file does not hold the block; the other failures as above.
+std::optional<TemplateBlock> ReadFmtSectionIfPresent(const TemplateFile& fmt, std::string_view blockName,
+                                                     std::int32_t limit = 50);
+
 // Reads block blockName (UTF-8) of the template file (a plain file, read with a bound);
 // ReportError naming the file and the reason when the file cannot be read, the block is missing
 // or does not end with "End", a line's number is no whole number or lies above limit, or a line

@@ -91,6 +91,35 @@ double QuietestHeight(double yHead, double yTip, const std::vector<double>& boun
     return best;
 }
 
+// The room between the lines drawn across the layer names' lane (heights ys, sorted or not),
+// from the top line to the bottom one, each end kept a little clear of its line; the water mark
+// (its ▽ and lines around waterY, when a number) is a line too.
+std::vector<std::pair<double, double>> FreeIntervals(std::vector<double> ys, double waterY) {
+    constexpr double kClear = 0.4; // a line's width and a little air
+    std::vector<std::pair<double, double>> blocked;
+    for (const double y : ys) {
+        blocked.emplace_back(y - kClear, y + kClear);
+    }
+    if (!std::isnan(waterY)) {
+        blocked.emplace_back(waterY - 0.8 - kClear, waterY + 2.2 + kClear);
+    }
+    std::sort(blocked.begin(), blocked.end());
+    std::vector<std::pair<double, double>> room;
+    if (ys.empty()) {
+        return room;
+    }
+    const double lowest = *std::min_element(ys.begin(), ys.end());
+    const double highest = *std::max_element(ys.begin(), ys.end());
+    double from = lowest;
+    for (const auto& [low, high] : blocked) {
+        if (low > from && from < highest) {
+            room.emplace_back(from, std::min(low, highest));
+        }
+        from = std::max(from, high);
+    }
+    return room;
+}
+
 } // namespace
 
 std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, double areaWidth,
@@ -147,12 +176,28 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
             names.push_back(std::move(name));
             nameTargets.push_back((scale.YOf(layer.EU) + scale.YOf(layer.EL)) / 2);
         }
-        const std::vector<double> at = StackLabels(nameTargets, s + kLabelGap, kBottomY, kTopY);
+        double widest = 0;
+        for (const std::string& name : names) {
+            widest = std::max(widest, fig.FigTextWidth(kSmallText, name));
+        }
+        // Names stand between the lines across their lane (the boundaries, and the water mark
+        // when a name reaches it): a thin layer's name goes into the nearest room with a leader.
+        std::vector<double> across;
+        for (const double el : boundaries) {
+            across.push_back(scale.YOf(el));
+        }
+        const bool reachesWaterMark = kNameLeft + widest + 2.5 > kWaterMarkX - 3.5;
+        const auto room = FreeIntervals(across, waterShown && reachesWaterMark ? scale.YOf(z.ELWL()) : NAN);
+        const std::vector<double> at = PlaceLabelsBetween(nameTargets, s, kLabelGap, room)
+                                           .value_or(StackLabels(nameTargets, s + kLabelGap, kBottomY, kTopY));
+        // Leaders run right of every name, so that none crosses another name.
+        const double leaderX = kNameLeft + widest + 1.5;
         for (std::size_t i = 0; i < names.size(); ++i) {
             const double w = fig.FigTextWidth(kSmallText, names[i]);
             fig.AddText(names[i], kNameLeft, at[i] - s / 2, kSmallText, 3);
             if (std::fabs(at[i] - nameTargets[i]) > 0.3) {
-                Line(fig, kNameLeft + w + 0.5, at[i], kNameLeft + w + 2.5, nameTargets[i], kThin);
+                Line(fig, kNameLeft + w + 0.5, at[i], leaderX, at[i], kThin);
+                Line(fig, leaderX, at[i], leaderX + 1.5, nameTargets[i], kThin);
             }
         }
         // The boundary elevations left of the bands.

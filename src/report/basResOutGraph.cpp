@@ -1,5 +1,6 @@
 // The graph report (report item 3): headings and one picture record per graph metafile that the
 // study graph screen saved; push-in graphs on the first page, pull-out graphs on the second.
+#include "report/GraphValueTables.h"
 #include "report/ReportNotes.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
@@ -8,6 +9,9 @@ namespace zul {
 
 bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
     PageWriter& st = run.Page();
+    // With the supplements, the values behind the graphs follow each pair of graphs.
+    basCalcMain table;
+    const bool values = ctx.supplement && ctx.doc.tableEntered() && table.CalcRaTable(ctx.doc);
     return RunReportPart(run, [&] {
         const TemplateBlock b = OpenReportPart(st, ctx, "支持力検討グラフ");
         st.PrintAsIs(b, 1);
@@ -27,6 +31,17 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                 const std::string_view name = kGraphMetafileNames[capacity + (normal ? 0 : 2)];
                 st.PrintRaw(std::string(kPictureRecordFields) +
                             PrintText(ctx.paths.metafileFolder + "/" + std::string(name)));
+            }
+            if (values) {
+                // The graphs fill their page (a picture record counts one line).
+                st.FormFeed();
+                for (const bool normal : {true, false}) {
+                    if (!normal) {
+                        st.PrintBlank(1);
+                    }
+                    const int graph = static_cast<int>(capacity) * 2 + (normal ? 0 : 1);
+                    WriteGraphValueTable(st, ctx, table, static_cast<GraphValue>(graph));
+                }
             }
         }
         WriteStudyTableNotes(st, ctx);

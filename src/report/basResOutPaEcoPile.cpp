@@ -72,6 +72,25 @@ void WriteBladeHeadings(PageWriter& ps, const TemplateBlock& b, bool supplement)
     }
 }
 
+// The angle of internal friction with the values it was found from: the effective overburden as
+// used and the corrected N value, or why it is 0.
+void WriteFrictionAngle(PageWriter& ps, const TemplateBlock& b, const CZul& z) {
+    const CZul::FaiBasis& basis = z.FaiFrom();
+    switch (basis.source) {
+    case CZul::FaiSource::CohesiveTip:
+        ps.PrintAsIs(b, 45);
+        break;
+    case CZul::FaiSource::TipNBelow5:
+        ps.PrintFmtLine(b, 46, {basis.tipN});
+        break;
+    case CZul::FaiSource::Calculated:
+        ps.PrintFmtLine(b, 42, {basis.sv});
+        ps.PrintFmtLine(b, 43, {basis.n, basis.sv, basis.nc});
+        ps.PrintFmtLine(b, 44, {basis.nc, z.Fai(), z.Beta()});
+        break;
+    }
+}
+
 void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;
     const TemplateBlock b = ReadReportBlock(ctx, "許容引抜き力の計算_羽根杭(3)");
@@ -82,7 +101,14 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, int caseIndex) {
     PrintLines(ps, b, 11, 13);
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 14, {z.H()});
-    ps.PrintFmtLine(b, 15, {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()});
+    if (ctx.supplement) {
+        // For a checker: how φ was found, and H put into the formula, which takes two lines.
+        WriteFrictionAngle(ps, b, z);
+        ps.PrintFmtLine(b, 15, {z.H(), z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai()});
+        ps.PrintFmtLine(b, 47, {z.Up(), z.QfPa()});
+    } else {
+        ps.PrintFmtLine(b, 15, {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()});
+    }
     ps.PrintAsIs(b, 16);
     ps.PrintBlank(1);
     ps.PrintFmtLine(b, 17, {z.Pu()});

@@ -75,6 +75,10 @@ bool IsDecimalNumber(std::string_view s) {
 } // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
+    return Utf8ValidPrefixLength(bytes) == bytes.size();
+}
+
+std::size_t Utf8ValidPrefixLength(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -96,20 +100,20 @@ bool IsValidUtf8(std::string_view bytes) {
             low = lead == 0xF0 ? 0x90 : 0x80;
             high = lead == 0xF4 ? 0x8F : 0xBF;
         } else {
-            return false;
+            return i;
         }
         if (i + length > bytes.size()) {
-            return false;
+            return i;
         }
         for (std::size_t k = 1; k < length; ++k) {
             const auto c = static_cast<unsigned char>(bytes[i + k]);
             if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) {
-                return false;
+                return i;
             }
         }
         i += length;
     }
-    return true;
+    return i;
 }
 
 std::string WithoutBlanks(std::string_view text) {

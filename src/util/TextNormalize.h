@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ std::string TrimBlanks(std::string_view utf8);
 
 // Whether the bytes are valid UTF-8 (no overlong forms, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
+// How many leading bytes are valid UTF-8: the place of the first byte that is not (the size
+// when all are).
+std::size_t Utf8ValidPrefixLength(std::string_view bytes);
 
 // The text without any blank (space, tab, line end), for comparing names written with or
 // without spaces.

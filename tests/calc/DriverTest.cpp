@@ -195,6 +195,29 @@ TEST(CalcRaTable, UsedDiametersSkipEmptyColumns) {
     EXPECT_EQ(driver.ResultTables(1).Count(), 2);
 }
 
+// Rows handed to a sink as they are calculated are the rows a kept table holds, and none is kept.
+TEST(CalcRaTable, ASinkReceivesTheRowsInsteadOfTheTable) {
+    struct Collect : TableRowSink {
+        std::vector<std::pair<int, double>> diameters;
+        std::vector<clsRaTable> rows;
+        void Diameter(int place, double d) override { diameters.emplace_back(place, d); }
+        void Row(const clsRaTable& row) override { rows.push_back(row); }
+    };
+    const ProjectDocument doc = EndBearingTable(10.0, 12.0, 1.0, {0.8, 0, 1.0});
+    basCalcMain kept;
+    ASSERT_TRUE(kept.CalcRaTable(doc));
+    basCalcMain streamed;
+    Collect sink;
+    ASSERT_TRUE(streamed.CalcRaTable(doc, sink));
+    EXPECT_EQ(sink.diameters, (std::vector<std::pair<int, double>>{{0, 0.8}, {1, 1.0}}));
+    std::vector<clsRaTable> expected(kept.ResultTables(0).begin(), kept.ResultTables(0).end());
+    expected.insert(expected.end(), kept.ResultTables(1).begin(), kept.ResultTables(1).end());
+    EXPECT_EQ(sink.rows, expected);
+    EXPECT_EQ(streamed.ResultCount(), 2);
+    EXPECT_EQ(streamed.ResultDiameters(1), 1.0);
+    EXPECT_EQ(streamed.ResultTables(0).Count(), 0);
+}
+
 TEST(CalcRaTable, RotaryPressInPileUsesStandardBladeProportions) {
     ProjectDocument doc = EndBearingDocument();
     doc.InpJyoken.Sekou = 7;

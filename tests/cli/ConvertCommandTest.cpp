@@ -1,4 +1,5 @@
 #include "io/InputDataFile.h"
+#include "util/NumberText.h"
 
 #include "../support/CliRunner.h"
 #include "../support/CrlfLines.h"
@@ -6,6 +7,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/stat.h>
 
 using namespace zul;
@@ -184,4 +186,40 @@ TEST_F(ZulCliConvert, HelpVersionAndUsageErrors) {
     EXPECT_EQ(run.out.rfind("zul-cli ", 0), 0u);
     EXPECT_EQ(Cli({"convert", "only-one.zul"}).status, 2);
     EXPECT_EQ(Cli({}).status, 2);
+}
+
+// table --json writes its rows as they are calculated: the same rows as --csv, then the
+// diameters and the outcome; a failed table says so after its (empty) rows.
+TEST_F(ZulCliConvert, TableJsonHoldsTheRowsOfTheCsv) {
+    const std::string study = std::string(ZUL_SOURCE_DIR) + "/examples/friction-pile-clay.zul";
+    const CliRun json = Cli({"table", "--json", study});
+    const CliRun csv = Cli({"table", "--csv", study});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto parsed = nlohmann::json::parse(json.out);
+    EXPECT_TRUE(parsed["ok"].get<bool>());
+    std::string fromJson = "D,L,Ra,Pa,Rae,Pae\n";
+    for (std::size_t i = 0; i < parsed["ResultTables"].size(); ++i) {
+        for (const auto& row : parsed["ResultTables"][i]) {
+            fromJson += GeneralNumberText(parsed["ResultDiameters"][i].get<double>());
+            for (const char* key : {"L", "Ra", "Pa", "Rae", "Pae"}) {
+                fromJson += "," + GeneralNumberText(row[key].get<double>());
+            }
+            fromJson += "\n";
+        }
+    }
+    EXPECT_EQ(fromJson, csv.out);
+    EXPECT_GT(parsed["ResultCount"].get<int>(), 0);
+
+    ProjectDocument doc;
+    int code = 0;
+    ASSERT_TRUE(LoadInputData(doc, study, code));
+    doc.RaTable(3) = CellValue::Number(0.0001); // a step far too small: too many lengths
+    const std::string bad = folder.file("bad.zul");
+    ASSERT_TRUE(SaveInputData(doc, bad, code));
+    const CliRun failed = Cli({"table", "--json", bad});
+    EXPECT_EQ(failed.status, 1);
+    const auto refused = nlohmann::json::parse(failed.out);
+    EXPECT_FALSE(refused["ok"].get<bool>());
+    EXPECT_EQ(refused["ResultTables"], nlohmann::json::array());
+    EXPECT_EQ(refused["error"], "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。");
 }

@@ -90,6 +90,16 @@ TEST_F(ZulCliImportBoring, TooManyLayersNeedADepthLimit) {
     const CliRun limited = Cli({"import-boring", file, "--out", out, "--max-depth", "20"});
     ASSERT_EQ(limited.status, 0) << limited.err;
     EXPECT_EQ(Study(out).JibanCount, 20);
+
+    // No layer to import: the refusal is followed by why each layer was left out.
+    test::BoreholeText noBottom;
+    noBottom.layers = {{"", "砂"}};
+    const CliRun none = Cli({"import-boring", Borehole(noBottom), "--out", out});
+    EXPECT_EQ(none.status, 5);
+    EXPECT_NE(
+        none.err.find("取り込める地層がありません（地層 1 件）。\n注意：1 番目の地層「砂」は下端深度がない"),
+        std::string::npos)
+        << none.err;
 }
 
 // --into keeps everything but the ground: conditions, the design levels when asked; the
@@ -137,16 +147,19 @@ TEST_F(ZulCliImportBoring, FileAndCommandLineErrorsExitWith2) {
     const std::string out = folder.file("out.zul");
     const struct {
         std::vector<std::string> args;
-        const char* says;
+        std::string says;
     } cases[] = {
         {{"import-boring", notXml, "--out", out}, "XML"},
-        {{"import-boring", folder.file("none.xml"), "--out", out}, "見つかりません"},
+        {{"import-boring", folder.file("none.xml"), "--out", out},
+         "見つかりません。（ｴﾗｰｺｰﾄﾞ ： 53）\nﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀﾌｧｲﾙ（" + folder.file("none.xml") + "）"},
         {{"import-boring", good, "--out", out, "--water-record", "2"}, "孔内水位の記録は 1 件です。"},
         {{"import-boring", good, "--out", out, "--n-depth", "bottom"}, "bottom"},
         {{"import-boring", good, "--out", out, "--n-cap", "120"}, "120"},
         {{"import-boring", good, "--out", out, "--max-depth", "-1"}, "0 より大きい数を指定して下さい（-1）"},
-        {{"import-boring", good, "--out", out, "--into", folder.file("none.zul")}, "（ｴﾗｰｺｰﾄﾞ ： 53）"},
-        {{"import-boring", good, "--out", folder.file("no/such/folder.zul")}, "（ｴﾗｰｺｰﾄﾞ ： 76）"},
+        {{"import-boring", good, "--out", out, "--into", folder.file("none.zul")},
+         "入力ﾃﾞｰﾀﾌｧｲﾙ（" + folder.file("none.zul") + "）：ファイルが"},
+        {{"import-boring", good, "--out", folder.file("no/such/folder.zul")},
+         "入力ﾃﾞｰﾀﾌｧｲﾙ（" + folder.file("no/such/folder.zul") + "）：フォルダが"},
         {{"import-boring", good, "--out", good}, "ボーリングデータファイルと同じファイル"},
         {{"import-boring", good, "--out", folder.file("link.xml")}, "ボーリングデータファイルと同じファイル"},
     };

@@ -238,3 +238,28 @@ TEST(BoreholeImport, UnitWeightByKindAndN) {
         EXPECT_EQ(StandardUnitWeight(c.kind, c.n), c.gammaAbove) << c.kind << " " << c.n;
     }
 }
+
+// Records refused for one reason are named five at a time; the rest are counted in one note.
+TEST(BoreholeImport, RepeatedReasonsAreCounted) {
+    test::BoreholeText b;
+    b.layers = {{"20.00", "砂"}};
+    for (int i = 0; i < 8; ++i) {
+        b.layers.push_back({"", "粘土"});
+    }
+    for (int i = 0; i < 12; ++i) {
+        b.tests.push_back({std::to_string(i) + ".15", "", "30"});
+    }
+    b.tests.push_back({"", "3", "30"});
+    ProjectDocument doc;
+    const BoreholeImportPlan plan = Import(test::BoreholeXml(b, BoreholeLayout::V300), {}, doc);
+    const auto count = [&plan](std::string_view part) {
+        return std::count_if(plan.notes.begin(), plan.notes.end(), [part](const std::string& note) {
+            return note.find(part) != std::string::npos;
+        });
+    };
+    EXPECT_EQ(count("は打撃回数がないため"), 5);
+    EXPECT_EQ(count("ほかに標準貫入試験 7 件も打撃回数がないため取り込みません。"), 1);
+    EXPECT_EQ(count("は開始深度がないため"), 1);
+    EXPECT_EQ(count("は下端深度がないため"), 5);
+    EXPECT_EQ(count("ほかに地層 3 件も下端深度がないため取り込みません。"), 1);
+}

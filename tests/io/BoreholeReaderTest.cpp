@@ -145,6 +145,16 @@ TEST(BoreholeReader, BadFilesAreRefusedWithAMessage) {
     for (int i = 0; i < 4096; ++i) {
         binary += static_cast<char>((i * 151 + 7) % 256);
     }
+    const auto repeated = [](const std::string& element, std::size_t times) {
+        std::string text = "<ボーリング情報>";
+        for (std::size_t i = 0; i < times; ++i) {
+            text += element;
+        }
+        return text + "</ボーリング情報>";
+    };
+    const std::string cut = "<ボーリング情報><ボーリング名>あ"; // its last character is cut below
+    std::string withNul = good;
+    withNul.insert(good.find("<ボーリング名>"), 1, '\0');
     const struct {
         const char* what;
         std::string bytes;
@@ -154,10 +164,20 @@ TEST(BoreholeReader, BadFilesAreRefusedWithAMessage) {
         {"not XML", "B-1,1.80,埋土\n", "XML"},
         {"another root", "<?xml version=\"1.0\"?><root><ボーリング名>x</ボーリング名></root>", "「root」"},
         {"truncated", good.substr(0, good.find("<", good.size() / 2)), "途中で終わって"},
-        {"binary", binary, "UTF-8 でも Shift_JIS"},
+        {"binary", binary, "XML のﾃｷｽﾄﾌｧｲﾙにはない文字"},
         {"deeply nested", nested, "入れ子が深すぎ"},
         {"entity expansion", laughs, "実体"},
         {"external entity", external, "実体"},
+        {"NUL", withNul, "NUL 文字"},
+        {"cut character", cut.substr(0, cut.size() - 1), "文字の途中で終わって"},
+        {"bad byte", "<ボーリング情報>\n<a>\xFF\xFE</a></ボーリング情報>", "2 行目（先頭から 28 ﾊﾞｲﾄ目）"},
+        {"text over 10 MB",
+         "<ボーリング情報><ボーリング名>" + std::string(10'000'001, 'a') + "</ボーリング名>",
+         "1 行目から，ﾀｸﾞのない文字が 10 MB を超えて"},
+        {"too many elements", repeated("<a/>", 100'001), "要素が 100,000 個を超えて"},
+        {"too many water records", repeated("<孔内水位/>", 1'001), "「孔内水位」の記録が 1,000 件を超えて"},
+        {"too many tests", repeated("<標準貫入試験/>", 2'001), "「標準貫入試験」の記録が 2,000 件"},
+        {"too many layers", repeated("<岩石土区分/>", 1'001), "「岩石土区分」の記録が 1,000 件"},
     };
     for (const auto& c : cases) {
         const BoreholeReadResult read = ParseBoreholeFile(c.bytes);

@@ -91,6 +91,20 @@ TEST_F(PrivateProfile, RefusedWritesLeaveTheFileAlone) {
     EXPECT_EQ(CPrivateProfile::GetValueLong("/dev/zero", "A", "k"), 0); // a device is no settings file
 }
 
+// A file above the bound of a settings file (1 MB) reads as defaults and is never rewritten;
+// one just below it is read and written as any other.
+TEST_F(PrivateProfile, AFileAboveItsBoundReadsAsDefaultsAndStays) {
+    const std::string head = "[A]\r\nk=7\r\n";
+    for (const std::size_t size : {std::size_t{1024 * 1024}, std::size_t{1024 * 1024 + 1}}) {
+        const std::string bytes = head + std::string(size - head.size() - 2, ';') + "\r\n";
+        WriteBytes(ini, bytes);
+        const bool read = size <= 1024 * 1024;
+        EXPECT_EQ(CPrivateProfile::GetValueLong(ini, "A", "k"), read ? 7 : 0) << size;
+        EXPECT_EQ(CPrivateProfile::SetValueString(ini, "A", "k", "8"), read) << size;
+        EXPECT_EQ(ReadBytes(ini).size(), size) << size; // one value replaced in place, or none
+    }
+}
+
 TEST_F(PrivateProfile, UndecodableValueReadsAsEmpty) {
     WriteBytes(ini, "[A]\r\nk=\x81\r\nn=5\xff\r\n");
     EXPECT_EQ(CPrivateProfile::GetValueString(ini, "A", "k"), "");

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 namespace zul {
 namespace {
@@ -377,6 +378,52 @@ TEST(DetailSections, RotaryPressInPullOutStartsEachCaseOnANewPage) {
                       lines, Filled("許容引抜き力の計算_羽根杭(3)", 15,
                                     {z.Dw(), z.Qw(), z.Gave(), z.H(), z.Beta(), z.Fai(), z.Up(), z.QfPa()})),
                   1);
+    }
+}
+
+// The blade pull-out with the supplements: H put into the formula of Pu, and φ with the values
+// it was found from (the overburden after its lower bound, the corrected N), or why it is 0.
+TEST(DetailSections, RotaryPressInPullOutShowsHowPhiWasFound) {
+    const std::string block = "許容引抜き力の計算_羽根杭(3)_補足";
+    const ProjectDocument base = examples::RotaryPressInPile().doc;
+    const std::size_t tip = static_cast<std::size_t>(SectionRun(base).Normal().PaLiFi().Item(
+                                                         SectionRun(base).Normal().PaLiFi().Count())->No);
+    const struct {
+        const char* what;
+        std::optional<double> kind, n;
+        std::int32_t line; // of the angle
+    } cases[] = {{"sand", {}, {}, 44}, {"clay at the tip", 2.0, {}, 45}, {"N 3 at the tip", {}, 3.0, 46}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProjectDocument doc = base;
+        if (c.kind) {
+            doc.JibanLayer(1, tip) = CellValue::Number(*c.kind);
+        }
+        if (c.n) {
+            doc.JibanLayer(5, tip) = CellValue::Number(*c.n);
+        }
+        SectionRun run(doc);
+        run.SetSupplement(true);
+        const std::vector<std::string> lines = run.Write(basResOutPaEcoPile);
+        ASSERT_TRUE(run.ok());
+        for (const CZul* z : {&run.Normal(), &run.Quake()}) {
+            const CZul::FaiBasis& basis = z->FaiFrom();
+            EXPECT_GE(CountShowing(lines, Filled(block, 15,
+                                                  {z->H(), z->Dw(), z->Qw(), z->Gave(), z->H(), z->Beta(), z->Fai()})),
+                      1);
+            EXPECT_GE(CountShowing(lines, Filled(block, 47, {z->Up(), z->QfPa()})), 1);
+            const std::vector<double> values =
+                c.line == 44 ? std::vector<double>{basis.nc, z->Fai(), z->Beta()} : std::vector<double>{basis.tipN};
+            EXPECT_GE(CountShowing(lines, Filled(block, c.line, values)), 1);
+            if (c.line == 44) {
+                EXPECT_GE(basis.sv, 50.0);
+                EXPECT_NEAR(basis.nc, 170 * basis.n / (basis.sv + 70), 1e-12);
+                EXPECT_GE(CountShowing(lines, Filled(block, 42, {basis.sv})), 1);
+                EXPECT_GE(CountShowing(lines, Filled(block, 43, {basis.n, basis.sv, basis.nc})), 1);
+            } else {
+                EXPECT_EQ(z->Fai(), 0);
+            }
+        }
     }
 }
 

@@ -76,6 +76,34 @@ TEST(PrintFileGenerator, FailedItemsGiveTheirLinesAndTheRunGoesOn) {
               ReadBytes(gen.ItemFile(0)));
 }
 
+// The template file is read once for a run, with a bound of 1 MB: a file just inside it writes
+// every item, one just above it fails every item with the reason.  Blocks come from the file as
+// read for the run, whatever lies at its path afterwards.
+TEST(PrintFileGenerator, TheTemplateFileIsReadOnceWithABound) {
+    ReportStudy study(test::ExampleDocument("driven-pile-auto-tip.zul"));
+    ASSERT_TRUE(study.calculated);
+    TestFolder folder;
+    const std::string fmt = folder.file("Zul.fmt");
+    const std::string all = ReadBytes(study.ctx.paths.fmtFile);
+    for (const std::size_t size : {kMaxTemplateFileBytes, kMaxTemplateFileBytes + 1}) {
+        test::WriteBytes(fmt, "'" + std::string(size - all.size() - 3, 'x') + "\r\n" + all);
+        ReportContext ctx = study.ctx;
+        ctx.paths.fmtFile = fmt;
+        PrintFileGenerator gen(folder.path().string());
+        const bool inside = size == kMaxTemplateFileBytes;
+        EXPECT_EQ(gen.GeneratePrintFiles(ctx, {}), inside) << size;
+        EXPECT_EQ(gen.ItemReason(0), inside
+                                         ? ""
+                                         : "帳票書式ファイル（" + fmt +
+                                               "）を読み込めません：ファイルが大きすぎます（1 MB まで）。");
+    }
+    ReportContext ctx = study.ctx;
+    ctx.templates = std::make_shared<const TemplateFile>(study.ctx.paths.fmtFile);
+    ctx.paths.fmtFile = folder.file("gone.fmt");
+    PrintFileGenerator gen(folder.path().string());
+    EXPECT_TRUE(gen.GeneratePrintFiles(ctx, {})) << gen.ItemReason(0);
+}
+
 TEST(PrintFileGenerator, TemporaryFilesGoWithTheGenerator) {
     ReportStudy study(test::ExampleDocument("driven-pile-auto-tip.zul"));
     TestFolder folder;

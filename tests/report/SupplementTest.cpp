@@ -8,6 +8,7 @@
 #include "printfile/PrintFileFormat.h"
 #include "report/ConditionsSupplement.h"
 #include "report/FigureLayout.h"
+#include "report/GraphValueTables.h"
 #include "report/LabelStack.h"
 #include "report/PrintFileGenerator.h"
 #include "report/ReportNotes.h"
@@ -36,6 +37,15 @@ std::vector<std::string> Write(SectionRun& run, bool (*section)(ReportRun&, cons
     run.Run().Page().Clear();
     EXPECT_TRUE(section(run.Run(), ctx));
     return test::PrintTextLines(run.Run().Page().Text());
+}
+
+// A note as the report prints it: "Ｎ値" where the screens write "N値".
+std::string ReportSpelled(std::string note) {
+    const std::string screen = "N値";
+    for (auto at = note.find(screen); at != std::string::npos; at = note.find(screen, at)) {
+        note.replace(at, screen.size(), "Ｎ値");
+    }
+    return note;
 }
 
 std::vector<std::string> Words(const std::string& line) {
@@ -185,6 +195,21 @@ TEST(ConditionsSupplement, GroundFigureNamesLayersLevelsPileAndNValues) {
         {"deep: 1000 m of ground, N up to 60",
          testdocs::WorstCaseStudyDocument(true),
          {"1 砂れき層（支持層）", "60"},
+         true},
+        {"thin layers between thick ones",
+         [] {
+             ProjectDocument d = testdocs::EndBearingDocument();
+             testdocs::SetGround(d, 0.0, -3.0, 0.0, 0.0,
+                                 {{0, 0.3, 18, 9, 10, 20, 3000, 1},
+                                  {2, 0.2, 18, 9, 10, 20, 3000, 1},
+                                  {0, 0.4, 18, 9, 10, 20, 3000, 1},
+                                  {2, 6, 18, 9, 10, 20, 3000, 1},
+                                  {0, 0.3, 18, 9, 10, 20, 3000, 1},
+                                  {2, 0.3, 18, 9, 10, 20, 3000, 1},
+                                  {1, 12, 20, 10, 40, 100, 5000, 0.5}});
+             return d;
+         }(),
+         {"1 砂質土層", "2 粘性土層", "6 粘性土層", "7 砂れき層（支持層）"},
          true},
     };
     for (const Case& c : cases) {
@@ -337,6 +362,7 @@ TEST(ConditionsSupplement, LayerTableNeverRunsPastAPage) {
 
 TEST(ReportNotes, WrappedLinesKeepEveryCharacterAndNoLineStartsWithAClosingMark) {
     const std::string notes[] = {
+        "あいうえおかき（くけこ）さしすせそ「たちつ」てとなにぬねのはひふへほ（まみむめも）",
         "杭先端（深度 14.500 m）が入力された最深のN値（深度 12.000 m）より深く、先端支持力度の自動計算にN値が"
         "ないため、先端支持力度 qd が 0 です。N値の入力範囲を確認して下さい。",
         "あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめも、。）",
@@ -356,6 +382,8 @@ TEST(ReportNotes, WrappedLinesKeepEveryCharacterAndNoLineStartsWithAClosingMark)
                     EXPECT_NE(head, "。");
                     EXPECT_NE(head, "）");
                 }
+                const std::string line = test::Utf8(lines[i]);
+                EXPECT_FALSE(line.ends_with("（") || line.ends_with("「")) << line; // no open bracket at the end
             }
             EXPECT_EQ(joined, text);
             EXPECT_NO_THROW(for (const auto& l : lines) test::Utf8(l)); // no character cut in half
@@ -421,9 +449,9 @@ TEST(ReportNotes, StudyNotesJoinOnceAfterTheListOrBeforeTheDetail) {
             }
             std::string compact = all;
             std::erase(compact, ' ');
-            std::string note = notes[0];
+            std::string note = ReportSpelled(notes[0]);
             std::erase(note, ' ');
-            EXPECT_NE(compact.find(note), std::string::npos);
+            EXPECT_NE(compact.find(note), std::string::npos) << note;
             const auto at = [&](const std::string& part) {
                 return std::find_if(lines.begin(), lines.end(),
                                     [&](const std::string& l) { return l.find(part) != std::string::npos; }) -
@@ -471,11 +499,75 @@ TEST(ReportNotes, GraphReportListsTheTableNotesPerDiameter) {
             all += l;
         }
         std::erase(all, ' ');
+        EXPECT_EQ(all.find("N値"), std::string::npos);
         for (std::string note : expected) {
+            note = ReportSpelled(note);
             std::erase(note, ' ');
             EXPECT_NE(all.find("※" + note), std::string::npos) << note;
         }
     }
+}
+
+} // namespace
+} // namespace zul
+
+namespace zul {
+namespace {
+
+// The values behind a graph: the study table's rows diameter by diameter, the design pile's row
+// marked where the table holds it, otherwise its own calculated row in order of diameter and length.
+TEST(GraphValueTables, TheDesignPileIsMarkedOrAddedInOrder) {
+    struct Case {
+        const char* what;
+        double d, length;
+        std::vector<std::pair<double, double>> designAt; // (D, L) of the rows, the design one last
+        std::size_t designRow;
+    };
+    const Case cases[] = {
+        {"in the table", 1.0, 11.0, {}, 4},
+        {"a length between two of the table", 1.0, 10.5, {}, 4},
+        {"a diameter between two of the table", 0.9, 10.0, {}, 3},
+        {"a diameter above every one", 1.2, 10.0, {}, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProjectDocument doc = testdocs::EndBearingDocument();
+        testdocs::SetTable(doc, 10.0, 12.0, 1.0, {0.8, 1.0});
+        doc.InpJyoken.D = c.d;
+        doc.InpJyoken.L = c.length;
+        SectionRun run(doc);
+        basCalcMain table;
+        ASSERT_TRUE(table.CalcRaTable(doc));
+        for (const GraphValue graph : {GraphValue::RaNormal, GraphValue::PaQuake}) {
+            const auto rows = GraphValueRows(table, run.Normal(), run.Quake(), graph);
+            ASSERT_EQ(rows.size(), c.designRow == 4 && c.length == 11.0 ? 6u : 7u);
+            EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.design; }), 1);
+            const GraphValueRow& design = rows[c.designRow];
+            EXPECT_TRUE(design.design);
+            EXPECT_EQ(design.d, c.d);
+            EXPECT_EQ(design.length, c.length);
+            EXPECT_EQ(design.value, graph == GraphValue::RaNormal ? run.Normal().Ra() : run.Quake().Pa());
+            for (std::size_t i = 1; i < rows.size(); ++i) { // in order of diameter, then length
+                EXPECT_TRUE(rows[i - 1].d < rows[i].d ||
+                            (rows[i - 1].d == rows[i].d && rows[i - 1].length < rows[i].length))
+                    << i;
+            }
+        }
+    }
+}
+
+// With the supplements on, each pair of graphs is followed by the tables of its values, the
+// design pile's row marked; off, the graph report is as before.
+TEST(GraphValueTables, FollowTheGraphsWithTheSupplementsOnly) {
+    ProjectDocument doc = testdocs::EndBearingDocument();
+    testdocs::SetTable(doc, 10.0, 12.0, 1.0, {0.8, 1.0});
+    SectionRun run(doc);
+    const auto on = Write(run, basResOutGraph, true);
+    const auto off = Write(run, basResOutGraph, false);
+    EXPECT_EQ(Count(on, "設計杭"), 4u);
+    EXPECT_EQ(Count(off, "設計杭"), 0u);
+    EXPECT_EQ(Count(on, "グラフの値："), 4u);
+    EXPECT_EQ(Count(on, FormatNumber(run.Normal().Ra(), "###,##0.0") + "  設計杭"), 1u);
 }
 
 } // namespace
