@@ -36,6 +36,8 @@ struct BoreholeRecord {
     BoreholeLayout layout = BoreholeLayout::Unknown;
     std::optional<double> elevation;  // of the hole top, m
     std::optional<double> totalDepth; // total drilled length, m
+    std::optional<double> latitude;   // of the hole, decimal degrees (north positive)
+    std::optional<double> longitude;  // of the hole, decimal degrees (east positive)
     std::vector<BoreholeLayer> layers;
     std::vector<PenetrationTest> tests;
     std::vector<WaterRecord> water;

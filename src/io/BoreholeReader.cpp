@@ -10,6 +10,7 @@
 #include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 
+#include <cmath>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -153,7 +154,20 @@ struct Collected {
     std::vector<BoreholeLayer> layers4;
     bool millimetres = false;
     bool haveName = false;
+    bool havePosition = false;
 };
+
+// An angle of degrees, minutes and seconds in decimal degrees; none when a part is missing.
+std::optional<double> DecimalDegrees(const xmlNode* parent, const std::string& prefix) {
+    const auto degrees = ChildNumber(parent, prefix + "_度");
+    const auto minutes = ChildNumber(parent, prefix + "_分");
+    const auto seconds = ChildNumber(parent, prefix + "_秒");
+    if (!degrees || !minutes || !seconds) {
+        return std::nullopt;
+    }
+    const double magnitude = std::fabs(*degrees) + *minutes / 60 + *seconds / 3600;
+    return std::signbit(*degrees) ? -magnitude : magnitude;
+}
 
 void Collect(const xmlNode* element, Collected& c) {
     const std::string_view name = NameOf(element);
@@ -166,6 +180,12 @@ void Collect(const xmlNode* element, Collected& c) {
     } else if (name == "孔口標高") {
         if (!r.elevation) {
             r.elevation = ParseDecimalNumber(TextOf(element));
+        }
+    } else if (name == "経度緯度情報") {
+        if (!c.havePosition) {
+            r.latitude = DecimalDegrees(element, "緯度");
+            r.longitude = DecimalDegrees(element, "経度");
+            c.havePosition = true;
         }
     } else if (name == "総掘進長" || name == "総削孔長") {
         if (!r.totalDepth) {

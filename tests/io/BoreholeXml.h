@@ -32,6 +32,8 @@ struct BoreholeText {
     std::vector<BoreholeLayerText> layers;
     std::vector<PenetrationTestText> tests;
     std::vector<std::string> water; // depths
+    // 経度 and 緯度 as degrees, minutes, seconds (six texts); empty: no position
+    std::vector<std::string> position;
 };
 
 inline const char* DtdVersion(BoreholeLayout layout) {
@@ -72,6 +74,11 @@ inline std::string BoreholeXml(const BoreholeText& b, BoreholeLayout layout) {
          ".DTD\">\r\n";
     x += std::string("<ボーリング情報 DTD_version=\"") + DtdVersion(layout) + "\">\r\n";
     x += " <標題情報>\r\n  <調査基本情報>" + Element("ボーリング名", b.name) + "</調査基本情報>\r\n";
+    if (b.position.size() == 6) {
+        x += "  <経度緯度情報>" + Element("経度_度", b.position[0]) + Element("経度_分", b.position[1]) +
+             Element("経度_秒", b.position[2]) + Element("緯度_度", b.position[3]) +
+             Element("緯度_分", b.position[4]) + Element("緯度_秒", b.position[5]) + "</経度緯度情報>\r\n";
+    }
     x += "  <ボーリング基本情報>" + Element("孔口標高", b.elevation) +
          Element(v4 ? "総削孔長" : "総掘進長", b.totalDepth) +
          "</ボーリング基本情報>\r\n </標題情報>\r\n <コア情報>\r\n";
