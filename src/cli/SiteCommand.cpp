@@ -3,17 +3,23 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/JsonText.h"
+#include "cli/ReportFolders.h"
+#include "cli/ReportPdf.h"
 #include "cli/SiteJson.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
 #include "io/InputDataFile.h"
+#include "report/ReportError.h"
+#include "report/SiteReport.h"
 #include "site/SiteBorehole.h"
 #include "site/SiteCsv.h"
 #include "site/SiteFiles.h"
 #include "site/SiteRun.h"
 #include "util/NumberFormat.h"
 #include "util/NumberText.h"
+#include "util/ProgramPaths.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -35,6 +41,7 @@ struct SiteCommandOptions {
     std::string loadPa;
     std::string csv;
     std::string pdf;
+    std::optional<double> planDiameter;
     bool json = false;
     std::optional<double> maxDepth;
     std::string nDepth = "middle";
@@ -103,6 +110,43 @@ void PrintBoreholeLine(const site::BoreholeResult& b, Output& out) {
     out << '\n';
 }
 
+// The site report as PDF: the print file and its figures in a work folder of their own, drawn
+// to the PDF, which replaces the target only when complete.
+bool WriteSiteReportPdf(const SiteReport& report, const site::SiteSummary& summary,
+                        const ProjectDocument& base, const SiteCommandOptions& o) {
+    ScratchFolder work(TemporaryFolder());
+    if (work.path().empty()) {
+        PrintMessage(WriteErrorMessage(work.error()));
+        return false;
+    }
+    const std::string definitionFolder = ProgramFolder();
+    const std::string printFile = work.path() + "/SITE.PRN";
+    try {
+        report.Write(summary.envelope, printFile, work.path(), definitionFolder);
+    } catch (const ReportError& e) {
+        PrintMessage("ｻｲﾄ報告書を作れませんでした。" + EscapeControls(e.what()));
+        return false;
+    }
+    ReportDrawing drawing;
+    PendingFile pending;
+    std::vector<std::string> notes;
+    std::string error;
+    const std::string title = "複数ﾎﾞｰﾘﾝｸﾞの一括検討　" + base.InpJyoken.Title;
+    const PdfPageHead head{true, title, std::filesystem::path(o.base).filename().string()};
+    if (!drawing.WritePdf(printFile, definitionFolder, o.pdf, title, head, pending, notes, error)) {
+        PrintMessage(EscapeControls(error));
+        return false;
+    }
+    for (const std::string& note : notes) {
+        PrintMessage("注意：" + EscapeControls(note));
+    }
+    if (const int code = pending.Commit(); code != FileError::None) {
+        PrintMessage(EscapeControls(o.pdf) + "：" + WriteErrorMessage(code));
+        return false;
+    }
+    return true;
+}
+
 int RunSiteCommand(const SiteCommandOptions& o) {
     site::SiteOptions options;
     if (!o.loadRa.empty() && !(options.loads.pushIn = ParseLoad(o.loadRa))) {
@@ -143,9 +187,27 @@ int RunSiteCommand(const SiteCommandOptions& o) {
         }
     }
 
+    std::size_t planPlace = 0;
+    const std::vector<double> diameters = site::StudyTableDiameters(base);
+    if (o.planDiameter) {
+        const auto at = std::find(diameters.begin(), diameters.end(), *o.planDiameter);
+        if (at == diameters.end()) {
+            PrintMessage("--plan-diameter の杭径は基本ｹｰｽの検討杭径のどれかにして下さい。");
+            return kFileFailure;
+        }
+        planPlace = static_cast<std::size_t>(at - diameters.begin());
+    }
+    if (!o.pdf.empty() && !PdfAvailable()) {
+        PrintMessage("この zul-cli は PDF を作れません（画面表示のﾗｲﾌﾞﾗﾘなしで作られています）。");
+        return kFileFailure;
+    }
+    std::optional<SiteReport> report;
+    if (!o.pdf.empty()) {
+        report.emplace(base, o.base, options.loads, diameters, planPlace);
+    }
+
     Output& out = StandardOutput();
     const bool progress = ::isatty(STDERR_FILENO) != 0;
-    const std::vector<double> diameters = site::StudyTableDiameters(base);
     site::SiteCsv csv(diameters);
     bool first = true;
     if (o.json) {
@@ -161,6 +223,9 @@ int RunSiteCommand(const SiteCommandOptions& o) {
             }
             if (!o.csv.empty()) {
                 csv.Add(b);
+            }
+            if (report) {
+                report->Add(b);
             }
             if (progress) {
                 std::cerr << "\r" << b.index + 1 << "/" << files.files.size() << std::flush;
@@ -183,6 +248,9 @@ int RunSiteCommand(const SiteCommandOptions& o) {
             status = kFileFailure;
         }
     }
+    if (report && !WriteSiteReportPdf(*report, summary, base, o)) {
+        status = kFileFailure;
+    }
     return status;
 }
 
@@ -204,6 +272,11 @@ void AddSiteCommand(CLI::App& app, int& exitCode) {
     command->add_option("--load-pa", o->loadPa,
                         "Pull-out load per pile T,Te (kN, normal and earthquake case)");
     command->add_option("--csv", o->csv, "Table of boreholes as CSV (UTF-8 with byte order mark)");
+    command->add_option("--pdf", o->pdf, "Site report as PDF (without a display)");
+    command->add_option(
+        "--plan-diameter", o->planDiameter,
+        "Diameter (m) whose required lengths the position plan of the report shows (default: the "
+        "first of the study table)");
     command->add_flag("--json", o->json, "Boreholes and envelope as JSON on stdout");
     command->add_option("--max-depth", o->maxDepth, "Import depth limit in m")->check(CLI::PositiveNumber);
     command->add_option("--n-depth", o->nDepth, "Depth of an N value: middle (default) or start")
