@@ -278,7 +278,7 @@ void SiteReport::Add(const BoreholeResult& b) {
                        Column(std::filesystem::path(b.file).filename().string(), 18) + " ";
     if (b.status == BoreholeStatus::Refused || b.tables.empty()) {
         line += PrintText((b.status == BoreholeStatus::Refused ? "取込不可：" : "失敗：") + b.reason);
-        line.resize(Cp932PrefixLength(line, 150));
+        line.resize(Cp932PrefixLength(line, kNoteWidth)); // the whole reason stands in the notes
     } else {
         for (const site::RequiredLength& r : b.required) {
             line += Column(Length(r.row), 9, true);

@@ -172,3 +172,23 @@ TEST_F(ZulCliSite, BadInputsExitWithTwo) {
     }
     EXPECT_FALSE(std::filesystem::exists(out));
 }
+
+// --pdf: the site report of the run as PDF, with the borehole names and the sections.
+TEST_F(ZulCliSite, SiteReportAsPdf) {
+    const std::string pdf = folder.file("site.pdf");
+    const test::CliRun run = Cli(
+        {"site", kBase, SiteFolder(), "--out-dir", folder.file("o"), "--load-ra", "300,420", "--pdf", pdf});
+    if (run.err.find("PDF を作れません") != std::string::npos) {
+        GTEST_SKIP() << "zul-cli without the Qt layers";
+    }
+    ASSERT_EQ(run.status, 5) << run.err;
+    const std::string text = folder.file("site.txt");
+    ASSERT_EQ(
+        std::system(("pdftotext -layout " + test::ShellQuoted(pdf) + " " + test::ShellQuoted(text)).c_str()),
+        0);
+    std::string pages = test::ReadBytes(text);
+    std::erase(pages, ' ');
+    for (const char* expected : {"基本条件", "No.6", "取込不可", "包絡値", "ﾎﾞｰﾘﾝｸﾞ位置図", "注意事項"}) {
+        EXPECT_NE(pages.find(expected), std::string::npos) << expected;
+    }
+}
