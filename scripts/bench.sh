@@ -28,6 +28,23 @@ done
 # Import of a borehole exchange file of 100 layers and 100 tests (target: well under 10 ms).
 "${runner[@]}" build-bench/program/borehole_bench
 
+# Site study: one borehole with a table of 3 diameters x 20 lengths (target: under 10 ms), then
+# `zul-cli site` over 4000 generated boreholes on two cores, the whole process (targets: well
+# under 20 s, peak memory under 500 MB).
+cmake --build build-bench --target site_bench zul-cli -j"$(nproc)"
+"${runner[@]}" build-bench/program/site_bench
+site_folder="$(mktemp -d "${TMPDIR:-/tmp}/zul-bench-site.XXXXXX")"
+build-bench/program/site_bench --generate "$site_folder" 4000
+site_runner=()
+if command -v taskset >/dev/null && [ "$(nproc)" -ge 2 ]; then site_runner=(taskset -c 0,1); fi
+if [ -x /usr/bin/time ]; then
+  { /usr/bin/time -f "site study, 4000 boreholes, --jobs 2: %e s, peak memory %M kB" \
+    "${site_runner[@]}" build-bench/program/zul-cli site "$site_folder/base.zul" "$site_folder/bores" \
+    --out-dir "$site_folder/studies" --load-ra 400,600 --jobs 2 --json --csv "$site_folder/site.csv" \
+    >/dev/null; } 2>&1 | tail -n 1
+fi
+rm -rf "$site_folder"
+
 # The full report of the worst-case study as PDF from `zul-cli report --pdf`, the whole process
 # (target: under 1 s).  zul-cli draws PDFs only with the Qt layers: a build of its own.
 cmake -S . -B build-bench-pdf -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUL_BUILD_BENCH=ON \

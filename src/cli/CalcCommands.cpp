@@ -6,6 +6,7 @@
 #include "calc/basCalcMain.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
+#include "cli/JsonText.h"
 #include "cli/TextColumns.h"
 #include "io/FileAccess.h"
 #include "io/FileMessages.h"
@@ -15,8 +16,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,59 +25,6 @@ namespace zul::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// ---- JSON output: the structure through nlohmann-json, every double with 17 significant digits.
-
-void AppendJsonNumber(double v, std::string& out) {
-    if (!std::isfinite(v)) {
-        out += "null";
-        return;
-    }
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", v);
-    out += buffer;
-}
-
-void WriteJson(const Json& value, std::string& out) {
-    switch (value.type()) {
-    case Json::value_t::object: {
-        out += '{';
-        bool first = true;
-        for (const auto& [key, item] : value.items()) {
-            out += first ? "" : ", ";
-            first = false;
-            out += Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
-            out += ": ";
-            WriteJson(item, out);
-        }
-        out += '}';
-        break;
-    }
-    case Json::value_t::array: {
-        out += '[';
-        bool first = true;
-        for (const Json& item : value) {
-            out += first ? "" : ", ";
-            first = false;
-            WriteJson(item, out);
-        }
-        out += ']';
-        break;
-    }
-    case Json::value_t::number_float:
-        AppendJsonNumber(value.get<double>(), out);
-        break;
-    default:
-        out += value.dump(-1, ' ', false, Json::error_handler_t::replace);
-        break;
-    }
-}
-
-std::string JsonText(const Json& value) {
-    std::string out;
-    WriteJson(value, out);
-    return out;
-}
 
 Json LiFisJson(const colZulLiFis& list) {
     Json rows = Json::array();

@@ -13,5 +13,7 @@ void AddReportCommand(CLI::App& app, int& exitCode);
 // "import-boring": 0 imported, 2 file or command-line failure, 5 the borehole cannot be imported.
 inline constexpr int kImportRefused = 5;
 void AddImportBoringCommand(CLI::App& app, int& exitCode);
+// "site": 0 every borehole calculated, 2 a file or command-line failure, 5 some refused or failed.
+void AddSiteCommand(CLI::App& app, int& exitCode);
 
 } // namespace zul::cli

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     zul::cli::AddCalcCommands(app, exitCode);
     zul::cli::AddReportCommand(app, exitCode);
     zul::cli::AddImportBoringCommand(app, exitCode);
+    zul::cli::AddSiteCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -54,6 +54,8 @@ struct BoreholeRecord {
     std::optional<double> elevation;  // of the hole top, m
     std::string elevationText;        // 孔口標高 as written, blanks trimmed (empty: none given)
     std::optional<double> totalDepth; // total drilled length, m
+    std::optional<double> latitudeDegrees;  // of the hole, decimal degrees (north positive)
+    std::optional<double> longitudeDegrees; // of the hole, decimal degrees (east positive)
     std::vector<BoreholeLayer> layers;
     std::vector<PenetrationTest> tests;
     std::vector<WaterRecord> water;

@@ -12,6 +12,7 @@
 #include <libxml/tree.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -181,7 +182,20 @@ struct Collected {
     std::vector<BoreholeLayer> layers4;
     bool millimetres = false;
     bool haveName = false;
+    bool havePosition = false;
 };
+
+// An angle of degrees, minutes and seconds in decimal degrees; none when a part is missing.
+std::optional<double> DecimalDegrees(const xmlNode* parent, const std::string& prefix) {
+    const auto degrees = ChildNumber(parent, prefix + "_度");
+    const auto minutes = ChildNumber(parent, prefix + "_分");
+    const auto seconds = ChildNumber(parent, prefix + "_秒");
+    if (!degrees || !minutes || !seconds) {
+        return std::nullopt;
+    }
+    const double magnitude = std::fabs(*degrees) + *minutes / 60 + *seconds / 3600;
+    return std::signbit(*degrees) ? -magnitude : magnitude;
+}
 
 // A layer of the log: its bottom depth and its name.
 BoreholeLayer Layer(const xmlNode* element, std::string_view bottomName, std::string_view nameName) {
@@ -217,9 +231,12 @@ std::optional<std::string> Collect(const xmlNode* element, Collected& c) {
             r.surveyName = TrimBlanks(TextOf(element));
         }
     } else if (name == "経度緯度情報") {
-        if (r.latitude.empty() && r.longitude.empty()) {
+        if (!c.havePosition) {
             r.latitude = Angle(element, "緯度");
             r.longitude = Angle(element, "経度");
+            r.latitudeDegrees = DecimalDegrees(element, "緯度");
+            r.longitudeDegrees = DecimalDegrees(element, "経度");
+            c.havePosition = true;
         }
     } else if (name == "調査期間") {
         if (r.surveyStart.empty() && r.surveyEnd.empty()) {

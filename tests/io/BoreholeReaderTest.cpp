@@ -117,6 +117,34 @@ TEST(BoreholeReader, NumbersDoNotDependOnTheLocale) {
     EXPECT_EQ(decimal, 1.8);
 }
 
+// The position in decimal degrees from degrees, minutes and seconds; a missing part gives none.
+TEST(BoreholeReader, PositionInDecimalDegrees) {
+    struct Case {
+        std::vector<std::string> position;
+        std::optional<double> latitude;
+        std::optional<double> longitude;
+    };
+    const std::vector<Case> cases = {
+        {{"135", "49", "58.2000", "34", "59", "53.2000"},
+         34 + 59 / 60.0 + 53.2 / 3600,
+         135 + 49 / 60.0 + 58.2 / 3600},
+        {{"-70", "30", "0", "-33", "15", "36"}, -(33 + 15 / 60.0 + 36 / 3600.0), -70.5},
+        {{"135", "", "1", "34", "0", "0"}, 34.0, {}},
+        {{}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        test::BoreholeText b = SmallBorehole();
+        if (!c.position.empty()) {
+            b.longitude[0] = c.position[0], b.longitude[1] = c.position[1], b.longitude[2] = c.position[2];
+            b.latitude[0] = c.position[3], b.latitude[1] = c.position[4], b.latitude[2] = c.position[5];
+        }
+        const BoreholeReadResult read = ParseBoreholeFile(test::BoreholeXml(b, BoreholeLayout::V400));
+        ASSERT_TRUE(read.record) << read.message;
+        EXPECT_EQ(read.record->latitudeDegrees, c.latitude);
+        EXPECT_EQ(read.record->longitudeDegrees, c.longitude);
+    }
+}
+
 // A UTF-8 byte order mark is skipped; a declaration of Shift_JIS over UTF-8 bytes does not matter.
 TEST(BoreholeReader, ByteOrderMarkIsSkipped) {
     const std::string bytes = "\xEF\xBB\xBF" + test::BoreholeXml(SmallBorehole(), BoreholeLayout::V2);
