@@ -34,8 +34,7 @@ public:
     int method() const;
     void setMethod(int index);
 
-    // The preview texts as last built (lines ended by CR LF).
-    const QString& methodPreview() const { return methodPreview_; }
+    // The margin preview text as last built (lines ended by CR LF).
     const QString& marginPreview() const { return marginPreview_; }
 
 protected:
@@ -55,7 +54,6 @@ private:
     std::array<NumberField*, 4> numMargin_{};
     QPlainTextEdit* txtMethod_;
     QPlainTextEdit* txtMargin_;
-    QString methodPreview_;
     QString marginPreview_;
 };
 
