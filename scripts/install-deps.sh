@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang ccache
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool openbox fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils libwmf-bin fonts-urw-base35 libuemf-dev
   nlohmann-json3-dev libcli11-dev

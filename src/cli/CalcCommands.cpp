@@ -20,136 +20,41 @@
 #include <string>
 #include <vector>
 
+// ---- JSON of the calculation records: each field under its own name, in the order named.  The
+// writers fill nlohmann::ordered_json (the library's NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE of Debian
+// 12's nlohmann-json 3.11.2 fills only nlohmann::json, whose objects sort their keys), through the
+// library's field-list macros.
+#define ZUL_JSON_FIELD(field) j[#field] = record.field;
+#define ZUL_JSON_GETTER(getter) j[#getter] = c.getter();
+#define ZUL_DEFINE_JSON_WRITER(Type, ...)                                                                    \
+    void to_json(nlohmann::ordered_json& j, const Type& record) {                                            \
+        NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(ZUL_JSON_FIELD, __VA_ARGS__))                               \
+    }
+
+namespace zul {
+
+ZUL_DEFINE_JSON_WRITER(clsZulJiban, EU, EL, H, Kind, Gs1, Gs2, Fai, N, aEo, f, qd, DE)
+ZUL_DEFINE_JSON_WRITER(clsZulN, Z, N)
+ZUL_DEFINE_JSON_WRITER(clsZulN2, EU, EL, Li, Lii, NU, NL, Ni, LiNi)
+ZUL_DEFINE_JSON_WRITER(clsZulNeire, EU, EL, Li, Lii, NU, NL, DNU, DNL, Ni, LiNi)
+ZUL_DEFINE_JSON_WRITER(clsZulLiFi, No, Kind, EU, EL, Li, Lii, Gs, Ws, Fi, LiFi, IsNonF)
+ZUL_DEFINE_JSON_WRITER(clsRaTable, L, Ra, Pa, Rae, Pae, Error)
+
+} // namespace zul
+
 namespace zul::cli {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json LiFisJson(const colZulLiFis& list) {
-    Json rows = Json::array();
-    for (const clsZulLiFi& s : list) {
-        rows.push_back({{"No", s.No},
-                        {"Kind", s.Kind},
-                        {"EU", s.EU},
-                        {"EL", s.EL},
-                        {"Li", s.Li},
-                        {"Lii", s.Lii},
-                        {"Gs", s.Gs},
-                        {"Ws", s.Ws},
-                        {"Fi", s.Fi},
-                        {"LiFi", s.LiFi},
-                        {"IsNonF", s.IsNonF}});
-    }
-    return rows;
-}
-
-Json NsJson(const colZulNs& list) {
-    Json rows = Json::array();
-    for (const clsZulN& p : list) {
-        rows.push_back({{"Z", p.Z}, {"N", p.N}});
-    }
-    return rows;
-}
-
 Json CZulJson(const CZul& c) {
-    Json j = {
-        {"Error", c.Error()},
-        {"IsEcoPile", c.IsEcoPile()},
-        {"KuiType", c.KuiType()},
-        {"Dp", c.Dp()},
-        {"Dw", c.Dw()},
-        {"Dwi", c.Dwi()},
-        {"Up", c.Up()},
-        {"Ap", c.Ap()},
-        {"Aw", c.Aw()},
-        {"Alpha", c.Alpha()},
-        {"Gp1", c.Gp1()},
-        {"Gp2", c.Gp2()},
-        {"ELGL", c.ELGL()},
-        {"ELWL", c.ELWL()},
-        {"ELPU", c.ELPU()},
-        {"L", c.L()},
-        {"nRa", c.nRa()},
-        {"nPa", c.nPa()},
-        {"IsWpRa", c.IsWpRa()},
-        {"IsWpPa", c.IsWpPa()},
-        {"QdMethod", c.QdMethod()},
-        {"QdNeireType", c.QdNeireType()},
-        {"QdELNeire", c.QdELNeire()},
-        {"QdAp", c.QdAp()},
-        {"ELPL", c.ELPL()},
-        {"N1", c.N1()},
-        {"N2", c.N2()},
-        {"NN", c.NN()},
-        {"Neire", c.Neire()},
-        {"NeireA", c.NeireA()},
-        {"RNeireDp", c.RNeireDp()},
-        {"RQdNN", c.RQdNN()},
-        {"L1", c.L1()},
-        {"L2", c.L2()},
-        {"Wp", c.Wp()},
-        {"Ws", c.Ws()},
-        {"qd", c.qd()},
-        {"QfRa", c.QfRa()},
-        {"QfPa", c.QfPa()},
-        {"Ru", c.Ru()},
-        {"Pu", c.Pu()},
-        {"Ra", c.Ra()},
-        {"Pa", c.Pa()},
-        {"Qw", c.Qw()},
-        {"H", c.H()},
-        {"Gave", c.Gave()},
-        {"Beta", c.Beta()},
-        {"Fai", c.Fai()},
-    };
-    Json jiban = Json::array();
-    for (const clsZulJiban& l : c.Jiban()) {
-        jiban.push_back({{"EU", l.EU},
-                         {"EL", l.EL},
-                         {"H", l.H},
-                         {"Kind", l.Kind},
-                         {"Gs1", l.Gs1},
-                         {"Gs2", l.Gs2},
-                         {"Fai", l.Fai},
-                         {"N", l.N},
-                         {"aEo", l.aEo},
-                         {"f", l.f},
-                         {"qd", l.qd},
-                         {"DE", l.DE}});
-    }
-    j["Jiban"] = jiban;
-    j["N"] = NsJson(c.N());
-    j["N4D"] = NsJson(c.N4D());
-    j["NNeire"] = NsJson(c.NNeire());
-    Json n24d = Json::array();
-    for (const clsZulN2& r : c.N24D()) {
-        n24d.push_back({{"EU", r.EU},
-                        {"EL", r.EL},
-                        {"Li", r.Li},
-                        {"Lii", r.Lii},
-                        {"NU", r.NU},
-                        {"NL", r.NL},
-                        {"Ni", r.Ni},
-                        {"LiNi", r.LiNi}});
-    }
-    j["N24D"] = n24d;
-    Json neires = Json::array();
-    for (const clsZulNeire& r : c.Neires()) {
-        neires.push_back({{"EU", r.EU},
-                          {"EL", r.EL},
-                          {"Li", r.Li},
-                          {"Lii", r.Lii},
-                          {"NU", r.NU},
-                          {"NL", r.NL},
-                          {"DNU", r.DNU},
-                          {"DNL", r.DNL},
-                          {"Ni", r.Ni},
-                          {"LiNi", r.LiNi}});
-    }
-    j["Neires"] = neires;
-    j["RaLiFi"] = LiFisJson(c.RaLiFi());
-    j["PaLiFi"] = LiFisJson(c.PaLiFi());
+    Json j;
+    NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(
+        ZUL_JSON_GETTER, Error, IsEcoPile, KuiType, Dp, Dw, Dwi, Up, Ap, Aw, Alpha, Gp1, Gp2, ELGL, ELWL,
+        ELPU, L, nRa, nPa, IsWpRa, IsWpPa, QdMethod, QdNeireType, QdELNeire, QdAp, ELPL, N1, N2, NN, Neire,
+        NeireA, RNeireDp, RQdNN, L1, L2, Wp, Ws, qd, QfRa, QfPa, Ru, Pu, Ra, Pa, Qw, H, Gave, Beta, Fai,
+        Jiban, N, N4D, NNeire, N24D, Neires, RaLiFi, PaLiFi))
     return j;
 }
 

@@ -83,14 +83,6 @@ std::int32_t FigureBuilder::AddCircle(std::int32_t center, double radius, std::i
     return Append(figure_.Circles, FigCircle{center, radius, kind}, kMaxFigCircles, "円");
 }
 
-std::int32_t FigureBuilder::AddArc(const std::array<double, 5>& values, std::int32_t kind) {
-    return Append(figure_.Arcs, FigArc{values, kind}, kMaxFigArcs, "円弧");
-}
-
-std::int32_t FigureBuilder::AddFill(std::int32_t a, std::int32_t b, std::string points) {
-    return Append(figure_.Fills, FigFill{a, b, std::move(points)}, kMaxFigFills, "塗りつぶし");
-}
-
 std::int32_t FigureBuilder::AddArrow(std::int32_t a, std::int32_t b, std::int32_t kind) {
     return Append(figure_.Arrows, FigArrow{a, b, kind}, kMaxFigArrows, "矢印");
 }

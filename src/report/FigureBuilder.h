@@ -21,8 +21,6 @@ inline constexpr std::size_t kMaxFigPoints = 600;
 inline constexpr std::size_t kMaxFigRects = 2;
 inline constexpr std::size_t kMaxFigLines = 600;
 inline constexpr std::size_t kMaxFigCircles = 100;
-inline constexpr std::size_t kMaxFigArcs = 100;
-inline constexpr std::size_t kMaxFigFills = 100;
 inline constexpr std::size_t kMaxFigArrows = 100;
 inline constexpr std::size_t kMaxFigTexts = 200;
 inline constexpr std::size_t kMaxFigFilesPerIndex = 3;
@@ -39,8 +37,6 @@ public:
     std::int32_t AddRect(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d);
     std::int32_t AddLine(std::int32_t a, std::int32_t b, std::int32_t kind);
     std::int32_t AddCircle(std::int32_t center, double radius, std::int32_t kind);
-    std::int32_t AddArc(const std::array<double, 5>& values, std::int32_t kind);
-    std::int32_t AddFill(std::int32_t a, std::int32_t b, std::string points);
     std::int32_t AddArrow(std::int32_t a, std::int32_t b, std::int32_t kind);
     std::int32_t AddText(std::string text, double x, double y, std::int32_t kind, std::int32_t direction);
 
@@ -48,8 +44,6 @@ public:
     const std::vector<FigRect>& Rects() const { return figure_.Rects; }
     const std::vector<FigLine>& Lines() const { return figure_.Lines; }
     const std::vector<FigCircle>& Circles() const { return figure_.Circles; }
-    const std::vector<FigArc>& Arcs() const { return figure_.Arcs; }
-    const std::vector<FigFill>& Fills() const { return figure_.Fills; }
     const std::vector<FigArrow>& Arrows() const { return figure_.Arrows; }
     const std::vector<FigText>& Texts() const { return figure_.Texts; }
     // The figure data files written for the figure, in order.

@@ -187,11 +187,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 9));
-    PlacementTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(PlacementTest)
 
 #include "PlacementTest.moc"

@@ -35,7 +35,6 @@ public:
     std::int32_t UsrHelpContextID() const { return usrHelpContextId_; }
     void setUsrHelpContextID(std::int32_t id) { usrHelpContextId_ = id; }
     QString UsrTag() const { return usrTag_; }
-    void setUsrTag(const QString& tag) { usrTag_ = tag; }
     std::int32_t UsrRecMax() const { return usrRecMax_; }
     void setUsrRecMax(std::int32_t rows) { usrRecMax_ = rows; }
 

@@ -28,8 +28,6 @@ public:
     double valueOrZero() const { return value_.value_or(0.0); }
     void setValue(std::optional<double> value);
 
-    double minValue() const { return min_; }
-    double maxValue() const { return max_; }
     void setRange(double min, double max);
 
     const std::string& pattern() const { return pattern_; }

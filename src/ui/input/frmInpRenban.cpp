@@ -164,8 +164,7 @@ void frmInpRenban::afterLoad() {
 }
 
 void frmInpRenban::buildMethodPreview() {
-    methodPreview_ = MethodPreviewText(method());
-    txtMethod_->setPlainText(QString(methodPreview_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtMethod_->setPlainText(MethodPreviewText(method()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void frmInpRenban::buildMarginPreview() {

@@ -37,8 +37,7 @@ public:
     int method() const;
     void setMethod(int index);
 
-    // The preview texts as last built (lines ended by CR LF).
-    const QString& methodPreview() const { return methodPreview_; }
+    // The margin preview text as last built (lines ended by CR LF).
     const QString& marginPreview() const { return marginPreview_; }
 
 protected:
@@ -60,7 +59,6 @@ private:
     QPlainTextEdit* txtMethod_;
     QPlainTextEdit* txtMargin_;
     QLabel* lblStyleHint_ = nullptr;
-    QString methodPreview_;
     QString marginPreview_;
 };
 

@@ -370,9 +370,6 @@ private slots:
     }
 };
 
-int RunFrameTests(int argc, char** argv) {
-    FrameTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(FrameTest)
 
 #include "FrameTest.moc"

@@ -603,9 +603,6 @@ private slots:
     }
 };
 
-int RunGridTests(int argc, char** argv) {
-    GridTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(GridTest)
 
 #include "GridTest.moc"

@@ -197,9 +197,6 @@ private slots:
     }
 };
 
-int RunGroundScreenTests(int argc, char** argv) {
-    GroundScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(GroundScreenTest)
 
 #include "GroundScreenTest.moc"

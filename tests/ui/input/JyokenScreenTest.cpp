@@ -268,9 +268,6 @@ private slots:
     }
 };
 
-int RunJyokenScreenTests(int argc, char** argv) {
-    JyokenScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(JyokenScreenTest)
 
 #include "JyokenScreenTest.moc"

@@ -77,9 +77,6 @@ private slots:
     }
 };
 
-int RunNValueScreenTests(int argc, char** argv) {
-    NValueScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(NValueScreenTest)
 
 #include "NValueScreenTest.moc"

@@ -209,9 +209,6 @@ private slots:
     }
 };
 
-int RunNumberingScreenTests(int argc, char** argv) {
-    NumberingScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(NumberingScreenTest)
 
 #include "NumberingScreenTest.moc"

@@ -182,11 +182,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 9));
-    StudyTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(StudyTest)
 
 #include "StudyTest.moc"

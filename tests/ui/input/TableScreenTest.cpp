@@ -84,9 +84,6 @@ private slots:
     }
 };
 
-int RunTableScreenTests(int argc, char** argv) {
-    TableScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZUL_QTEST_SCREEN_MAIN(TableScreenTest)
 
 #include "TableScreenTest.moc"
