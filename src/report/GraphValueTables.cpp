@@ -97,11 +97,23 @@ std::vector<GraphValueRow> GraphValueRows(const basCalcMain& table, const CZul& 
     return rows;
 }
 
-void WriteGraphValueTable(PageWriter& ps, const ReportContext& ctx, const basCalcMain& table, GraphValue graph) {
+void WriteGraphValueTable(PageWriter& ps, const ReportContext& ctx, const basCalcMain& table,
+                          GraphValue graph) {
     const TemplateBlock b = ReadReportBlock(ctx, kGraphBlock);
     const std::vector<GraphValueRow> rows = GraphValueRows(table, ctx.normal, ctx.quake, graph);
+    // The caption stands with its table when both fit a page, else with the head and a row; a
+    // table that fits a page only without its caption lets its bottom line run on instead of
+    // leaving the caption behind.
+    TableLines lines = kTableLines;
+    const std::int32_t head = lines.headLast - lines.headFirst + 1;
+    const std::int32_t rowCount = static_cast<std::int32_t>(rows.size());
+    const std::int32_t withCaption = 1 + head + rowCount + 1; // caption, head, rows, bottom line
+    if (withCaption > kLinesPerPage && head + rowCount <= kLinesPerPage) {
+        lines.keepAfterLast = 0;
+    }
+    KeepTogether(ps, withCaption <= kLinesPerPage ? withCaption : 1 + head + 1);
     ps.PrintAsIs(b, kCaptionFirst + static_cast<std::int32_t>(graph));
-    WritePagedTable(ps, b, kTableLines, static_cast<std::int32_t>(rows.size()), [&](std::int32_t i) {
+    WritePagedTable(ps, b, lines, rowCount, [&](std::int32_t i) {
         const GraphValueRow& row = rows[static_cast<std::size_t>(i)];
         ps.PrintFmtLine(b, row.design ? kDesignRow : kRow, {row.d, row.length, row.value});
     });

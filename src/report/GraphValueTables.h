@@ -34,6 +34,7 @@ std::vector<GraphValueRow> GraphValueRows(const basCalcMain& table, const CZul& 
 
 // The table of graph (its caption, head and rows over pages) after the graphs of its capacity;
 // nothing with the supplements off or without a study table.
-void WriteGraphValueTable(PageWriter& ps, const ReportContext& ctx, const basCalcMain& table, GraphValue graph);
+void WriteGraphValueTable(PageWriter& ps, const ReportContext& ctx, const basCalcMain& table,
+                          GraphValue graph);
 
 } // namespace zul

@@ -33,9 +33,9 @@ std::vector<double> StackLabels(const std::vector<double>& targets, double gap, 
     return at;
 }
 
-std::optional<std::vector<double>> PlaceLabelsBetween(const std::vector<double>& targets, double size,
-                                                      double gap,
-                                                      const std::vector<std::pair<double, double>>& intervals) {
+std::optional<std::vector<double>>
+PlaceLabelsBetween(const std::vector<double>& targets, double size, double gap,
+                   const std::vector<std::pair<double, double>>& intervals) {
     const std::size_t n = targets.size();
     // The places a label may take, top to bottom: in each interval from its top, one label
     // height and a gap apart.

@@ -19,8 +19,8 @@ std::vector<double> StackLabels(const std::vector<double>& targets, double gap, 
 // inside one of the free intervals (low, high) so that no line between them touches a label:
 // in the top-to-bottom order of the targets, at least gap apart, each interval holding the
 // labels nearest to it.  No value when the intervals cannot hold them all.
-std::optional<std::vector<double>> PlaceLabelsBetween(const std::vector<double>& targets, double size,
-                                                      double gap,
-                                                      const std::vector<std::pair<double, double>>& intervals);
+std::optional<std::vector<double>>
+PlaceLabelsBetween(const std::vector<double>& targets, double size, double gap,
+                   const std::vector<std::pair<double, double>>& intervals);
 
 } // namespace zul

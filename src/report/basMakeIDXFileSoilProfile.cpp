@@ -188,8 +188,9 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
         }
         const bool reachesWaterMark = kNameLeft + widest + 2.5 > kWaterMarkX - 3.5;
         const auto room = FreeIntervals(across, waterShown && reachesWaterMark ? scale.YOf(z.ELWL()) : NAN);
-        const std::vector<double> at = PlaceLabelsBetween(nameTargets, s, kLabelGap, room)
-                                           .value_or(StackLabels(nameTargets, s + kLabelGap, kBottomY, kTopY));
+        const std::vector<double> at =
+            PlaceLabelsBetween(nameTargets, s, kLabelGap, room)
+                .value_or(StackLabels(nameTargets, s + kLabelGap, kBottomY, kTopY));
         // Leaders run right of every name, so that none crosses another name.
         const double leaderX = kNameLeft + widest + 1.5;
         for (std::size_t i = 0; i < names.size(); ++i) {

@@ -44,15 +44,16 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
         WriteFrictionTable(ps, ctx, b, 12, z.PaLiFi(), false, {z.QfPa()});
         return;
     }
-    // For a checker: f and DE behind fi in the earthquake case, the total with its unit.
+    // For a checker: f and DE behind fi in the earthquake case, the total row on its own line and
+    // the total with its unit after the table.
     const double sumLiFi = SumLiFi(z.PaLiFi());
     if (caseIndex == 0) {
-        WriteCheckedFrictionTable(ps, ctx, b, 12, z, z.PaLiFi(), {}, {sumLiFi, z.QfPa()});
+        WriteCheckedFrictionTable(ps, ctx, b, 12, z, z.PaLiFi(), {}, {sumLiFi}, 1);
     } else {
         WriteCheckedFrictionTable(ps, ctx, b, 30, z, z.PaLiFi(), {FrictionColumns::Weight::None, true},
                                   {sumLiFi}, 1);
-        ps.PrintFmtLine(b, 42, {z.QfPa()});
     }
+    ps.PrintFmtLine(b, 42, {z.QfPa()});
 }
 
 } // namespace

@@ -24,18 +24,14 @@ void WriteCheckedTable(PageWriter& ps, const ReportContext& ctx, const TemplateB
     columns.reduction = quake;
     const std::int32_t first = quake ? 30 : (ownWeight ? 16 : 13);
     // Lines after the table that stay with it: the conclusion and the note.
-    const std::int32_t after = (ownWeight ? 2 : (quake ? 1 : 0)) + (note ? 1 : 0);
+    // The total row stands on its own line, the conclusion after the table.
+    const std::int32_t after = (ownWeight ? 2 : 1) + (note ? 1 : 0);
     if (ownWeight) {
         WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {z.Ws(), sumLiFi}, after);
-    } else if (quake) {
-        WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {sumLiFi}, after);
-    } else {
-        WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {sumLiFi, z.QfRa()}, after);
-    }
-    if (ownWeight) {
         ps.PrintFmtLine(b, 27, {z.Ws(), z.QfRa()});
         ps.PrintFmtLine(b, 28, {z.Ap()});
-    } else if (quake) {
+    } else {
+        WriteCheckedFrictionTable(ps, ctx, b, first, z, segments, columns, {sumLiFi}, after);
         ps.PrintFmtLine(b, 42, {z.QfRa()});
     }
     if (note) {
@@ -79,8 +75,7 @@ void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b,
     if (ctx.supplement) {
         // The heading of Ru with its formula, its values and the friction table when that fits
         // a page.
-        const std::int32_t after =
-            (ownWeight ? 2 : (caseIndex == 1 ? 1 : 0)) + (HasNoFrictionZone(z.RaLiFi()) ? 1 : 0);
+        const std::int32_t after = (ownWeight ? 2 : 1) + (HasNoFrictionZone(z.RaLiFi()) ? 1 : 0);
         KeepTogether(ps, std::min(kLinesPerPage, 6 + CheckedFrictionTableLines(z.RaLiFi(), after)));
     }
     ps.PrintAsIs(b, 7 + s);

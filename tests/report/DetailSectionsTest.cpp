@@ -386,8 +386,8 @@ TEST(DetailSections, RotaryPressInPullOutStartsEachCaseOnANewPage) {
 TEST(DetailSections, RotaryPressInPullOutShowsHowPhiWasFound) {
     const std::string block = "許容引抜き力の計算_羽根杭(3)_補足";
     const ProjectDocument base = examples::RotaryPressInPile().doc;
-    const std::size_t tip = static_cast<std::size_t>(SectionRun(base).Normal().PaLiFi().Item(
-                                                         SectionRun(base).Normal().PaLiFi().Count())->No);
+    const std::size_t tip = static_cast<std::size_t>(
+        SectionRun(base).Normal().PaLiFi().Item(SectionRun(base).Normal().PaLiFi().Count())->No);
     const struct {
         const char* what;
         std::optional<double> kind, n;
@@ -408,12 +408,14 @@ TEST(DetailSections, RotaryPressInPullOutShowsHowPhiWasFound) {
         ASSERT_TRUE(run.ok());
         for (const CZul* z : {&run.Normal(), &run.Quake()}) {
             const CZul::FaiBasis& basis = z->FaiFrom();
-            EXPECT_GE(CountShowing(lines, Filled(block, 15,
-                                                  {z->H(), z->Dw(), z->Qw(), z->Gave(), z->H(), z->Beta(), z->Fai()})),
+            EXPECT_GE(CountShowing(
+                          lines, Filled(block, 15,
+                                        {z->H(), z->Dw(), z->Qw(), z->Gave(), z->H(), z->Beta(), z->Fai()})),
                       1);
             EXPECT_GE(CountShowing(lines, Filled(block, 47, {z->Up(), z->QfPa()})), 1);
-            const std::vector<double> values =
-                c.line == 44 ? std::vector<double>{basis.nc, z->Fai(), z->Beta()} : std::vector<double>{basis.tipN};
+            const std::vector<double> values = c.line == 44
+                                                   ? std::vector<double>{basis.nc, z->Fai(), z->Beta()}
+                                                   : std::vector<double>{basis.tipN};
             EXPECT_GE(CountShowing(lines, Filled(block, c.line, values)), 1);
             if (c.line == 44) {
                 EXPECT_GE(basis.sv, 50.0);

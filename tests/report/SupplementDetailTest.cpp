@@ -5,6 +5,7 @@
 #include "SectionTestSupport.h"
 #include "calc/CalcMath.h"
 #include "document/SoilKind.h"
+#include "report/DetailReport.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,31 @@ ProjectDocument DrivenWith(std::int32_t embedment, std::int32_t openEnd) {
     doc.InpJyoken.ELSL = -8.5;
     doc.InpJyoken.Bottom = openEnd;
     return doc;
+}
+
+// The total row of every friction table stands on its own line, its conclusion "∴ ΣLi・fi" on
+// a line after the table, with the pile's own weight and without it.
+TEST(SupplementDetail, TotalRowsStandOnTheirOwnLines) {
+    for (const examples::ExampleStudy& e : examples::AllExamples()) {
+        for (const int ownWeight : {0, 1}) {
+            SCOPED_TRACE(e.fileName + (ownWeight ? " with" : " without") + " own weight");
+            ProjectDocument doc = e.doc;
+            doc.InpJyoken.IsWpRa = ownWeight;
+            doc.InpJyoken.IsWpPa = ownWeight;
+            SectionRun run(doc);
+            const Section pullOut = run.Normal().IsEcoPile() ? basResOutPaEcoPile : basResOutPa;
+            for (const Section section : {Section{basResOutRaRu}, pullOut}) {
+                std::size_t totals = 0;
+                for (const std::string& line : WriteChecked(run, section)) {
+                    const bool total =
+                        line.find("合　計") != std::string::npos || line.find("合計") != std::string::npos;
+                    totals += total ? 1 : 0;
+                    EXPECT_FALSE(total && line.find("∴") != std::string::npos) << line;
+                }
+                EXPECT_GT(totals, 0u);
+            }
+        }
+    }
 }
 
 TEST(SupplementDetail, TipResistanceSaysWhereQdComesFromAndHowTheEmbedmentWasFound) {

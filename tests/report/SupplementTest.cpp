@@ -383,7 +383,8 @@ TEST(ReportNotes, WrappedLinesKeepEveryCharacterAndNoLineStartsWithAClosingMark)
                     EXPECT_NE(head, "）");
                 }
                 const std::string line = test::Utf8(lines[i]);
-                EXPECT_FALSE(line.ends_with("（") || line.ends_with("「")) << line; // no open bracket at the end
+                EXPECT_FALSE(line.ends_with("（") || line.ends_with("「"))
+                    << line; // no open bracket at the end
             }
             EXPECT_EQ(joined, text);
             EXPECT_NO_THROW(for (const auto& l : lines) test::Utf8(l)); // no character cut in half
@@ -568,6 +569,17 @@ TEST(GraphValueTables, FollowTheGraphsWithTheSupplementsOnly) {
     EXPECT_EQ(Count(off, "設計杭"), 0u);
     EXPECT_EQ(Count(on, "グラフの値："), 4u);
     EXPECT_EQ(Count(on, FormatNumber(run.Normal().Ra(), "###,##0.0") + "  設計杭"), 1u);
+    // Longer tables run over pages, a caption never left at the foot of one.
+    for (double to = 10.0; to <= 40.0; to += 1.0) {
+        testdocs::SetTable(doc, 1.0, to, 0.5, {0.6, 0.8});
+        SectionRun longer(doc);
+        const auto lines = Write(longer, basResOutGraph, true);
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+            if (lines[i].find("グラフの値：") != std::string::npos) {
+                EXPECT_FALSE(test::StartsPage(lines[i + 1])) << to;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -151,25 +151,29 @@ const std::map<std::string, BlockFields>& ExpectedFields() {
                                                               {42, {1, 0}},
                                                               {44, {2, 0}},
                                                               {46, {2, 0}}}});
-        t.emplace("杭の自重を無視する場合_補足",
-                  BlockFields{50, Joined({UltimatePushIn(false), FrictionTable(30, 7, 1), {{42, {1, 0}}}})});
+        t.emplace(
+            "杭の自重を無視する場合_補足",
+            BlockFields{
+                50,
+                Joined({{{22, {1, 0}}}, UltimatePushIn(false), FrictionTable(30, 7, 1), {{42, {1, 0}}}})});
         t.emplace("杭の自重を考慮する場合_補足",
                   BlockFields{50, Joined({kCaseTitle,
                                           {{7, {1, 0}}, {8, {5, 0}}, {9, {1, 0}}, {13, {5, 0}}, {15, {3, 0}}},
                                           FrictionTable(16, 7, 2),
                                           {{27, {2, 0}}, {28, {1, 0}}},
                                           FrictionTable(30, 9, 2)})});
-        t.emplace("許容引抜き力の計算_羽根杭(3)_補足",
-                  BlockFields{50, Joined({kCaseTitle,
-                                          kPullOutResult,
-                                          {{14, {1, 0}}, {15, {7, 0}}, {17, {1, 0}}, {29, {2, 0}}},
-                                          {{42, {1, 0}}, {43, {3, 0}}, {44, {3, 0}}, {46, {1, 0}}, {47, {2, 0}}},
-                                          FrictionTable(18, 7, 2),
-                                          FrictionTable(30, 9, 2)})});
+        t.emplace(
+            "許容引抜き力の計算_羽根杭(3)_補足",
+            BlockFields{50, Joined({kCaseTitle,
+                                    kPullOutResult,
+                                    {{14, {1, 0}}, {15, {7, 0}}, {17, {1, 0}}, {29, {2, 0}}},
+                                    {{42, {1, 0}}, {43, {3, 0}}, {44, {3, 0}}, {46, {1, 0}}, {47, {2, 0}}},
+                                    FrictionTable(18, 7, 2),
+                                    FrictionTable(30, 9, 2)})});
         t.emplace("許容引抜き力の計算(2)_補足", BlockFields{50, Joined({kCaseTitle,
                                                                         kPullOutResult,
                                                                         {{11, {3, 0}}, {42, {1, 0}}},
-                                                                        FrictionTable(12, 5, 2),
+                                                                        FrictionTable(12, 5, 1),
                                                                         FrictionTable(30, 7, 1)})});
         return t;
     }();
