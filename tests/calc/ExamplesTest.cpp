@@ -108,7 +108,15 @@ TEST(Examples, PlausibilityNotesOnlyWhereDue) {
         ASSERT_TRUE(OpenInputFile(doc, ExamplePath(name)).success);
         basCalcMain driver;
         if (driver.CalcRa(doc)) {
-            EXPECT_TRUE(PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1)).empty());
+            // The end-bearing and the rotary press-in example enter a tip resistance above the
+            // standard value of their tip layer.
+            const std::vector<std::string> notes =
+                PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1));
+            const bool enteredQd = std::string(name) == "end-bearing-pile.zul" ||
+                                   std::string(name) == "rotary-press-in-pile.zul";
+            ASSERT_EQ(notes.size(), enteredQd ? 1u : 0u);
+            EXPECT_TRUE(!enteredQd || notes[0].find("に入力された先端支持力度 qd = ") != std::string::npos)
+                << notes[0];
         }
         if (!driver.CalcRaTable(doc)) {
             continue; // a new study has no ground to calculate

@@ -27,9 +27,11 @@ const auto& Example = test::ExamplePath;
 // The values of zul-cli calc's two value rows: Ra normal, Ra earthquake, Pa normal, Pa earthquake.
 std::vector<std::string> CalcValues(const std::string& example, const TestFolder& folder) {
     const auto run = RunCli(ZUL_CLI_PATH, {"calc", Example(example)}, folder);
+    // The table, without the notes under it.
+    const std::string table = run.out.substr(0, run.out.find("注意："));
     std::vector<std::string> values;
     const std::regex number(R"(-?[0-9][0-9,]*\.[0-9])");
-    for (auto it = std::sregex_iterator(run.out.begin(), run.out.end(), number); it != std::sregex_iterator();
+    for (auto it = std::sregex_iterator(table.begin(), table.end(), number); it != std::sregex_iterator();
          ++it) {
         values.push_back(it->str());
     }

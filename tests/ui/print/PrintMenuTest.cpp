@@ -228,11 +228,17 @@ void PrintMenuTest::joinsTheChosenItemsInOrderAndStartsThePreview() {
     t.open();
     t.choose(Items(items));
     const PrintFileGenerator& generator = t.menu->generator();
+    // The notes on the pile once: after the results list, else on a page before the detail.
+    const std::string& notes = generator.NotesText();
+    const bool notesBeforeDetail =
+        !notes.empty() && items.at(1) == QLatin1Char('1') && items.at(2) == QLatin1Char('0');
     std::string expected;
     for (std::size_t i = 0; i < 4; ++i) {
         if (items.at(static_cast<int>(i)) == QLatin1Char('1')) {
             expected += expected.empty() ? "" : "\x0C";
+            expected += i == 1 && notesBeforeDetail ? notes + "\x0C" : "";
             expected += ReadBytes(generator.ItemFile(i));
+            expected += i == 2 && !notes.empty() ? "\r\n" + notes : "";
         }
     }
     QVERIFY(expected.size() > 100);
