@@ -187,9 +187,9 @@ struct Collected {
 
 // An angle of degrees, minutes and seconds in decimal degrees; none when a part is missing.
 std::optional<double> DecimalDegrees(const xmlNode* parent, const std::string& prefix) {
-    const auto degrees = ChildNumber(parent, prefix + "_度");
-    const auto minutes = ChildNumber(parent, prefix + "_分");
-    const auto seconds = ChildNumber(parent, prefix + "_秒");
+    const auto degrees = ParseDecimalNumber(ChildTrimmed(parent, prefix + "_度"));
+    const auto minutes = ParseDecimalNumber(ChildTrimmed(parent, prefix + "_分"));
+    const auto seconds = ParseDecimalNumber(ChildTrimmed(parent, prefix + "_秒"));
     if (!degrees || !minutes || !seconds) {
         return std::nullopt;
     }

@@ -14,7 +14,7 @@
 namespace zul::test {
 
 inline std::string DataFolder() {
-    return std::string(ZUL_SOURCE_DIR) + "/data";
+    return ZUL_SOURCE_DIR "/data";
 }
 
 // The path of a bundled example study.
