@@ -163,6 +163,7 @@ int RunSiteCommand(const SiteCommandOptions& o) {
     options.import.keepDesignLevels = o.keepDesignLevels;
     options.import.keepPileHead = o.keepPileHead;
     options.outDir = o.outDir;
+    options.baseFile = o.base;
     options.jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
     ProjectDocument base;

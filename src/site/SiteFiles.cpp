@@ -62,13 +62,15 @@ BoreholeFiles CollectBoreholeFiles(const std::vector<std::string>& paths) {
     return result;
 }
 
-std::vector<std::string> StudyFileNames(const std::vector<std::string>& files) {
+std::vector<std::string> StudyFileNames(const std::vector<std::string>& files,
+                                        const std::vector<std::string>& reserved) {
     std::vector<std::string> names;
     std::set<std::string> taken;
+    std::set<std::string> reservedNames(reserved.begin(), reserved.end());
     for (const std::string& file : files) {
         const std::string stem = fs::path(file).stem().string();
         std::string name = stem;
-        for (int suffix = 2; taken.contains(name); ++suffix) {
+        for (int suffix = 2; taken.contains(name) || reservedNames.contains(name + ".zul"); ++suffix) {
             name = stem + "-" + std::to_string(suffix);
         }
         taken.insert(name);

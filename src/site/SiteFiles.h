@@ -17,7 +17,9 @@ struct BoreholeFiles {
 BoreholeFiles CollectBoreholeFiles(const std::vector<std::string>& paths);
 
 // The study file name of each borehole file: its stem with ".zul"; the second and later of a
-// stem already taken get "-2", "-3" and so on.
-std::vector<std::string> StudyFileNames(const std::vector<std::string>& files);
+// stem already taken, and a stem whose name is reserved (such as the base study's file in the
+// output folder, which must not be overwritten), get "-2", "-3" and so on.
+std::vector<std::string> StudyFileNames(const std::vector<std::string>& files,
+                                        const std::vector<std::string>& reserved = {});
 
 } // namespace zul::site

@@ -1,5 +1,6 @@
 #include "site/SiteRun.h"
 
+#include "io/FileAccess.h"
 #include "site/SiteBorehole.h"
 #include "site/SiteFiles.h"
 
@@ -83,7 +84,14 @@ SiteSummary RunSite(const ProjectDocument& base, const std::vector<std::string>&
                     const SiteOptions& options, const BoreholeSink& sink, const std::atomic<bool>* cancel) {
     SiteSummary summary;
     summary.diameters = StudyTableDiameters(base);
-    const std::vector<std::string> names = StudyFileNames(files);
+    std::vector<std::string> reserved;
+    if (!options.baseFile.empty()) {
+        const std::string baseName = std::filesystem::path(options.baseFile).filename().string();
+        if (SameFile((std::filesystem::path(options.outDir) / baseName).string(), options.baseFile)) {
+            reserved.push_back(baseName);
+        }
+    }
+    const std::vector<std::string> names = StudyFileNames(files, reserved);
     const auto jobs = static_cast<std::size_t>(std::max(1, options.jobs));
     OrderedResults results(files.size(), jobs * kAheadPerWorker, cancel);
 

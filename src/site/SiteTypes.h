@@ -28,8 +28,9 @@ struct SiteLoads {
 struct SiteOptions {
     BoreholeImportOptions import;
     SiteLoads loads;
-    std::string outDir; // where the imported studies are written
-    int jobs = 1;       // worker threads
+    std::string outDir;   // where the imported studies are written
+    std::string baseFile; // the base study's file, never overwritten by a study of the run
+    int jobs = 1;         // worker threads
 };
 
 enum class BoreholeStatus {

@@ -193,3 +193,17 @@ TEST_F(ZulCliSite, SiteReportAsPdf) {
         EXPECT_NE(pages.find(expected), std::string::npos) << expected;
     }
 }
+
+// A borehole with the stem of the base study, written into the base study's folder, does not
+// replace the base study.
+TEST_F(ZulCliSite, BaseStudyIsNeverOverwritten) {
+    const std::string out = folder.file("o");
+    std::filesystem::create_directory(out);
+    const std::string base = out + "/base.zul";
+    std::filesystem::copy_file(kBase, base);
+    const std::string borehole = folder.file("base.xml");
+    test::WriteBytes(borehole, test::BoreholeFileBytes(SiteBorehole(2), BoreholeLayout::V300, true));
+    ASSERT_EQ(Cli({"site", base, borehole, "--out-dir", out}).status, 0);
+    EXPECT_EQ(test::ReadBytes(base), test::ReadBytes(kBase));
+    EXPECT_TRUE(std::filesystem::exists(out + "/base-2.zul"));
+}

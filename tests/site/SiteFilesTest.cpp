@@ -30,4 +30,7 @@ TEST(SiteFiles, FoldersAndFilesInByteOrderEachOnce) {
 TEST(SiteFiles, StemClashesAreNumbered) {
     EXPECT_EQ(site::StudyFileNames({"x/a-2.xml", "x/a.XML", "y/a.xml", "z/a.xml", "b.c.xml"}),
               (std::vector<std::string>{"a-2.zul", "a.zul", "a-3.zul", "a-4.zul", "b.c.zul"}));
+    // The base study in the output folder is never overwritten.
+    EXPECT_EQ(site::StudyFileNames({"base.xml", "base.XML"}, {"base.zul"}),
+              (std::vector<std::string>{"base-2.zul", "base-3.zul"}));
 }
