@@ -94,8 +94,10 @@ private slots:
             auto screen = make(ini, owner.get());
             QVERIFY(ShowFramed(*screen));
             const QRect frame = screen->frameGeometry();
-            QVERIFY2(qAbs(frame.center().x() - Area().center().x()) <= 1 &&
-                         qAbs(frame.center().y() - Area().center().y()) <= 1,
+            // Centred by the owner's frame, which stands in for the screen's own until it is
+            // shown: a resizable screen's frame may differ by its resize handle.
+            QVERIFY2(qAbs(frame.center().x() - Area().center().x()) <= 3 &&
+                         qAbs(frame.center().y() - Area().center().y()) <= 3,
                      qPrintable(Where(frame)));
             screen->move(left);
             QTRY_COMPARE(screen->frameGeometry().topLeft(), left);
