@@ -40,14 +40,15 @@ QRect Area() {
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-// Shown, framed by the window manager and settled.
+// Shown, framed by the window manager and settled (a loaded machine may take a while).
 bool ShowFramed(QWidget& window) {
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    if (!QTest::qWaitForWindowExposed(&window) ||
+        !QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 5000)) {
         return false;
     }
     QTest::qWait(150);
-    return window.frameGeometry() != window.geometry();
+    return true;
 }
 
 QString Where(const QRect& frame) {
