@@ -309,8 +309,21 @@ void CheckScreenTest::showsThePlausibilityNoteBelowTheValues() {
                             "先端支持力度の自動計算にN値がないため、先端支持力度 qd が 0 です。"
                             "N値の入力範囲を確認して下さい。"));
 
+    // The sample study takes the pile weight into Pa with γp1 = γp2 = 0, as a new study does.
+    const std::string weightlessFile = sandbox.path("weightless.zul");
+    WriteStudy(SampleStudy(), weightlessFile);
+    window->fileCommands().OpenFile(weightlessFile);
+    const CheckScreenSeen weightless = PressCheckButton(*window);
+    QVERIFY(weightless.notesShown);
+    QVERIFY2(weightless.notesText.startsWith(QStringLiteral("注意：杭の自重を考慮する設定ですが")) &&
+                 weightless.notesText.contains(QStringLiteral("杭の自重 W が 0 です")),
+             qPrintable(weightless.notesText));
+
+    ProjectDocument ordinaryStudy = SampleStudy();
+    ordinaryStudy.InpJyoken.Gp1 = 24.5;
+    ordinaryStudy.InpJyoken.Gp2 = 14.5;
     const std::string ordinaryFile = sandbox.path("ordinary.zul");
-    WriteStudy(SampleStudy(), ordinaryFile);
+    WriteStudy(ordinaryStudy, ordinaryFile);
     window->fileCommands().OpenFile(ordinaryFile);
     const CheckScreenSeen ordinary = PressCheckButton(*window);
     QVERIFY(ordinary.opened);
