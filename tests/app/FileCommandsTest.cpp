@@ -33,6 +33,7 @@ private slots:
     void openSetsCaptionFileNameRecentAndFolder();
     void unsupportedVersionShowsItThenReadErrorZero();
     void brokenFileShowsItsCodeAndLeavesAResetDocument();
+    void damagedBoreholeSourceIsDroppedAndTheStudyOpens();
     void wrongExtensionKeepsTheDocument();
     void saveOfUntitledGoesThroughSaveAs();
     void saveFailureShowsWriteErrorAndChangesNothing();
@@ -309,6 +310,32 @@ void FileCommandsTest::brokenFileShowsItsCodeAndLeavesAResetDocument() {
     QCOMPARE(ui_->messages[1].text,
              QStringLiteral("入力ﾃﾞｰﾀﾌｧｲﾙの書式（Ver.error）には現在対応しておりません。"));
     QVERIFY(ui_->messages[2].text.contains(QStringLiteral("（ｴﾗｰｺｰﾄﾞ ： 0）")));
+}
+
+// A sound borehole source opens with the study; a damaged one is named and dropped, and the study
+// opens and becomes the document's file.
+void FileCommandsTest::damagedBoreholeSourceIsDroppedAndTheStudyOpens() {
+    auto window = sandbox_->makeWindow();
+    ProjectDocument study = SampleStudy();
+    study.boreholeSource = BoreholeSource{};
+    study.boreholeSource->boreholeName = "B-1";
+    const std::string good = sandbox_->path("source.zul");
+    WriteStudy(study, good);
+    window->fileCommands().OpenFile(good);
+    QVERIFY(ui_->messages.isEmpty());
+    QCOMPARE(window->document().boreholeSource->boreholeName, std::string("B-1"));
+
+    const QByteArray bytes = ReadBytes(good);
+    const std::string damaged = sandbox_->path("damaged.zul");
+    WriteBytes(damaged, bytes.left(bytes.indexOf("#END-BOREHOLE-SOURCE")));
+    window->fileCommands().OpenFile(damaged);
+    QCOMPARE(ui_->messages.size(), 1);
+    QCOMPARE(ui_->messages[0].icon, MessageIcon::Warning);
+    QVERIFY(ui_->messages[0].text.contains(QStringLiteral("取込み元の記録なしで開きます")));
+    QVERIFY(!window->document().boreholeSource);
+    QCOMPARE(window->document().DataFileName, damaged);
+    study.boreholeSource.reset();
+    QVERIFY(SameStudy(window->document(), study));
 }
 
 void FileCommandsTest::wrongExtensionKeepsTheDocument() {
