@@ -79,13 +79,13 @@ void Run(const ProjectDocument& base, const std::string& studyPath, const SiteOp
     result.longitude = record.longitudeDegrees;
 
     ProjectDocument study = base;
-    const BoreholeImportPlan plan = PlanBoreholeImport(record, options.import, study.InpJyoken.Sekou);
-    if (!plan.ok()) {
+    const BoreholeImportPlan plan = PlanBoreholeImport(record, options.import, study);
+    if (!plan.ok() || !ApplyBoreholeImport(plan, study)) {
         Fail(result, BoreholeStatus::Refused, plan.message);
         return;
     }
-    ApplyBoreholeImport(plan, study);
-    result.notes = plan.notes;
+    // The notes as the study keeps them: those of the import and the move of the pile head.
+    result.notes = study.boreholeSource->notes;
     result.layers = plan.layers.size();
     result.points = plan.points.size();
     result.ground = Level(study.JibanLevel(1));

@@ -313,7 +313,7 @@ void BoreholeImportDialog::replan() {
     // their layers when a depth limit changes the rows.
     options_.kindChoices.clear();
     if (!chosenKinds_.empty()) {
-        const BoreholeImportPlan rows = PlanBoreholeImport(record_, options_, doc_.InpJyoken.Sekou);
+        const BoreholeImportPlan rows = PlanBoreholeImport(record_, options_, doc_);
         for (std::size_t row = 0; row < rows.layers.size(); ++row) {
             if (const auto chosen = chosenKinds_.find(rows.layers[row].top); chosen != chosenKinds_.end()) {
                 options_.kindChoices.resize(rows.layers.size());
@@ -321,7 +321,7 @@ void BoreholeImportDialog::replan() {
             }
         }
     }
-    plan_ = PlanBoreholeImport(record_, options_, doc_.InpJyoken.Sekou);
+    plan_ = PlanBoreholeImport(record_, options_, doc_);
     showPlan();
 }
 
