@@ -218,6 +218,14 @@ void FindGroundRangeCauses(const ProjectDocument& doc, std::vector<std::string>&
     }
 }
 
+// The inclination, which both calculations read.
+void FindInclinationCause(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    if (doc.InpJyoken.Theta >= 90) {
+        causes.push_back("打込み角 θ(°)（" + GeneralNumberText(doc.InpJyoken.Theta) +
+                         "）が 90 以上です。杭が水平か上向きになり，計算できません。90 未満にして下さい。");
+    }
+}
+
 // The pile of the conditions: its diameters, its inclination, its length and head level.
 void FindPileShapeCauses(const ProjectDocument& doc, std::vector<std::string>& causes) {
     const CInpJyoken& c = doc.InpJyoken;
@@ -228,10 +236,6 @@ void FindPileShapeCauses(const ProjectDocument& doc, std::vector<std::string>& c
     if (IsRotaryPressIn(c.Sekou) && !(c.Dw > 0)) {
         causes.push_back("羽根外径　Ｄw(m)（" + GeneralNumberText(c.Dw) +
                          "）が 0 以下です。0 より大きい値にして下さい。");
-    }
-    if (c.Theta >= 90) {
-        causes.push_back("打込み角 θ(°)（" + GeneralNumberText(c.Theta) +
-                         "）が 90 以上です。杭が水平か上向きになり，計算できません。90 未満にして下さい。");
     }
     CheckRange(c.L, 0, 999.999, kLengthName, causes);
     CheckRange(c.ELPU, -999.999, 999.999, "杭頭標高　  (m)", causes);
@@ -264,13 +268,33 @@ std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcR
     FindGroundRangeCauses(doc, causes);
     if (run == CalcRun::Single) {
         FindPileShapeCauses(doc, causes);
+        FindInclinationCause(doc, causes);
         FindPileCauses(doc, causes);
         FindLengthCause(doc, causes);
         FindUnboundedResult(doc, causes);
     } else {
+        FindInclinationCause(doc, causes);
         FindTableCauses(doc, causes);
     }
     return causes;
+}
+
+std::string EmptyTableReason(const ProjectDocument& doc) {
+    const std::optional<double> start = doc.RaTable(1).toNumber();
+    const std::optional<double> end = doc.RaTable(2).toNumber();
+    const std::optional<double> step = doc.RaTable(3).toNumber();
+    if (!start || !end || !step) {
+        return {};
+    }
+    if (*start > *end) {
+        return std::string(kStartName) + "（" + GeneralNumberText(*start) + "）が" + kEndName + "（" +
+               GeneralNumberText(*end) + "）より大きいため，計算する杭長がありません。";
+    }
+    if (*step <= 0 && *start < *end) {
+        return std::string(kStepName) + "（" + GeneralNumberText(*step) +
+               "）が 0 以下のため，最小杭長から最大杭長まで杭長を刻めません。0.1 以上にして下さい。";
+    }
+    return {};
 }
 
 } // namespace zul
