@@ -1,6 +1,7 @@
 #include "calc/CalcFailureCauses.h"
 
 #include "calc/basCalcMain.h"
+#include "document/ConstructionMethod.h"
 #include "util/NumberFormat.h"
 #include "util/NumberText.h"
 
@@ -89,9 +90,13 @@ void FindPileCauses(const ProjectDocument& doc, std::vector<std::string>& causes
         causes.push_back("地盤条件の層がありません。層を1つ以上入力して下さい。");
     }
     for (const std::size_t i : SafetyFactorsUsed(doc)) {
-        if (doc.Anzen(i).toNumber() == 0.0) {
+        const std::optional<double> factor = doc.Anzen(i).toNumber();
+        if (factor == 0.0) {
             causes.push_back(std::string(kSafetyFactorNames[i - 1]) +
                              "が 0 です。支持力は安全率で割るため，0 以外にして下さい。");
+        } else if (factor && std::fabs(*factor) < 1) {
+            causes.push_back(std::string(kSafetyFactorNames[i - 1]) + "（" + GeneralNumberText(*factor) +
+                             "）が 1 未満です。安全率で割った支持力が扱える数値を超えることがあります。");
         }
     }
 }
@@ -186,18 +191,110 @@ void FindLengthCause(const ProjectDocument& doc, std::vector<std::string>& cause
     }
 }
 
+// A value beyond what its screen takes, named with the screen's range: such a value came from
+// a file, and a calculation with it runs out of the numbers it can hold.
+void CheckRange(double value, double low, double high, const std::string& name,
+                std::vector<std::string>& causes) {
+    if (!(value >= low && value <= high)) {
+        causes.push_back(name + "（" + GeneralNumberText(value) + "）が入力範囲（" + GeneralNumberText(low) +
+                         "～" + GeneralNumberText(high) + "）を超えています。");
+    }
+}
+
+void CheckRange(const CellValue& cell, double low, double high, const std::string& name,
+                std::vector<std::string>& causes) {
+    if (const std::optional<double> value = cell.toNumber()) {
+        CheckRange(*value, low, high, name, causes);
+    }
+}
+
+// The levels and the N depths, which both calculations read.
+void FindGroundRangeCauses(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    for (std::size_t i = 1; i <= kLevelNames.size(); ++i) {
+        CheckRange(doc.JibanLevel(i), -999.999, 999.999, kLevelNames[i - 1], causes);
+    }
+    for (std::size_t r = 1; r <= RowsRead(doc.NCount, kMaxNPoints); ++r) {
+        CheckRange(doc.NData(1, r), 0, 99.999, NName(r, 1), causes);
+    }
+}
+
+// The inclination, which both calculations read.
+void FindInclinationCause(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    if (doc.InpJyoken.Theta >= 90) {
+        causes.push_back("打込み角 θ(°)（" + GeneralNumberText(doc.InpJyoken.Theta) +
+                         "）が 90 以上です。杭が水平か上向きになり，計算できません。90 未満にして下さい。");
+    }
+}
+
+// The pile of the conditions: its diameters, its inclination, its length and head level.
+void FindPileShapeCauses(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    const CInpJyoken& c = doc.InpJyoken;
+    if (!(c.D > 0)) {
+        causes.push_back("杭径　Ｄ(m)（" + GeneralNumberText(c.D) +
+                         "）が 0 以下です。0 より大きい値にして下さい。");
+    }
+    if (IsRotaryPressIn(c.Sekou) && !(c.Dw > 0)) {
+        causes.push_back("羽根外径　Ｄw(m)（" + GeneralNumberText(c.Dw) +
+                         "）が 0 以下です。0 より大きい値にして下さい。");
+    }
+    CheckRange(c.L, 0, 999.999, kLengthName, causes);
+    CheckRange(c.ELPU, -999.999, 999.999, "杭頭標高　  (m)", causes);
+}
+
+// A calculation that ends in a number too large to hold (infinite or undefined) names that,
+// when nothing else explains its failure.
+void FindUnboundedResult(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    if (!causes.empty()) {
+        return;
+    }
+    basCalcMain trial;
+    trial.CalcRa(doc);
+    for (int i = 0; i < 2; ++i) {
+        const CZul& z = trial.CalcPair(i);
+        if (!std::isfinite(z.Ra()) || !std::isfinite(z.Pa()) || !std::isfinite(z.Ru()) ||
+            !std::isfinite(z.Pu())) {
+            causes.push_back(
+                "計算結果が扱える数値の範囲を超えました。値の大きすぎる入力がないか確認して下さい。");
+            return;
+        }
+    }
+}
+
 } // namespace
 
 std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcRun run) {
     std::vector<std::string> causes;
     FindTextCells(doc, run, causes);
+    FindGroundRangeCauses(doc, causes);
     if (run == CalcRun::Single) {
+        FindPileShapeCauses(doc, causes);
+        FindInclinationCause(doc, causes);
         FindPileCauses(doc, causes);
         FindLengthCause(doc, causes);
+        FindUnboundedResult(doc, causes);
     } else {
+        FindInclinationCause(doc, causes);
         FindTableCauses(doc, causes);
     }
     return causes;
+}
+
+std::string EmptyTableReason(const ProjectDocument& doc) {
+    const std::optional<double> start = doc.RaTable(1).toNumber();
+    const std::optional<double> end = doc.RaTable(2).toNumber();
+    const std::optional<double> step = doc.RaTable(3).toNumber();
+    if (!start || !end || !step) {
+        return {};
+    }
+    if (*start > *end) {
+        return std::string(kStartName) + "（" + GeneralNumberText(*start) + "）が" + kEndName + "（" +
+               GeneralNumberText(*end) + "）より大きいため，計算する杭長がありません。";
+    }
+    if (*step <= 0 && *start < *end) {
+        return std::string(kStepName) + "（" + GeneralNumberText(*step) +
+               "）が 0 以下のため，最小杭長から最大杭長まで杭長を刻めません。0.1 以上にして下さい。";
+    }
+    return {};
 }
 
 } // namespace zul

@@ -19,4 +19,8 @@ enum class CalcRun { Single, Table };
 // less that cannot be calculated.  Empty when none of them is present.
 std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcRun run);
 
+// Why a study table that calculated has no row: a first length above the last one, or a step
+// of 0 or less; empty when rows were to be expected.
+std::string EmptyTableReason(const ProjectDocument& doc);
+
 } // namespace zul

@@ -143,16 +143,31 @@ void basCalcMain::SetCalcInput(const ProjectDocument& doc, int calcCase, CZul& o
     obj.setIsEcoPile(IsRotaryPressIn(c.Sekou));
 }
 
+namespace {
+
+// Whether the capacities of a calculated pile are numbers: one beyond what a number holds is a
+// failure, never a result.
+bool FiniteResults(const CZul& obj) {
+    return std::isfinite(obj.Ru()) && std::isfinite(obj.Ra()) && std::isfinite(obj.Pu()) &&
+           std::isfinite(obj.Pa());
+}
+
+} // namespace
+
 bool basCalcMain::CalcRa(const ProjectDocument& doc) {
     bool result = true;
     pair_[0] = std::make_unique<CZul>();
     pair_[1] = std::make_unique<CZul>();
+    // A pile (or its blades) without a width has no section to carry it.
+    if (!(doc.InpJyoken.D > 0) || (IsRotaryPressIn(doc.InpJyoken.Sekou) && !(doc.InpJyoken.Dw > 0))) {
+        return false;
+    }
     try {
         for (int calcCase = 1; calcCase <= 2; ++calcCase) {
             CZul& obj = *pair_[static_cast<std::size_t>(calcCase - 1)];
             SetCalcInput(doc, calcCase, obj);
             obj.CalcPaRa();
-            if (obj.Error() != 0) {
+            if (obj.Error() != 0 || !FiniteResults(obj)) {
                 result = false;
             }
         }
@@ -240,6 +255,9 @@ void basCalcMain::RunTable(const ProjectDocument& doc, TableRowSink* sink) {
             quake.setL(length);
             normal.CalcPaRa();
             quake.CalcPaRa();
+            if (normal.Error() == 0 && !(FiniteResults(normal) && FiniteResults(quake))) {
+                throw CalcError("result beyond the numbers");
+            }
             if (normal.Error() == 0) {
                 const clsRaTable row{length, normal.Ra(), normal.Pa(), quake.Ra(), quake.Pa(), 0};
                 if (sink != nullptr) {

@@ -276,6 +276,9 @@ int RunTable(const Options& options) {
     if (ok) {
         out.Flush(); // the table before its notes; a failed write is reported at the end
         PrintTableNotes(driver);
+        if (const std::string reason = EmptyTableReason(doc); !reason.empty()) {
+            PrintMessage("注意：" + reason);
+        }
     }
     return ok ? kSuccess : kCalcFailure;
 }

@@ -232,10 +232,42 @@ TEST_F(ZulCliCalc, TableCausesFollowTheCalculationMessage) {
     EXPECT_EQ(Json::parse(run.out)["causes"], Json{cause});
 
     doc.RaTable(3) = CellValue::Number(0.5);
-    doc.InpJyoken.Theta = 90; // fails for a reason the program cannot name
+    doc.InpJyoken.Theta = 90;
     run = Cli({"table", Save(doc, "theta.zul")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, std::string(kCalcError) + "\n");
+    EXPECT_EQ(run.err,
+              std::string(kCalcError) +
+                  "\n原因：打込み角 θ(°)（90）が 90 以上です。杭が水平か上向きになり，計算できません。90 "
+                  "未満にして下さい。\n");
+}
+
+// A table that calculates no row succeeds, and says why on stderr.
+TEST_F(ZulCliCalc, EmptyTableSaysWhyNoRow) {
+    const struct {
+        double start, end, step;
+        std::string note;
+    } cases[] = {
+        {20, 6, 0.5,
+         "注意：最小杭長　Ｌmin(m)（20）が最大杭長　Ｌmax(m)"
+         "（6）より大きいため，計算する杭長がありません。\n"},
+        {6, 20, -0.5,
+         "注意：杭長の増分ﾋﾟｯﾁ　ΔＬ(m)（-0.5）が 0 以下のため，最小杭長から最大杭長まで杭長を刻めません。0.1 "
+         "以上にして下さい。\n"},
+        {6, 20, 0.5, ""},
+    };
+    for (const auto& c : cases) {
+        ProjectDocument doc = examples::EndBearingPile().doc;
+        doc.RaTable(1) = CellValue::Number(c.start);
+        doc.RaTable(2) = CellValue::Number(c.end);
+        doc.RaTable(3) = CellValue::Number(c.step);
+        const test::CliRun run = Cli({"table", "--csv", Save(doc, "t.zul")});
+        EXPECT_EQ(run.status, 0);
+        if (c.note.empty()) {
+            EXPECT_EQ(run.err.find("杭長がありません"), std::string::npos) << "rows were calculated";
+        } else {
+            EXPECT_EQ(run.err, c.note);
+        }
+    }
 }
 
 TEST_F(ZulCliCalc, TextTableColumnsWidenToTheWidestValue) {

@@ -84,10 +84,32 @@ TEST(CalcFailureCauses, EachKnownCauseIsNamedAndReallyFailsTheCalculation) {
          [](ProjectDocument& d) { d.InpJyoken.L = 0; },
          {"設計杭長　Ｌ(m)（0）では杭先端が杭頭と同じ高さかそれより上になり，計算できません。0.1 "
           "以上にして下さい。"}},
-        {"inclination of 90 degrees: no known cause",
+        {"inclination of 90 degrees",
          CalcRun::Single,
          [](ProjectDocument& d) { d.InpJyoken.Theta = 90; },
-         {}},
+         {"打込み角 θ(°)（90）が 90 以上です。杭が水平か上向きになり，計算できません。90 "
+          "未満にして下さい。"}},
+        {"pile diameter 0",
+         CalcRun::Single,
+         [](ProjectDocument& d) { d.InpJyoken.D = 0; },
+         {"杭径　Ｄ(m)（0）が 0 以下です。0 より大きい値にして下さい。"}},
+        {"pile diameter below 0",
+         CalcRun::Single,
+         [](ProjectDocument& d) { d.InpJyoken.D = -0.8; },
+         {"杭径　Ｄ(m)（-0.8）が 0 以下です。0 より大きい値にして下さい。"}},
+        {"pile head of 1e300",
+         CalcRun::Single,
+         [](ProjectDocument& d) { d.InpJyoken.ELPU = 1e300; },
+         {"杭頭標高　  (m)（1E+300）が入力範囲（-999.999～999.999）を超えています。"}},
+        {"ground level of 1e300",
+         CalcRun::Single,
+         [](ProjectDocument& d) { d.JibanLevel(1) = CellValue::Number(1e300); },
+         {"現地盤面標高(m)（1E+300）が入力範囲（-999.999～999.999）を超えています。"}},
+        {"a safety factor so small the capacity runs beyond the numbers",
+         CalcRun::Single,
+         [](ProjectDocument& d) { d.Anzen(1) = CellValue::Number(1e-308); },
+         {"安全率（常時・支 持 杭）（1E-308）が 1 "
+          "未満です。安全率で割った支持力が扱える数値を超えることがあります。"}},
     };
     for (const Case& c : cases) {
         ProjectDocument doc = Study();

@@ -2,6 +2,7 @@
 
 #include "ReferenceArithmetic.h"
 #include "ReferencePile.h"
+#include "document/ConstructionMethod.h"
 
 #include <cmath>
 #include <string>
@@ -102,12 +103,19 @@ PileCase CaseFromDocument(const ProjectDocument& doc, DesignCase designCase) {
 
 SingleResult CalculateSingle(const ProjectDocument& doc) {
     SingleResult result;
+    // A pile or blade without a width is refused, as is a capacity that is no finite number.
+    const bool rotary = IsRotaryPressIn(doc.InpJyoken.Sekou);
+    if (!(doc.InpJyoken.D > 0) || (rotary && !(doc.InpJyoken.Dw > 0))) {
+        return result;
+    }
     try {
         bool ok = true;
         for (int i = 0; i < 2; ++i) {
             result.pair[i] = CaseFromDocument(doc, i == 0 ? DesignCase::Normal : DesignCase::Earthquake);
             RunPileCase(result.pair[i]);
-            if (result.pair[i].Error != 0) {
+            const auto& z = result.pair[i];
+            if (z.Error != 0 || !std::isfinite(z.Ra) || !std::isfinite(z.Pa) || !std::isfinite(z.Ru) ||
+                !std::isfinite(z.Pu)) {
                 ok = false;
             }
         }
