@@ -17,6 +17,7 @@
 #include "site/SiteRun.h"
 #include "util/NumberFormat.h"
 #include "util/NumberText.h"
+#include "util/ProgramIdentity.h"
 #include "util/ProgramPaths.h"
 
 #include <algorithm>
@@ -132,7 +133,8 @@ bool WriteSiteReportPdf(const SiteReport& report, const site::SiteSummary& summa
     std::vector<std::string> notes;
     std::string error;
     const std::string title = "複数ﾎﾞｰﾘﾝｸﾞの一括検討　" + base.InpJyoken.Title;
-    const PdfPageHead head{true, title, std::filesystem::path(o.base).filename().string()};
+    const PdfPageHead head{true, title, std::filesystem::path(o.base).filename().string(),
+                           ProgramNameAndVersion(), PrintDateToday()};
     if (!drawing.WritePdf(printFile, definitionFolder, o.pdf, title, head, pending, notes, error)) {
         PrintMessage(EscapeControls(error));
         return false;

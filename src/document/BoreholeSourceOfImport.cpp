@@ -2,8 +2,10 @@
 
 #include "document/BoreholeWater.h"
 #include "util/NumberText.h"
+#include "util/ProgramIdentity.h"
 #include "util/TextNormalize.h"
-#include "util/TodayText.h"
+
+#include <algorithm>
 
 namespace zul {
 
@@ -34,7 +36,9 @@ BoreholeSource SourceOfImport(const BoreholeRecord& record, const BoreholeImport
     source.surveyStart = record.surveyStart;
     source.surveyEnd = record.surveyEnd;
     source.layoutVersion = record.dtdVersion.empty() ? BoreholeLayoutName(record.layout) : record.dtdVersion;
-    source.importDate = TodayText();
+    // The date as the files write theirs, YYYY-MM-DD; fixed by SOURCE_DATE_EPOCH as the printed date is.
+    source.importDate = PrintDateToday();
+    std::replace(source.importDate.begin(), source.importDate.end(), '/', '-');
     source.importOptions = ImportOptionsWords(options);
     if (plan.waterRecord > 0) {
         source.waterRecord = std::to_string(plan.waterRecord) + " 番目の記録：" +

@@ -36,7 +36,9 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                 // The graphs fill their page (a picture record counts one line).
                 st.FormFeed();
                 for (const bool normal : {true, false}) {
-                    if (!normal) {
+                    // A blank between the tables, never one that would open a page of its own
+                    // after a table that filled its page.
+                    if (!normal && st.LinesLeft() > 0) {
                         st.PrintBlank(1);
                     }
                     const int graph = static_cast<int>(capacity) * 2 + (normal ? 0 : 1);

@@ -220,8 +220,8 @@ TEST(ReferenceFailures, ImpossibleInputsFailTheCalculation) {
     ProjectDocument thin = DrivenPileExample(0);
     thin.InpJyoken.D = 0.0; // the embedment ratio divides by the diameter
     EXPECT_FALSE(CalculateSingle(thin).ok);
-    thin.InpJyoken.Siji = 1;
-    EXPECT_TRUE(CalculateSingle(thin).ok);
+    thin.InpJyoken.Siji = 1; // a pile of no diameter fails as a friction pile too
+    EXPECT_FALSE(CalculateSingle(thin).ok);
 
     ProjectDocument above = CastInPlaceExample(true);
     above.InpJyoken.ELPU = 20.0; // the pile ends above the ground: no segment at the tip

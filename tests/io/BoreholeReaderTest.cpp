@@ -134,9 +134,9 @@ TEST(BoreholeReader, PositionInDecimalDegrees) {
     };
     for (const Case& c : cases) {
         test::BoreholeText b = SmallBorehole();
-        if (!c.position.empty()) {
-            b.longitude[0] = c.position[0], b.longitude[1] = c.position[1], b.longitude[2] = c.position[2];
-            b.latitude[0] = c.position[3], b.latitude[1] = c.position[4], b.latitude[2] = c.position[5];
+        for (std::size_t i = 0; i < 3; ++i) {
+            b.longitude[i] = c.position.empty() ? "" : c.position[i];
+            b.latitude[i] = c.position.empty() ? "" : c.position[3 + i];
         }
         const BoreholeReadResult read = ParseBoreholeFile(test::BoreholeXml(b, BoreholeLayout::V400));
         ASSERT_TRUE(read.record) << read.message;

@@ -151,8 +151,14 @@ private slots:
         const std::string ini = context_->paths.iniFile;
         // Positions kept on a larger or a second monitor: right of, below and far beyond this one.
         const QPoint stored[] = {{area.width() - 50, 40}, {40, area.height() - 30}, {4000, 3000}};
+        // The screens open over the main window, whose frame tells theirs before they are shown.
+        QWidget mainWindow;
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
         for (const ScreenCase& screenCase : kScreens) {
             for (const QPoint& position : stored) {
+                mainWindow.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
                 QWidget probe;
                 CPrivateProfile::SetValueString(ini, screenCase.section, "Left",
                                                 std::to_string(PixelsToTwips(&probe, position.x())));
