@@ -1,5 +1,6 @@
 #include "calc/PlausibilityNotes.h"
 
+#include "calc/EnteredValueNotes.h"
 #include "calc/LayerValueNotes.h"
 #include "calc/PileWeightNote.h"
 #include "document/ConstructionMethod.h"
@@ -186,6 +187,9 @@ std::vector<std::string> PlausibilityNotes(const ProjectDocument& doc, const CZu
     }
     if (auto weight = PileWeightNote(normal)) {
         notes.push_back(std::move(*weight));
+    }
+    for (std::string& note : EnteredValueNotes(doc, normal, quake)) {
+        notes.push_back(std::move(note));
     }
     for (std::string& note : LayerValueNotes(doc, normal)) {
         notes.push_back(std::move(note));

@@ -295,5 +295,44 @@ TEST(PlausibilityNotes, TableNotesAreThoseOfTheSingleCalculationAtTheirFirstLeng
     }
 }
 
+// A safety factor below 1 and a layer of thickness 0 calculate as entered, with a note each.
+TEST(PlausibilityNotes, EnteredValuesSeldomMeant) {
+    const struct {
+        const char* name;
+        std::function<void(ProjectDocument&)> change;
+        std::string says; // empty: no such note
+    } cases[] = {
+        {"standard factors", [](ProjectDocument&) {}, ""},
+        {"normal push-in", [](ProjectDocument& d) { d.Anzen(1) = CellValue::Number(0.5); },
+         "常時の押込みの安全率 n = 0.50 が 1 より小さい"},
+        {"earthquake pull-out", [](ProjectDocument& d) { d.Anzen(6) = CellValue::Number(0.8); },
+         "地震時の引抜きの安全率 n = 0.80 が 1 より小さい"},
+        {"factor of 1", [](ProjectDocument& d) { d.Anzen(1) = CellValue::Number(1.0); }, ""},
+        {"layer of no thickness",
+         [](ProjectDocument& d) {
+             testdocs::SetGround(d, 0.0, -3.0, 0.0, 0.0,
+                                 {{0, 5, 18, 9, 10, 20, 3000, 1},
+                                  {1, 0, 18, 8, 5, 10, 0, 1},
+                                  {1, 10, 20, 10, 40, 100, 5000, 0.5}});
+         },
+         "第 2 層の層厚が 0 m"},
+    };
+    for (const auto& c : cases) {
+        const ProjectDocument doc = Changed(EndBearingDocument(), c.change);
+        basCalcMain driver;
+        ASSERT_TRUE(driver.CalcRa(doc)) << c.name;
+        const std::vector<std::string> notes = PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1));
+        const auto entered = std::count_if(notes.begin(), notes.end(), [](const std::string& n) {
+            return n.find("安全率 n =") != std::string::npos || n.find("層厚が 0 m") != std::string::npos;
+        });
+        EXPECT_EQ(entered, c.says.empty() ? 0 : 1) << c.name;
+        if (!c.says.empty()) {
+            EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [&](const std::string& n) {
+                return n.find(c.says) != std::string::npos;
+            })) << c.name;
+        }
+    }
+}
+
 } // namespace
 } // namespace zul
