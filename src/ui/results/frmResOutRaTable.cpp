@@ -1,5 +1,6 @@
 #include "ui/results/frmResOutRaTable.h"
 
+#include "calc/CalcFailureCauses.h"
 #include "calc/PlausibilityNotes.h"
 #include "calc/basCalcMain.h"
 #include "render/GraphExport.h"
@@ -156,6 +157,10 @@ frmResOutRaTable::frmResOutRaTable(AppContext& context, QWidget* parent)
         notes_ << QStringLiteral(
             "注意：杭長検討表に杭径がないため（0.09 m 以下の杭径は計算しません），グラフに線はありません。"
             "「支持力検討ｸﾞﾗﾌの作成」で杭径を入力して下さい。");
+    }
+    // A table whose lengths give no row (the first above the last) says so too.
+    if (const std::string why = EmptyTableReason(context_.doc); !why.empty()) {
+        notes_ << QStringLiteral("注意：") + QString::fromStdString(why);
     }
     // The notes sit under the chart, in the frame; they are no part of the graph, so printing,
     // copying and the metafiles stay as they are.

@@ -241,6 +241,21 @@ private slots:
         }
     }
 
+    void reversedLengthsSayWhyNoRowWasCalculated() {
+        doc_.RaTable(1) = CellValue::Number(20.0);
+        doc_.RaTable(2) = CellValue::Number(10.0);
+        basCalcMain calc;
+        calc.CalcRaTable(doc_);
+        AppContext context{doc_, calc, paths_};
+        frmResOutRaTable screen(context);
+        screen.show();
+        const auto* notes = screen.findChild<QLabel*>(QStringLiteral("lblNotes"));
+        QVERIFY(notes->isVisible());
+        QVERIFY2(notes->text().contains(QStringLiteral("計算する杭長がありません")),
+                 qPrintable(notes->text()));
+        screen.close();
+    }
+
     void closingSavesTheFourGraphsAndThePlacement() {
         QVERIFY(!doc_.RaTableDone);
         frmResOutRaTable screen(*context_);
