@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   xvfb xauth xdotool openbox fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils libwmf-bin fonts-urw-base35 libuemf-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev lld
   libxml2-dev libicu-dev
 )
 

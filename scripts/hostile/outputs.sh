@@ -89,6 +89,15 @@ fi
 sed "7s/.*/-0.8 $cr/" "$here/examples/end-bearing-pile.zul" >neg.zul
 run "$cli" calc neg.zul
 check "calc: a diameter below 0 fails with its cause" sh -c "test $status = 1 && grep -q '杭径' '$work/err'"
+sed "11s/.*/90 $cr/" "$here/examples/end-bearing-pile.zul" >steep.zul
+run "$cli" calc steep.zul
+check "calc: an inclination of 90 degrees fails with its cause" sh -c "test $status = 1 && grep -q '打込み角' '$work/err'"
+sed "24s/.*/-3 $cr/" "$here/examples/end-bearing-pile.zul" >negn.zul
+run "$cli" calc negn.zul
+check "calc: a safety factor below 0 calculates with a note" sh -c "test $status = 0 && grep -q '安全率 n = -3.00 が負' '$work/out'"
+sed "10s/.*/1E+300 $cr/" "$here/examples/end-bearing-pile.zul" >long.zul
+run "$cli" calc long.zul
+check "calc: a design length of 1E+300 is named, as cause or note" sh -c "grep -q '設計杭長.*入力範囲' '$work/err' '$work/out'"
 
 # 12. Causes in words.
 cp "$here/examples/new-study.zul" s.txt

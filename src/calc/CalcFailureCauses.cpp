@@ -226,7 +226,7 @@ void FindInclinationCause(const ProjectDocument& doc, std::vector<std::string>& 
     }
 }
 
-// The pile of the conditions: its diameters, its inclination, its length and head level.
+// The pile of the conditions: its diameters.
 void FindPileShapeCauses(const ProjectDocument& doc, std::vector<std::string>& causes) {
     const CInpJyoken& c = doc.InpJyoken;
     if (!(c.D > 0)) {
@@ -237,8 +237,12 @@ void FindPileShapeCauses(const ProjectDocument& doc, std::vector<std::string>& c
         causes.push_back("羽根外径　Ｄw(m)（" + GeneralNumberText(c.Dw) +
                          "）が 0 以下です。0 より大きい値にして下さい。");
     }
-    CheckRange(c.L, 0, 999.999, kLengthName, causes);
-    CheckRange(c.ELPU, -999.999, 999.999, "杭頭標高　  (m)", causes);
+}
+
+// The design length and the pile head level beyond their screen's range.
+void FindPileRangeCauses(const ProjectDocument& doc, std::vector<std::string>& causes) {
+    CheckRange(doc.InpJyoken.L, 0, 999.999, kLengthName, causes);
+    CheckRange(doc.InpJyoken.ELPU, -999.999, 999.999, "杭頭標高　  (m)", causes);
 }
 
 // A calculation that ends in a number too large to hold (infinite or undefined) names that,
@@ -268,6 +272,7 @@ std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcR
     FindGroundRangeCauses(doc, causes);
     if (run == CalcRun::Single) {
         FindPileShapeCauses(doc, causes);
+        FindPileRangeCauses(doc, causes);
         FindInclinationCause(doc, causes);
         FindPileCauses(doc, causes);
         FindLengthCause(doc, causes);
@@ -277,6 +282,13 @@ std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcR
         FindTableCauses(doc, causes);
     }
     return causes;
+}
+
+std::vector<std::string> InputsBeyondTheirRange(const ProjectDocument& doc) {
+    std::vector<std::string> found;
+    FindGroundRangeCauses(doc, found);
+    FindPileRangeCauses(doc, found);
+    return found;
 }
 
 std::string EmptyTableReason(const ProjectDocument& doc) {

@@ -19,6 +19,10 @@ enum class CalcRun { Single, Table };
 // less that cannot be calculated.  Empty when none of them is present.
 std::vector<std::string> FindCalcFailureCauses(const ProjectDocument& doc, CalcRun run);
 
+// The levels, N depths, design length and pile head level beyond the range their screen takes
+// (such values come from a file), one sentence each; empty when all are within range.
+std::vector<std::string> InputsBeyondTheirRange(const ProjectDocument& doc);
+
 // Why a study table that calculated has no row: a first length above the last one, or a step
 // of 0 or less; empty when rows were to be expected.
 std::string EmptyTableReason(const ProjectDocument& doc);

@@ -167,14 +167,8 @@ void PrintCsv(const basCalcMain& driver, Output& out) {
 
 // ---- the commands
 
-struct Options {
-    std::string path;
-    bool json = false;
-    bool csv = false;
-};
-
 // Reads the study as File > Open does.  On failure reports the file message and returns false.
-bool ReadStudy(const Options& options, ProjectDocument& doc) {
+bool ReadStudy(const CalcOptions& options, ProjectDocument& doc) {
     std::string message;
     int code = 0;
     bool versionNamed = false;
@@ -214,8 +208,9 @@ bool ReadStudy(const Options& options, ProjectDocument& doc) {
     }
     return false;
 }
+} // namespace
 
-int RunCalc(const Options& options) {
+int RunCalc(const CalcOptions& options) {
     ProjectDocument doc;
     if (!ReadStudy(options, doc)) {
         return kFileFailure;
@@ -243,7 +238,7 @@ int RunCalc(const Options& options) {
     return ok ? kSuccess : kCalcFailure;
 }
 
-int RunTable(const Options& options) {
+int RunTable(const CalcOptions& options) {
     ProjectDocument doc;
     if (!ReadStudy(options, doc)) {
         return kFileFailure;
@@ -281,26 +276,6 @@ int RunTable(const Options& options) {
         }
     }
     return ok ? kSuccess : kCalcFailure;
-}
-
-} // namespace
-
-void AddCalcCommands(CLI::App& app, int& exitCode) {
-    auto calcOptions = std::make_shared<Options>();
-    auto* calc = app.add_subcommand(
-        "calc", "Allowable push-in (Ra) and pull-out (Pa) capacity of the pile of a study, normal and "
-                "level-1 earthquake case");
-    calc->add_option("FILE", calcOptions->path, "Study file (.zul, version 1.30 or 1.00)")->required();
-    calc->add_flag("--json", calcOptions->json, "Every value of both calculations as JSON");
-    calc->callback([calcOptions, &exitCode] { exitCode = RunCalc(*calcOptions); });
-
-    auto tableOptions = std::make_shared<Options>();
-    auto* table = app.add_subcommand("table", "Ra and Pa over the study table of pile lengths and diameters");
-    table->add_option("FILE", tableOptions->path, "Study file (.zul, version 1.30 or 1.00)")->required();
-    auto* json = table->add_flag("--json", tableOptions->json, "The table as JSON");
-    auto* csv = table->add_flag("--csv", tableOptions->csv, "The table as CSV: D,L,Ra,Pa,Rae,Pae");
-    json->excludes(csv);
-    table->callback([tableOptions, &exitCode] { exitCode = RunTable(*tableOptions); });
 }
 
 } // namespace zul::cli

@@ -9,7 +9,7 @@
 
 namespace zul::cli {
 
-namespace {
+namespace {} // namespace
 
 int Convert(const std::string& input, const std::string& output) {
     // A file that cannot be opened at all is named by its own error, not as an unknown version.
@@ -41,20 +41,6 @@ int Convert(const std::string& input, const std::string& output) {
         return kFileFailure;
     }
     return kSuccess;
-}
-
-} // namespace
-
-void AddConvertCommand(CLI::App& app, int& exitCode) {
-    auto* command = app.add_subcommand(
-        "convert", "Read a study file (.zul, version 1.30 or 1.00) and write it as version 1.30; the "
-                   "borehole source after the study table goes with it (a damaged one is dropped with "
-                   "a note on stderr)");
-    auto input = std::make_shared<std::string>();
-    auto output = std::make_shared<std::string>();
-    command->add_option("IN", *input, "Study file to read; its name must end in .zul")->required();
-    command->add_option("OUT", *output, "File to write (replaced only when complete)")->required();
-    command->callback([input, output, &exitCode] { exitCode = Convert(*input, *output); });
 }
 
 } // namespace zul::cli

@@ -22,19 +22,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct ImportOptions {
-    std::string file;
-    std::string out;
-    std::string into;
-    std::optional<double> maxDepth;
-    std::string nDepth = "middle";
-    std::optional<double> nCap;
-    std::optional<int> waterRecord;
-    bool keepDesignLevels = false;
-    bool keepPileHead = false;
-    bool json = false;
-};
-
 Json OptionalNumber(const std::optional<double>& value) {
     return value ? Json(*value) : Json(nullptr);
 }
@@ -113,6 +100,7 @@ void PrintFileProblem(const std::string& what, const std::string& path, int file
     PrintMessage(what + "（" + EscapeControls(path) + "）" +
                  (fileError == 0 ? "" : "：" + FileErrorCause(fileError)));
 }
+} // namespace
 
 int RunImport(const ImportOptions& options) {
     // The study written must never replace the borehole file it is made from.
@@ -193,55 +181,6 @@ int RunImport(const ImportOptions& options) {
                          << std::to_string(plan.points.size()) << " 点を取り込みました。\n";
     }
     return kSuccess;
-}
-
-} // namespace
-
-void AddImportBoringCommand(CLI::App& app, int& exitCode) {
-    auto* command = app.add_subcommand(
-        "import-boring", "Import the layers, N values and levels of a borehole exchange file (XML, "
-                         "layouts 2.x, 3.00, 4.00; Shift_JIS or UTF-8, at most 32 MB) into a study file");
-    auto options = std::make_shared<ImportOptions>();
-    command->add_option("FILE", options->file, "Borehole exchange file (.xml)")->required();
-    command->add_option("--out", options->out, "Study file to write (replaced only when complete)")
-        ->required();
-    command->add_option("--into", options->into,
-                        "Study file (.zul) whose layers and N values are replaced; without it a new study");
-    command
-        ->add_option(
-            "--max-depth", options->maxDepth,
-            "Import depth limit in m: deeper layers and N values are left out, the last layer is cut")
-        ->check(PositiveNumberCheck());
-    command
-        ->add_option("--n-depth", options->nDepth,
-                     "Depth of an N value: middle (start depth + half the penetration, default) or start")
-        ->check(CLI::IsMember({"middle", "start"}));
-    command
-        ->add_option("--n-cap", options->nCap,
-                     "Upper bound of the N values (0 to 100; above 100 is always 100)")
-        ->check(CLI::Range(0.0, 100.0));
-    command
-        ->add_option("--water-record", options->waterRecord,
-                     "Use the K-th water record (1-based, file order) instead of the one the rules choose "
-                     "(clear water before unknown before mud water; after drilling, at the start of "
-                     "work, at the end, during work; the latest date; the last in the file)")
-        ->check(PositiveNumberCheck());
-    command->add_flag("--keep-design-levels", options->keepDesignLevels,
-                      "Keep the design ground levels of the study (otherwise set to the ground surface)");
-    command->add_flag("--keep-pile-head", options->keepPileHead,
-                      "Keep the pile head elevation (otherwise it moves with the ground surface, "
-                      "keeping its depth below the ground)");
-    command->add_flag(
-        "--json", options->json,
-        "Print the borehole, the layers and N values as imported, the levels and the notes as JSON");
-    command->footer(
-        "Notes go to stderr, one line each starting \"注意：\".  Exit status: 0 imported, 2 a file "
-        "or command-line error, 5 the borehole cannot be imported (such as more than 20 layers "
-        "after merging, give --max-depth; or a value the screens cannot hold, which the message "
-        "names).  A new study (no --into) takes the borehole name as its title.  The study keeps "
-        "the borehole source (file, names, coordinates, original soil names, blows, refused "
-        "tests, notes) after its study table.");
-    command->callback([options, &exitCode] { exitCode = RunImport(*options); });
 }
 
 } // namespace zul::cli

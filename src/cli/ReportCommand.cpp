@@ -15,8 +15,8 @@
 #include "io/ReportSettings.h"
 #include "printfile/PrintFileFormat.h"
 #include "report/PrintFileGenerator.h"
-#include "util/ProgramPaths.h"
 #include "util/ProgramIdentity.h"
+#include "util/ProgramPaths.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -38,18 +38,6 @@ namespace fs = std::filesystem;
 
 constexpr int kItemFailure = 3;
 constexpr int kNoItem = 4;
-
-struct ReportOptions {
-    std::string path;
-    std::string printFile;
-    std::string pdfFile;
-    std::string items = "0,1,2,3";
-    std::string ini;
-    std::string fmt;
-    std::string programFolder;
-    bool noPageHead = false;
-    std::string supplement; // "on", "off" or empty for the setting of the settings file
-};
 
 // The chosen report items of a list such as "0,2"; empty entries are ignored.  No value when
 // an entry is not an item number.
@@ -413,8 +401,9 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
     // The pages carry the study title and the study's file name; the PDF is titled with the
     // study title, or with the file's name when the study has none.
     const std::string title = fs::path(options.path).stem().string();
-    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title, fs::path(options.path).filename().string(),
-                           ProgramNameAndVersion(), PrintDateToday()};
+    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title,
+                           fs::path(options.path).filename().string(), ProgramNameAndVersion(),
+                           PrintDateToday()};
     if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title,
                           head, pdf, notes, pdfError)) {
         PrintEscapedLines(pdfError);
@@ -487,6 +476,7 @@ Outcome CommitPrintFile(const ReportOptions& options, Generation& run, ScratchFo
     fs::remove(folders.figures, error); // only when no figure was made
     return std::nullopt;
 }
+} // namespace
 
 int RunReport(const ReportOptions& options) {
     ReportJob job(options);
@@ -569,41 +559,6 @@ int RunReport(const ReportOptions& options) {
     }
     // A figure or graph that could not be read is missing from the PDF: not a complete report.
     return !notes.empty() ? kItemFailure : kSuccess;
-}
-
-} // namespace
-
-void AddReportCommand(CLI::App& app, int& exitCode) {
-    auto options = std::make_shared<ReportOptions>();
-    auto* report = app.add_subcommand(
-        "report", "The calculation report as one print file for the preview program (Shift_JIS, CR LF; "
-                  "its figure files go to the folder OUT.figures beside it) and/or as PDF; at least one "
-                  "of --print-file and --pdf");
-    report->add_option("FILE", options->path, "Study file (.zul, version 1.30 or 1.00)")->required();
-    report->add_option("--print-file", options->printFile, "The print file to write (OUT)");
-    report->add_option("--pdf", options->pdfFile,
-                       "The report as PDF: generation, join and the pages in one step.  With a study "
-                       "table the four study graphs are drawn for it; without one item 3 is left out");
-    report->add_option("--items", options->items,
-                       "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
-                       "calculation, 2 results list, 3 graph (default 0,1,2,3)");
-    report->add_option("--ini", options->ini,
-                       "Settings file with the heading numbering and the supplement setting (default: the "
-                       "program's Zul.ini)");
-    report
-        ->add_option("--supplement", options->supplement,
-                     "on: the report with its supplements (N-value table, soil profile, notes of the "
-                     "plausibility check); off: without them, as before they existed (default: "
-                     "Print/Supplement of the settings file, on when missing)")
-        ->check(CLI::IsMember({"on", "off"}));
-    report->add_option("--fmt", options->fmt,
-                       "Report template file (default: Zul.fmt of the program folder)");
-    report->add_option("--program-folder", options->programFolder,
-                       "Folder of LINE_PRN.DEF and STR_PRN.DEF (default: the program folder)");
-    report->add_flag("--no-page-head", options->noPageHead,
-                     "PDF pages without the running head (study title, file name) and the page number "
-                     "\"- n / N -\" in their margins");
-    report->callback([options, &exitCode] { exitCode = RunReport(*options); });
 }
 
 } // namespace zul::cli

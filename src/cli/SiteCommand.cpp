@@ -34,24 +34,6 @@ namespace zul::cli {
 
 namespace {
 
-struct SiteCommandOptions {
-    std::string base;
-    std::vector<std::string> paths;
-    std::string outDir;
-    std::string loadRa;
-    std::string loadPa;
-    std::string csv;
-    std::string pdf;
-    std::optional<double> planDiameter;
-    bool json = false;
-    std::optional<double> maxDepth;
-    std::string nDepth = "middle";
-    std::optional<double> nCap;
-    bool keepDesignLevels = false;
-    bool keepPileHead = false;
-    int jobs = 0;
-};
-
 // "P,Pe": the load of the normal and of the earthquake case, kN, 0 or more.
 std::optional<site::DesignLoad> ParseLoad(const std::string& text) {
     const std::size_t comma = text.find(',');
@@ -148,6 +130,7 @@ bool WriteSiteReportPdf(const SiteReport& report, const site::SiteSummary& summa
     }
     return true;
 }
+} // namespace
 
 int RunSiteCommand(const SiteCommandOptions& o) {
     site::SiteOptions options;
@@ -255,47 +238,6 @@ int RunSiteCommand(const SiteCommandOptions& o) {
         status = kFileFailure;
     }
     return status;
-}
-
-} // namespace
-
-void AddSiteCommand(CLI::App& app, int& exitCode) {
-    auto* command = app.add_subcommand(
-        "site", "Import many borehole files into one base study: the pile length each borehole needs for "
-                "the design loads, and the envelope of the site");
-    auto o = std::make_shared<SiteCommandOptions>();
-    command->add_option("BASE", o->base, "Base study (.zul): pile, method, safety factors, study table")
-        ->required();
-    command->add_option("PATH", o->paths, "Borehole files (.xml) or folders (their *.xml and *.XML files)")
-        ->required();
-    command->add_option("--out-dir", o->outDir, "Folder for the imported studies (<file stem>.zul)")
-        ->required();
-    command->add_option("--load-ra", o->loadRa,
-                        "Push-in load per pile P,Pe (kN, normal and earthquake case)");
-    command->add_option("--load-pa", o->loadPa,
-                        "Pull-out load per pile T,Te (kN, normal and earthquake case)");
-    command->add_option("--csv", o->csv, "Table of boreholes as CSV (UTF-8 with byte order mark)");
-    command->add_option("--pdf", o->pdf, "Site report as PDF (without a display)");
-    command->add_option(
-        "--plan-diameter", o->planDiameter,
-        "Diameter (m) whose required lengths the position plan of the report shows (default: the "
-        "first of the study table)");
-    command->add_flag("--json", o->json, "Boreholes and envelope as JSON on stdout");
-    command->add_option("--max-depth", o->maxDepth, "Import depth limit in m")->check(CLI::PositiveNumber);
-    command->add_option("--n-depth", o->nDepth, "Depth of an N value: middle (default) or start")
-        ->check(CLI::IsMember({"middle", "start"}));
-    command->add_option("--n-cap", o->nCap, "Upper bound of the N values (0 to 100)")
-        ->check(CLI::Range(0.0, 100.0));
-    command->add_flag("--keep-design-levels", o->keepDesignLevels,
-                      "Keep the design ground levels of the study");
-    command->add_flag("--keep-pile-head", o->keepPileHead,
-                      "Keep the pile head elevation (otherwise it moves with the ground surface)");
-    command->add_option("--jobs", o->jobs, "Worker threads (default: the number of cores)")
-        ->check(CLI::Range(1, 256));
-    command->footer("Exit status: 0 every borehole calculated, 5 some were refused or failed (the rest "
-                    "written), 2 a base study, path or option error.  Progress on stderr when it is a "
-                    "terminal.");
-    command->callback([o, &exitCode] { exitCode = RunSiteCommand(*o); });
 }
 
 } // namespace zul::cli

@@ -295,7 +295,9 @@ TEST(PlausibilityNotes, TableNotesAreThoseOfTheSingleCalculationAtTheirFirstLeng
     }
 }
 
-// A safety factor below 1 and a layer of thickness 0 calculate as entered, with a note each.
+// A safety factor below 1 or below 0, a layer of thickness 0 and rows left at the values of a
+// row added on the screen, and values beyond a screen's range that still calculate are taken
+// as entered, with a note each.
 TEST(PlausibilityNotes, EnteredValuesSeldomMeant) {
     const struct {
         const char* name;
@@ -308,6 +310,27 @@ TEST(PlausibilityNotes, EnteredValuesSeldomMeant) {
         {"earthquake pull-out", [](ProjectDocument& d) { d.Anzen(6) = CellValue::Number(0.8); },
          "地震時の引抜きの安全率 n = 0.80 が 1 より小さい"},
         {"factor of 1", [](ProjectDocument& d) { d.Anzen(1) = CellValue::Number(1.0); }, ""},
+        {"negative factor", [](ProjectDocument& d) { d.Anzen(3) = CellValue::Number(-3); },
+         "常時の引抜きの安全率 n = -3.00 が負のため"},
+        {"layer without unit weights",
+         [](ProjectDocument& d) {
+             d.JibanLayer(3, 2) = CellValue::Number(0);
+             d.JibanLayer(4, 2) = CellValue::Number(0);
+         },
+         "第 2 層の単位体積重量 γs、γs' が 0 のまま"},
+        {"N row at its start values",
+         [](ProjectDocument& d) {
+             testdocs::SetNValues(d, {{1, 10}, {2, 20}, {0, 0}});
+         },
+         "Ｎ値の 3 行目が深度 0 m、Ｎ値 0 のまま"},
+        {"design length a file held beyond the screen's range",
+         [](ProjectDocument& d) { d.InpJyoken.L = 1e300; },
+         "設計杭長　Ｌ(m)（1E+300）が入力範囲（0～999.999）を超えています。入力値を確認して下さい。"},
+        {"N depth a file held beyond the screen's range",
+         [](ProjectDocument& d) {
+             testdocs::SetNValues(d, {{1, 10}, {1e300, 20}});
+         },
+         "Ｎ値の2行目の「深度」（1E+300）が入力範囲（0～99.999）を超えています。"},
         {"layer of no thickness",
          [](ProjectDocument& d) {
              testdocs::SetGround(d, 0.0, -3.0, 0.0, 0.0,
@@ -323,7 +346,8 @@ TEST(PlausibilityNotes, EnteredValuesSeldomMeant) {
         ASSERT_TRUE(driver.CalcRa(doc)) << c.name;
         const std::vector<std::string> notes = PlausibilityNotes(doc, driver.CalcPair(0), driver.CalcPair(1));
         const auto entered = std::count_if(notes.begin(), notes.end(), [](const std::string& n) {
-            return n.find("安全率 n =") != std::string::npos || n.find("層厚が 0 m") != std::string::npos;
+            return n.find("安全率 n =") != std::string::npos || n.find("層厚が 0 m") != std::string::npos ||
+                   n.find("のままです") != std::string::npos || n.find("入力範囲") != std::string::npos;
         });
         EXPECT_EQ(entered, c.says.empty() ? 0 : 1) << c.name;
         if (!c.says.empty()) {
