@@ -14,6 +14,7 @@
 #include "util/NumberFormat.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -61,12 +62,39 @@ struct Shown {
     SiteStudyDialog dialog;
 };
 
-// The site run on the same files and load, as the terminal command makes it.
-std::vector<site::BoreholeResult> DirectRun(const SiteFixture& site, site::SiteEnvelope& envelope) {
+// Every import choice and a pull-out load set through the widgets; the same as run options.
+site::SiteOptions ChooseEverything(SiteStudyDialog& dialog) {
+    dialog.findChild<QCheckBox*>("chkMaxDepth")->setChecked(true);
+    dialog.findChild<QDoubleSpinBox*>("numMaxDepth")->setValue(15);
+    dialog.findChild<QComboBox*>("cboNDepth")->setCurrentIndex(1);
+    dialog.findChild<QCheckBox*>("chkNCap")->setChecked(true);
+    dialog.findChild<QDoubleSpinBox*>("numNCap")->setValue(12);
+    dialog.findChild<QCheckBox*>("chkKeepDesign")->setChecked(true);
+    dialog.findChild<QCheckBox*>("chkKeepPileHead")->setChecked(true);
+    dialog.findChild<QDoubleSpinBox*>("numLoadRa")->setValue(150);
+    dialog.findChild<QDoubleSpinBox*>("numLoadRae")->setValue(200);
+    dialog.findChild<QCheckBox*>("chkLoadPa")->setChecked(true);
+    dialog.findChild<QDoubleSpinBox*>("numLoadPa")->setValue(100);
+    dialog.findChild<QDoubleSpinBox*>("numLoadPae")->setValue(150);
     site::SiteOptions options;
+    options.import.maxDepth = 15;
+    options.import.nDepth = NDepthReference::Start;
+    options.import.nCap = 12;
+    options.import.keepDesignLevels = true;
+    options.import.keepPileHead = true;
+    options.loads.pushIn = site::DesignLoad{150, 200};
+    options.loads.pullOut = site::DesignLoad{100, 150};
+    return options;
+}
+
+// The site run on the same files and loads, as the terminal command makes it.
+std::vector<site::BoreholeResult> DirectRun(const SiteFixture& site, site::SiteOptions options,
+                                            site::SiteEnvelope& envelope) {
     options.outDir = site.file(QStringLiteral("direct")).toStdString();
     std::filesystem::create_directories(options.outDir);
-    options.loads.pushIn = site::DesignLoad{340, 450};
+    if (!options.loads.pushIn) {
+        options.loads.pushIn = site::DesignLoad{340, 450};
+    }
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(site.folder().toStdString())) {
         files.push_back(entry.path().string());
@@ -84,14 +112,22 @@ std::vector<site::BoreholeResult> DirectRun(const SiteFixture& site, site::SiteE
 class SiteStudyDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every row shows what the site run gives for its file; refused and failed rows are
-    // marked; the chart holds the run's envelope and the plan every borehole with a position.
+    // Every row shows what the site run gives for its file with the choices made; refused and
+    // failed rows are marked; the chart holds the run's envelope and the plan every borehole
+    // with a position.
+    void tableAgreesWithTheSiteRun_data() {
+        QTest::addColumn<bool>("choices");
+        QTest::newRow("defaults") << false;
+        QTest::newRow("every choice") << true;
+    }
     void tableAgreesWithTheSiteRun() {
+        QFETCH(bool, choices);
         SiteFixture site(6);
         Shown shown(site);
+        const site::SiteOptions options = choices ? ChooseEverything(shown.dialog) : site::SiteOptions();
         QVERIFY(shown.Run());
         site::SiteEnvelope envelope;
-        const std::vector<site::BoreholeResult> direct = DirectRun(site, envelope);
+        const std::vector<site::BoreholeResult> direct = DirectRun(site, options, envelope);
         SiteTableModel& model = *shown.dialog.model();
         QCOMPARE(model.rowCount(), 8);
         int missing = 0;
@@ -99,6 +135,7 @@ private slots:
             const site::BoreholeResult& b = direct[static_cast<std::size_t>(row)];
             QCOMPARE(shown.Cell(row, 1), QFileInfo(QString::fromStdString(b.file)).fileName());
             QCOMPARE(shown.Cell(row, 3), StatusText(b.status));
+            QCOMPARE(shown.dialog.model()->Boreholes()[static_cast<std::size_t>(row)].notes, b.notes);
             for (std::size_t d = 0; d < b.required.size(); ++d) {
                 const int column = SiteTableModel::kFixedColumns + 5 * static_cast<int>(d);
                 const auto& r = b.required[d].row;
