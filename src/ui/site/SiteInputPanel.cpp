@@ -62,6 +62,8 @@ SiteInputPanel::SiteInputPanel(QWidget* parent) : QWidget(parent) {
     lstPaths_->setObjectName(QStringLiteral("lstPaths"));
     lstPaths_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPaths_->setMinimumHeight(90);
+    lstPaths_->setTextElideMode(Qt::ElideMiddle);
+    lstPaths_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* addFiles = Button(files, "cmdAddFiles", QStringLiteral("ﾌｧｲﾙ追加(&F)..."));
     auto* addFolder = Button(files, "cmdAddFolder", QStringLiteral("ﾌｫﾙﾀﾞ追加(&D)..."));
     auto* remove = Button(files, "cmdRemovePath", QStringLiteral("削除(&R)"));
@@ -146,6 +148,7 @@ void SiteInputPanel::AddPaths(const QStringList& paths) {
     for (const QString& path : paths) {
         if (lstPaths_->findItems(path, Qt::MatchExactly).isEmpty()) {
             lstPaths_->addItem(path);
+            lstPaths_->item(lstPaths_->count() - 1)->setToolTip(path);
         }
     }
 }

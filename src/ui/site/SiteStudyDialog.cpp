@@ -22,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -167,7 +168,12 @@ SiteStudyDialog::SiteStudyDialog(const ProjectDocument& base, const ProgramPaths
     runner_ = new SiteRunner(this);
     model_->Reset(site::StudyTableDiameters(base_));
     UpdateResultCommands();
-    resize(1180, 720);
+    // As large as the results want, within the screen the dialog opens on.
+    QSize size(1180, 720);
+    if (const QScreen* screen = parent ? parent->screen() : this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+    }
+    resize(size);
 }
 
 // The runner, a child, cancels and waits for its thread when it is destroyed.

@@ -294,8 +294,14 @@ private slots:
 
     // CSV holds the rows of the run in file order; the report is written and handed to the
     // preview program.
+    void csvAndReportAreWritten_data() {
+        QTest::addColumn<int>("studied");
+        QTest::newRow("three studied") << 3;
+        QTest::newRow("every borehole refused or failed") << 0;
+    }
     void csvAndReportAreWritten() {
-        SiteFixture site(3);
+        QFETCH(int, studied);
+        SiteFixture site(studied);
         Shown shown(site);
         QStringList started;
         shown.dialog.setProgramStarter([&](const QString& program, const QStringList& arguments) {
@@ -319,8 +325,11 @@ private slots:
         QCOMPARE(started.value(0), QStringLiteral(ZUL_PROGRAM_DIR "/Preview"));
         QCOMPARE(started.constLast(), QString::fromStdString(shown.dialog.lastReport()));
         QVERIFY(QFileInfo(started.constLast()).size() > 1000);
-        QVERIFY(QDir(QFileInfo(started.constLast()).path()).entryList({"SITEG*.IDX"}).size() == 3);
+        QCOMPARE(QDir(QFileInfo(started.constLast()).path()).entryList({"SITEG*.IDX"}).size(), studied);
         QVERIFY(shown.services.messages.isEmpty());
+        // The chart and the plan draw whatever the run gave.
+        QCOMPARE(shown.dialog.chart()->Envelope().Diameters().empty(), studied == 0);
+        QVERIFY(!shown.dialog.chart()->grab().isNull() && !shown.dialog.plan()->grab().isNull());
     }
 };
 
