@@ -7,6 +7,7 @@
 #include "site/SiteBorehole.h"
 #include "site/SiteCsv.h"
 #include "site/SiteFiles.h"
+#include "ui/WindowPlacement.h"
 #include "ui/print/PreviewLaunch.h"
 #include "ui/site/SiteEnvelopeChart.h"
 #include "ui/site/SiteInputPanel.h"
@@ -22,8 +23,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -41,6 +42,7 @@ namespace zul {
 namespace {
 
 const QString kTitle = QStringLiteral("複数ﾎﾞｰﾘﾝｸﾞの一括検討");
+const std::string kPlacementSection = "SiteStudy";
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -174,6 +176,9 @@ SiteStudyDialog::SiteStudyDialog(const ProjectDocument& base, const ProgramPaths
         size = size.boundedTo(screen->availableGeometry().size() * 0.92);
     }
     resize(size);
+    if (!paths_.iniFile.empty()) {
+        RestoreWindowPlacement(this, paths_.iniFile, kPlacementSection, true);
+    }
 }
 
 // The runner, a child, cancels and waits for its thread when it is destroyed.
@@ -232,7 +237,10 @@ void SiteStudyDialog::Run() {
              MessageIcon::Information);
         return;
     }
-    const std::string outDir = QFile::encodeName(inputs_->OutDir()).toStdString();
+    const QString outText = inputs_->OutDir();
+    const std::string outDir = outText.isEmpty()
+                                   ? std::string()
+                                   : QFile::encodeName(QFileInfo(outText).absoluteFilePath()).toStdString();
     if (outDir.empty()) {
         Tell(QStringLiteral("検討ﾌｧｲﾙの出力先ﾌｫﾙﾀﾞを指定して下さい。"), MessageIcon::Information);
         return;
@@ -422,6 +430,9 @@ void SiteStudyDialog::PrintReport() {
 // Closing while a run goes on cancels it; the runner waits for the boreholes in hand.
 void SiteStudyDialog::done(int result) {
     runner_->Cancel();
+    if (!paths_.iniFile.empty() && isVisible()) {
+        SaveWindowPlacement(this, paths_.iniFile, kPlacementSection, true);
+    }
     QDialog::done(result);
 }
 
