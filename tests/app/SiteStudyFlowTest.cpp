@@ -1,6 +1,6 @@
-// File > "複数ﾎﾞｰﾘﾝｸﾞの一括検討" through the real main window: the entry follows the borehole
-// import, the current study is the base study, and 「この孔で検討」 opens a borehole's study as
-// the current document after the save question of Open; a refused borehole has none to open.
+// File > "複数ﾎﾞｰﾘﾝｸﾞの一括検討" through the real main window: the current study is the base study, and
+// 「この孔で検討」 opens a borehole's study as the current document after the save question of Open; a
+// refused borehole has none to open.
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
@@ -21,18 +20,6 @@ using namespace zul::test;
 class SiteStudyFlowTest : public QObject {
     Q_OBJECT
 private slots:
-    void menuEntryFollowsTheBoreholeImport() {
-        AppSandbox sandbox;
-        auto window = sandbox.makeWindow();
-        const QList<QAction*> actions = window->findChild<QMenu*>("mnuFile")->actions();
-        int import = -1;
-        for (int i = 0; i < actions.size(); ++i) {
-            import = actions[i]->objectName() == "mnuFileImportBoring" ? i : import;
-        }
-        QCOMPARE(actions.value(import + 1)->objectName(), QStringLiteral("mnuFileSiteStudy"));
-        QCOMPARE(actions.value(import + 1)->text(), QStringLiteral("複数ﾎﾞｰﾘﾝｸﾞの一括検討(&M)..."));
-    }
-
     void openStudyMakesItTheCurrentDocument_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("opened");
