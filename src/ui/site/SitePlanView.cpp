@@ -5,6 +5,7 @@
 #include "util/NumberText.h"
 
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -19,6 +20,8 @@ constexpr double kDegree = 3.14159265358979323846 / 180;
 constexpr int kMargin = 24, kLegendWidth = 170;
 // Below this many points every name is written beside its point.
 constexpr std::size_t kNamedPoints = 60;
+// How near a click must be to a point to choose its borehole (pixels).
+constexpr double kPickRadius = 9;
 
 // A scale bar of 1, 2 or 5 times a power of ten metres, not longer than most metres.
 double BarMetres(double most) {
@@ -73,7 +76,7 @@ void SitePlanView::SetBoreholes(const std::vector<site::BoreholeResult>& borehol
             continue;
         }
         Point point{*positions[i], QString::fromStdString(b.name), std::nullopt,
-                    b.status == site::BoreholeStatus::Ok};
+                    b.status == site::BoreholeStatus::Ok, i};
         if (point.calculated && diameterPlace < b.required.size() && b.required[diameterPlace].row) {
             const double length = b.required[diameterPlace].row->L;
             point.length = length;
@@ -83,6 +86,69 @@ void SitePlanView::SetBoreholes(const std::vector<site::BoreholeResult>& borehol
         points_.push_back(std::move(point));
     }
     update();
+}
+
+SitePlanView::Layout SitePlanView::MakeLayout(const QFontMetrics& metrics) const {
+    Layout layout;
+    if (points_.empty()) {
+        return layout;
+    }
+    double minE = points_[0].at.east, maxE = minE, minN = points_[0].at.north, maxN = minN;
+    for (const Point& p : points_) {
+        minE = std::min(minE, p.at.east), maxE = std::max(maxE, p.at.east);
+        minN = std::min(minN, p.at.north), maxN = std::max(maxN, p.at.north);
+    }
+    // At least 20 m across, so that a single borehole or a tight group still has a scale.
+    const double spanE = std::max(maxE - minE, 20.0), spanN = std::max(maxN - minN, 20.0);
+    const int footer = unplaced_ > 0 ? metrics.height() + 6 : 0;
+    if (points_.size() <= kNamedPoints) {
+        for (const Point& p : points_) {
+            layout.labelRoom =
+                std::max(layout.labelRoom, metrics.horizontalAdvance(p.name + QStringLiteral(" 000.0")) + 10);
+        }
+    }
+    layout.area =
+        QRectF(kMargin, kMargin + metrics.height(), width() - 2 * kMargin - kLegendWidth - layout.labelRoom,
+               height() - 2 * kMargin - footer - metrics.height() * 3);
+    // One scale for both directions: the plan is to scale.
+    layout.pixelsPerMetre = std::min(layout.area.width() / spanE, layout.area.height() / spanN);
+    layout.midE = (minE + maxE) / 2;
+    layout.midN = (minN + maxN) / 2;
+    layout.valid = layout.area.width() >= 40 && layout.area.height() >= 40;
+    return layout;
+}
+
+QPointF SitePlanView::Where(const Layout& layout, const PlanPosition& p) {
+    const QPointF centre = layout.area.center();
+    return {centre.x() + (p.east - layout.midE) * layout.pixelsPerMetre,
+            centre.y() - (p.north - layout.midN) * layout.pixelsPerMetre};
+}
+
+std::optional<QPointF> SitePlanView::PointPosition(std::size_t row) const {
+    const Layout layout = MakeLayout(fontMetrics());
+    for (const Point& p : points_) {
+        if (p.row == row && layout.valid) {
+            return Where(layout, p.at);
+        }
+    }
+    return std::nullopt;
+}
+
+void SitePlanView::mousePressEvent(QMouseEvent* event) {
+    const Layout layout = MakeLayout(fontMetrics());
+    const Point* nearest = nullptr;
+    double best = kPickRadius * kPickRadius;
+    for (const Point& p : points_) {
+        const QPointF d = Where(layout, p.at) - event->position();
+        if (layout.valid && QPointF::dotProduct(d, d) <= best) {
+            best = QPointF::dotProduct(d, d);
+            nearest = &p;
+        }
+    }
+    if (nearest) {
+        emit boreholeClicked(static_cast<int>(nearest->row));
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void SitePlanView::paintEvent(QPaintEvent*) {
@@ -96,35 +162,15 @@ void SitePlanView::paintEvent(QPaintEvent*) {
                                        : QStringLiteral("ﾎﾞｰﾘﾝｸﾞがありません。"));
         return;
     }
-    double minE = points_[0].at.east, maxE = minE, minN = points_[0].at.north, maxN = minN;
-    for (const Point& p : points_) {
-        minE = std::min(minE, p.at.east), maxE = std::max(maxE, p.at.east);
-        minN = std::min(minN, p.at.north), maxN = std::max(maxN, p.at.north);
-    }
-    // At least 20 m across, so that a single borehole or a tight group still has a scale.
-    const double spanE = std::max(maxE - minE, 20.0), spanN = std::max(maxN - minN, 20.0);
-    const int footer = unplaced_ > 0 ? metrics.height() + 6 : 0;
-    const bool named = points_.size() <= kNamedPoints;
-    int labelRoom = 0;
-    if (named) {
-        for (const Point& p : points_) {
-            labelRoom =
-                std::max(labelRoom, metrics.horizontalAdvance(p.name + QStringLiteral(" 000.0")) + 10);
-        }
-    }
-    const QRectF area(kMargin, kMargin + metrics.height(), width() - 2 * kMargin - kLegendWidth - labelRoom,
-                      height() - 2 * kMargin - footer - metrics.height() * 3);
-    if (area.width() < 40 || area.height() < 40) {
+    const Layout layout = MakeLayout(metrics);
+    if (!layout.valid) {
         return;
     }
-    // One scale for both directions: the plan is to scale.
-    const double pixelsPerMetre = std::min(area.width() / spanE, area.height() / spanN);
-    const QPointF centre = area.center();
-    const double midE = (minE + maxE) / 2, midN = (minN + maxN) / 2;
-    const auto at = [&](const PlanPosition& p) {
-        return QPointF(centre.x() + (p.east - midE) * pixelsPerMetre,
-                       centre.y() - (p.north - midN) * pixelsPerMetre);
-    };
+    const QRectF& area = layout.area;
+    const double pixelsPerMetre = layout.pixelsPerMetre;
+    const int labelRoom = layout.labelRoom;
+    const bool named = points_.size() <= kNamedPoints;
+    const auto at = [&](const PlanPosition& p) { return Where(layout, p); };
 
     painter.setPen(QPen(QColor(200, 200, 200), 1));
     painter.drawRect(area.adjusted(-kMargin / 2.0, -kMargin / 2.0 - metrics.height(),

@@ -2,6 +2,8 @@
 
 #include "site/SiteTypes.h"
 
+#include <QPointF>
+#include <QRectF>
 #include <QWidget>
 
 #include <cstddef>
@@ -23,7 +25,8 @@ std::vector<std::optional<PlanPosition>> PlanPositions(const std::vector<site::B
 // The plan of the borehole positions, north up, to scale, each point coloured by the required
 // length of one diameter (blue shortest to red longest), with a legend, a scale bar and the
 // north arrow.  A borehole with no length that carries the loads is a grey ring; a refused or
-// failed one a cross.  Boreholes without coordinates are counted under the plan.
+// failed one a cross.  Boreholes without coordinates are counted under the plan.  A click on a
+// point tells its borehole.
 class SitePlanView : public QWidget {
     Q_OBJECT
 public:
@@ -35,13 +38,20 @@ public:
     // The shortest and the longest required length shown (none when no point has a length).
     std::optional<std::pair<double, double>> LengthRange() const { return range_; }
     std::size_t Placed() const { return points_.size(); }
+    // Where the borehole of this place in the list is drawn; none when it is not on the plan.
+    std::optional<QPointF> PointPosition(std::size_t row) const;
     std::size_t Unplaced() const { return unplaced_; }
 
     QSize sizeHint() const override { return {640, 420}; }
     QSize minimumSizeHint() const override { return {360, 260}; }
 
+signals:
+    // A click on a point: the place of its borehole in the list.
+    void boreholeClicked(int row);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     struct Point {
@@ -49,7 +59,20 @@ private:
         QString name;
         std::optional<double> length;
         bool calculated = false;
+        std::size_t row = 0; // place of the borehole in the list
     };
+    // The plan's frame and scale in this widget: the same for drawing and for clicks.
+    struct Layout {
+        QRectF area;
+        double pixelsPerMetre = 1;
+        double midE = 0;
+        double midN = 0;
+        int labelRoom = 0;
+        bool valid = false;
+    };
+    Layout MakeLayout(const QFontMetrics& metrics) const;
+    static QPointF Where(const Layout& layout, const PlanPosition& p);
+
     std::vector<Point> points_;
     std::size_t unplaced_ = 0;
     std::optional<std::pair<double, double>> range_;

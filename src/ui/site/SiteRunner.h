@@ -28,7 +28,7 @@ public:
     explicit SiteRunner(QObject* parent = nullptr);
     ~SiteRunner() override;
 
-    // Starts a run unless one is running; false when one is.
+    // Starts a run unless one is running; false when one is or no thread could be started.
     bool Start(ProjectDocument base, std::vector<std::string> files, site::SiteOptions options,
                BoreholeCallback onBorehole, FinishedCallback onFinished);
     void Cancel() { cancel_ = true; }

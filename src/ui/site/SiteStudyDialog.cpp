@@ -126,12 +126,16 @@ SiteStudyDialog::SiteStudyDialog(const ProjectDocument& base, const ProgramPaths
     cboPlanDiameter_ = new QComboBox(this);
     cboPlanDiameter_->setObjectName(QStringLiteral("cboPlanDiameter"));
     connect(cboPlanDiameter_, &QComboBox::currentIndexChanged, this, &SiteStudyDialog::ShowPlan);
+    connect(plan_, &SitePlanView::boreholeClicked, this, &SiteStudyDialog::ChooseBorehole);
     auto* planPage = new QWidget(this);
     auto* planLayout = new QVBoxLayout(planPage);
     auto* planChoice = new QHBoxLayout;
     planChoice->addWidget(new QLabel(QStringLiteral("色分けする杭径"), planPage));
     planChoice->addWidget(cboPlanDiameter_);
-    planChoice->addStretch(1);
+    planChoice->addSpacing(24);
+    lblPlanChoice_ = new QLabel(QStringLiteral("点をｸﾘｯｸするとそのﾎﾞｰﾘﾝｸﾞを選びます。"), planPage);
+    lblPlanChoice_->setObjectName(QStringLiteral("lblPlanChoice"));
+    planChoice->addWidget(lblPlanChoice_, 1);
     planLayout->addLayout(planChoice);
     planLayout->addWidget(plan_, 1);
 
@@ -279,9 +283,13 @@ void SiteStudyDialog::Run() {
     prgRun_->setValue(0);
     lblStatus_->setText(QStringLiteral("検討中です…"));
     SetRunning(true);
-    runner_->Start(
-        base_, files.files, options, [this](const site::BoreholeResult& b) { BoreholeDone(b); },
-        [this](const site::SiteSummary& summary) { RunFinished(summary); });
+    if (!runner_->Start(
+            base_, files.files, options, [this](const site::BoreholeResult& b) { BoreholeDone(b); },
+            [this](const site::SiteSummary& summary) { RunFinished(summary); })) {
+        SetRunning(false);
+        lblStatus_->clear();
+        Tell(QStringLiteral("検討を始められませんでした（ｽﾚｯﾄﾞを作れません）。"), MessageIcon::Critical);
+    }
 }
 
 void SiteStudyDialog::Cancel() {
@@ -340,6 +348,18 @@ void SiteStudyDialog::UpdateResultCommands() {
 void SiteStudyDialog::ShowPlan() {
     plan_->SetBoreholes(model_->Boreholes(),
                         static_cast<std::size_t>(std::max(0, cboPlanDiameter_->currentIndex())));
+}
+
+// A borehole chosen on the plan is chosen in the table too, ready for 「この孔で検討」.
+void SiteStudyDialog::ChooseBorehole(int row) {
+    const QModelIndex shown = sorted_->mapFromSource(model_->index(row, 0));
+    if (shown.isValid()) {
+        tblBoreholes_->selectRow(shown.row());
+        tblBoreholes_->scrollTo(shown);
+        lblPlanChoice_->setText(QStringLiteral("選んだﾎﾞｰﾘﾝｸﾞ：") +
+                                shown.siblingAtColumn(2).data().toString() + QStringLiteral("（") +
+                                shown.siblingAtColumn(1).data().toString() + QStringLiteral("）"));
+    }
 }
 
 const site::BoreholeResult* SiteStudyDialog::ChosenBorehole() const {

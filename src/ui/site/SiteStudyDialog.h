@@ -84,6 +84,7 @@ private:
     void UpdateResultCommands();
     void ShowPlan();
     void OpenStudy();
+    void ChooseBorehole(int row);
     void ExportCsv();
     void PrintReport();
     bool ConfirmOverwrite(const std::vector<std::string>& files, const std::string& outDir);
@@ -102,6 +103,7 @@ private:
     SiteEnvelopeChart* chart_ = nullptr;
     SitePlanView* plan_ = nullptr;
     QComboBox* cboPlanDiameter_ = nullptr;
+    QLabel* lblPlanChoice_ = nullptr;
     QTabWidget* tabResults_ = nullptr;
     QProgressBar* prgRun_ = nullptr;
     QLabel* lblStatus_ = nullptr;

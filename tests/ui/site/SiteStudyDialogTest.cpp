@@ -203,6 +203,25 @@ private slots:
         }
     }
 
+    // A click on a point of the plan chooses its borehole in the table, ready to be opened.
+    void clickOnThePlanChoosesTheBorehole() {
+        SiteFixture site(5);
+        Shown shown(site);
+        QVERIFY(shown.Run());
+        shown.dialog.table()->sortByColumn(2, Qt::DescendingOrder);
+        shown.dialog.tabs()->setCurrentIndex(2);
+        for (const std::size_t row : {std::size_t{3}, std::size_t{0}}) {
+            const std::optional<QPointF> at = shown.dialog.plan()->PointPosition(row);
+            QVERIFY(at);
+            QTest::mouseClick(shown.dialog.plan(), Qt::LeftButton, {}, at->toPoint() + QPoint(2, 1));
+            const QModelIndexList chosen = shown.dialog.table()->selectionModel()->selectedRows();
+            QCOMPARE(chosen.size(), 1);
+            QCOMPARE(chosen[0].siblingAtColumn(0).data().toString(), QString::number(row + 1));
+            QVERIFY(shown.dialog.cmdOpenStudy()->isEnabled());
+        }
+        QVERIFY(!shown.dialog.plan()->PointPosition(6)); // the broken file has no position
+    }
+
     // Cancel starts no further borehole: the rows are the first files in order, each with its
     // study written, and the status says how many were left.
     void cancelKeepsWhatIsDone() {
