@@ -78,7 +78,12 @@ void FileCommands::OpenFile(const std::string& path) {
     Load(path, TitleOfPath(path));
 }
 
-void FileCommands::Load(const std::string& path, const QString& fileTitle) {
+bool FileCommands::OpenStudy(const std::string& path) {
+    AskSaveBeforeOpen();
+    return Load(path, TitleOfPath(path));
+}
+
+bool FileCommands::Load(const std::string& path, const QString& fileTitle) {
     const OpenResult result = OpenInputFile(doc_, path);
     if (result.unsupportedVersion) {
         Show(host_.dialogParent(), MessageUnsupportedVersion(FromUtf8(result.versionText)));
@@ -91,11 +96,12 @@ void FileCommands::Load(const std::string& path, const QString& fileTitle) {
         if (!result.sourceMessage.empty()) {
             Show(host_.dialogParent(), MessageSourceDropped(result.sourceMessage));
         }
-        return;
+        return true;
     }
     host_.showFileTitle({});
     doc_.DataFileName.clear();
     Show(host_.dialogParent(), MessageReadError(result.errorCode));
+    return false;
 }
 
 // The file is now the document's file: caption, file name, recent files, current folder and the

@@ -40,6 +40,9 @@ public:
     void OpenRecent(int index);
     // Opens the file as Open does after its dialog (used for a file named at start-up).
     void OpenFile(const std::string& path);
+    // Opens a study written elsewhere (a borehole's study of a site run) as Open does after its
+    // dialog, asking first whether to save the edits; true when it was opened.
+    bool OpenStudy(const std::string& path);
     // True when the document was written.
     bool Save();
     bool SaveAs();
@@ -50,7 +53,7 @@ public:
 
 private:
     void AskSaveBeforeOpen();
-    void Load(const std::string& path, const QString& fileTitle);
+    bool Load(const std::string& path, const QString& fileTitle);
     void Adopt(const std::string& path, const QString& fileTitle);
 
     ProjectDocument& doc_;

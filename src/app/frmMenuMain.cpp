@@ -141,6 +141,14 @@ void frmMenuMain::BuildMenu() {
             RefreshEnteredColours();
         }
     });
+    QAction* siteStudy = mnuFile->addAction(QStringLiteral("複数ﾎﾞｰﾘﾝｸﾞの一括検討(&M)..."));
+    siteStudy->setObjectName(QStringLiteral("mnuFileSiteStudy"));
+    connect(siteStudy, &QAction::triggered, this, [this] {
+        AppContext context = Context();
+        ShowSiteStudy(
+            context, [this](const std::string& path) { return files_.OpenStudy(path); }, this);
+        RefreshEnteredColours();
+    });
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar2"));
     for (int i = 0; i < 4; ++i) {
         QAction* recent = mnuFile->addAction(QStringLiteral("&%1").arg(i + 1));

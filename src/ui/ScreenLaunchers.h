@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <string>
+
 class QWidget;
 
 namespace zul {
@@ -27,5 +30,11 @@ void ShowPrintMenu(AppContext& context, const QString& productName, QWidget* par
 // File > "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み": chooses a borehole exchange file, reads it and shows the import
 // dialog; true when the dialog filled the document (the caller refreshes what shows it).
 bool ImportBorehole(AppContext& context, QWidget* parent);
+
+// File > "複数ﾎﾞｰﾘﾝｸﾞの一括検討": the site study window with the current study as the base
+// study; openStudy opens a borehole's study as the current document (with the save question)
+// and says whether it did.
+void ShowSiteStudy(AppContext& context, const std::function<bool(const std::string&)>& openStudy,
+                   QWidget* parent);
 
 } // namespace zul

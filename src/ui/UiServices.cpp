@@ -102,6 +102,25 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
+    QStringList choosePaths(QWidget* parent, const FileDialogRequest& request, PathKind kind) override {
+        QFileDialog dialog(parent, request.title);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        if (kind == PathKind::Folder) {
+            dialog.setFileMode(QFileDialog::Directory);
+            dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        } else {
+            dialog.setFileMode(QFileDialog::ExistingFiles);
+            dialog.setNameFilter(request.filter);
+        }
+        if (!request.initialDir.isEmpty()) {
+            dialog.setDirectory(request.initialDir);
+        }
+        if (dialog.exec() != QDialog::Accepted) {
+            return {};
+        }
+        return dialog.selectedFiles();
+    }
+
     void beep() override { QApplication::beep(); }
 
     void setBusy(bool busy) override {

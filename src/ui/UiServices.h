@@ -35,6 +35,11 @@ public:
     // The chosen full path, or an empty text when the user cancelled.
     virtual QString chooseFile(QWidget* parent, const FileDialogRequest& request) = 0;
 
+    // Several existing files at once (request.filter), or one folder (the filter unused); the
+    // chosen full paths, none when the user cancelled.
+    enum class PathKind { Files, Folder };
+    virtual QStringList choosePaths(QWidget* parent, const FileDialogRequest& request, PathKind kind) = 0;
+
     virtual void beep() = 0;
     virtual void setBusy(bool busy) = 0;
 

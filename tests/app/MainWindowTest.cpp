@@ -100,6 +100,7 @@ void MainWindowTest::menuAndToolbarCarryEveryCaptionAndKey() {
                                   "ﾌｧｲﾙに名前を付けて保存(&A)...",
                                   "ﾌｧｲﾙの上書き保存(&S)...",
                                   "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み(&B)...",
+                                  "複数ﾎﾞｰﾘﾝｸﾞの一括検討(&M)...",
                                   "-",
                                   "&1",
                                   "&2",

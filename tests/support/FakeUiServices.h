@@ -46,11 +46,24 @@ public:
         return file;
     }
 
+    QStringList choosePaths(QWidget*, const FileDialogRequest& request, PathKind kind) override {
+        dialogs.append(request);
+        pathKinds.append(kind);
+        if (pathLists.empty()) {
+            return {};
+        }
+        QStringList chosen = pathLists.front();
+        pathLists.pop_front();
+        return chosen;
+    }
+
     void beep() override { ++beeps; }
     void setBusy(bool busy) override { busyCalls.append(busy); }
 
     std::deque<MessageAnswer> answers; // next answers to message boxes
     std::deque<QString> files;         // next chosen files; an empty text cancels
+    std::deque<QStringList> pathLists; // next answers of choosePaths; an empty list cancels
+    QList<PathKind> pathKinds;
     QList<Message> messages;
     QList<FileDialogRequest> dialogs;
     QList<bool> busyCalls;

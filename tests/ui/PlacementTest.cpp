@@ -15,6 +15,7 @@
 #include "ui/input/frmInpRenban.h"
 #include "ui/results/frmResOutRa.h"
 #include "ui/results/frmResOutRaTable.h"
+#include "ui/site/SiteStudyDialog.h"
 
 #include <QApplication>
 #include <QFont>
@@ -69,6 +70,10 @@ const ScreenCase kScreens[] = {
     {"ResOutRaTable",
      [](auto&, auto& context) {
          return std::unique_ptr<QDialog>(std::make_unique<frmResOutRaTable>(context));
+     }},
+    {"SiteStudy",
+     [](auto& doc, auto& context) {
+         return std::unique_ptr<QDialog>(std::make_unique<SiteStudyDialog>(doc, context.paths, nullptr));
      }},
 };
 

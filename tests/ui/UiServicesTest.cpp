@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +125,56 @@ private slots:
         QCOMPARE(seenTitle, QStringLiteral("PDF保存"));
         QCOMPARE(seenName, QStringLiteral("橋脚 P1.pdf"));
         QCOMPARE(chosen, answer.isEmpty() ? QString() : folder.filePath(answer));
+    }
+
+    // The real dialog for several files or a folder answers with every chosen path, or none
+    // when cancelled.
+    void realPathDialogAnswersWithTheChosenPaths_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("typed"); // empty: cancel
+        QTest::addColumn<QStringList>("answer");
+        QTest::newRow("two files") << false << QStringLiteral("\"b1.xml\" \"孔 2.xml\"")
+                                   << QStringList{"b1.xml", "孔 2.xml"};
+        QTest::newRow("folder") << true << QStringLiteral("ﾎﾞｰﾘﾝｸﾞ") << QStringList{"ﾎﾞｰﾘﾝｸﾞ"};
+        QTest::newRow("cancelled") << false << QString() << QStringList{};
+    }
+
+    void realPathDialogAnswersWithTheChosenPaths() {
+        QFETCH(bool, folder);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, answer);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(QStringLiteral("ﾎﾞｰﾘﾝｸﾞ"));
+        for (const char* name : {"b1.xml", "孔 2.xml"}) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QTimer::singleShot(0, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                if (!dialog || !dialog->isVisible()) {
+                    continue;
+                }
+                if (typed.isEmpty()) {
+                    dialog->reject();
+                    continue;
+                }
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setText(typed);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        UiServices::FileDialogRequest request;
+        request.title = QStringLiteral("ﾎﾞｰﾘﾝｸﾞﾌｧｲﾙの追加");
+        request.filter = QStringLiteral("ﾎﾞｰﾘﾝｸﾞ交換用ﾃﾞｰﾀ(*.xml *.XML)");
+        request.initialDir = dir.path();
+        const QStringList chosen = UiServices::current().choosePaths(
+            nullptr, request, folder ? UiServices::PathKind::Folder : UiServices::PathKind::Files);
+        QStringList expected;
+        for (const QString& name : answer) {
+            expected << dir.filePath(name);
+        }
+        QCOMPARE(chosen, expected);
     }
 };
 
