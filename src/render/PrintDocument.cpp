@@ -2,6 +2,7 @@
 
 #include "io/FileAccess.h"
 #include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "printfile/FigureFileReader.h"
 #include "printfile/PrintFileFormat.h"
 #include "render/PrintPageLayout.h"
@@ -119,19 +120,11 @@ std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error, q
     bool tooLarge = false;
     const int code = ReadWholeFileUpTo(
         path.toStdString(), static_cast<std::size_t>(std::max<qint64>(maxBytes, 0)), bytes, tooLarge);
-    switch (code) {
-    case FileError::None:
-        break;
-    case FileError::FileNotFound:
-    case FileError::PathNotFound:
-        return fail(QStringLiteral("ファイルがありません"));
-    case FileError::PathFileAccess:
-        return fail(QStringLiteral("ファイルではありません"));
-    default:
-        return fail(QStringLiteral("ファイルを読めません"));
+    if (code != FileError::None) {
+        return fail(QString::fromStdString(FileErrorCause(code, FileErrorWording::Phrase)));
     }
     if (tooLarge) {
-        return fail(QStringLiteral("ファイルが大きすぎます"));
+        return fail(QString::fromStdString(FileErrorCause(FileError::OutOfMemory, FileErrorWording::Phrase)));
     }
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
