@@ -2,6 +2,7 @@
 #include "report/SectionSupport.h"
 
 #include "document/SoilKind.h"
+#include "printfile/PrintFileLines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -231,8 +232,7 @@ double SumLiFi(const colZulLiFis& list) {
 void WriteFigureRecord(ReportRun& run, const std::string& idxPath, std::int32_t linesCovered) {
     PageWriter& ps = run.Page();
     ps.PrintLineHead(0);
-    ps.PrintRaw(PrintText(std::string(kFigureRecordLead) + std::string(kFigureRecordFields) +
-                          run.Figure().RecordedPath(idxPath)));
+    ps.PrintRaw(FigureRecord(run.Figure().RecordedPath(idxPath)));
     ps.CoverLines(linesCovered);
 }
 

@@ -1,5 +1,6 @@
 // The graph report (report item 3): headings and one picture record per graph metafile that the
 // study graph screen saved; push-in graphs on the first page, pull-out graphs on the second.
+#include "printfile/PrintFileLines.h"
 #include "report/GraphValueTables.h"
 #include "report/ReportNotes.h"
 #include "report/ReportSections.h"
@@ -29,8 +30,7 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
                 st.PrintAsIs(b, normal ? 4 : 5);
                 st.PrintLineHead(0);
                 const std::string_view name = kGraphMetafileNames[capacity + (normal ? 0 : 2)];
-                st.PrintRaw(std::string(kPictureRecordFields) +
-                            PrintText(ctx.paths.metafileFolder + "/" + std::string(name)));
+                st.PrintRaw(PictureRecord(ctx.paths.metafileFolder + "/" + std::string(name)));
             }
             if (values) {
                 // The graphs fill their page (a picture record counts one line).
