@@ -15,8 +15,10 @@
 #include "io/ReportSettings.h"
 #include "printfile/PrintFileFormat.h"
 #include "report/PrintFileGenerator.h"
-#include "util/ProgramPaths.h"
+#include "report/ReportItems.h"
 #include "util/ProgramIdentity.h"
+#include "util/ProgramPaths.h"
+#include "util/TextLines.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -39,11 +41,30 @@ namespace fs = std::filesystem;
 constexpr int kItemFailure = 3;
 constexpr int kNoItem = 4;
 
+// Every report item's number: "0,1,2,3".
+std::string AllItemNumbers() {
+    std::string numbers;
+    for (std::size_t item = 0; item < kReportItems.size(); ++item) {
+        numbers += (item == 0 ? "" : ",") + std::to_string(item);
+    }
+    return numbers;
+}
+
+// The help of --items: every item's number and name.
+std::string ItemsHelp() {
+    std::string help = "Report items to join, in this order whatever the list says:";
+    for (std::size_t item = 0; item < kReportItems.size(); ++item) {
+        help +=
+            (item == 0 ? " " : ", ") + std::to_string(item) + " " + std::string(kReportItems[item].cliName);
+    }
+    return help + " (default " + AllItemNumbers() + ")";
+}
+
 struct ReportOptions {
     std::string path;
     std::string printFile;
     std::string pdfFile;
-    std::string items = "0,1,2,3";
+    std::string items = AllItemNumbers();
     std::string ini;
     std::string fmt;
     std::string programFolder;
@@ -59,9 +80,7 @@ std::optional<std::array<bool, PrintFileGenerator::kItemCount>> ParseItems(const
     while (start <= list.size()) {
         std::size_t end = list.find(',', start);
         end = end == std::string::npos ? list.size() : end;
-        std::string entry = list.substr(start, end - start);
-        entry.erase(0, entry.find_first_not_of(' '));
-        entry.erase(entry.find_last_not_of(' ') + 1);
+        const std::string_view entry = TrimBlanks(std::string_view(list).substr(start, end - start));
         if (!entry.empty()) {
             if (entry.size() != 1 || entry[0] < '0' || entry[0] >= '0' + static_cast<int>(chosen.size())) {
                 return std::nullopt;
@@ -200,19 +219,9 @@ bool ChosenItemFailed(const PrintFileGenerator& generator, const Items& chosen) 
 // The failed items among the chosen ones, one line each, and after them each distinct reason
 // ("原因：…").
 void PrintItemFailures(const PrintFileGenerator& generator, const Items& chosen) {
-    // ErrorText holds one line per failed item, in item order, each after a line feed.
-    std::vector<std::string> lines;
-    const std::string& text = generator.ErrorText();
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
-        lines.push_back(text.substr(at + 1, std::min(text.find('\n', at + 1), text.size()) - at - 1));
-    }
-    std::size_t line = 0;
     for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
-        if (generator.ItemFailed(item) && line < lines.size()) {
-            if (chosen[item]) {
-                PrintMessage(lines[line]);
-            }
-            ++line;
+        if (generator.ItemFailed(item) && chosen[item]) {
+            PrintMessage(std::string(kReportItems[item].errorLine));
         }
     }
     std::set<std::string> said;
@@ -280,7 +289,8 @@ ProgramPaths ReportPaths(const ReportOptions& options) {
 Outcome CheckOptions(const ReportOptions& options, Items& chosen) {
     const auto items = ParseItems(options.items);
     if (!items) {
-        std::cerr << "--items: report items are 0 to 3, separated by commas\n";
+        std::cerr << "--items: report items are 0 to " << kReportItems.size() - 1
+                  << ", separated by commas\n";
         return kFileFailure;
     }
     chosen = *items;
@@ -413,8 +423,9 @@ Outcome WritePdfRun(const ReportJob& job, ReportDrawing& drawing, const std::str
     // The pages carry the study title and the study's file name; the PDF is titled with the
     // study title, or with the file's name when the study has none.
     const std::string title = fs::path(options.path).stem().string();
-    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title, fs::path(options.path).filename().string(),
-                           ProgramNameAndVersion(), PrintDateToday()};
+    const PdfPageHead head{!options.noPageHead, job.doc.InpJyoken.Title,
+                           fs::path(options.path).filename().string(), ProgramNameAndVersion(),
+                           PrintDateToday()};
     if (!drawing.WritePdf(run.generator.JoinedFile(), job.paths.definitionFolder, options.pdfFile, title,
                           head, pdf, notes, pdfError)) {
         PrintEscapedLines(pdfError);
@@ -584,9 +595,7 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
     report->add_option("--pdf", options->pdfFile,
                        "The report as PDF: generation, join and the pages in one step.  With a study "
                        "table the four study graphs are drawn for it; without one item 3 is left out");
-    report->add_option("--items", options->items,
-                       "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
-                       "calculation, 2 results list, 3 graph (default 0,1,2,3)");
+    report->add_option("--items", options->items, ItemsHelp());
     report->add_option("--ini", options->ini,
                        "Settings file with the heading numbering and the supplement setting (default: the "
                        "program's Zul.ini)");
