@@ -170,10 +170,10 @@ void WriteFrictionRows(PageWriter& ps, const ReportContext& ctx, const TemplateB
         values.push_back(seg.LiFi);
         const std::string kind(SoilKindName(seg.Kind));
         const std::int32_t k = first + (seg.IsNonF ? 5 : 6);
-        ps.PrintFmtLine(block.Level(k), block.Text(k), values, std::span<const std::string>(&kind, 1));
+        ps.PrintFmtLine(block, k, values, std::span<const std::string>(&kind, 1));
     });
     ps.PrintAsIs(block, first + 8);
-    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), totals);
+    ps.PrintFmtLine(block, first + 9, totals);
     ps.PrintAsIs(block, first + 10);
 }
 
