@@ -8,6 +8,19 @@
 
 namespace zul {
 
+namespace {
+
+// The lines of block "支持力検討グラフ" by their number in the template file.
+enum GraphLine : std::int32_t {
+    kHeading = 1,
+    kPushInHeading = 2,
+    kPullOutHeading = 3,
+    kNormalCaption = 4,
+    kQuakeCaption = 5,
+};
+
+} // namespace
+
 bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
     PageWriter& st = run.Page();
     // With the supplements, the values behind the graphs follow each pair of graphs.
@@ -15,19 +28,19 @@ bool basResOutGraph(ReportRun& run, const ReportContext& ctx) {
     const bool values = ctx.supplement && ctx.doc.tableEntered() && table.CalcRaTable(ctx.doc);
     return RunReportPart(run, [&] {
         const TemplateBlock b = OpenReportPart(st, ctx, "支持力検討グラフ");
-        st.PrintAsIs(b, 1);
+        st.PrintAsIs(b, kHeading);
         // Push-in graphs 1 and 3, then pull-out graphs 2 and 4; each the normal case first.
         for (const std::size_t capacity : {0u, 1u}) {
             if (capacity == 0) {
                 st.PrintBlank(1);
-                st.PrintAsIs(b, 2);
+                st.PrintAsIs(b, kPushInHeading);
             } else {
                 st.FormFeed();
-                st.PrintAsIs(b, 3);
+                st.PrintAsIs(b, kPullOutHeading);
             }
             for (const bool normal : {true, false}) {
                 st.PrintBlank(normal ? 1 : 2);
-                st.PrintAsIs(b, normal ? 4 : 5);
+                st.PrintAsIs(b, normal ? kNormalCaption : kQuakeCaption);
                 st.PrintLineHead(0);
                 const std::string_view name = kGraphMetafileNames[capacity + (normal ? 0 : 2)];
                 st.PrintRaw(PictureRecord(ctx.paths.metafileFolder + "/" + std::string(name)));
