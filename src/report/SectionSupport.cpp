@@ -52,37 +52,18 @@ namespace {
 
 // The first lines every allowable capacity block shares: heading, formula heading, the formula
 // with the pile's own weight (3 to 5) and without it (6 to 8).
-enum CapacityFormulaLine : std::int32_t {
-    kPartHeading = 1,
-    kFormulaHeading = 2,
-    kOwnWeightFormula = 3,
-    kPlainFormula = 6,
-    kFormulaLines = 3,
-};
+constexpr std::int32_t kPartHeading = 1, kFormulaHeading = 2;
+constexpr std::int32_t kOwnWeightFormula = 3, kPlainFormula = 6, kFormulaLines = 3;
 
 // The lines every case block of a pull-out part shares.
-enum CaseLine : std::int32_t {
-    kAllowableHeading = 2,
-    kAllowableIntro = 3,
-    kOwnWeightNumerator = 4,
-    kOwnWeightValues = 5,
-    kOwnWeightSafetyFactor = 6,
-    kPlainNumerator = 7,
-    kPlainValues = 8,
-    kPlainSafetyFactor = 9,
-    kUltimateHeading = 10,
-};
+constexpr std::int32_t kAllowableHeading = 2, kAllowableIntro = 3;
+constexpr std::int32_t kOwnWeightNumerator = 4, kOwnWeightValues = 5, kOwnWeightSafetyFactor = 6;
+constexpr std::int32_t kPlainNumerator = 7, kPlainValues = 8, kPlainSafetyFactor = 9;
+constexpr std::int32_t kUltimateHeading = 10;
 
 // A skin friction table by its lines after its first one (the table's caption).
-enum FrictionTableLine : std::int32_t {
-    kHeadLast = 4,
-    kNoFrictionRow = 5,
-    kRow = 6,
-    kBetween = 7,
-    kTotalRule = 8,
-    kTotals = 9,
-    kClose = 10,
-};
+constexpr std::int32_t kHeadLast = 4, kNoFrictionRow = 5, kRow = 6, kBetween = 7;
+constexpr std::int32_t kTotalRule = 8, kTotals = 9, kClose = 10;
 
 } // namespace
 

@@ -11,13 +11,8 @@ namespace zul {
 namespace {
 
 // The lines of block "支持力検討グラフ" by their number in the template file.
-enum GraphLine : std::int32_t {
-    kHeading = 1,
-    kPushInHeading = 2,
-    kPullOutHeading = 3,
-    kNormalCaption = 4,
-    kQuakeCaption = 5,
-};
+constexpr std::int32_t kHeading = 1, kPushInHeading = 2, kPullOutHeading = 3;
+constexpr std::int32_t kNormalCaption = 4, kQuakeCaption = 5;
 
 } // namespace
 

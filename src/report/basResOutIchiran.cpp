@@ -8,15 +8,8 @@ namespace zul {
 namespace {
 
 // The lines of block "一覧" by their number in the template file.
-enum ResultsListLine : std::int32_t {
-    kHeading = 1,
-    kTableHeadFirst = 2,
-    kTableHeadLast = 4,
-    kPushInRow = 5,
-    kRowRule = 6,
-    kPullOutRow = 7,
-    kTableClose = 8,
-};
+constexpr std::int32_t kHeading = 1, kTableHeadFirst = 2, kTableHeadLast = 4;
+constexpr std::int32_t kPushInRow = 5, kRowRule = 6, kPullOutRow = 7, kTableClose = 8;
 
 } // namespace
 

@@ -13,29 +13,16 @@ namespace {
 constexpr const char* kBlock = "計算条件";
 
 // The lines of the block by their number in the template file.
-enum ConditionsLine : std::int32_t {
-    kHeading = 1,
-    kCaseName = 2,
-    kDesignHeading = 3,
-    kPileHeading = 4,
-    kMethod = 5,
-    kBearingKind = 6,
-    kDiameter = 7,
-    kSoilCementDiameter = 8,
-    kBladeOuterDiameter = 9,
-    kBladeInnerDiameter = 10,
-    kLength = 11, // then the inclination, the pile head and the pile tip level (12 to 14)
-    kGroundHeading = 15,
-    kGroundSurface = 16, // then the water level and the design ground levels (17 to 19)
-    kLayerHeadFirst = 20,
-    kLayerHeadLast = 24,
-    kLayerTop = 25,
-    kLayerRow = 26,
-    kLayerBottom = 27,
-    kLayerRule = 28,
-    kLayerClose = 29,
-    kLayerNotesLast = 32,
-};
+// Headings and the pile's values (11 to 14: length, inclination, head and tip level).
+constexpr std::int32_t kHeading = 1, kCaseName = 2, kDesignHeading = 3, kPileHeading = 4;
+constexpr std::int32_t kMethod = 5, kBearingKind = 6, kDiameter = 7, kSoilCementDiameter = 8;
+constexpr std::int32_t kBladeOuterDiameter = 9, kBladeInnerDiameter = 10, kLength = 11;
+// The ground (16 to 19: surface, water level and the two design ground levels).
+constexpr std::int32_t kGroundHeading = 15, kGroundSurface = 16;
+// The layer table: head, three lines a layer, the rule between layers, the closing rule, notes.
+constexpr std::int32_t kLayerHeadFirst = 20, kLayerHeadLast = 24;
+constexpr std::int32_t kLayerTop = 25, kLayerRow = 26, kLayerBottom = 27, kLayerRule = 28;
+constexpr std::int32_t kLayerClose = 29, kLayerNotesLast = 32;
 
 // Head, four lines a layer (three and a rule between layers), a closing rule on every page.
 constexpr TableLines kLayerTable{kLayerHeadFirst, kLayerHeadLast, kLayerRule, kLayerClose, 4};

@@ -11,17 +11,12 @@ namespace {
 
 // The lines of block "許容引抜き力の計算(1)" by their number in the template file; the formulas
 // (1 to 8) are written by WriteCapacityFormula.
-enum PullOutConditionsLine : std::int32_t {
-    kSafetyFactorsFirst = 9, // Pu, Pa, the line of n, then U, Li and fi (12)
-    kPileWeightFirst = 13,   // W and its formula
-    kPileWeightLast = 14,
-    kPileWeightValues = 15,
-    kPileWeightTermsFirst = 16, // γp1, γp2, L1, L2, A and D
-    kPileWeightTermsLast = 21,
-    kSectionAreaValues = 22,
-    kPi = 23,
-    kPerimeterValues = 24,
-};
+// Pu, Pa, the line of n, then U, Li and fi (12).
+constexpr std::int32_t kSafetyFactorsFirst = 9;
+// W: its term and formula, its values, the terms γp1, γp2, L1, L2, A and D.
+constexpr std::int32_t kPileWeightFirst = 13, kPileWeightLast = 14, kPileWeightValues = 15;
+constexpr std::int32_t kPileWeightTermsFirst = 16, kPileWeightTermsLast = 21;
+constexpr std::int32_t kSectionAreaValues = 22, kPi = 23, kPerimeterValues = 24;
 
 void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;
@@ -41,13 +36,9 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlo
 
 // The lines of block "許容引抜き力の計算(2)" (and its supplement) by their number in the
 // template file; Pa (2 to 9) is written by WritePullOutResult.
-enum PullOutCaseLine : std::int32_t {
-    kCaseHeading = 1,
-    kUltimateValues = 11,
-    kFrictionTable = 12,      // the normal case's friction table (12 to 22)
-    kQuakeFrictionTable = 30, // supplement: the earthquake case's table with f and DE (30 to 40)
-    kFrictionTotal = 42,      // supplement: ΣLi・fi after the table
-};
+constexpr std::int32_t kCaseHeading = 1, kUltimateValues = 11, kFrictionTable = 12;
+// The supplement: the earthquake case's table with f and DE (30 to 40), ΣLi・fi after the table.
+constexpr std::int32_t kQuakeFrictionTable = 30, kFrictionTotal = 42;
 
 void WriteCase(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b, int caseIndex) {
     const CZul& z = caseIndex == 0 ? ctx.normal : ctx.quake;

@@ -13,51 +13,32 @@ constexpr std::int32_t kEcoBlockLimit = 80;
 
 // The lines of block "許容引抜き力の計算_羽根杭(1)" by their number in the template file; the
 // formulas of Pa (1 to 8) are written by WriteCapacityFormula.
-enum BladeConditionsLine : std::int32_t {
-    kPuFormulaFirst = 9, // Pu, Pub and Puf
-    kPuFormulaLast = 11,
-    kPaTerm = 12, // then Pu and n (13, 14), the first lines of WriteSafetyFactors
-    kPuTerm = 13,
-    kSafetyFactors = 14,
-    kPileWeightFirst = 16, // how W is found and its formula (15 to 17 with the term of W)
-    kPileWeightLast = 17,
-    kPileWeightValues = 18,
-    kPileWeightTermsFirst = 19, // γp1, γp2, L1, L2
-    kPileWeightTermsLast = 22,
-    kSectionAreaValues = 23,
-    kDiameterTerm = 24,
-    kBladeTerm = 25,
-    kBladeTermsFirst = 26, // the terms of Pub, φ and the table of β
-    kBetaHeading = 44,
-    kBetaTableClose = 55,
-    kBladeTermsLast = 57,
-    kPerimeterValues = 58,
-};
+// Pu, Pub and Puf; the terms Pa and Pu and the line of n (the first lines of
+// WriteSafetyFactors).
+constexpr std::int32_t kPuFormulaFirst = 9, kPuFormulaLast = 11, kPaTerm = 12, kPuTerm = 13,
+                       kSafetyFactors = 14;
+// W: how it is found and its formula (15 to 17 with its term), its values, γp1, γp2, L1, L2.
+constexpr std::int32_t kPileWeightFirst = 16, kPileWeightLast = 17, kPileWeightValues = 18;
+constexpr std::int32_t kPileWeightTermsFirst = 19, kPileWeightTermsLast = 22;
+constexpr std::int32_t kSectionAreaValues = 23, kDiameterTerm = 24, kBladeTerm = 25;
+// The terms of Pub, φ and the table of β; U.
+constexpr std::int32_t kBladeTermsFirst = 26, kBetaHeading = 44, kBetaTableClose = 55, kBladeTermsLast = 57;
+constexpr std::int32_t kPerimeterValues = 58;
 
 // The lines of block "許容引抜き力の計算_羽根杭(2)", a blank line before each heading.
 constexpr std::int32_t kBladeHeadingLines = 8;
 
 // The lines of block "許容引抜き力の計算_羽根杭(3)" (and its supplement) by their number in the
 // template file; Pa (2 to 9) is written by WritePullOutResult.
-enum BladeCaseLine : std::int32_t {
-    kCaseHeading = 1,
-    kPuFormulaStepsFirst = 11,
-    kPuFormulaStepsLast = 13,
-    kZoneHeight = 14,
-    kPuValues = 15, // with the supplement, continued on kPuValuesContinued
-    kPuValuesNote = 16,
-    kPuResult = 17,
-    kFrictionTable = 18,
-    kCheckedTotals = 29,     // supplement: q and ΣLi・fi with their units
-    kQuakeCheckedTable = 30, // supplement: the earthquake case's table (30 to 40)
-    kNoFrictionNote = 41,    // supplement
-    kOverburden = 42,        // supplement: how φ was found (42 to 46)
-    kCorrectedN = 43,
-    kFrictionAngle = 44,
-    kCohesiveTip = 45,
-    kTipNBelow5 = 46,
-    kPuValuesContinued = 47,
-};
+constexpr std::int32_t kCaseHeading = 1, kPuFormulaStepsFirst = 11, kPuFormulaStepsLast = 13;
+// H, Pu's values (with the supplement continued on kPuValuesContinued), the note under them, Pu.
+constexpr std::int32_t kZoneHeight = 14, kPuValues = 15, kPuValuesNote = 16, kPuResult = 17;
+constexpr std::int32_t kFrictionTable = 18;
+// The supplement: q and ΣLi・fi with their units, the earthquake case's table (30 to 40), the note.
+constexpr std::int32_t kCheckedTotals = 29, kQuakeCheckedTable = 30, kNoFrictionNote = 41;
+// The supplement: how φ was found (42 to 46).
+constexpr std::int32_t kOverburden = 42, kCorrectedN = 43, kFrictionAngle = 44;
+constexpr std::int32_t kCohesiveTip = 45, kTipNBelow5 = 46, kPuValuesContinued = 47;
 
 void WriteConditions(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;

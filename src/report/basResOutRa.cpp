@@ -11,37 +11,23 @@ namespace {
 
 // The lines of block "許容押込み支持力の計算" (and its supplement) by their number in the
 // template file; the allowable capacity formulas (1 to 8) are written by WriteCapacityFormula.
-enum PushInLine : std::int32_t {
-    kEndBearingFormula = 9,
-    kBladeFormula = 10,
-    kFrictionFormula = 11,
-    kSafetyFactorsFirst = 12, // Ra, Ru, the line of n, then the heading of the values (15)
-    kValuesIntro = 16,
-    kDisplacedSoil = 17,
-    kPileWeightFirst = 18, // W and its formula
-    kPileWeightLast = 19,
-    kPileWeightValues = 20,
-    kPileWeightTermsFirst = 21, // γp1, γp2, L1, L2
-    kPileWeightTermsLast = 24,
-    kTipResistance = 25,
-    kTipResistanceValue = 26,
-    kSectionAreaFirst = 27, // A and D
-    kSectionAreaLast = 28,
-    kSectionAreaValues = 29,
-    kPi = 30,
-    kBladeAreaFirst = 31, // Aw, Dw and Dwi
-    kBladeAreaLast = 32,
-    kBladeAreaValues = 33,
-    kBladeAreaNote = 34,
-    kPerimeterValues = 35,
-    kFrictionTermsFirst = 36, // Li, fi
-    kFrictionTermsLast = 37,
-    kSoilUnitWeight = 38,  // supplement: γi behind Ws
-    kEnteredTipLayer = 39, // supplement: the layer of an entered qd
-    kAutomaticTip = 40,    // supplement: qd derived after this part
-    kReducedFriction = 41, // supplement: fi ＝ f・DE
-    kReductionTerms = 42,  // supplement: f and DE
-};
+// Ru with tip resistance on the pile section or the blade area, or friction alone.
+constexpr std::int32_t kEndBearingFormula = 9, kBladeFormula = 10, kFrictionFormula = 11;
+// Ra, Ru, the line of n, then the heading of the values (15) and their introduction.
+constexpr std::int32_t kSafetyFactorsFirst = 12, kValuesIntro = 16, kDisplacedSoil = 17;
+// W: its term and formula, its values, the terms γp1, γp2, L1 and L2.
+constexpr std::int32_t kPileWeightFirst = 18, kPileWeightLast = 19, kPileWeightValues = 20;
+constexpr std::int32_t kPileWeightTermsFirst = 21, kPileWeightTermsLast = 24;
+constexpr std::int32_t kTipResistance = 25, kTipResistanceValue = 26;
+// A and D, the section area's values and π; Aw, Dw and Dwi, the blade area's values and note.
+constexpr std::int32_t kSectionAreaFirst = 27, kSectionAreaLast = 28, kSectionAreaValues = 29, kPi = 30;
+constexpr std::int32_t kBladeAreaFirst = 31, kBladeAreaLast = 32, kBladeAreaValues = 33, kBladeAreaNote = 34;
+// U with its values, the terms Li and fi.
+constexpr std::int32_t kPerimeterValues = 35, kFrictionTermsFirst = 36, kFrictionTermsLast = 37;
+// The supplement: γi behind Ws, the layer of an entered qd, qd derived after this part,
+// fi ＝ f・DE with the terms f and DE.
+constexpr std::int32_t kSoilUnitWeight = 38, kEnteredTipLayer = 39, kAutomaticTip = 40;
+constexpr std::int32_t kReducedFriction = 41, kReductionTerms = 42;
 
 // Where qd comes from: the tip layer's entered value (its number, kind and N-value) or the
 // automatic tip resistance derived after this part.

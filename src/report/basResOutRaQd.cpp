@@ -10,77 +10,43 @@ namespace zul {
 namespace {
 
 // The lines of block "打込杭・中堀杭の場合_1" by their number in the template file.
-enum DesignNValueLine : std::int32_t {
-    kDesignIntroLast = 7, // the heading, the formula of qd and that of N (1 to 7)
-    kMeanValues = 8,
-    kMeanResult = 9,
-    kMeanTerms = 10,
-    kMeanAboveLimit = 11,
-    kMeanClose = 12,
-    kFourDiameterHeading = 13,
-    kFourDiameterFormulaFirst = 14,
-    kFourDiameterFormulaLast = 16,
-    kFourDiameterHeadFirst = 17,
-    kFourDiameterHeadLast = 20,
-    kFourDiameterTop = 21,
-    kFourDiameterRow = 22,
-    kFourDiameterBottom = 23,
-    kFourDiameterBetween = 24,
-    kFourDiameterClose = 25,
-    kFourDiameterTotalsHead = 26,
-    kFourDiameterTotals = 27,
-    kFourDiameterAfterFirst = 28,
-    kFourDiameterAfterLast = 30,
-    kFourDiameterSums = 31,
-    kFourDiameterResult = 32,
-    kFourDiameterLengths = 33,
-};
+// The heading, the formula of qd and that of N (1 to 7), N from N1 and N2.
+constexpr std::int32_t kDesignIntroLast = 7, kMeanValues = 8, kMeanResult = 9, kMeanTerms = 10;
+constexpr std::int32_t kMeanAboveLimit = 11, kMeanClose = 12;
+// N2 over four diameters: heading, formula, the interval table, its totals and N2.
+constexpr std::int32_t kFourDiameterHeading = 13, kFourDiameterFormulaFirst = 14,
+                       kFourDiameterFormulaLast = 16;
+constexpr std::int32_t kFourDiameterHeadFirst = 17, kFourDiameterHeadLast = 20;
+constexpr std::int32_t kFourDiameterTop = 21, kFourDiameterRow = 22, kFourDiameterBottom = 23;
+constexpr std::int32_t kFourDiameterBetween = 24, kFourDiameterClose = 25;
+constexpr std::int32_t kFourDiameterTotalsHead = 26, kFourDiameterTotals = 27;
+constexpr std::int32_t kFourDiameterAfterFirst = 28, kFourDiameterAfterLast = 30;
+constexpr std::int32_t kFourDiameterSums = 31, kFourDiameterResult = 32, kFourDiameterLengths = 33;
 
 // The lines of block "打込杭・中堀杭の場合_2" and of its supplement by their number in the
 // template file.
-enum EmbedmentLine : std::int32_t {
-    kEmbedmentHeading = 1,
-    kSurfaceGiven = 2,       // without the supplement
-    kEmbedmentValues = 3,    // without the supplement
-    kUnclearLayersFirst = 4, // without the supplement
-    kUnclearLayersLast = 5,
-    kDistributionIntro = 6,
-    kEmbedmentHeadFirst = 7,
-    kEmbedmentHeadLast = 10,
-    kEmbedmentTop = 11,
-    kEmbedmentRow = 12,
-    kEmbedmentBottom = 13,
-    kEmbedmentBetween = 14,
-    kEmbedmentClose = 15,
-    kEmbedmentResultHead = 16,
-    kEmbedmentResult = 17,
-    kEmbedmentResultClose = 18,
-    kEmbedmentLength = 20,
-    kTipHeading = 21,
-    kTipEmbedment = 22,
-    kTipRatio = 23, // Lb／D, and qd／N without the supplement
-    kTipDiameter = 24,
-    kTipRatioRule = 25, // without the supplement
-    kTipResultIntro = 26,
-    kTipResult = 27,
-    kTipClosingFirst = 28,     // without the supplement: the lines after qd the block defines
-    kSurfaceGivenChecked = 30, // the supplement from here on
-    kTipLayerTopFirst = 31,
-    kTipLayerTopLast = 32,
-    kEmbedmentFormula = 33,
-    kEmbedmentLevels = 34,
-    kInclination = 35,
-    kNoAreaBalance = 36,
-    kFigureIntro = 37,
-    kAreaBalanceFirst = 40,
-    kAreaBalanceLast = 41,
-    kAreaBalanceN = 42,
-    kOpenEnd = 43,
-    kOpenEndRatio = 44,
-    kClosedEnd = 45,
-    kClosedEndRatio = 46,
-    kRatioLimit = 47,
-};
+constexpr std::int32_t kEmbedmentHeading = 1;
+// Without the supplement: the bearing surface given, the values of Lb, the unclear layers.
+constexpr std::int32_t kSurfaceGiven = 2, kEmbedmentValues = 3, kUnclearLayersFirst = 4,
+                       kUnclearLayersLast = 5;
+// The interval table of the area balance and the embedment it gives.
+constexpr std::int32_t kDistributionIntro = 6, kEmbedmentHeadFirst = 7, kEmbedmentHeadLast = 10;
+constexpr std::int32_t kEmbedmentTop = 11, kEmbedmentRow = 12, kEmbedmentBottom = 13;
+constexpr std::int32_t kEmbedmentBetween = 14, kEmbedmentClose = 15;
+constexpr std::int32_t kEmbedmentResultHead = 16, kEmbedmentResult = 17, kEmbedmentResultClose = 18;
+constexpr std::int32_t kEmbedmentLength = 20;
+// qd: Lb, Lb／D (with qd／N without the supplement), D, the rule of qd／N (without the
+// supplement), qd, and the lines the block defines after it (without the supplement).
+constexpr std::int32_t kTipHeading = 21, kTipEmbedment = 22, kTipRatio = 23, kTipDiameter = 24;
+constexpr std::int32_t kTipRatioRule = 25, kTipResultIntro = 26, kTipResult = 27, kTipClosingFirst = 28;
+// The supplement: how Lb was found, with its values.
+constexpr std::int32_t kSurfaceGivenChecked = 30, kTipLayerTopFirst = 31, kTipLayerTopLast = 32;
+constexpr std::int32_t kEmbedmentFormula = 33, kEmbedmentLevels = 34, kInclination = 35;
+constexpr std::int32_t kNoAreaBalance = 36, kFigureIntro = 37;
+constexpr std::int32_t kAreaBalanceFirst = 40, kAreaBalanceLast = 41, kAreaBalanceN = 42;
+// The supplement: qd／N of an open or a closed pile end, and its limit.
+constexpr std::int32_t kOpenEnd = 43, kOpenEndRatio = 44, kClosedEnd = 45, kClosedEndRatio = 46;
+constexpr std::int32_t kRatioLimit = 47;
 
 // Interval tables of the two blocks: three lines per interval and the line between intervals.
 constexpr TableLines kFourDiameterTable{kFourDiameterHeadFirst, kFourDiameterHeadLast, kFourDiameterBetween,

@@ -12,29 +12,18 @@ namespace {
 // The lines of block "杭の自重を無視する場合" by their number in the template file.  The block
 // "杭の自重を考慮する場合" has three lines more after line 3 (kOwnWeightShift): its lines from
 // kRaNumerator on stand that much lower.
-enum UltimateLine : std::int32_t {
-    kCaseHeading = 1,         // then the headings and the formula of Ra (2, 3)
-    kOwnWeightTermsFirst = 4, // with the pile's own weight only: Ws, W and n (4 to 6)
-    kOwnWeightTermsLast = 6,
-    kRaNumerator = 4,
-    kRaValues = 5,
-    kRaSafetyFactor = 6,
-    kRuHeading = 7,
-    kRuEndBearing = 8,
-    kRuBlade = 9,
-    kRuTipValues = 10,
-    kRuFriction = 11,
-    kRuFrictionValues = 12,
-    kFrictionTable = 13,
-    // The supplement's checked friction tables: the normal case's starts at line 13 or, with the
-    // pile's own weight, at line 16; the earthquake case's at line 30.
-    kOwnWeightCheckedTable = 16,
-    kOwnWeightTotals = 27,
-    kOwnWeightArea = 28,
-    kQuakeCheckedTable = 30,
-    kNoFrictionNote = 41,
-    kFrictionTotal = 42,
-};
+// The case heading, then the headings and the formula of Ra (2, 3); with the pile's own
+// weight the terms Ws, W and n (4 to 6).
+constexpr std::int32_t kCaseHeading = 1, kOwnWeightTermsFirst = 4, kOwnWeightTermsLast = 6;
+// Ra (shifted with the pile's own weight).
+constexpr std::int32_t kRaNumerator = 4, kRaValues = 5, kRaSafetyFactor = 6;
+// Ru of an end-bearing, a blade or a friction pile, and the friction table.
+constexpr std::int32_t kRuHeading = 7, kRuEndBearing = 8, kRuBlade = 9, kRuTipValues = 10;
+constexpr std::int32_t kRuFriction = 11, kRuFrictionValues = 12, kFrictionTable = 13;
+// The supplement's checked friction tables: the normal case's starts at kFrictionTable or, with
+// the pile's own weight, at line 16; the earthquake case's at line 30.
+constexpr std::int32_t kOwnWeightCheckedTable = 16, kOwnWeightTotals = 27, kOwnWeightArea = 28;
+constexpr std::int32_t kQuakeCheckedTable = 30, kNoFrictionNote = 41, kFrictionTotal = 42;
 constexpr std::int32_t kOwnWeightShift = 3;
 
 // The friction table for a checker: with the pile's own weight γi and each segment's Ws; in the
