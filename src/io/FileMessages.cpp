@@ -4,6 +4,8 @@
 
 #include "util/NumberFormat.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace zul {
@@ -53,25 +55,19 @@ std::string FileErrorCause(int errorCode, FileErrorWording wording) {
         {FileError::OutOfMemory, "ファイルが大きすぎます。", "ファイルが大きすぎます",
          "ﾌｧｲﾙが大きすぎます。"},
     };
-    for (const Words& words : kWords) {
-        if (words.code == errorCode) {
-            switch (wording) {
-            case FileErrorWording::Sentence:
-                return std::string(words.sentence);
-            case FileErrorWording::Phrase:
-                return std::string(words.phrase);
-            case FileErrorWording::HalfWidth:
-                return std::string(words.halfWidth);
-            }
-        }
+    // Any other error: its code in the sentence.
+    static constexpr Words kOther = {FileError::None, {}, "ファイルを読めません", "ﾌｧｲﾙを開けません。"};
+    // The columns in the order of FileErrorWording.
+    static constexpr std::string_view Words::*kColumns[] = {&Words::sentence, &Words::phrase,
+                                                            &Words::halfWidth};
+    const auto column = kColumns[static_cast<std::size_t>(wording)];
+    const auto known = std::find_if(std::begin(kWords), std::end(kWords),
+                                    [&](const Words& words) { return words.code == errorCode; });
+    if (known != std::end(kWords)) {
+        return std::string((*known).*column);
     }
-    switch (wording) {
-    case FileErrorWording::Phrase:
-        return "ファイルを読めません";
-    case FileErrorWording::HalfWidth:
-        return "ﾌｧｲﾙを開けません。";
-    case FileErrorWording::Sentence:
-        break;
+    if (wording != FileErrorWording::Sentence) {
+        return std::string(kOther.*column);
     }
     return "ファイルにアクセスできません（ｴﾗｰｺｰﾄﾞ ： " + FormatNumber(errorCode, "##,##0）") + "。";
 }
