@@ -26,7 +26,7 @@ struct ReportOptions {
     std::string path;
     std::string printFile;
     std::string pdfFile;
-    std::string items = "0,1,2,3";
+    std::string items; // the item numbers to join, such as "0,2"; the command line gives all by default
     std::string ini;
     std::string fmt;
     std::string programFolder;

@@ -15,8 +15,10 @@
 #include "io/ReportSettings.h"
 #include "printfile/PrintFileFormat.h"
 #include "report/PrintFileGenerator.h"
+#include "report/ReportItems.h"
 #include "util/ProgramIdentity.h"
 #include "util/ProgramPaths.h"
+#include "util/TextLines.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -47,9 +49,7 @@ std::optional<std::array<bool, PrintFileGenerator::kItemCount>> ParseItems(const
     while (start <= list.size()) {
         std::size_t end = list.find(',', start);
         end = end == std::string::npos ? list.size() : end;
-        std::string entry = list.substr(start, end - start);
-        entry.erase(0, entry.find_first_not_of(' '));
-        entry.erase(entry.find_last_not_of(' ') + 1);
+        const std::string_view entry = TrimBlanks(std::string_view(list).substr(start, end - start));
         if (!entry.empty()) {
             if (entry.size() != 1 || entry[0] < '0' || entry[0] >= '0' + static_cast<int>(chosen.size())) {
                 return std::nullopt;
@@ -188,19 +188,9 @@ bool ChosenItemFailed(const PrintFileGenerator& generator, const Items& chosen) 
 // The failed items among the chosen ones, one line each, and after them each distinct reason
 // ("原因：…").
 void PrintItemFailures(const PrintFileGenerator& generator, const Items& chosen) {
-    // ErrorText holds one line per failed item, in item order, each after a line feed.
-    std::vector<std::string> lines;
-    const std::string& text = generator.ErrorText();
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
-        lines.push_back(text.substr(at + 1, std::min(text.find('\n', at + 1), text.size()) - at - 1));
-    }
-    std::size_t line = 0;
     for (std::size_t item = 0; item < PrintFileGenerator::kItemCount; ++item) {
-        if (generator.ItemFailed(item) && line < lines.size()) {
-            if (chosen[item]) {
-                PrintMessage(lines[line]);
-            }
-            ++line;
+        if (generator.ItemFailed(item) && chosen[item]) {
+            PrintMessage(std::string(kReportItems[item].errorLine));
         }
     }
     std::set<std::string> said;
@@ -268,7 +258,8 @@ ProgramPaths ReportPaths(const ReportOptions& options) {
 Outcome CheckOptions(const ReportOptions& options, Items& chosen) {
     const auto items = ParseItems(options.items);
     if (!items) {
-        std::cerr << "--items: report items are 0 to 3, separated by commas\n";
+        std::cerr << "--items: report items are 0 to " << kReportItems.size() - 1
+                  << ", separated by commas\n";
         return kFileFailure;
     }
     chosen = *items;

@@ -3,6 +3,7 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/PositiveNumber.h"
+#include "report/ReportItems.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +16,25 @@
 
 namespace zul::cli {
 namespace {
+
+// Every report item's number: "0,1,2,3".
+std::string AllItemNumbers() {
+    std::string numbers;
+    for (std::size_t item = 0; item < kReportItems.size(); ++item) {
+        numbers += (item == 0 ? "" : ",") + std::to_string(item);
+    }
+    return numbers;
+}
+
+// The help of --items: every item's number and name.
+std::string ItemsHelp() {
+    std::string help = "Report items to join, in this order whatever the list says:";
+    for (std::size_t item = 0; item < kReportItems.size(); ++item) {
+        help +=
+            (item == 0 ? " " : ", ") + std::to_string(item) + " " + std::string(kReportItems[item].cliName);
+    }
+    return help + " (default " + AllItemNumbers() + ")";
+}
 
 // Each subcommand registers itself on the application; when it runs it stores its process
 // exit status in exitCode (CliOutput.h: kSuccess, kCalcFailure, kFileFailure).
@@ -107,9 +127,8 @@ void AddReportCommand(CLI::App& app, int& exitCode) {
     report->add_option("--pdf", options->pdfFile,
                        "The report as PDF: generation, join and the pages in one step.  With a study "
                        "table the four study graphs are drawn for it; without one item 3 is left out");
-    report->add_option("--items", options->items,
-                       "Report items to join, in this order whatever the list says: 0 conditions, 1 detailed "
-                       "calculation, 2 results list, 3 graph (default 0,1,2,3)");
+    options->items = AllItemNumbers();
+    report->add_option("--items", options->items, ItemsHelp());
     report->add_option("--ini", options->ini,
                        "Settings file with the heading numbering and the supplement setting (default: the "
                        "program's Zul.ini)");

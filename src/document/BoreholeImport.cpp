@@ -10,7 +10,7 @@
 #include "util/NumberFormat.h"
 #include "util/NumberText.h"
 #include "util/RoundHalfUp.h"
-#include "util/TextNormalize.h"
+#include "util/TextLines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -237,7 +237,7 @@ std::vector<ImportedLayer> ReadLayers(const BoreholeRecord& record, const Boreho
     RepeatedNotes refused;
     for (std::size_t i = 0; i < record.layers.size(); ++i) {
         const BoreholeLayer& source = record.layers[i];
-        const std::string name = TrimBlanks(source.name);
+        const std::string name(TrimBlanks(source.name));
         const std::string label = std::to_string(i + 1) + " 番目の地層" + Quoted(name);
         if (!source.bottom) {
             const std::string why = Missing("下端深度", source.bottom, source.bottomText);
@@ -567,7 +567,7 @@ std::optional<std::string> PileHeadNote(const BoreholeImportPlan& plan, const Pr
 
 std::string StudyTitleOfBorehole(const BoreholeRecord& record) {
     constexpr std::size_t kTitleCharacters = 40;
-    std::string name = TrimBlanks(record.name);
+    std::string name(TrimBlanks(record.name));
     if (name.empty()) {
         name = record.fileName;
         if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos && dot > 0) {

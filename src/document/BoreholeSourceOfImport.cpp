@@ -3,7 +3,7 @@
 #include "document/BoreholeWater.h"
 #include "util/NumberText.h"
 #include "util/ProgramIdentity.h"
-#include "util/TextNormalize.h"
+#include "util/TextLines.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #include "document/BoreholeWater.h"
 
 #include "util/NumberText.h"
+#include "util/TextLines.h"
 #include "util/TextNormalize.h"
 
 #include <tuple>
@@ -10,7 +11,7 @@ namespace zul {
 namespace {
 
 std::string Code(const std::string& text) {
-    return TrimBlanks(NormalizeNfkc(text));
+    return std::string(TrimBlanks(NormalizeNfkc(text)));
 }
 
 bool SaysNoWater(const std::string& kindCode) {

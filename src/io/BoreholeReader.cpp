@@ -3,8 +3,10 @@
 #include "io/BoreholeBounds.h"
 #include "io/FileAccess.h"
 #include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "util/Cp932.h"
 #include "util/NumberFormat.h"
+#include "util/TextLines.h"
 #include "util/TextNormalize.h"
 
 #include <libxml/parser.h>
@@ -31,25 +33,8 @@ BoreholeReadResult Failure(std::string reason) {
 }
 
 std::string FileErrorReason(int code) {
-    std::string reason;
-    switch (code) {
-    case FileError::FileNotFound:
-        reason = "ﾌｧｲﾙが見つかりません。";
-        break;
-    case FileError::PathNotFound:
-        reason = "ﾌｫﾙﾀﾞが見つかりません。";
-        break;
-    case FileError::PermissionDenied:
-        reason = "ﾌｧｲﾙを読む権限がありません。";
-        break;
-    case FileError::PathFileAccess:
-        reason = "通常のﾌｧｲﾙではないか，読むことができません。";
-        break;
-    default:
-        reason = "ﾌｧｲﾙを開けません。";
-        break;
-    }
-    return reason + "（ｴﾗｰｺｰﾄﾞ ： " + FormatNumber(code, "##,##0）");
+    return FileErrorCause(code, FileErrorWording::HalfWidth) + "（ｴﾗｰｺｰﾄﾞ ： " +
+           FormatNumber(code, "##,##0）");
 }
 
 std::string_view NameOf(const xmlNode* node) {
@@ -86,7 +71,7 @@ std::string ChildText(const xmlNode* parent, std::string_view name) {
 
 // The text of a child as written, blanks at both ends removed.
 std::string ChildTrimmed(const xmlNode* parent, std::string_view name) {
-    return TrimBlanks(ChildText(parent, name));
+    return std::string(TrimBlanks(ChildText(parent, name)));
 }
 
 // The first of several alternative children present.
@@ -298,7 +283,7 @@ BoreholeReadResult ParseBoreholeFile(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
-    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    if (IsBlankText(bytes)) {
         return Failure("ﾌｧｲﾙが空です。");
     }
     // '<' and NUL are never part of a two-byte character of code page 932: a file past the

@@ -3,6 +3,7 @@
 #include "io/FileAccess.h"
 #include "io/FileError.h"
 #include "util/Cp932.h"
+#include "util/TextLines.h"
 
 #include <cstdint>
 #include <limits>
@@ -28,42 +29,9 @@ int ReadSettingsFile(const std::string& file, std::string& bytes) {
     return error == FileError::None && tooLarge ? FileError::PathFileAccess : error;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-// The file's lines as code page 932 bytes, without their line ends (CR LF, LF or CR).
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const auto end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') {
-            ++start;
-        }
-    }
-    return lines;
-}
-
 // The section name of a header line "[name]", or nothing for any other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.empty() || line.front() != '[') {
         return std::nullopt;
     }
@@ -71,7 +39,7 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     if (close == std::string_view::npos) {
         return std::nullopt;
     }
-    return Trim(line.substr(1, close - 1));
+    return TrimBlanks(line.substr(1, close - 1));
 }
 
 struct KeyLine {
@@ -84,7 +52,7 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
     if (equals == std::string_view::npos) {
         return std::nullopt;
     }
-    return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+    return KeyLine{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
 }
 
 // Where a key lives in the file's lines.
@@ -95,8 +63,8 @@ struct Location {
 };
 
 Location Find(const std::vector<std::string_view>& lines, std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
     Location where;
     bool inSection = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -114,7 +82,7 @@ Location Find(const std::vector<std::string_view>& lines, std::string_view secti
         if (!inSection) {
             continue;
         }
-        if (!Trim(lines[i]).empty()) {
+        if (!IsBlankText(lines[i])) {
             where.lastContentLine = i;
         }
         if (!where.keyLine) {
@@ -147,7 +115,7 @@ std::optional<std::string> ReadRawValue(const std::string& file, const std::stri
 }
 
 bool IsSafeName(std::string_view name, std::string_view forbidden) {
-    return !Trim(name).empty() && name.find_first_of(forbidden) == std::string_view::npos;
+    return !IsBlankText(name) && name.find_first_of(forbidden) == std::string_view::npos;
 }
 
 } // namespace
@@ -215,7 +183,7 @@ bool CPrivateProfile::SetValueString(const std::string& strINIFileName, const st
     }
     const auto lines = SplitLines(bytes);
     const auto where = Find(lines, *section, *key);
-    const std::string entry = std::string(Trim(*key)) + "=" + std::string(Trim(*value));
+    const std::string entry = std::string(TrimBlanks(*key)) + "=" + std::string(TrimBlanks(*value));
 
     std::vector<std::string> output(lines.begin(), lines.end());
     if (where.keyLine) {
@@ -223,7 +191,7 @@ bool CPrivateProfile::SetValueString(const std::string& strINIFileName, const st
     } else if (where.sectionLine) {
         output.insert(output.begin() + static_cast<std::ptrdiff_t>(where.lastContentLine) + 1, entry);
     } else {
-        output.push_back("[" + std::string(Trim(*section)) + "]");
+        output.push_back("[" + std::string(TrimBlanks(*section)) + "]");
         output.push_back(entry);
     }
     std::string text;

@@ -25,6 +25,7 @@ std::size_t CountCharacters(std::string_view utf8) {
 
 namespace {
 
+// Spaces and tabs around a field; a line end is no blank here, it ends the field.
 bool IsBlank(int c) {
     return c == ' ' || c == '\t';
 }

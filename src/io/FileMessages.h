@@ -16,8 +16,12 @@ std::string ReadErrorMessage(int errorCode);
 // The write error with its code: "入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。（ｴﾗｰｺｰﾄﾞ ： 70）" ...
 std::string WriteErrorMessage(int errorCode);
 
-// What a file error code means for the file it occurred on, as one sentence: "書き込み先の空き
-// 容量がありません。" for a full disk, "フォルダがありません。" for a missing folder ...
-std::string FileErrorCause(int errorCode);
+// How a file error reads where it is shown: a sentence after the file's name ("フォルダが
+// ありません。"), a short phrase in the parentheses of a note ("ファイルがありません"), or a
+// sentence in the half-width katakana of the borehole import's messages ("ﾌｧｲﾙが見つかりません。").
+enum class FileErrorWording { Sentence, Phrase, HalfWidth };
+
+// What a file error code means for the file it occurred on, in the wording asked for.
+std::string FileErrorCause(int errorCode, FileErrorWording wording = FileErrorWording::Sentence);
 
 } // namespace zul

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,9 +35,12 @@ NumberingSettings ReadNumberingSettings(const std::string& iniFile);
 // Writes every key of the section; true when every write succeeded.
 bool WriteNumberingSettings(const std::string& iniFile, const NumberingSettings& settings);
 
-// The report items chosen on the print menu, section "Print" keys "0".."3" (1 chosen, 0 not).
+// How many items the calculation report has (report/ReportItems.h lists them).
+inline constexpr std::size_t kReportItemCount = 4;
+
+// The report items chosen on the print menu, section "Print": key "i" for item i (1 chosen, 0 not).
 struct PrintItemChoices {
-    std::array<bool, 4> Chosen{};
+    std::array<bool, kReportItemCount> Chosen{};
     bool operator==(const PrintItemChoices&) const = default;
 };
 

@@ -1,8 +1,12 @@
 #include "preview/PreviewCommandLine.h"
 
+#include "printfile/PreviewArguments.h"
 #include "util/ProgramIdentity.h"
 
 #include <QFileInfo>
+
+#include <optional>
+#include <string_view>
 
 namespace zul {
 
@@ -34,6 +38,19 @@ QRect rectangleOf(const QString& text) {
     return rect.width() > 0 && rect.height() > 0 ? rect : QRect();
 }
 
+QString textOf(std::string_view option) {
+    return QString::fromUtf8(option.data(), static_cast<qsizetype>(option.size()));
+}
+
+// The value of argument when it is option (its case ignored).
+std::optional<QString> valueOf(const QString& argument, std::string_view option) {
+    const QString name = textOf(option);
+    if (!argument.startsWith(name, Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return unquoted(argument.mid(name.size()));
+}
+
 bool isTemporaryPrintFile(const QString& name) {
     return name.startsWith(QStringLiteral("~PS"));
 }
@@ -45,23 +62,23 @@ PreviewCommandLine ParsePreviewCommandLine(const QStringList& arguments) {
     QStringList files;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument.startsWith(QStringLiteral("/INI="), Qt::CaseInsensitive)) {
-            command.iniFolder = unquoted(argument.mid(5));
-        } else if (argument.startsWith(QStringLiteral("/NAME="), Qt::CaseInsensitive)) {
-            command.studyName = unquoted(argument.mid(6));
-        } else if (argument.startsWith(QStringLiteral("/TITLE="), Qt::CaseInsensitive)) {
-            command.caseTitle = unquoted(argument.mid(7));
-        } else if (argument.startsWith(QStringLiteral("/FILE="), Qt::CaseInsensitive)) {
-            command.studyFile = unquoted(argument.mid(6));
-        } else if (argument.startsWith(QStringLiteral("/BESIDE="), Qt::CaseInsensitive)) {
-            command.beside = rectangleOf(unquoted(argument.mid(8)));
-        } else if (argument == QStringLiteral("--pdf")) {
+        if (const auto folder = valueOf(argument, kPreviewIniOption)) {
+            command.iniFolder = *folder;
+        } else if (const auto name = valueOf(argument, kPreviewNameOption)) {
+            command.studyName = *name;
+        } else if (const auto title = valueOf(argument, kPreviewTitleOption)) {
+            command.caseTitle = *title;
+        } else if (const auto file = valueOf(argument, kPreviewFileOption)) {
+            command.studyFile = *file;
+        } else if (const auto frame = valueOf(argument, kPreviewBesideOption)) {
+            command.beside = rectangleOf(*frame);
+        } else if (argument == textOf(kPreviewPdfOption)) {
             if (i + 1 >= arguments.size()) {
                 command.error = QStringLiteral("--pdf の後に出力するPDFファイル名を指定して下さい。");
                 return command;
             }
             command.pdfFile = unquoted(arguments[++i]);
-        } else if (argument == QStringLiteral("--no-page-head")) {
+        } else if (argument == textOf(kPreviewNoPageHeadOption)) {
             command.pageHead = false;
         } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h") ||
                    argument == QStringLiteral("/?")) {

@@ -3,6 +3,7 @@
 #include "printfile/PrintFileFormatError.h"
 #include "util/Cp932.h"
 #include "util/NumberText.h"
+#include "util/TextLines.h"
 
 #include <limits>
 
@@ -22,7 +23,7 @@ public:
         bool any = false;
         auto finish = [&] {
             if (any) {
-                fields_.push_back(Trim(field));
+                fields_.push_back(std::string(TrimBlanks(field)));
             }
             field.clear();
             any = false;
@@ -39,7 +40,7 @@ public:
                 finish();
             } else {
                 field += c;
-                any = any || c != ' ';
+                any = any || !IsBlank(c);
             }
         }
         finish();
@@ -60,13 +61,6 @@ public:
     }
 
 private:
-    static std::string Trim(const std::string& s) {
-        const auto b = s.find_first_not_of(' ');
-        if (b == std::string::npos) {
-            return {};
-        }
-        return s.substr(b, s.find_last_not_of(' ') - b + 1);
-    }
     std::vector<std::string> fields_;
     std::size_t next_ = 0;
 };

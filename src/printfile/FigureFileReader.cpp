@@ -14,37 +14,6 @@ namespace zul {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-// Blanks and full-width spaces at both ends removed.
-std::string Trimmed(std::string text) {
-    constexpr std::string_view kWideSpace = "　";
-    for (bool more = true; more;) {
-        more = false;
-        if (!text.empty() && IsBlank(text.back())) {
-            text.pop_back();
-            more = true;
-        } else if (text.ends_with(kWideSpace)) {
-            text.resize(text.size() - kWideSpace.size());
-            more = true;
-        }
-    }
-    std::size_t b = 0;
-    for (bool more = true; more;) {
-        more = false;
-        if (b < text.size() && IsBlank(text[b])) {
-            ++b;
-            more = true;
-        } else if (std::string_view(text).substr(b).starts_with(kWideSpace)) {
-            b += kWideSpace.size();
-            more = true;
-        }
-    }
-    return text.substr(b);
-}
-
 std::string Decode(std::string_view bytes) {
     if (auto text = DecodeCp932(bytes)) {
         return std::move(*text);
@@ -262,7 +231,7 @@ std::optional<FigureData> ReadFigureDataFile(std::string_view cp932, std::string
         if (auto tooMany = beyond()) {
             return Fail<FigureData>(error, *tooMany);
         }
-        const std::string name = Trimmed(Decode(lines[i]));
+        const std::string name(TrimBlanks(Decode(lines[i])));
         ++i;
         if (name.empty()) {
             continue;
@@ -275,7 +244,7 @@ std::optional<FigureData> ReadFigureDataFile(std::string_view cp932, std::string
             if (auto tooMany = beyond()) {
                 return Fail<FigureData>(error, *tooMany);
             }
-            if (Trimmed(Decode(lines[i])) == "END") {
+            if (TrimBlanks(Decode(lines[i])) == "END") {
                 ++i;
                 break;
             }
@@ -305,8 +274,9 @@ std::optional<FigureData> ReadFigureDataFile(std::string_view cp932, std::string
                 }
                 const std::size_t bEnd = commas.size() > 2 ? commas[2] : text.size();
                 FigFill fill{
-                    WholeNumber(Trimmed(text.substr(commas[0] + 1, commas[1] - commas[0] - 1))).value_or(0),
-                    WholeNumber(Trimmed(text.substr(commas[1] + 1, bEnd - commas[1] - 1))).value_or(0),
+                    WholeNumber(TrimBlanks(text.substr(commas[0] + 1, commas[1] - commas[0] - 1)))
+                        .value_or(0),
+                    WholeNumber(TrimBlanks(text.substr(commas[1] + 1, bEnd - commas[1] - 1))).value_or(0),
                     commas.size() > 2 ? text.substr(commas[2] + 1) : std::string()};
                 items += FillPointNumbers(fill).size() + 1;
                 figure.Fills.push_back(std::move(fill));
@@ -355,7 +325,7 @@ std::optional<FigureIndex> ReadFigureIndexFile(std::string_view cp932, std::stri
     index.AreaWidth = (*area)[0];
     index.AreaHeight = (*area)[1];
     for (std::size_t i = 2; i < lines.size(); i += 2) {
-        std::string path = Trimmed(Decode(lines[i]));
+        std::string path(TrimBlanks(Decode(lines[i])));
         if (path == "END") {
             return index;
         }

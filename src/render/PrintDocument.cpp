@@ -2,108 +2,20 @@
 
 #include "io/FileAccess.h"
 #include "io/FileError.h"
+#include "io/FileMessages.h"
 #include "printfile/FigureFileReader.h"
 #include "printfile/PrintFileFormat.h"
 #include "render/PrintPageLayout.h"
 #include "render/WmfPlayer.h"
-#include "util/Cp932.h"
-#include "util/TextLines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace zul {
-
-namespace {
-
-constexpr std::string_view kFullWidthSpace = "\x81\x40";
-
-QString decodePath(std::string_view bytes) {
-    const auto text = DecodeCp932(bytes);
-    return text ? QString::fromStdString(*text).trimmed() : QString::fromLocal8Bit(bytes).trimmed();
-}
-
-// Reads count numbers separated by ";" after the marker; the rest is the path.
-bool readNumbers(std::string_view& rest, int count, double* out) {
-    for (int i = 0; i < count; ++i) {
-        const std::size_t end = rest.find(';');
-        if (end == std::string_view::npos) {
-            return false;
-        }
-        std::string_view field = rest.substr(0, end);
-        field.remove_prefix(std::min(field.find_first_not_of(' '), field.size()));
-        field = field.substr(0, field.find_last_not_of(' ') + 1);
-        double value = 0;
-        const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
-        // Offsets and sizes are millimetres on a sheet: anything beyond a metre is no record.
-        if (result.ec != std::errc() || result.ptr != field.data() + field.size() || !std::isfinite(value) ||
-            std::fabs(value) > 1000.0) {
-            return false;
-        }
-        out[i] = value;
-        rest.remove_prefix(end + 1);
-    }
-    return true;
-}
-
-} // namespace
-
-PrintLine ParsePrintLine(std::string_view cp932) {
-    PrintLine line;
-    // A record follows blanks only (half-width or full-width).
-    std::size_t pos = 0;
-    int column = 0;
-    while (pos < cp932.size()) {
-        if (cp932[pos] == ' ') {
-            ++pos;
-            ++column;
-        } else if (cp932.substr(pos, 2) == kFullWidthSpace) {
-            pos += 2;
-            column += 2;
-        } else {
-            break;
-        }
-    }
-    const std::string_view rest = cp932.substr(pos);
-    // A line beyond the bound is text (cut when laid out), never a record naming a file.
-    const bool withinBound = cp932.size() <= kMaxPrintLineBytes;
-    const bool figure = withinBound && rest.starts_with(kFigureMarker);
-    const bool picture = withinBound && rest.starts_with(kPictureMarker);
-    if (figure || picture) {
-        std::string_view after = rest.substr(kFigureMarker.size());
-        double values[4] = {};
-        if (readNumbers(after, figure ? 2 : 4, values)) {
-            line.kind = figure ? PrintLine::Kind::Figure : PrintLine::Kind::Picture;
-            line.column = column;
-            line.offsetX = values[0];
-            line.offsetY = values[1];
-            line.width = values[2];
-            line.height = values[3];
-            line.path = decodePath(after);
-            return line;
-        }
-    }
-    // A heading mark stands after the margin's half-width blanks.
-    const std::size_t margin = std::min(cp932.find_first_not_of(' '), cp932.size());
-    const std::string_view mark = cp932.substr(margin, 3);
-    if (mark == kHeading1Marker || mark == kHeading2Marker) {
-        line.headingLevel = mark[2] - '0';
-        line.text = std::string(cp932.substr(0, margin)) + std::string(cp932.substr(margin + 3));
-    } else {
-        line.text = std::string(cp932);
-    }
-    return line;
-}
-
-std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut) {
-    const std::vector<std::string_view> views = SplitLines(cp932, kMaxPrintFileLines, cut);
-    return {views.begin(), views.end()};
-}
 
 std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error, qint64 maxBytes) {
     const auto fail = [&](const QString& text) -> std::optional<QByteArray> {
@@ -119,19 +31,11 @@ std::optional<QByteArray> ReadPreviewFile(const QString& path, QString* error, q
     bool tooLarge = false;
     const int code = ReadWholeFileUpTo(
         path.toStdString(), static_cast<std::size_t>(std::max<qint64>(maxBytes, 0)), bytes, tooLarge);
-    switch (code) {
-    case FileError::None:
-        break;
-    case FileError::FileNotFound:
-    case FileError::PathNotFound:
-        return fail(QStringLiteral("ファイルがありません"));
-    case FileError::PathFileAccess:
-        return fail(QStringLiteral("ファイルではありません"));
-    default:
-        return fail(QStringLiteral("ファイルを読めません"));
+    if (code != FileError::None) {
+        return fail(QString::fromStdString(FileErrorCause(code, FileErrorWording::Phrase)));
     }
     if (tooLarge) {
-        return fail(QStringLiteral("ファイルが大きすぎます"));
+        return fail(QString::fromStdString(FileErrorCause(FileError::OutOfMemory, FileErrorWording::Phrase)));
     }
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -250,10 +154,11 @@ PrintDocument BuildPrintDocument(std::string_view cp932, const QString& definiti
         while (start <= raw.size()) {
             const std::size_t end = std::min(raw.find('\f', start), raw.size());
             const PrintLine line = ParsePrintLine(std::string_view(raw).substr(start, end - start));
-            if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(line.path)) {
-                document.figures.emplace(line.path, loadFigure(line.path, limits, budget));
-            } else if (line.kind == PrintLine::Kind::Picture && !document.pictures.contains(line.path)) {
-                document.pictures.emplace(line.path, loadPicture(line.path, limits, budget));
+            const QString path = QString::fromStdString(line.path);
+            if (line.kind == PrintLine::Kind::Figure && !document.figures.contains(path)) {
+                document.figures.emplace(path, loadFigure(path, limits, budget));
+            } else if (line.kind == PrintLine::Kind::Picture && !document.pictures.contains(path)) {
+                document.pictures.emplace(path, loadPicture(path, limits, budget));
             }
             start = end + 1;
         }

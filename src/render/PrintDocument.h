@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printfile/FigureModel.h"
+#include "printfile/PrintFileLines.h"
 #include "render/PrintDefinitions.h"
 
 #include <QByteArray>
@@ -13,23 +14,6 @@
 #include <vector>
 
 namespace zul {
-
-// One line of a print file, read for printing.  Columns count code page 932 bytes.
-struct PrintLine {
-    enum class Kind { Text, Figure, Picture };
-    Kind kind = Kind::Text;
-    int headingLevel = 0; // 1 or 2 when the line carries "?R1" / "?R2" (the mark is removed)
-    std::string text;     // Text: the bytes to print
-    int column = 0;       // Figure, Picture: column of the record's marker
-    double offsetX = 0;   // Figure, Picture: the record's numbers, millimetres
-    double offsetY = 0;
-    double width = 0; // Picture: frame size, millimetres
-    double height = 0;
-    QString path; // Figure: figure index file; Picture: metafile
-};
-
-// Reads one line (without its line end and without form feeds).
-PrintLine ParsePrintLine(std::string_view cp932);
 
 // A figure record's files, read at start.
 struct FigureAsset {
@@ -60,10 +44,6 @@ struct PrintDocument {
 // empty when everything was read.
 std::vector<QString> DocumentProblems(const PrintDocument& document);
 
-// The lines of a print file's contents: split at CR LF, LF or CR; no empty last line.  At most
-// kMaxPrintFileLines; cut, when given, tells whether lines were left out.
-std::vector<std::string> SplitPrintLines(std::string_view cp932, bool* cut = nullptr);
-
 // Bounds of what the preview reads and lays out.  A real report is some 50 pages of lines of at
 // most a few hundred bytes, with figures of up to 600 points and graphs of a few thousand; the
 // bounds stand far above that and only stop files that would take the preview minutes and
@@ -75,12 +55,6 @@ struct PrintInputLimits {
     qint64 metafileBytes = 8 * 1024 * 1024;    // one graph metafile (real: ~100 kB)
     qint64 definitionFileBytes = 64 * 1024;    // LINE_PRN.DEF, STR_PRN.DEF (real: some 200 bytes)
 };
-
-// Longest printed line in bytes: the rest of a longer one is not shown (real lines: < 300).
-inline constexpr std::size_t kMaxPrintLineBytes = 4096;
-
-// Most lines of a print file read: 1000 pages of 62 lines, twice over for form feeds of their own.
-inline constexpr std::size_t kMaxPrintFileLines = 124000;
 
 // Reads a whole regular file of at most maxBytes with the program's bounded reader; error set
 // (a short Japanese reason for the preview's notes) on failure.  The buffer takes the file's own

@@ -38,7 +38,7 @@ int RecordSlots(const PrintDocument& document, const PrintLine& line) {
     case PrintLine::Kind::Picture:
         return slotsFor(line.offsetY + PictureHeight(line));
     case PrintLine::Kind::Figure: {
-        const auto found = document.figures.find(line.path);
+        const auto found = document.figures.find(QString::fromStdString(line.path));
         if (found == document.figures.end() || !found->second.error.isEmpty()) {
             return 1;
         }

@@ -241,6 +241,7 @@ void PrintPageRenderer::paintText(QPainter& painter, const PagePlacement& placem
 void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& placement, const QRectF& slotRect,
                                     double pxPerMm) const {
     const PrintLine& line = placement.line;
+    const QString path = QString::fromStdString(line.path);
     const double textRight = slotRect.right();
     double width = 0;
     double height = 0;
@@ -248,9 +249,9 @@ void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& plac
     const FigureAsset* figure = nullptr;
     const PictureAsset* picture = nullptr;
     if (line.kind == PrintLine::Kind::Figure) {
-        const auto found = document_.figures.find(line.path);
+        const auto found = document_.figures.find(path);
         if (found == document_.figures.end() || !found->second.error.isEmpty()) {
-            note = found == document_.figures.end() ? QStringLiteral("図を表示できません：%1").arg(line.path)
+            note = found == document_.figures.end() ? QStringLiteral("図を表示できません：%1").arg(path)
                                                     : found->second.error;
         } else {
             figure = &found->second;
@@ -260,13 +261,12 @@ void PrintPageRenderer::paintRecord(QPainter& painter, const PagePlacement& plac
     } else {
         width = PictureWidth(line);
         height = PictureHeight(line);
-        const auto found = document_.pictures.find(line.path);
+        const auto found = document_.pictures.find(path);
         if (found == document_.pictures.end() || !found->second.error.isEmpty()) {
-            note = found == document_.pictures.end()
-                       ? QStringLiteral("グラフを表示できません：%1").arg(line.path)
-                       : found->second.error;
+            note = found == document_.pictures.end() ? QStringLiteral("グラフを表示できません：%1").arg(path)
+                                                     : found->second.error;
         } else if (!IsMetafile(found->second.data)) {
-            note = QStringLiteral("グラフを表示できません（メタファイルではありません）：%1").arg(line.path);
+            note = QStringLiteral("グラフを表示できません（メタファイルではありません）：%1").arg(path);
         } else {
             picture = &found->second;
         }

@@ -47,8 +47,15 @@ void PageWriter::PrintFmtLine(std::int32_t level, std::string_view tmpl, std::sp
 void PageWriter::PrintFmtLine(const TemplateBlock& block, std::int32_t k,
                               std::initializer_list<double> numbers,
                               std::initializer_list<std::string> texts) {
-    PrintFmtLine(block.Level(k), block.Text(k), std::span<const double>(numbers.begin(), numbers.size()),
+    PrintFmtLine(block, k, std::span<const double>(numbers.begin(), numbers.size()),
                  std::span<const std::string>(texts.begin(), texts.size()));
+}
+
+void PageWriter::PrintFmtLine(const TemplateBlock& block, std::int32_t k, std::span<const double> numbers,
+                              std::span<const std::string> texts) {
+    const std::string line = FillBlockLine(block, k, numbers, texts);
+    PrintLineHead(block.Level(k));
+    PrintRaw(line);
 }
 
 void PageWriter::PrintAsIs(const TemplateBlock& block, std::int32_t k) {

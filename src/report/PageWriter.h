@@ -39,9 +39,12 @@ public:
     // Line head for level, the filled template and a line end.
     void PrintFmtLine(std::int32_t level, std::string_view cp932Template,
                       std::span<const double> numbers = {}, std::span<const std::string> texts = {});
-    // Template line k of block with values; as PrintFmtLine.
+    // Template line k of block with one value for each of its fields (FillBlockLine: a
+    // ReportError naming block and line when they do not match); as PrintFmtLine.
     void PrintFmtLine(const TemplateBlock& block, std::int32_t k, std::initializer_list<double> numbers = {},
                       std::initializer_list<std::string> texts = {});
+    void PrintFmtLine(const TemplateBlock& block, std::int32_t k, std::span<const double> numbers,
+                      std::span<const std::string> texts = {});
     // Template line k of block as it stands: line head, text, line end.
     void PrintAsIs(const TemplateBlock& block, std::int32_t k);
     // Code page 932 bytes and a line end, after a line head written by the caller.

@@ -5,6 +5,7 @@
 #include "io/FileMessages.h"
 #include "printfile/PrintFileFormat.h"
 #include "report/ReportError.h"
+#include "report/ReportItems.h"
 #include "report/ReportNotes.h"
 #include "report/SectionSupport.h"
 #include "util/TextLines.h"
@@ -15,30 +16,6 @@ namespace zul {
 
 namespace {
 
-// Error lines of the items, in item order.
-constexpr std::array<const char*, PrintFileGenerator::kItemCount> kItemErrors = {
-    "･『計算条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
-    "･『計算結果（詳細）』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
-    "･『計算結果（支持力一覧表）』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
-    "･『支持力検討ｸﾞﾗﾌ』の印刷ﾌｧｲﾙ生成ｴﾗｰ",
-};
-
-// The detailed calculation: the push-in report, a page break, then the pull-out report of the
-// pile's kind.  Both parts are written even when the first fails.
-bool WriteDetailedReport(ReportRun& run, const ReportContext& ctx) {
-    const bool pushIn = basResOutRa(run, ctx);
-    run.Page().AppendFormFeed();
-    const bool pullOut = ctx.normal.IsEcoPile() ? basResOutPaEcoPile(run, ctx) : basResOutPa(run, ctx);
-    return pushIn && pullOut;
-}
-
-using ItemWriter = bool (*)(ReportRun&, const ReportContext&);
-constexpr std::array<ItemWriter, PrintFileGenerator::kItemCount> kItemWriters = {
-    basResOutJyoken, WriteDetailedReport, basResOutIchiran, basResOutGraph};
-
-constexpr std::size_t kDetailedItem = 1;
-constexpr std::size_t kResultsListItem = 2;
-
 // Every line of text ended by CR LF.
 void AppendLines(std::string& joined, std::string_view text) {
     for (const std::string_view line : SplitLines(text)) {
@@ -48,6 +25,13 @@ void AppendLines(std::string& joined, std::string_view text) {
 }
 
 } // namespace
+
+bool WriteDetailedReport(ReportRun& run, const ReportContext& ctx) {
+    const bool pushIn = basResOutRa(run, ctx);
+    run.Page().AppendFormFeed();
+    const bool pullOut = ctx.normal.IsEcoPile() ? basResOutPaEcoPile(run, ctx) : basResOutPa(run, ctx);
+    return pushIn && pullOut;
+}
 
 bool PrintFileGenerator::AnyItemChosen(const std::array<bool, kItemCount>& chosen) {
     return std::any_of(chosen.begin(), chosen.end(), [](bool c) { return c; });
@@ -85,7 +69,7 @@ bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& study, const Nu
         std::string failure;
         try {
             const std::string path = run_.TempFiles().NewPrnFile();
-            ok = kItemWriters[item](run_, ctx);
+            ok = kReportItems[item].writer(run_, ctx);
             failure = run_.FailureReason();
             // The notes on the pile belong to the results list: they are made with it, with
             // the numbering where it stands after it.
@@ -108,7 +92,7 @@ bool PrintFileGenerator::GeneratePrintFiles(const ReportContext& study, const Nu
             failed_[item] = true;
             allWritten = false;
             errorText_ += "\n";
-            errorText_ += kItemErrors[item];
+            errorText_ += kReportItems[item].errorLine;
         }
     }
     run_.Page().Clear();

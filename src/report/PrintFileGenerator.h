@@ -14,8 +14,8 @@ namespace zul {
 
 class PrintFileGenerator {
 public:
-    // Report items in print menu order: conditions, detailed calculation, results list, graph.
-    static constexpr std::size_t kItemCount = 4;
+    // Report items in print menu order (ReportItems.h).
+    static constexpr std::size_t kItemCount = kReportItemCount;
     // Shown when the join is asked for with no item chosen.
     static constexpr const char* kNoItemMessage = "印刷項目はひとつ以上選択して下さい。";
     // Whether any item is chosen: the one check of the print menu, zul-cli and the join.

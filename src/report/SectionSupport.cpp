@@ -2,6 +2,7 @@
 #include "report/SectionSupport.h"
 
 #include "document/SoilKind.h"
+#include "printfile/PrintFileLines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,13 +48,32 @@ void PrintSpacedLines(PageWriter& ps, const TemplateBlock& block, std::int32_t f
     }
 }
 
+namespace {
+
+// The first lines every allowable capacity block shares: heading, formula heading, the formula
+// with the pile's own weight (3 to 5) and without it (6 to 8).
+constexpr std::int32_t kPartHeading = 1, kFormulaHeading = 2;
+constexpr std::int32_t kOwnWeightFormula = 3, kPlainFormula = 6, kFormulaLines = 3;
+
+// The lines every case block of a pull-out part shares.
+constexpr std::int32_t kAllowableHeading = 2, kAllowableIntro = 3;
+constexpr std::int32_t kOwnWeightNumerator = 4, kOwnWeightValues = 5, kOwnWeightSafetyFactor = 6;
+constexpr std::int32_t kPlainNumerator = 7, kPlainValues = 8, kPlainSafetyFactor = 9;
+constexpr std::int32_t kUltimateHeading = 10;
+
+// A skin friction table by its lines after its first one (the table's caption).
+constexpr std::int32_t kHeadLast = 4, kNoFrictionRow = 5, kRow = 6, kBetween = 7;
+constexpr std::int32_t kTotalRule = 8, kTotals = 9, kClose = 10;
+
+} // namespace
+
 void WriteCapacityFormula(PageWriter& ps, const TemplateBlock& block, bool ownWeight) {
-    ps.PrintAsIs(block, 1);
+    ps.PrintAsIs(block, kPartHeading);
     ps.PrintBlank(1);
-    ps.PrintAsIs(block, 2);
+    ps.PrintAsIs(block, kFormulaHeading);
     ps.PrintBlank(1);
-    const std::int32_t formula = ownWeight ? 3 : 6;
-    PrintLines(ps, block, formula, formula + 2);
+    const std::int32_t formula = ownWeight ? kOwnWeightFormula : kPlainFormula;
+    PrintLines(ps, block, formula, formula + kFormulaLines - 1);
     ps.PrintBlank(1);
 }
 
@@ -69,25 +89,25 @@ void WriteSafetyFactors(PageWriter& ps, const TemplateBlock& block, std::int32_t
 }
 
 void WriteCaseHeadings(PageWriter& ps, const TemplateBlock& block) {
-    ps.PrintAsIs(block, 2);
+    ps.PrintAsIs(block, kAllowableHeading);
     ps.PrintBlank(1);
-    ps.PrintAsIs(block, 3);
+    ps.PrintAsIs(block, kAllowableIntro);
     ps.PrintBlank(1);
 }
 
 void WritePullOutResult(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block, const CZul& z) {
     WriteCaseHeadings(ps, block);
     if (ctx.normal.IsWpPa()) {
-        ps.PrintAsIs(block, 4);
-        ps.PrintFmtLine(block, 5, {z.Pu(), z.Wp(), z.Pa()});
-        ps.PrintFmtLine(block, 6, {z.nPa()});
+        ps.PrintAsIs(block, kOwnWeightNumerator);
+        ps.PrintFmtLine(block, kOwnWeightValues, {z.Pu(), z.Wp(), z.Pa()});
+        ps.PrintFmtLine(block, kOwnWeightSafetyFactor, {z.nPa()});
     } else {
-        ps.PrintAsIs(block, 7);
-        ps.PrintFmtLine(block, 8, {z.Pu(), z.Pa()});
-        ps.PrintFmtLine(block, 9, {z.nPa()});
+        ps.PrintAsIs(block, kPlainNumerator);
+        ps.PrintFmtLine(block, kPlainValues, {z.Pu(), z.Pa()});
+        ps.PrintFmtLine(block, kPlainSafetyFactor, {z.nPa()});
     }
     ps.PrintBlank(1);
-    ps.PrintAsIs(block, 10);
+    ps.PrintAsIs(block, kUltimateHeading);
     ps.PrintBlank(1);
 }
 
@@ -146,13 +166,13 @@ void WritePagedTable(PageWriter& ps, const TemplateBlock& block, const TableLine
 
 namespace {
 
-// The skin friction table with the given columns: the rows over pages, the total line (first+8),
-// the totals (first+9) and the closing line (first+10).
+// The skin friction table with the given columns: the rows over pages, the total line, the
+// totals and the closing line.
 void WriteFrictionRows(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& block,
                        std::int32_t first, const CZul& z, const colZulLiFis& segments,
                        FrictionColumns columns, std::int32_t keepAfterLast,
                        const std::vector<double>& totals) {
-    const TableLines lines{first, first + 4, first + 7, first + 10, 2, keepAfterLast};
+    const TableLines lines{first, first + kHeadLast, first + kBetween, first + kClose, 2, keepAfterLast};
     WritePagedTable(ps, block, lines, segments.Count(), [&](std::int32_t i) {
         const clsZulLiFi& seg = *segments.Item(i + 1);
         std::vector<double> values{static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii};
@@ -168,12 +188,12 @@ void WriteFrictionRows(PageWriter& ps, const ReportContext& ctx, const TemplateB
         values.push_back(seg.Fi);
         values.push_back(seg.LiFi);
         const std::string kind(SoilKindName(seg.Kind));
-        const std::int32_t k = first + (seg.IsNonF ? 5 : 6);
-        ps.PrintFmtLine(block.Level(k), block.Text(k), values, std::span<const std::string>(&kind, 1));
+        const std::int32_t k = first + (seg.IsNonF ? kNoFrictionRow : kRow);
+        ps.PrintFmtLine(block, k, values, std::span<const std::string>(&kind, 1));
     });
-    ps.PrintAsIs(block, first + 8);
-    ps.PrintFmtLine(block.Level(first + 9), block.Text(first + 9), totals);
-    ps.PrintAsIs(block, first + 10);
+    ps.PrintAsIs(block, first + kTotalRule);
+    ps.PrintFmtLine(block, first + kTotals, totals);
+    ps.PrintAsIs(block, first + kClose);
 }
 
 } // namespace
@@ -231,8 +251,7 @@ double SumLiFi(const colZulLiFis& list) {
 void WriteFigureRecord(ReportRun& run, const std::string& idxPath, std::int32_t linesCovered) {
     PageWriter& ps = run.Page();
     ps.PrintLineHead(0);
-    ps.PrintRaw(PrintText(std::string(kFigureRecordLead) + std::string(kFigureRecordFields) +
-                          run.Figure().RecordedPath(idxPath)));
+    ps.PrintRaw(FigureRecord(run.Figure().RecordedPath(idxPath)));
     ps.CoverLines(linesCovered);
 }
 

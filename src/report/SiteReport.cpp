@@ -4,6 +4,7 @@
 #include "io/FileAccess.h"
 #include "io/FileError.h"
 #include "printfile/PrintFileFormat.h"
+#include "printfile/PrintFileLines.h"
 #include "report/FigureBuilder.h"
 #include "report/ReportError.h"
 #include "util/Cp932.h"
@@ -80,7 +81,7 @@ public:
     // A figure record and the lines its figure covers.
     void Figure(const std::string& indexPath, std::int32_t covered) {
         Need(covered + 1);
-        Text(std::string(kFigureRecordLead) + std::string(kFigureRecordFields) + indexPath);
+        Line(FigureRecord(indexPath));
         count_ += covered; // the preview keeps the lines under the record free for the figure
     }
     // A new page unless fewer than n lines are left on this one.

@@ -45,7 +45,8 @@ std::optional<std::int32_t> TemplateNumber(std::string_view field) {
 
 // ---- templates
 
-TemplateBlock::TemplateBlock(std::int32_t limit) : lines_(static_cast<std::size_t>(std::max(limit, 0))) {}
+TemplateBlock::TemplateBlock(std::int32_t limit, std::string name)
+    : lines_(static_cast<std::size_t>(std::max(limit, 0))), name_(std::move(name)) {}
 
 const TemplateBlock::Line& TemplateBlock::line(std::int32_t k) const {
     if (k < 1 || k > limit()) {
@@ -101,7 +102,7 @@ std::optional<TemplateBlock> ReadFmtSectionIfPresent(const TemplateFile& fmt, st
     const std::string file = "帳票書式ファイル（" + fmt.path() + "）";
     const std::string block = "ブロック「" + std::string(blockName) + "」";
     const std::string name = PrintText(blockName);
-    TemplateBlock result(limit);
+    TemplateBlock result(limit, std::string(blockName));
     std::size_t lineNo = 0;
     bool inside = false;
     for (const std::string_view line : SplitLines(bytes)) {
@@ -301,6 +302,20 @@ std::string FillTemplate(std::string_view tmpl, std::span<const double> numbers,
                                  strFields[k].format));
     }
     return line;
+}
+
+std::string FillBlockLine(const TemplateBlock& block, std::int32_t k, std::span<const double> numbers,
+                          std::span<const std::string> texts) {
+    const std::string& text = block.Text(k);
+    const std::size_t numberFields = FindNumFields(text).size();
+    const std::size_t textFields = FindStrFields(text).size();
+    if (numberFields != numbers.size() || textFields != texts.size()) {
+        throw ReportError("帳票書式のブロック「" + block.name() + "」の " + std::to_string(k) +
+                          " 番の行は数値の欄が " + std::to_string(numberFields) + "、文字の欄が " +
+                          std::to_string(textFields) + " ですが、数値 " + std::to_string(numbers.size()) +
+                          "、文字 " + std::to_string(texts.size()) + " で印刷しようとしました。");
+    }
+    return FillTemplate(text, numbers, texts);
 }
 
 } // namespace zul

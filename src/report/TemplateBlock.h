@@ -22,7 +22,10 @@ inline constexpr std::size_t kMaxFieldsPerLine = 20;
 // does not define reads as an empty body line.
 class TemplateBlock {
 public:
-    explicit TemplateBlock(std::int32_t limit = 50);
+    explicit TemplateBlock(std::int32_t limit = 50, std::string name = {});
+
+    // The block's name in the template file (UTF-8).
+    const std::string& name() const { return name_; }
 
     std::int32_t limit() const { return static_cast<std::int32_t>(lines_.size()); }
     // Number of template lines read into the block.
@@ -44,6 +47,7 @@ private:
     const Line& line(std::int32_t k) const;
     std::vector<Line> lines_;
     std::int32_t count_ = 0;
+    std::string name_;
 };
 
 // Most bytes of a report template file: the shipped Zul.fmt holds some 40 KB.
@@ -116,5 +120,12 @@ std::string FormatStrField(std::string_view value, std::string_view format);
 // and the line keeps its length; a two-byte character cut in half leaves a space.
 std::string FillTemplate(std::string_view cp932Template, std::span<const double> numbers,
                          std::span<const std::string> texts);
+
+// Template line k of block filled with one number for each numeric field and one text for
+// each text field.  A ReportError naming the block and the line when the values given do not
+// match the line's fields: the report and the template file have drifted apart, and the page
+// would print a wrong value.
+std::string FillBlockLine(const TemplateBlock& block, std::int32_t k, std::span<const double> numbers,
+                          std::span<const std::string> texts);
 
 } // namespace zul

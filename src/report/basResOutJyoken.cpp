@@ -11,8 +11,21 @@ namespace zul {
 namespace {
 
 constexpr const char* kBlock = "計算条件";
-// Head 20 to 24, four lines a layer (25 to 27 and 28 between layers), 29 closes a page.
-constexpr TableLines kLayerTable{20, 24, 28, 29, 4};
+
+// The lines of the block by their number in the template file.
+// Headings and the pile's values (11 to 14: length, inclination, head and tip level).
+constexpr std::int32_t kHeading = 1, kCaseName = 2, kDesignHeading = 3, kPileHeading = 4;
+constexpr std::int32_t kMethod = 5, kBearingKind = 6, kDiameter = 7, kSoilCementDiameter = 8;
+constexpr std::int32_t kBladeOuterDiameter = 9, kBladeInnerDiameter = 10, kLength = 11;
+// The ground (16 to 19: surface, water level and the two design ground levels).
+constexpr std::int32_t kGroundHeading = 15, kGroundSurface = 16;
+// The layer table: head, three lines a layer, the rule between layers, the closing rule, notes.
+constexpr std::int32_t kLayerHeadFirst = 20, kLayerHeadLast = 24;
+constexpr std::int32_t kLayerTop = 25, kLayerRow = 26, kLayerBottom = 27, kLayerRule = 28;
+constexpr std::int32_t kLayerClose = 29, kLayerNotesLast = 32;
+
+// Head, four lines a layer (three and a rule between layers), a closing rule on every page.
+constexpr TableLines kLayerTable{kLayerHeadFirst, kLayerHeadLast, kLayerRule, kLayerClose, 4};
 
 // The layer table, split over pages; every page repeats the head.
 void WriteLayerTable(PageWriter& st, const TemplateBlock& b, const ReportContext& ctx) {
@@ -26,13 +39,13 @@ void WriteLayerTable(PageWriter& st, const TemplateBlock& b, const ReportContext
         const clsZulJiban& layer = *layers.Item(row);
         const auto r = static_cast<std::size_t>(row);
         const auto cell = [&](std::size_t column) { return ctx.doc.JibanLayer(column, r).numberOrZero(); };
-        st.PrintFmtLine(b, 25, {layer.EU});
-        st.PrintFmtLine(b, 26,
+        st.PrintFmtLine(b, kLayerTop, {layer.EU});
+        st.PrintFmtLine(b, kLayerRow,
                         {static_cast<double>(row), layer.H, cell(3), cell(4), cell(5), cell(6), cell(8)},
                         {std::string(SoilKindName(layer.Kind))});
-        st.PrintFmtLine(b, 27, {layer.EL});
+        st.PrintFmtLine(b, kLayerBottom, {layer.EL});
     });
-    PrintLines(st, b, 29, 32);
+    PrintLines(st, b, kLayerClose, kLayerNotesLast);
 }
 
 } // namespace
@@ -48,37 +61,37 @@ bool basResOutJyoken(ReportRun& run, const ReportContext& ctx) {
 
         const TemplateBlock b = OpenReportPart(st, ctx, kBlock);
 
-        st.PrintAsIs(b, 1);
+        st.PrintAsIs(b, kHeading);
         st.PrintBlank(2);
-        st.PrintLineHead(b.Level(2));
-        st.PrintRaw(b.Text(2) + PrintText(ctx.doc.InpJyoken.Title));
+        st.PrintLineHead(b.Level(kCaseName));
+        st.PrintRaw(b.Text(kCaseName) + PrintText(ctx.doc.InpJyoken.Title));
         st.PrintBlank(2);
-        st.PrintAsIs(b, 3);
+        st.PrintAsIs(b, kDesignHeading);
         st.PrintBlank(1);
-        st.PrintAsIs(b, 4);
+        st.PrintAsIs(b, kPileHeading);
         st.PrintBlank(1);
 
-        st.PrintFmtLine(b, 5, {}, {std::string(MethodReportName(method))});
+        st.PrintFmtLine(b, kMethod, {}, {std::string(MethodReportName(method))});
         st.PrintBlank(1);
-        st.PrintFmtLine(b, 6, {}, {std::string(PileKindName(c.KuiType()))});
+        st.PrintFmtLine(b, kBearingKind, {}, {std::string(PileKindName(c.KuiType()))});
         st.PrintBlank(1);
-        st.PrintFmtLine(b, IsSteelPipeSoilCement(method) ? 8 : 7, {c.Dp()});
+        st.PrintFmtLine(b, IsSteelPipeSoilCement(method) ? kSoilCementDiameter : kDiameter, {c.Dp()});
         if (c.IsEcoPile()) {
             st.PrintBlank(1);
-            st.PrintFmtLine(b, 9, {c.Dw()});
+            st.PrintFmtLine(b, kBladeOuterDiameter, {c.Dw()});
             st.PrintBlank(1);
-            st.PrintFmtLine(b, 10, {c.Dwi()});
+            st.PrintFmtLine(b, kBladeInnerDiameter, {c.Dwi()});
         }
         st.PrintBlank(1);
-        std::int32_t k = 11;
+        std::int32_t k = kLength;
         for (const double value : {c.L(), c.Alpha(), c.ELPU(), c.ELPL()}) {
             st.PrintFmtLine(b, k++, {value});
             st.PrintBlank(1);
         }
 
-        st.PrintAsIs(b, 15);
+        st.PrintAsIs(b, kGroundHeading);
         st.PrintBlank(1);
-        k = 16;
+        k = kGroundSurface;
         for (const double value : {groundTop, c.ELWL(), c.ELGL(), ctx.quake.ELGL()}) {
             st.PrintFmtLine(b, k++, {value});
             st.PrintBlank(1);

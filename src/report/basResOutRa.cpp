@@ -9,19 +9,39 @@ namespace zul {
 
 namespace {
 
+// The lines of block "許容押込み支持力の計算" (and its supplement) by their number in the
+// template file; the allowable capacity formulas (1 to 8) are written by WriteCapacityFormula.
+// Ru with tip resistance on the pile section or the blade area, or friction alone.
+constexpr std::int32_t kEndBearingFormula = 9, kBladeFormula = 10, kFrictionFormula = 11;
+// Ra, Ru, the line of n, then the heading of the values (15) and their introduction.
+constexpr std::int32_t kSafetyFactorsFirst = 12, kValuesIntro = 16, kDisplacedSoil = 17;
+// W: its term and formula, its values, the terms γp1, γp2, L1 and L2.
+constexpr std::int32_t kPileWeightFirst = 18, kPileWeightLast = 19, kPileWeightValues = 20;
+constexpr std::int32_t kPileWeightTermsFirst = 21, kPileWeightTermsLast = 24;
+constexpr std::int32_t kTipResistance = 25, kTipResistanceValue = 26;
+// A and D, the section area's values and π; Aw, Dw and Dwi, the blade area's values and note.
+constexpr std::int32_t kSectionAreaFirst = 27, kSectionAreaLast = 28, kSectionAreaValues = 29, kPi = 30;
+constexpr std::int32_t kBladeAreaFirst = 31, kBladeAreaLast = 32, kBladeAreaValues = 33, kBladeAreaNote = 34;
+// U with its values, the terms Li and fi.
+constexpr std::int32_t kPerimeterValues = 35, kFrictionTermsFirst = 36, kFrictionTermsLast = 37;
+// The supplement: γi behind Ws, the layer of an entered qd, qd derived after this part,
+// fi ＝ f・DE with the terms f and DE.
+constexpr std::int32_t kSoilUnitWeight = 38, kEnteredTipLayer = 39, kAutomaticTip = 40;
+constexpr std::int32_t kReducedFriction = 41, kReductionTerms = 42;
+
 // Where qd comes from: the tip layer's entered value (its number, kind and N-value) or the
 // automatic tip resistance derived after this part.
 void WriteTipResistanceSource(PageWriter& ps, const ReportContext& ctx, const TemplateBlock& b) {
     const CZul& z = ctx.normal;
     if (z.QdMethod() == 1) {
-        ps.PrintAsIs(b, 40);
+        ps.PrintAsIs(b, kAutomaticTip);
         return;
     }
     const clsZulLiFi* tip = z.RaLiFi().Item(z.RaLiFi().Count());
     if (tip == nullptr) {
         return;
     }
-    ps.PrintFmtLine(b, 39, {static_cast<double>(tip->No), LayerNValue(ctx.doc, tip->No)},
+    ps.PrintFmtLine(b, kEnteredTipLayer, {static_cast<double>(tip->No), LayerNValue(ctx.doc, tip->No)},
                     {std::string(SoilKindName(tip->Kind))});
 }
 
@@ -33,49 +53,49 @@ void WriteConditions(PageWriter& ps, const ReportContext& ctx) {
     // Allowable capacity: with or without the pile's own weight and the displaced soil.
     WriteCapacityFormula(ps, b, z.IsWpRa());
     // Ultimate capacity: tip resistance on the pile section or the blade area, or friction alone.
-    ps.PrintAsIs(b, endBearing ? (z.IsEcoPile() ? 10 : 9) : 11);
+    ps.PrintAsIs(b, endBearing ? (z.IsEcoPile() ? kBladeFormula : kEndBearingFormula) : kFrictionFormula);
     ps.PrintBlank(1);
 
-    WriteSafetyFactors(ps, b, 12, z.nRa(), ctx.quake.nRa());
-    PrintSpacedLines(ps, b, 16, 16);
+    WriteSafetyFactors(ps, b, kSafetyFactorsFirst, z.nRa(), ctx.quake.nRa());
+    PrintSpacedLines(ps, b, kValuesIntro, kValuesIntro);
 
     if (z.IsWpRa()) {
         ps.PrintBlank(1);
-        ps.PrintAsIs(b, 17);
+        ps.PrintAsIs(b, kDisplacedSoil);
         if (ctx.supplement) {
-            ps.PrintAsIs(b, 38); // γi behind Ws
+            ps.PrintAsIs(b, kSoilUnitWeight);
         }
-        PrintSpacedLines(ps, b, 18, 19);
+        PrintSpacedLines(ps, b, kPileWeightFirst, kPileWeightLast);
         ps.PrintBlank(1);
-        ps.PrintFmtLine(b, 20, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()});
+        ps.PrintFmtLine(b, kPileWeightValues, {z.Gp1(), z.L1(), z.Gp2(), z.L2(), z.Ap(), z.Wp()});
         ps.PrintBlank(1);
-        PrintSpacedLines(ps, b, 21, 24);
+        PrintSpacedLines(ps, b, kPileWeightTermsFirst, kPileWeightTermsLast);
     }
     if (endBearing) {
         ps.PrintBlank(1);
-        ps.PrintAsIs(b, 25);
+        ps.PrintAsIs(b, kTipResistance);
         ps.PrintBlank(1);
-        ps.PrintFmtLine(b, 26, {z.qd()});
+        ps.PrintFmtLine(b, kTipResistanceValue, {z.qd()});
         if (ctx.supplement) {
             WriteTipResistanceSource(ps, ctx, b);
         }
     }
     if (z.IsWpRa() || !z.IsEcoPile()) {
-        PrintSpacedLines(ps, b, 27, 28);
-        ps.PrintFmtLine(b, 29, {z.Dp(), z.Ap()});
-        ps.PrintAsIs(b, 30);
+        PrintSpacedLines(ps, b, kSectionAreaFirst, kSectionAreaLast);
+        ps.PrintFmtLine(b, kSectionAreaValues, {z.Dp(), z.Ap()});
+        ps.PrintAsIs(b, kPi);
     }
     if (z.IsEcoPile()) {
-        PrintSpacedLines(ps, b, 31, 32);
-        ps.PrintFmtLine(b, 33, {z.Dw(), z.Dwi(), z.Aw()});
-        ps.PrintAsIs(b, 34);
+        PrintSpacedLines(ps, b, kBladeAreaFirst, kBladeAreaLast);
+        ps.PrintFmtLine(b, kBladeAreaValues, {z.Dw(), z.Dwi(), z.Aw()});
+        ps.PrintAsIs(b, kBladeAreaNote);
     }
     ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 35, {z.Dp(), z.Up()});
-    PrintSpacedLines(ps, b, 36, 37);
+    ps.PrintFmtLine(b, kPerimeterValues, {z.Dp(), z.Up()});
+    PrintSpacedLines(ps, b, kFrictionTermsFirst, kFrictionTermsLast);
     if (ctx.supplement) {
-        ps.PrintAsIs(b, 41); // fi ＝ f・DE
-        ps.PrintAsIs(b, 42);
+        ps.PrintAsIs(b, kReducedFriction);
+        ps.PrintAsIs(b, kReductionTerms);
     }
 }
 

@@ -9,9 +9,50 @@ namespace zul {
 
 namespace {
 
+// The lines of block "打込杭・中堀杭の場合_1" by their number in the template file.
+// The heading, the formula of qd and that of N (1 to 7), N from N1 and N2.
+constexpr std::int32_t kDesignIntroLast = 7, kMeanValues = 8, kMeanResult = 9, kMeanTerms = 10;
+constexpr std::int32_t kMeanAboveLimit = 11, kMeanClose = 12;
+// N2 over four diameters: heading, formula, the interval table, its totals and N2.
+constexpr std::int32_t kFourDiameterHeading = 13, kFourDiameterFormulaFirst = 14,
+                       kFourDiameterFormulaLast = 16;
+constexpr std::int32_t kFourDiameterHeadFirst = 17, kFourDiameterHeadLast = 20;
+constexpr std::int32_t kFourDiameterTop = 21, kFourDiameterRow = 22, kFourDiameterBottom = 23;
+constexpr std::int32_t kFourDiameterBetween = 24, kFourDiameterClose = 25;
+constexpr std::int32_t kFourDiameterTotalsHead = 26, kFourDiameterTotals = 27;
+constexpr std::int32_t kFourDiameterAfterFirst = 28, kFourDiameterAfterLast = 30;
+constexpr std::int32_t kFourDiameterSums = 31, kFourDiameterResult = 32, kFourDiameterLengths = 33;
+
+// The lines of block "打込杭・中堀杭の場合_2" and of its supplement by their number in the
+// template file.
+constexpr std::int32_t kEmbedmentHeading = 1;
+// Without the supplement: the bearing surface given, the values of Lb, the unclear layers.
+constexpr std::int32_t kSurfaceGiven = 2, kEmbedmentValues = 3, kUnclearLayersFirst = 4,
+                       kUnclearLayersLast = 5;
+// The interval table of the area balance and the embedment it gives.
+constexpr std::int32_t kDistributionIntro = 6, kEmbedmentHeadFirst = 7, kEmbedmentHeadLast = 10;
+constexpr std::int32_t kEmbedmentTop = 11, kEmbedmentRow = 12, kEmbedmentBottom = 13;
+constexpr std::int32_t kEmbedmentBetween = 14, kEmbedmentClose = 15;
+constexpr std::int32_t kEmbedmentResultHead = 16, kEmbedmentResult = 17, kEmbedmentResultClose = 18;
+constexpr std::int32_t kEmbedmentLength = 20;
+// qd: Lb, Lb／D (with qd／N without the supplement), D, the rule of qd／N (without the
+// supplement), qd, and the lines the block defines after it (without the supplement).
+constexpr std::int32_t kTipHeading = 21, kTipEmbedment = 22, kTipRatio = 23, kTipDiameter = 24;
+constexpr std::int32_t kTipRatioRule = 25, kTipResultIntro = 26, kTipResult = 27, kTipClosingFirst = 28;
+// The supplement: how Lb was found, with its values.
+constexpr std::int32_t kSurfaceGivenChecked = 30, kTipLayerTopFirst = 31, kTipLayerTopLast = 32;
+constexpr std::int32_t kEmbedmentFormula = 33, kEmbedmentLevels = 34, kInclination = 35;
+constexpr std::int32_t kNoAreaBalance = 36, kFigureIntro = 37;
+constexpr std::int32_t kAreaBalanceFirst = 40, kAreaBalanceLast = 41, kAreaBalanceN = 42;
+// The supplement: qd／N of an open or a closed pile end, and its limit.
+constexpr std::int32_t kOpenEnd = 43, kOpenEndRatio = 44, kClosedEnd = 45, kClosedEndRatio = 46;
+constexpr std::int32_t kRatioLimit = 47;
+
 // Interval tables of the two blocks: three lines per interval and the line between intervals.
-constexpr TableLines kFourDiameterTable{17, 20, 24, 25, 4};
-constexpr TableLines kEmbedmentTable{7, 10, 14, 15, 4};
+constexpr TableLines kFourDiameterTable{kFourDiameterHeadFirst, kFourDiameterHeadLast, kFourDiameterBetween,
+                                        kFourDiameterClose, 4};
+constexpr TableLines kEmbedmentTable{kEmbedmentHeadFirst, kEmbedmentHeadLast, kEmbedmentBetween,
+                                     kEmbedmentClose, 4};
 
 // The interval table of the embedment into the bearing layer (lines 11 to 14 a row) and the
 // embedment length it gives (lines 15 to 20).
@@ -19,16 +60,16 @@ void WriteEmbedmentIntervals(PageWriter& ps, const TemplateBlock& b, const CZul&
     const colZulNeires& intervals = z.Neires();
     WritePagedTable(ps, b, lines, intervals.Count(), [&](std::int32_t i) {
         const clsZulNeire& iv = *intervals.Item(i + 1);
-        ps.PrintFmtLine(b, 11, {iv.EU, iv.NU, iv.DNU});
-        ps.PrintFmtLine(b, 12, {iv.Lii, iv.Ni, iv.LiNi});
-        ps.PrintFmtLine(b, 13, {iv.EL, iv.NL, iv.DNL});
+        ps.PrintFmtLine(b, kEmbedmentTop, {iv.EU, iv.NU, iv.DNU});
+        ps.PrintFmtLine(b, kEmbedmentRow, {iv.Lii, iv.Ni, iv.LiNi});
+        ps.PrintFmtLine(b, kEmbedmentBottom, {iv.EL, iv.NL, iv.DNL});
     });
-    ps.PrintAsIs(b, 15);
-    ps.PrintAsIs(b, 16);
-    ps.PrintFmtLine(b, 17, {z.Neire(), z.NeireA()});
-    ps.PrintAsIs(b, 18);
+    ps.PrintAsIs(b, kEmbedmentClose);
+    ps.PrintAsIs(b, kEmbedmentResultHead);
+    ps.PrintFmtLine(b, kEmbedmentResult, {z.Neire(), z.NeireA()});
+    ps.PrintAsIs(b, kEmbedmentResultClose);
     ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 20, {z.Neire()});
+    ps.PrintFmtLine(b, kEmbedmentLength, {z.Neire()});
 }
 
 void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
@@ -38,23 +79,23 @@ void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
     const double meanN = RoundHalfUp((z.N1() + z.N2()) / 2, 1);
 
     ps.FormFeed();
-    PrintLines(ps, b, 1, 7);
+    PrintLines(ps, b, 1, kDesignIntroLast);
     ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 8, {z.N1(), z.N2()});
-    ps.PrintFmtLine(b, 9, {meanN});
-    ps.PrintAsIs(b, 10);
+    ps.PrintFmtLine(b, kMeanValues, {z.N1(), z.N2()});
+    ps.PrintFmtLine(b, kMeanResult, {meanN});
+    ps.PrintAsIs(b, kMeanTerms);
     if (meanN > 40) {
-        ps.PrintAsIs(b, 11);
+        ps.PrintAsIs(b, kMeanAboveLimit);
     }
-    ps.PrintAsIs(b, 12);
+    ps.PrintAsIs(b, kMeanClose);
     ps.PrintBlank(1);
     if (ctx.supplement) {
         // The heading, the formula of N2 and the figure stand on one page.
         KeepTogether(ps, 5 + 1 + kLinesUnderNValueFigure);
     }
-    ps.PrintAsIs(b, 13);
+    ps.PrintAsIs(b, kFourDiameterHeading);
     ps.PrintBlank(1);
-    PrintLines(ps, b, 14, 16);
+    PrintLines(ps, b, kFourDiameterFormulaFirst, kFourDiameterFormulaLast);
 
     WriteFigureRecord(run, basMakeIDXFileZu4DN(run, ctx, 100, 90), kLinesUnderNValueFigure);
 
@@ -71,17 +112,17 @@ void WriteDesignNValue(ReportRun& run, const ReportContext& ctx) {
     }
     WritePagedTable(ps, b, fourDiameters, intervals.Count(), [&](std::int32_t i) {
         const clsZulN2& iv = *intervals.Item(i + 1);
-        ps.PrintFmtLine(b, 21, {iv.EU, iv.NU});
-        ps.PrintFmtLine(b, 22, {iv.Lii, iv.Ni, iv.LiNi});
-        ps.PrintFmtLine(b, 23, {iv.EL, iv.NL});
+        ps.PrintFmtLine(b, kFourDiameterTop, {iv.EU, iv.NU});
+        ps.PrintFmtLine(b, kFourDiameterRow, {iv.Lii, iv.Ni, iv.LiNi});
+        ps.PrintFmtLine(b, kFourDiameterBottom, {iv.EL, iv.NL});
     });
-    ps.PrintAsIs(b, 25);
-    ps.PrintAsIs(b, 26);
-    ps.PrintFmtLine(b, 27, {sumLii, sumLiNi});
-    PrintLines(ps, b, 28, 30);
-    ps.PrintFmtLine(b, 31, {sumLiNi});
-    ps.PrintFmtLine(b, 32, {z.N2()});
-    ps.PrintFmtLine(b, 33, {sumLii});
+    ps.PrintAsIs(b, kFourDiameterClose);
+    ps.PrintAsIs(b, kFourDiameterTotalsHead);
+    ps.PrintFmtLine(b, kFourDiameterTotals, {sumLii, sumLiNi});
+    PrintLines(ps, b, kFourDiameterAfterFirst, kFourDiameterAfterLast);
+    ps.PrintFmtLine(b, kFourDiameterSums, {sumLiNi});
+    ps.PrintFmtLine(b, kFourDiameterResult, {z.N2()});
+    ps.PrintFmtLine(b, kFourDiameterLengths, {sumLii});
 }
 
 // Lines of the tip resistance step from its heading to qd: heading, 2 blank lines, the chart
@@ -102,10 +143,10 @@ void WriteEmbedmentChecked(ReportRun& run, const ReportContext& ctx, const Templ
     PageWriter& ps = run.Page();
     const CZul& z = ctx.normal;
     if (z.QdNeireType() == 2) {
-        PrintLines(ps, b, 40, 41);
-        ps.PrintFmtLine(b, 42, {z.NN()});
+        PrintLines(ps, b, kAreaBalanceFirst, kAreaBalanceLast);
+        ps.PrintFmtLine(b, kAreaBalanceN, {z.NN()});
         ps.PrintBlank(1);
-        ps.PrintAsIs(b, 6);
+        ps.PrintAsIs(b, kDistributionIntro);
         WriteFigureRecord(run, basMakeIDXFileZuAveN(run, ctx, 100, 90), kLinesUnderNValueFigure);
         TableLines embedment = kEmbedmentTable;
         embedment.keepAfterLast = 6; // lines 15 to 18, a blank line and Lb
@@ -113,19 +154,19 @@ void WriteEmbedmentChecked(ReportRun& run, const ReportContext& ctx, const Templ
         return;
     }
     if (z.QdNeireType() == 0) {
-        ps.PrintAsIs(b, 30);
+        ps.PrintAsIs(b, kSurfaceGivenChecked);
     } else {
-        PrintLines(ps, b, 31, 32);
+        PrintLines(ps, b, kTipLayerTopFirst, kTipLayerTopLast);
     }
     ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 33, {z.Neire()});
-    ps.PrintFmtLine(b, 34, {z.QdELNeire(), z.ELPL()});
-    ps.PrintFmtLine(b, 35, {z.Alpha()});
+    ps.PrintFmtLine(b, kEmbedmentFormula, {z.Neire()});
+    ps.PrintFmtLine(b, kEmbedmentLevels, {z.QdELNeire(), z.ELPL()});
+    ps.PrintFmtLine(b, kInclination, {z.Alpha()});
     ps.PrintBlank(1);
-    ps.PrintAsIs(b, 36);
+    ps.PrintAsIs(b, kNoAreaBalance);
     ps.PrintBlank(1);
     KeepTogether(ps, 1 + 1 + kLinesUnderNValueFigure);
-    ps.PrintAsIs(b, 37);
+    ps.PrintAsIs(b, kFigureIntro);
     WriteFigureRecord(run, basMakeIDXFileZuAveN(run, ctx, 100, 90), kLinesUnderNValueFigure);
 }
 
@@ -137,26 +178,26 @@ void WriteTipChecked(ReportRun& run, const ReportContext& ctx, const TemplateBlo
     const bool limited = ratio > 300;
     KeepTogether(ps, 1 + TipStepLines(limited));
     ps.PrintBlank(1);
-    ps.PrintAsIs(b, 21);
+    ps.PrintAsIs(b, kTipHeading);
     ps.PrintBlank(2);
     WriteFigureRecord(run, basMakeIDXFileZu001(run, ctx, 80, 55), kLinesUnderTipChart);
     ps.PrintBlank(2);
-    ps.PrintFmtLine(b, 22, {z.Neire()});
-    ps.PrintFmtLine(b, 23, {z.RNeireDp()});
-    ps.PrintFmtLine(b, 24, {z.Dp()});
+    ps.PrintFmtLine(b, kTipEmbedment, {z.Neire()});
+    ps.PrintFmtLine(b, kTipRatio, {z.RNeireDp()});
+    ps.PrintFmtLine(b, kTipDiameter, {z.Dp()});
     ps.PrintBlank(1);
     if (z.QdAp() != 0) {
-        ps.PrintAsIs(b, 43);
-        ps.PrintFmtLine(b, 44, {z.RNeireDp(), ratio});
+        ps.PrintAsIs(b, kOpenEnd);
+        ps.PrintFmtLine(b, kOpenEndRatio, {z.RNeireDp(), ratio});
     } else {
-        ps.PrintAsIs(b, 45);
-        ps.PrintFmtLine(b, 46, {z.RNeireDp(), ratio});
+        ps.PrintAsIs(b, kClosedEnd);
+        ps.PrintFmtLine(b, kClosedEndRatio, {z.RNeireDp(), ratio});
     }
     if (limited) {
-        ps.PrintAsIs(b, 47);
+        ps.PrintAsIs(b, kRatioLimit);
     }
-    ps.PrintAsIs(b, 26);
-    ps.PrintFmtLine(b, 27, {z.RQdNN(), z.NN(), z.qd()});
+    ps.PrintAsIs(b, kTipResultIntro);
+    ps.PrintFmtLine(b, kTipResult, {z.RQdNN(), z.NN(), z.qd()});
 }
 
 void WriteEmbedmentAndTip(ReportRun& run, const ReportContext& ctx) {
@@ -165,46 +206,45 @@ void WriteEmbedmentAndTip(ReportRun& run, const ReportContext& ctx) {
     const TemplateBlock b = ReadReportBlock(ctx, "打込杭・中堀杭の場合_2");
 
     ps.FormFeed();
-    ps.PrintAsIs(b, 1);
+    ps.PrintAsIs(b, kEmbedmentHeading);
     ps.PrintBlank(1);
     if (ctx.supplement) {
         WriteEmbedmentChecked(run, ctx, b);
         WriteTipChecked(run, ctx, b);
         return;
     }
-    ps.PrintFmtLine(b, 2, {z.QdELNeire()});
+    ps.PrintFmtLine(b, kSurfaceGiven, {z.QdELNeire()});
     ps.PrintBlank(1);
-    ps.PrintFmtLine(b, 3, {z.QdELNeire(), z.ELPL(), z.Neire()});
-    ps.PrintAsIs(b, 4);
-    ps.PrintAsIs(b, 5);
+    ps.PrintFmtLine(b, kEmbedmentValues, {z.QdELNeire(), z.ELPL(), z.Neire()});
+    PrintLines(ps, b, kUnclearLayersFirst, kUnclearLayersLast);
     ps.PrintBlank(1);
-    ps.PrintAsIs(b, 6);
+    ps.PrintAsIs(b, kDistributionIntro);
 
     WriteFigureRecord(run, basMakeIDXFileZuAveN(run, ctx, 100, 90), kLinesUnderNValueFigure);
 
     WriteEmbedmentIntervals(ps, b, z, kEmbedmentTable);
 
     ps.PageCheck(10, 1);
-    ps.PrintAsIs(b, 21);
+    ps.PrintAsIs(b, kTipHeading);
     ps.PrintBlank(2);
     WriteFigureRecord(run, basMakeIDXFileZu001(run, ctx, 80, 55), kLinesUnderTipChart);
     ps.PrintBlank(2);
 
-    ps.PrintFmtLine(b, 22, {z.Neire()});
-    ps.PrintFmtLine(b, 23, {z.RNeireDp(), z.RQdNN()});
-    ps.PrintFmtLine(b, 24, {z.Dp()});
+    ps.PrintFmtLine(b, kTipEmbedment, {z.Neire()});
+    ps.PrintFmtLine(b, kTipRatio, {z.RNeireDp(), z.RQdNN()});
+    ps.PrintFmtLine(b, kTipDiameter, {z.Dp()});
     ps.PrintBlank(1);
-    ps.PrintAsIs(b, 25);
-    ps.PrintAsIs(b, 26);
-    ps.PrintFmtLine(b, 27, {z.RQdNN(), z.NN(), z.qd()});
-    // The closing lines of the block: every line above 27 up to the last one it defines.
-    std::int32_t last = 27;
-    for (std::int32_t k = 28; k <= b.limit(); ++k) {
+    ps.PrintAsIs(b, kTipRatioRule);
+    ps.PrintAsIs(b, kTipResultIntro);
+    ps.PrintFmtLine(b, kTipResult, {z.RQdNN(), z.NN(), z.qd()});
+    // The closing lines of the block: every line after qd up to the last one it defines.
+    std::int32_t last = kTipResult;
+    for (std::int32_t k = kTipClosingFirst; k <= b.limit(); ++k) {
         if (!b.Text(k).empty() || b.Level(k) != 0) {
             last = k;
         }
     }
-    PrintLines(ps, b, 28, last);
+    PrintLines(ps, b, kTipClosingFirst, last);
 }
 
 } // namespace

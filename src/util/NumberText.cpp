@@ -1,5 +1,7 @@
 #include "util/NumberText.h"
 
+#include "util/TextLines.h"
+
 #include <cctype>
 #include <charconv>
 #include <clocale>
@@ -80,16 +82,12 @@ double ParseInCLocale(const std::string& digits) {
     return ::strtod_l(digits.c_str(), nullptr, cLocale);
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // Copies the numeric prefix of text (without blanks) into digits; returns false when there is
 // no digit at all.  Used by both the lenient and the strict conversion.
 bool numericPrefix(std::string_view text, std::string& digits, std::size_t& consumed) {
     std::size_t i = 0;
     auto skipBlanks = [&] {
-        while (i < text.size() && isBlank(text[i])) {
+        while (i < text.size() && IsBlank(text[i])) {
             ++i;
         }
     };
@@ -140,7 +138,7 @@ double NumberOfText(std::string_view text) {
     // Blanks count for nothing anywhere in the text: "1 000" is 1000, "- 2. 5" is -2.5.
     std::string packed;
     for (const char c : text) {
-        if (!isBlank(c) && c != '\n') {
+        if (!IsBlank(c)) {
             packed += c;
         }
     }
@@ -159,7 +157,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (!numericPrefix(text, digits, consumed)) {
         return std::nullopt;
     }
-    while (consumed < text.size() && isBlank(text[consumed])) {
+    while (consumed < text.size() && IsBlank(text[consumed])) {
         ++consumed;
     }
     if (consumed != text.size()) {

@@ -31,4 +31,32 @@ std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxL
     return lines;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    static constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        while (!text.empty() && IsBlank(text.front())) {
+            text.remove_prefix(1);
+            trimmed = true;
+        }
+        while (!text.empty() && IsBlank(text.back())) {
+            text.remove_suffix(1);
+            trimmed = true;
+        }
+        if (text.starts_with(kIdeographicSpace)) {
+            text.remove_prefix(kIdeographicSpace.size());
+            trimmed = true;
+        }
+        if (text.ends_with(kIdeographicSpace)) {
+            text.remove_suffix(kIdeographicSpace.size());
+            trimmed = true;
+        }
+    }
+    return text;
+}
+
+bool IsBlankText(std::string_view text) {
+    return TrimBlanks(text).empty();
+}
+
 } // namespace zul

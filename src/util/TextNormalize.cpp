@@ -1,6 +1,7 @@
 #include "util/TextNormalize.h"
 
 #include "util/NumberText.h"
+#include "util/TextLines.h"
 
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
@@ -25,10 +26,6 @@ std::string NormalizeNfkc(std::string_view utf8) {
 }
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -137,43 +134,12 @@ std::optional<double> ParseDecimalNumber(std::string_view utf8) {
         }
     }
     const std::string normal = ascii ? std::string(utf8) : NormalizeNfkc(utf8);
-    std::string_view s = normal;
-    while (!s.empty() && IsBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && IsBlank(s.back())) {
-        s.remove_suffix(1);
-    }
+    const std::string_view s = TrimBlanks(normal);
     if (!IsDecimalNumber(s)) {
         return std::nullopt;
     }
     // The one number reader of the program: "." is the decimal point whatever the locale.
     return ParseNumber(s);
-}
-
-std::string TrimBlanks(std::string_view utf8) {
-    static constexpr std::string_view kIdeographicSpace = "\u3000";
-    bool trimmed = true;
-    while (trimmed) {
-        trimmed = false;
-        while (!utf8.empty() && IsBlank(utf8.front())) {
-            utf8.remove_prefix(1);
-            trimmed = true;
-        }
-        while (!utf8.empty() && IsBlank(utf8.back())) {
-            utf8.remove_suffix(1);
-            trimmed = true;
-        }
-        if (utf8.starts_with(kIdeographicSpace)) {
-            utf8.remove_prefix(kIdeographicSpace.size());
-            trimmed = true;
-        }
-        if (utf8.ends_with(kIdeographicSpace)) {
-            utf8.remove_suffix(kIdeographicSpace.size());
-            trimmed = true;
-        }
-    }
-    return std::string(utf8);
 }
 
 } // namespace zul

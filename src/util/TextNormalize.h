@@ -17,9 +17,6 @@ std::string NormalizeNfkc(std::string_view utf8);
 // Anything else, and a number that is not finite, is no value.
 std::optional<double> ParseDecimalNumber(std::string_view utf8);
 
-// The text without blanks at both ends (spaces, tabs, line ends and the ideographic space).
-std::string TrimBlanks(std::string_view utf8);
-
 // Whether the bytes are valid UTF-8 (no overlong forms, no surrogates).
 bool IsValidUtf8(std::string_view bytes);
 // How many leading bytes are valid UTF-8: the place of the first byte that is not (the size

@@ -129,7 +129,7 @@ private slots:
             QCOMPARE(parsed.text, PrintFolder::cp932(text.toStdString()));
         } else {
             QCOMPARE(parsed.column, column);
-            QCOMPARE(parsed.path, path);
+            QCOMPARE(QString::fromStdString(parsed.path), path);
         }
     }
 

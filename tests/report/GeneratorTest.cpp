@@ -76,6 +76,26 @@ TEST(PrintFileGenerator, FailedItemsGiveTheirLinesAndTheRunGoesOn) {
               ReadBytes(gen.ItemFile(0)));
 }
 
+// A template line that lost a field (the pile length of the conditions) fails its item with
+// the block and the line named, instead of printing the page without the value.
+TEST(PrintFileGenerator, ATemplateLineWithoutItsFieldFailsNamingBlockAndLine) {
+    ReportStudy study(test::ExampleDocument("end-bearing-pile.zul"));
+    ASSERT_TRUE(study.calculated);
+    TestFolder folder;
+    std::string all = ReadBytes(study.ctx.paths.fmtFile);
+    const std::string field = test::Sjis("##0.000 m");
+    const std::size_t line = all.find(test::Sjis(" 11 0杭長"));
+    ASSERT_NE(line, std::string::npos);
+    all.replace(all.find(field, line), field.size(), std::string(field.size(), ' '));
+    study.ctx.paths.fmtFile = folder.file("Zul.fmt");
+    test::WriteBytes(study.ctx.paths.fmtFile, all);
+    PrintFileGenerator gen(folder.path().string());
+    EXPECT_FALSE(gen.GeneratePrintFiles(study.ctx, {}));
+    EXPECT_TRUE(gen.ItemFailed(0));
+    EXPECT_NE(gen.ItemReason(0).find("ブロック「計算条件」の 11 番の行は数値の欄が 0"), std::string::npos)
+        << gen.ItemReason(0);
+}
+
 // The template file is read once for a run, with a bound of 1 MB: a file just inside it writes
 // every item, one just above it fails every item with the reason.  Blocks come from the file as
 // read for the run, whatever lies at its path afterwards.

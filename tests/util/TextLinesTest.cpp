@@ -32,6 +32,22 @@ TEST(SplitLines, EveryLineEndAndTheBound) {
     EXPECT_TRUE(cut);
 }
 
+TEST(TrimBlanks, AsciiBlanksAndIdeographicSpacesAtBothEnds) {
+    const struct {
+        std::string_view text;
+        std::string_view trimmed;
+    } cases[] = {
+        {" \t\r\n\f\va b\v", "a b"},
+        {"\u3000 杭\u3000長\t\u3000", "杭\u3000長"},
+        {"\x81\x40x\x81\x40", "\x81\x40x\x81\x40"}, // the code page 932 ideographic space stays
+        {" \u3000 ", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrimBlanks(c.text), c.trimmed) << c.text;
+        EXPECT_EQ(IsBlankText(c.text), c.trimmed.empty()) << c.text;
+    }
+}
+
 TEST(Cp932Lenient, EncodesWhatItCanAndCountsColumns) {
     EXPECT_EQ(EncodeCp932Lenient("杭①"), EncodeCp932("杭①").value());
     EXPECT_EQ(EncodeCp932Lenient("a☃b😀"), "a?b?");

@@ -1,5 +1,7 @@
 #include "ui/print/PreviewLaunch.h"
 
+#include "printfile/PreviewArguments.h"
+
 #include <QProcess>
 
 #include <filesystem>
@@ -19,29 +21,36 @@ std::string withoutControls(const std::string& text) {
     return kept;
 }
 
+// An option of the preview's command line with its value.
+QString Option(std::string_view option, const std::string& value) {
+    return QString::fromUtf8(option.data(), static_cast<qsizetype>(option.size())) +
+           QString::fromStdString(value);
+}
+
 } // namespace
 
 PreviewLaunch MakePreviewLaunch(const ProgramPaths& paths, const std::string& joinedFile,
                                 const std::string& studyName, const QRect& beside,
                                 const std::string& caseTitle, const std::string& studyFile) {
     PreviewLaunch launch;
-    launch.program = QString::fromStdString(paths.programFolder + "/Preview");
-    launch.arguments << QStringLiteral("/INI=") + QString::fromStdString(paths.dataFolder);
+    launch.program = QString::fromStdString(paths.programFolder + "/" + std::string(kPreviewProgram));
+    launch.arguments << Option(kPreviewIniOption, paths.dataFolder);
     if (const std::string name = withoutControls(studyName); !name.empty()) {
-        launch.arguments << QStringLiteral("/NAME=") + QString::fromStdString(name);
+        launch.arguments << Option(kPreviewNameOption, name);
     }
     if (const std::string title = withoutControls(caseTitle); !title.empty()) {
-        launch.arguments << QStringLiteral("/TITLE=") + QString::fromStdString(title);
+        launch.arguments << Option(kPreviewTitleOption, title);
     }
     if (!studyFile.empty()) {
-        launch.arguments << QStringLiteral("/FILE=") + QString::fromStdString(studyFile);
+        launch.arguments << Option(kPreviewFileOption, studyFile);
     }
     if (beside.isValid()) {
-        launch.arguments << QStringLiteral("/BESIDE=%1,%2,%3,%4")
-                                .arg(beside.x())
-                                .arg(beside.y())
-                                .arg(beside.width())
-                                .arg(beside.height());
+        launch.arguments << Option(kPreviewBesideOption, QStringLiteral("%1,%2,%3,%4")
+                                                             .arg(beside.x())
+                                                             .arg(beside.y())
+                                                             .arg(beside.width())
+                                                             .arg(beside.height())
+                                                             .toStdString());
     }
     launch.arguments << QString::fromStdString(joinedFile);
     return launch;

@@ -3,6 +3,7 @@
 #include "calc/basCalcMain.h"
 #include "document/ProjectDocument.h"
 #include "io/ReportSettings.h"
+#include "report/ReportItems.h"
 #include "ui/UiServices.h"
 #include "ui/WindowPlacement.h"
 #include "ui/print/PreviewLaunch.h"
@@ -22,19 +23,11 @@ namespace {
 
 const std::string kSection = "MenuPrint";
 
-// chkPrintItem(0..3) in item order.
-constexpr std::array<const char*, PrintFileGenerator::kItemCount> kItemCaptions = {
-    "計算条件",
-    "計算（許容押込み支持力･許容引抜き力の計算）",
-    "計算結果(許容押込み支持力･許容引抜き力一覧)",
-    "支持力検討グラフ",
-};
-
 // cmdCheck(0..2).
 constexpr std::array<const char*, 3> kCheckCaptions = {"全項目選択", "全項目選択解除", "全項目選択反転"};
 
 // The graph report's item: it can be printed only when the graph screen has saved its graphs.
-constexpr int kGraphItem = 3;
+constexpr int kGraphReportItem = static_cast<int>(kGraphItem);
 
 // Why the graph item cannot be ticked, and how it can be.
 const char* const kGraphItemDisabledTip =
@@ -67,7 +60,8 @@ frmMenuPrint::frmMenuPrint(PrintMenuContext context, QWidget* parent)
     frame->setObjectName(QStringLiteral("fraPrintItem"));
     auto* items = new QVBoxLayout(frame);
     for (int i = 0; i < kItemCount; ++i) {
-        auto* check = new QCheckBox(QString::fromUtf8(kItemCaptions[static_cast<std::size_t>(i)]), frame);
+        auto* check =
+            new QCheckBox(QString::fromUtf8(kReportItems[static_cast<std::size_t>(i)].caption), frame);
         check->setObjectName(QStringLiteral("chkPrintItem%1").arg(i));
         items->addWidget(check);
         chkPrintItem_[static_cast<std::size_t>(i)] = check;
@@ -137,9 +131,9 @@ void frmMenuPrint::Open() {
         chkPrintItem(i)->setChecked(choices.Chosen[static_cast<std::size_t>(i)]);
     }
     if (!context_.doc.RaTableDone) {
-        chkPrintItem(kGraphItem)->setChecked(false);
-        chkPrintItem(kGraphItem)->setEnabled(false);
-        chkPrintItem(kGraphItem)->setToolTip(QString::fromUtf8(kGraphItemDisabledTip));
+        chkPrintItem(kGraphReportItem)->setChecked(false);
+        chkPrintItem(kGraphReportItem)->setEnabled(false);
+        chkPrintItem(kGraphReportItem)->setToolTip(QString::fromUtf8(kGraphItemDisabledTip));
     }
     chkSupplement_->setChecked(ReadSupplementSetting(context_.paths.iniFile));
     GeneratePrintFiles();
