@@ -37,8 +37,12 @@ test::BoreholeText SiteBorehole(int k) {
         b.tests.push_back({text, std::to_string(2 + (m * 3 + k) % 45), m % 9 == 0 ? "27" : "30"});
     }
     b.water = {"-99.99", std::to_string(1 + k % 4) + ".30"};
-    b.position = {"139", std::to_string(40 + k % 10), std::to_string(k % 60), "35",
-                  std::to_string(40 + (k / 10) % 10), std::to_string((k * 7) % 60)};
+    b.latitude[0] = "35";
+    b.latitude[1] = std::to_string(40 + (k / 10) % 10);
+    b.latitude[2] = std::to_string((k * 7) % 60);
+    b.longitude[0] = "139";
+    b.longitude[1] = std::to_string(40 + k % 10);
+    b.longitude[2] = std::to_string(k % 60);
     return b;
 }
 
