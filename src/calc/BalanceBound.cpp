@@ -12,9 +12,6 @@ namespace {
 // Depths closer than this to a point are always evaluated: there the point insertion and the
 // millimetre comparison of the range may treat the depth as on the point.
 constexpr double kEdge = 0.002;
-// Inputs beyond these magnitudes are left to the plain evaluation, whose checks they may trip.
-constexpr double kMaxDepth = 1e6;
-constexpr double kMaxN = 1e9;
 // Largest change of an interval's mean by its roundings: the interpolated N-value to one
 // decimal (half of 0.05 in the mean), the mean to two decimals, and the bias.
 constexpr double kMeanRounding = 0.031;
@@ -33,12 +30,12 @@ void BalanceBound::Prepare(const colZulNs& work, double top, double zTip, double
     usable_ = false;
     z_.clear();
     n_.clear();
-    if (work.Count() < 2 || !(std::fabs(top) < kMaxDepth) || !(std::fabs(zTip) < kMaxDepth) ||
-        !(std::fabs(nn) < kMaxN)) {
+    if (work.Count() < 2 || !(std::fabs(top) < calcmath::kQuickMaxDepth) ||
+        !(std::fabs(zTip) < calcmath::kQuickMaxDepth) || !(std::fabs(nn) < calcmath::kQuickMaxN)) {
         return;
     }
     for (const clsZulN& p : work) {
-        if (!(std::fabs(p.Z) < kMaxDepth) || !(std::fabs(p.N) < kMaxN)) {
+        if (!(std::fabs(p.Z) < calcmath::kQuickMaxDepth) || !(std::fabs(p.N) < calcmath::kQuickMaxN)) {
             return;
         }
         if (!z_.empty() && !(p.Z - z_.back() > 2 * kEdge)) {

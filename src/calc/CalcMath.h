@@ -12,6 +12,13 @@ namespace zul::calcmath {
 inline constexpr double kPi = 3.141592654;
 inline constexpr double kQuarterPi = 0.7853981635;
 
+// Depths and N-values beyond these magnitudes are left to the plain evaluation by the quick
+// paths (the N-value selection, the balance bound): below them no millimetre conversion,
+// interpolation or interval value can leave the finite range, so the plain evaluation's range
+// checks cannot trip.
+inline constexpr double kQuickMaxDepth = 1e6;
+inline constexpr double kQuickMaxN = 1e9;
+
 // Plain floating point does not trap, so every step of the calculation passes its results
 // through these checks; each throws CalcError where the arithmetic has no finite result.
 

@@ -13,11 +13,6 @@ using calcmath::Round;
 
 namespace {
 
-// Depths and N-values beyond these magnitudes are left to the plain evaluation: below them no
-// millimetre conversion, interpolation or interval value can leave the finite range.
-constexpr double kMaxDepth = 1e6;
-constexpr double kMaxN = 1e9;
-
 bool SameBits(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
@@ -146,10 +141,11 @@ bool NValueProfile::Sync(const colZulNs& points, double top, double cosA) {
     points_.assign(points.begin(), points.end());
     top_ = top;
     cosA_ = cosA;
-    usable_ = std::fabs(top) < kMaxDepth;
+    usable_ = std::fabs(top) < calcmath::kQuickMaxDepth;
     for (std::size_t k = 0; usable_ && k < count; ++k) {
         const clsZulN& p = points_[k];
-        usable_ = std::fabs(p.Z) < kMaxDepth && std::fabs(p.N) < kMaxN && (k == 0 || points_[k - 1].Z <= p.Z);
+        usable_ = std::fabs(p.Z) < calcmath::kQuickMaxDepth && std::fabs(p.N) < calcmath::kQuickMaxN &&
+                  (k == 0 || points_[k - 1].Z <= p.Z);
     }
     millimetres_.clear();
     if (usable_) {
@@ -168,7 +164,8 @@ bool NValueProfile::Sync(const colZulNs& points, double top, double cosA) {
 
 bool NValueProfile::Select(double zUpper, double zLower, colZulNs& points,
                            std::vector<std::int32_t>& from) const {
-    if (!usable_ || !(std::fabs(zUpper) < kMaxDepth) || !(std::fabs(zLower) < kMaxDepth)) {
+    if (!usable_ || !(std::fabs(zUpper) < calcmath::kQuickMaxDepth) ||
+        !(std::fabs(zLower) < calcmath::kQuickMaxDepth)) {
         return false;
     }
     const std::int32_t upperMm = calcmath::ToMillimetres(zUpper);

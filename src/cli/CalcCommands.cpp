@@ -109,18 +109,14 @@ private:
 
 // ---- readable text
 
-std::string Capacity(double value) {
-    return FormatNumber(value, "###,##0.0");
-}
-
 void PrintCheck(const ProjectDocument& doc, const basCalcMain& driver, Output& out) {
     const CZul& normal = driver.CalcPair(0);
     const CZul& earthquake = driver.CalcPair(1);
     out << "検討ｹｰｽ名称：" << EscapeControls(doc.InpJyoken.Title) << '\n';
     TextColumns table(30);
     table.Add({"許容値の種類", "常　　時", "地　震　時"});
-    table.Add({"許容押込み支持力Ｒａ (kN/本)", Capacity(normal.Ra()), Capacity(earthquake.Ra())});
-    table.Add({"許容引抜き力Ｐａ (kN/本)", Capacity(normal.Pa()), Capacity(earthquake.Pa())});
+    table.Add({"許容押込み支持力Ｒａ (kN/本)", FormatCapacity(normal.Ra()), FormatCapacity(earthquake.Ra())});
+    table.Add({"許容引抜き力Ｐａ (kN/本)", FormatCapacity(normal.Pa()), FormatCapacity(earthquake.Pa())});
     table.Print(out);
     for (const std::string& note : PlausibilityNotes(doc, normal, earthquake)) {
         out << "注意：" << EscapeControls(note) << '\n';
@@ -144,8 +140,8 @@ void PrintTable(const basCalcMain& driver, Output& out) {
         TextColumns table;
         table.Add({"杭長Ｌ(m)", "Ｒａ常時", "Ｐａ常時", "Ｒａ地震時", "Ｐａ地震時"});
         for (const clsRaTable& r : driver.ResultTables(i)) {
-            table.Add({FormatNumber(r.L, "##0.0"), Capacity(r.Ra), Capacity(r.Pa), Capacity(r.Rae),
-                       Capacity(r.Pae)});
+            table.Add({FormatNumber(r.L, "##0.0"), FormatCapacity(r.Ra), FormatCapacity(r.Pa),
+                       FormatCapacity(r.Rae), FormatCapacity(r.Pae)});
         }
         table.Print(out);
     }

@@ -53,6 +53,11 @@ std::string StudyFileCause(const std::string& path, int errorCode) {
     return "原因：入力ﾃﾞｰﾀﾌｧｲﾙ（" + EscapeControls(path) + "）：" + StudyContentCause(errorCode);
 }
 
+void PrintFileProblem(const std::string& what, const std::string& path, int fileError) {
+    PrintMessage(what + "（" + EscapeControls(path) + "）" +
+                 (fileError == 0 ? "" : "：" + FileErrorCause(fileError)));
+}
+
 Output& Output::operator<<(std::string_view text) {
     if (error_ == 0) {
         pending_ += text;

@@ -46,6 +46,10 @@ void PrintCalcFailure(std::string_view message, const std::vector<std::string>& 
 // file message: "原因：入力ﾃﾞｰﾀﾌｧｲﾙ（path）：ファイルがありません。".  The path is shown escaped.
 std::string StudyFileCause(const std::string& path, int errorCode);
 
+// The file a failure is about and, for a file error (not 0), what the code means:
+// "what（path）：cause".  The path is shown escaped.
+void PrintFileProblem(const std::string& what, const std::string& path, int fileError = 0);
+
 // Ends a run: writes the rest of the standard output (and whatever the command line parser
 // printed).  When any of it could not be written the user is told on standard error and the
 // status is kFileFailure, whatever the command's own status was.

@@ -95,11 +95,6 @@ Json ImportJson(const BoreholeRecord& record, const BoreholeImportPlan& plan, co
             {"notes", notes}};
 }
 
-// The file a failure is about and, for a file error, what the code means.
-void PrintFileProblem(const std::string& what, const std::string& path, int fileError = 0) {
-    PrintMessage(what + "（" + EscapeControls(path) + "）" +
-                 (fileError == 0 ? "" : "：" + FileErrorCause(fileError)));
-}
 } // namespace
 
 int RunImport(const ImportOptions& options) {

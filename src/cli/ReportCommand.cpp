@@ -147,11 +147,6 @@ void RunGeneration(Generation& run, const ReportContext& ctx, const NumberingSet
     run.joined = run.generator.JoinPrintFiles(chosen);
 }
 
-// The message of a file that cannot be written or read, with its cause.
-void PrintFileProblem(const std::string& what, const std::string& path, int fileError) {
-    PrintMessage(what + "（" + EscapeControls(path) + "）：" + FileErrorCause(fileError));
-}
-
 // Names an output that would replace one of the report's inputs (or the other output).
 bool OverwritesInput(const std::vector<std::pair<std::string, std::string>>& outputs,
                      const std::vector<std::pair<std::string, std::string>>& inputs) {

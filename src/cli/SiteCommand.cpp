@@ -64,10 +64,6 @@ bool ReadBase(const std::string& path, ProjectDocument& doc) {
     return true;
 }
 
-std::string Capacity(double value) {
-    return FormatNumber(value, "###,##0.0");
-}
-
 // One line per borehole: status, name and the required length of each diameter.
 void PrintBoreholeLine(const site::BoreholeResult& b, Output& out) {
     out << EscapeControls(b.file) << "  " << EscapeControls(b.name) << "  ";
@@ -80,9 +76,9 @@ void PrintBoreholeLine(const site::BoreholeResult& b, Output& out) {
     for (const site::RequiredLength& r : b.required) {
         out << "φ" << FormatNumber(r.diameter, "0.000") << " ";
         if (r.row) {
-            out << "L=" << FormatNumber(r.row->L, "##0.0") << " m (Ra " << Capacity(r.row->Ra) << "/"
-                << Capacity(r.row->Rae) << ", Pa " << Capacity(r.row->Pa) << "/" << Capacity(r.row->Pae)
-                << ")  ";
+            out << "L=" << FormatNumber(r.row->L, "##0.0") << " m (Ra " << FormatCapacity(r.row->Ra) << "/"
+                << FormatCapacity(r.row->Rae) << ", Pa " << FormatCapacity(r.row->Pa) << "/"
+                << FormatCapacity(r.row->Pae) << ")  ";
         } else {
             out << "該当なし  ";
         }

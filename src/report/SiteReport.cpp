@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <limits>
 #include <map>
+#include <numbers>
 
 namespace zul {
 
@@ -25,7 +26,6 @@ using site::BoreholeResult;
 using site::BoreholeStatus;
 
 constexpr double kEarthRadius = 6378137.0; // m
-constexpr double kPi = 3.14159265358979323846;
 // Figure areas (mm) and the print lines they cover.
 constexpr double kGraphWidth = 160, kGraphHeight = 90;
 constexpr std::int32_t kGraphLines = 25;
@@ -48,12 +48,8 @@ std::string Length(const std::optional<clsRaTable>& row) {
     return row ? FormatNumber(row->L, "##0.0") : std::string("－");
 }
 
-std::string Capacity(double value) {
-    return FormatNumber(value, "###,##0.0");
-}
-
 // The lines of the print file, counted against the page.
-class PrintLines {
+class PageLines {
 public:
     // A body line of code page 932 bytes.
     void Line(std::string_view cp932) {
@@ -183,7 +179,7 @@ void DrawEnvelopeGraph(FigureBuilder& fig, const site::EnvelopeDiameter& diamete
 
 // Metres east and north of the origin.
 FigPoint LocalMetres(const SiteReport::PlanPoint& p, double lat0, double lon0) {
-    const double rad = kPi / 180;
+    const double rad = std::numbers::pi / 180;
     return {(p.longitude - lon0) * rad * kEarthRadius * std::cos(lat0 * rad),
             (p.latitude - lat0) * rad * kEarthRadius};
 }
@@ -261,13 +257,13 @@ SiteReport::SiteReport(const ProjectDocument& base, std::string baseFile, const 
     };
     text += "検討杭長：" + cell(1) + " ～ " + cell(2) + " m（増分 " + cell(3) + " m）\n";
     text += "設計押込み力：" +
-            (loads.pushIn ? "常時 " + Capacity(loads.pushIn->normal) + " kN，地震時 " +
-                                Capacity(loads.pushIn->earthquake) + " kN"
+            (loads.pushIn ? "常時 " + FormatCapacity(loads.pushIn->normal) + " kN，地震時 " +
+                                FormatCapacity(loads.pushIn->earthquake) + " kN"
                           : std::string("指定なし")) +
             "\n";
     text += "設計引抜き力：" +
-            (loads.pullOut ? "常時 " + Capacity(loads.pullOut->normal) + " kN，地震時 " +
-                                 Capacity(loads.pullOut->earthquake) + " kN"
+            (loads.pullOut ? "常時 " + FormatCapacity(loads.pullOut->normal) + " kN，地震時 " +
+                                 FormatCapacity(loads.pullOut->earthquake) + " kN"
                            : std::string("指定なし")) +
             "\n";
     conditions_ = text;
@@ -316,7 +312,7 @@ void SiteReport::Add(const BoreholeResult& b) {
 
 void SiteReport::Write(const site::SiteEnvelope& envelope, const std::string& printFile,
                        const std::string& figureFolder, const std::string& definitionFolder) const {
-    PrintLines out;
+    PageLines out;
     out.Heading("１．基本条件", 10);
     std::size_t start = 0;
     while (start < conditions_.size()) {
@@ -366,7 +362,7 @@ void SiteReport::Write(const site::SiteEnvelope& envelope, const std::string& pr
             }
             std::string line = Column(FormatNumber(row.length, "##0.0"), 10, true);
             for (const site::LeastValue& least : row.least) {
-                line += Column(Capacity(least.value), 12, true);
+                line += Column(FormatCapacity(least.value), 12, true);
             }
             line += Column(std::to_string(envelope.LeftOut(row)), 10, true);
             out.Line(line);

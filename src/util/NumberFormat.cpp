@@ -302,6 +302,10 @@ std::string FormatNumber(double value, std::string_view picture) {
     return Render(value < 0 ? format(0.0, positive) : number, positive);
 }
 
+std::string FormatCapacity(double value) {
+    return FormatNumber(value, "###,##0.0");
+}
+
 std::string FormatSignedNumber(double value, std::string_view picture) {
     if (value < 0) {
         return "-" + FormatNumber(-value, picture);

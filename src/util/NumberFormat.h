@@ -20,6 +20,10 @@ namespace zul {
 // An empty picture gives the general number form.  The picture and the result are UTF-8.
 std::string FormatNumber(double value, std::string_view picture);
 
+// A capacity in kN as the screens, the reports and the commands show it: thousands grouped,
+// one decimal ("###,##0.0").
+std::string FormatCapacity(double value);
+
 // As FormatNumber with a one-section picture, but a negative value keeps its "-" even when it
 // rounds to zero ("###0.00" gives "-0.00" for -0.001), as the print and figure files write them.
 std::string FormatSignedNumber(double value, std::string_view picture);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QtTest>
 
 namespace zul::test {
@@ -76,6 +77,16 @@ void WriteBytes(const std::string& path, const QByteArray& bytes) {
     QFile file(QString::fromStdString(path));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+void Press(QWidget* screen, const char* name) {
+    auto* button = screen->findChild<QPushButton*>(QString::fromLatin1(name));
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QColor TextColour(const QPushButton* button) {
+    return button->palette().color(QPalette::Active, QPalette::ButtonText);
 }
 
 } // namespace zul::test

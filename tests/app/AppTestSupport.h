@@ -3,11 +3,15 @@
 #include "app/frmMenuMain.h"
 #include "document/ProjectDocument.h"
 
+#include <QColor>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <string>
+
+class QPushButton;
+class QWidget;
 
 namespace zul::test {
 
@@ -34,5 +38,10 @@ void WriteStudy(const ProjectDocument& doc, const std::string& path);
 // The text of the file, as bytes.
 QByteArray ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const QByteArray& bytes);
+
+// Clicks the push button of that object name on a screen; a missing button fails the test.
+void Press(QWidget* screen, const char* name);
+// The colour of a button's caption as drawn in the active window.
+QColor TextColour(const QPushButton* button);
 
 } // namespace zul::test

@@ -42,10 +42,6 @@ BoreholeText Borehole() {
     return b;
 }
 
-QColor TextColour(const QPushButton* button) {
-    return button->palette().color(QPalette::Active, QPalette::ButtonText);
-}
-
 // Triggers the menu command and, while the modal import dialog is open, hands it to `inside`.
 bool RunImport(frmMenuMain& window, const std::function<void(BoreholeImportDialog&)>& inside) {
     bool opened = false;

@@ -46,10 +46,6 @@ private slots:
 
 namespace {
 
-QColor TextColour(const QPushButton* button) {
-    return button->palette().color(QPalette::Active, QPalette::ButtonText);
-}
-
 QColor SystemColour(QPalette::ColorRole role) {
     return QApplication::palette().color(QPalette::Active, role);
 }

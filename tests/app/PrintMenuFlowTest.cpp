@@ -63,12 +63,6 @@ private:
     QWidget* last_ = nullptr;
 };
 
-void Press(QWidget* screen, const char* name) {
-    auto* button = screen->findChild<QPushButton*>(QString::fromLatin1(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 void CopyProgramData(const AppSandbox& sandbox) {
     for (const char* name : {"Zul.fmt", "LINE_PRN.DEF", "STR_PRN.DEF"}) {
         QFile::copy(QStringLiteral(ZUL_SOURCE_DIR "/data/") + name,

@@ -66,12 +66,6 @@ private:
     QPointer<QWidget> last_;
 };
 
-void Press(QWidget* screen, const char* button) {
-    auto* widget = screen->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY2(widget, button);
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 void Close(QWidget* screen) {
     if (auto* dialog = qobject_cast<QDialog*>(screen)) {
         dialog->reject();
@@ -90,10 +84,6 @@ ProjectDocument TableStudy() {
     study.RaTable(11) = CellValue::Text("0.8");
     study.RaTable(12) = CellValue::Text("1.2");
     return study;
-}
-
-QColor TextColour(const QPushButton* button) {
-    return button->palette().color(QPalette::Active, QPalette::ButtonText);
 }
 
 } // namespace

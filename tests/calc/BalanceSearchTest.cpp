@@ -1,6 +1,7 @@
 // The area-balance search skips the evaluations whose outcome is certain; its results must be
 // those of the search that evaluates every step.
 #include "CZulTestAccess.h"
+#include "SameBits.h"
 #include "TestPiles.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +11,6 @@
 
 namespace zul {
 namespace {
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 void ExpectSameEvaluation(const CZul& fast, const CZul& naive, const std::string& what) {
     ASSERT_TRUE(SameBits(fast.Neire(), naive.Neire()))
@@ -25,7 +22,7 @@ void ExpectSameEvaluation(const CZul& fast, const CZul& naive, const std::string
 
 // A driven pile in random ground: N-values rising and falling (now and then on whole metres,
 // close together or unsorted), any head level, sometimes inclined.
-CZul RandomPile(std::mt19937& rng) {
+CZul RandomBalancePile(std::mt19937& rng) {
     std::uniform_real_distribution<double> unit(0, 1);
     CZul c = testpiles::DrivenExample();
     c.setQdNeireType(2);
@@ -67,7 +64,7 @@ TEST(BalanceSearch, SkippingGivesTheResultOfEveryStep) {
     std::mt19937 rng(4242);
     int climbed = 0;
     for (int run = 0; run < 3000; ++run) {
-        CZul fast = RandomPile(rng);
+        CZul fast = RandomBalancePile(rng);
         try {
             fast.CalcPaRa();
         } catch (const CalcError&) {

@@ -1,6 +1,7 @@
 // The N-value evaluations near the tip select their points on the kept profile by bisection and
 // reuse interval values from earlier runs; every result must be the one of the plain way.
 #include "CZulTestAccess.h"
+#include "SameBits.h"
 #include "TestPiles.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +12,6 @@
 
 namespace zul {
 namespace {
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 void ExpectSamePoints(const colZulNs& a, const colZulNs& b, const std::string& what) {
     ASSERT_EQ(a.Count(), b.Count()) << what;
@@ -106,7 +103,7 @@ double RandomElevation(std::mt19937& rng, const CZul& c, double top) {
     return top - (p.Z + (unit(rng) * 8 - 4));
 }
 
-CZul RandomPile(std::mt19937& rng) {
+CZul RandomProfilePile(std::mt19937& rng) {
     std::uniform_real_distribution<double> unit(0, 1);
     CZul c = testpiles::DrivenExample();
     c.Jiban().Clear();
@@ -126,7 +123,7 @@ CZul RandomPile(std::mt19937& rng) {
 TEST(NValueProfile, EvaluationsEqualThePlainWay) {
     std::mt19937 rng(2024);
     for (int run = 0; run < 3000; ++run) {
-        const CZul pile = RandomPile(rng);
+        const CZul pile = RandomProfilePile(rng);
         const std::string what = "run " + std::to_string(run);
         ExpectPlainResult(pile, CZulTestAccess::CalcN4D, CZulTestAccess::PlainCalcN4D, CompareN4D,
                           what + " N4D");
@@ -179,7 +176,7 @@ TEST(NValueProfile, KeptValuesFollowChangedInputs) {
     // inclination change: nothing kept from before may leak into a later result.
     std::mt19937 rng(77);
     std::uniform_real_distribution<double> unit(0, 1);
-    CZul c = RandomPile(rng);
+    CZul c = RandomProfilePile(rng);
     for (int step = 0; step < 2000; ++step) {
         const double pick = unit(rng);
         if (pick < 0.1) {

@@ -1,5 +1,6 @@
 // The calculation's rounding decides on the decimal text of the scaled value; the shared
 // rounding reaches the same decision without writing the text.  Both must agree everywhere.
+#include "SameBits.h"
 #include "calc/CalcError.h"
 #include "calc/RoundingMemo.h"
 #include "util/NumberText.h"
@@ -37,10 +38,6 @@ double RoundByText(double x, int d) {
         r = std::trunc(t) / p;
     }
     return x >= 0 ? r : -r;
-}
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 void ExpectAgrees(double x, int d) {

@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::RunCli;
 using test::TestFolder;
-const auto& Example = test::ExamplePath;
 
 std::vector<std::string> FigureRecordPaths(const std::string& printText) {
     std::vector<std::string> paths;
@@ -43,7 +42,7 @@ TEST(ReportCommand, WritesEveryItemWithItsFiguresBesideIt) {
     test::WriteBytes(out, "old");
     for (int run = 0; run < 2; ++run) { // a second run replaces the first, figures included
         const auto r = RunCli(ZUL_CLI_PATH,
-                              {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out,
+                              {"report", test::ExamplePath("driven-pile-auto-tip.zul"), "--print-file", out,
                                "--program-folder", test::DataFolder(), "--supplement", "on"},
                               folder);
         ASSERT_EQ(r.status, 0) << r.err;
@@ -91,7 +90,7 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
         fs::remove_all(out + ".figures");
         fs::remove(out);
         std::vector<std::string> args = {
-            "report", Example("end-bearing-pile.zul"), "--print-file", out, "--supplement", "off"};
+            "report", test::ExamplePath("end-bearing-pile.zul"), "--print-file", out, "--supplement", "off"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const auto r = RunCli(ZUL_CLI_PATH, args, folder);
         EXPECT_EQ(r.status, c.status) << c.args[1];
@@ -103,8 +102,8 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
     }
     fs::remove(out);
     ASSERT_EQ(RunCli(ZUL_CLI_PATH,
-                     {"report", Example("end-bearing-pile.zul"), "--print-file", out, "--items", "2,0",
-                      "--ini", ini},
+                     {"report", test::ExamplePath("end-bearing-pile.zul"), "--print-file", out, "--items",
+                      "2,0", "--ini", ini},
                      folder)
                   .status,
               0);
@@ -115,14 +114,16 @@ TEST(ReportCommand, ItemsNumberingAndExitStatuses) {
 
     const auto noFolder =
         RunCli(ZUL_CLI_PATH,
-               {"report", Example("end-bearing-pile.zul"), "--print-file", folder.file("no/r.prn")}, folder);
+               {"report", test::ExamplePath("end-bearing-pile.zul"), "--print-file", folder.file("no/r.prn")},
+               folder);
     EXPECT_EQ(noFolder.status, 2);
     EXPECT_FALSE(fs::exists(folder.file("no")));
     const auto missing =
         RunCli(ZUL_CLI_PATH, {"report", folder.file("none.zul"), "--print-file", out}, folder);
     EXPECT_EQ(missing.status, 2);
     const auto failing =
-        RunCli(ZUL_CLI_PATH, {"report", Example("new-study.zul"), "--print-file", folder.file("x")}, folder);
+        RunCli(ZUL_CLI_PATH, {"report", test::ExamplePath("new-study.zul"), "--print-file", folder.file("x")},
+               folder);
     EXPECT_EQ(failing.status, 1);
     EXPECT_EQ(failing.err,
               "計算ｴﾗｰが発生しました。入力ﾃﾞｰﾀ等を確認して下さい。\n"
@@ -155,7 +156,7 @@ TEST(ReportCommand, SupplementSwitchFollowsTheOptionElseTheSettings) {
         fs::remove(out);
         test::WriteBytes(folder.file("Zul.ini"), c.ini);
         std::vector<std::string> args = {"report",
-                                         Example("end-bearing-pile.zul"),
+                                         test::ExamplePath("end-bearing-pile.zul"),
                                          "--print-file",
                                          out,
                                          "--ini",
@@ -186,7 +187,7 @@ TEST(ReportCommand, RefusedAtOnceWithTheFileAndTheReason) {
     const std::string fifo = folder.file("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string study = folder.file("s.zul");
-    fs::copy_file(Example("driven-pile-auto-tip.zul"), study);
+    fs::copy_file(test::ExamplePath("driven-pile-auto-tip.zul"), study);
     const std::string studyBytes = ReadBytes(study);
     const std::string fmt = folder.file("my.fmt");
     fs::copy_file(test::DataFolder() + "/Zul.fmt", fmt);
@@ -247,7 +248,7 @@ TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFileAndKeepEarlierOutp
     test::WriteBytes(fmt, broken);
     test::WriteBytes(folder.file("empty.fmt"), "");
     test::WriteBytes(folder.file("blank.fmt"), "\r\n");
-    const std::vector<std::string> good = {"report",           Example("driven-pile-auto-tip.zul"),
+    const std::vector<std::string> good = {"report",           test::ExamplePath("driven-pile-auto-tip.zul"),
                                            "--print-file",     out,
                                            "--program-folder", test::DataFolder()};
     ASSERT_EQ(RunCli(ZUL_CLI_PATH, good, folder).status, 0);
@@ -271,8 +272,8 @@ TEST(ReportCommand, BrokenTemplatesAndDefinitionsNameTheirFileAndKeepEarlierOutp
     };
     for (const auto& c : cases) {
         for (const bool withPdf : {false, true}) {
-            std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--print-file",
-                                             out};
+            std::vector<std::string> args = {"report", test::ExamplePath("driven-pile-auto-tip.zul"),
+                                             "--print-file", out};
             args.insert(args.end(), c.args.begin(), c.args.end());
             if (withPdf) {
                 args.insert(args.end(), {"--pdf", pdf});
@@ -307,7 +308,7 @@ TEST(ReportCommand, FiguresFolderIsReplacedWholeNeverFollowedAndRunsKeepApart) {
     const std::string elsewhere = folder.file("elsewhere");
     fs::create_directory(elsewhere);
     test::WriteBytes(elsewhere + "/~PSmine", "not the report's");
-    const std::vector<std::string> args = {"report",           Example("driven-pile-auto-tip.zul"),
+    const std::vector<std::string> args = {"report",           test::ExamplePath("driven-pile-auto-tip.zul"),
                                            "--print-file",     out,
                                            "--program-folder", test::DataFolder(),
                                            "--supplement",     "off"};
@@ -389,8 +390,8 @@ TEST(ReportCommand, AFullDiskChangesNoEarlierOutput) {
         fs::remove(disk + "/filler");
         const std::size_t used = 96 - c.freeKb - 12; // the earlier outputs take about 12 KB
         test::WriteBytes(disk + "/filler", std::string(used * 1024, 'f'));
-        std::vector<std::string> args = {"report", Example("driven-pile-auto-tip.zul"), "--program-folder",
-                                         test::DataFolder()};
+        std::vector<std::string> args = {"report", test::ExamplePath("driven-pile-auto-tip.zul"),
+                                         "--program-folder", test::DataFolder()};
         args.insert(args.end(), c.outputs.begin(), c.outputs.end());
         runs.push_back(RunCli(ZUL_CLI_PATH, args, folder, kBounded));
     }

@@ -22,11 +22,10 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::RunCli;
 using test::TestFolder;
-const auto& Example = test::ExamplePath;
 
 // The values of zul-cli calc's two value rows: Ra normal, Ra earthquake, Pa normal, Pa earthquake.
 std::vector<std::string> CalcValues(const std::string& example, const TestFolder& folder) {
-    const auto run = RunCli(ZUL_CLI_PATH, {"calc", Example(example)}, folder);
+    const auto run = RunCli(ZUL_CLI_PATH, {"calc", test::ExamplePath(example)}, folder);
     // The table, without the notes under it.
     const std::string table = run.out.substr(0, run.out.find("注意："));
     std::vector<std::string> values;
@@ -135,8 +134,8 @@ TEST(ReportPdf, EveryPageCarriesTheHeadOutsideTheReportLines) {
         const std::string title = test::ExampleDocument(example).InpJyoken.Title;
         const auto report = [&](const std::string& pdf, std::vector<std::string> extra) {
             std::vector<std::string> args = {
-                "report",           Example(example),   "--pdf", pdf,
-                "--program-folder", test::DataFolder(), "--fmt", test::DataFolder() + "/Zul.fmt"};
+                "report",           test::ExamplePath(example), "--pdf", pdf,
+                "--program-folder", test::DataFolder(),         "--fmt", test::DataFolder() + "/Zul.fmt"};
             args.insert(args.end(), extra.begin(), extra.end());
             const auto run = RunCli(ZUL_CLI_PATH, args, folder);
             EXPECT_EQ(run.status, 0) << run.err;
@@ -223,10 +222,11 @@ TEST(ReportPdf, EveryExampleInFullWithItsGraphs) {
                                 "rotary-press-in-pile.zul", "friction-pile-clay.zul"}) {
         SCOPED_TRACE(example);
         const std::string pdf = folder.file(std::string(example) + ".pdf");
-        const auto run = RunCli(ZUL_CLI_PATH,
-                                {"report", Example(example), "--pdf", pdf, "--ini", ini, "--program-folder",
-                                 test::DataFolder(), "--fmt", test::DataFolder() + "/Zul.fmt"},
-                                folder, TmpDirPrefix(folder.file("tmp")));
+        const auto run =
+            RunCli(ZUL_CLI_PATH,
+                   {"report", test::ExamplePath(example), "--pdf", pdf, "--ini", ini, "--program-folder",
+                    test::DataFolder(), "--fmt", test::DataFolder() + "/Zul.fmt"},
+                   folder, TmpDirPrefix(folder.file("tmp")));
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(ReportFilesIn(folder.path() / "tmp"), 0u) << "the run's scratch files are gone";
@@ -333,8 +333,8 @@ TEST(ReportPdf, PrintFileAndPdfTogether) {
     const std::string out = folder.file("r.prn");
     const std::string pdf = folder.file("r.pdf");
     const auto run = RunCli(ZUL_CLI_PATH,
-                            {"report", Example("driven-pile-auto-tip.zul"), "--print-file", out, "--pdf", pdf,
-                             "--program-folder", test::DataFolder(), "--items", "3"},
+                            {"report", test::ExamplePath("driven-pile-auto-tip.zul"), "--print-file", out,
+                             "--pdf", pdf, "--program-folder", test::DataFolder(), "--items", "3"},
                             folder);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = ReadBytes(out);
@@ -354,7 +354,7 @@ TEST(ReportPdf, NoDisplayNoRawPathsNoLostFigures) {
     const std::string odd = folder.file("tmp\tü€😀");
     fs::create_directory(odd);
     const std::string study = folder.file("s.zul");
-    fs::copy_file(Example("driven-pile-auto-tip.zul"), study);
+    fs::copy_file(test::ExamplePath("driven-pile-auto-tip.zul"), study);
     const std::vector<std::string> args = {"report",           study,     "--pdf", pdf, "--program-folder",
                                            test::DataFolder(), "--items", "1"};
     for (const std::string& prefix :
@@ -387,10 +387,10 @@ TEST(ReportPdf, NoDisplayNoRawPathsNoLostFigures) {
         EXPECT_EQ(run.err.find('\x1B'), std::string::npos);
     }
     // The print file and the PDF cannot be one file.
-    const auto same = RunCli(
-        ZUL_CLI_PATH,
-        {"report", Example("end-bearing-pile.zul"), "--print-file", pdf, "--pdf", folder.file("./x.pdf")},
-        folder);
+    const auto same = RunCli(ZUL_CLI_PATH,
+                             {"report", test::ExamplePath("end-bearing-pile.zul"), "--print-file", pdf,
+                              "--pdf", folder.file("./x.pdf")},
+                             folder);
     EXPECT_EQ(same.status, 2);
     EXPECT_NE(same.err.find("に同じファイル"), std::string::npos) << same.err;
 }

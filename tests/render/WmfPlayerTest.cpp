@@ -1,5 +1,6 @@
 // Playing back the metafiles the graph screen writes.
 #include "render/WmfPlayer.h"
+#include "SampleGraph.h"
 #include "render/GraphData.h"
 #include "render/GraphExport.h"
 #include "render/WmfRecorder.h"
@@ -13,25 +14,9 @@
 #include <cmath>
 
 using namespace zul;
+using zul::test::sampleGraph;
 
 namespace {
-
-GraphData sampleGraph(int graph, double factor = 1.0) {
-    CInpJyoken c;
-    c.Title = "検討ｹｰｽ1";
-    c.Sekou = 1;
-    const std::vector<GraphTable> tables{
-        {0.8,
-         {{10.0, 812.3 * factor, 301.5, 1218.4, 452.2},
-          {12.5, 1004.1, 388.0, 1506.2, 582.0},
-          {15.0, 1190.0, 470.2, 1785.0, 705.3}}},
-        {1.0,
-         {{10.0, 1120.5, 380.0, 1680.7, 570.0},
-          {12.5, 1390.0, 480.5, 2085.0, 720.7},
-          {15.0, 1650.4, 580.1, 2475.6, 870.1}}},
-    };
-    return BuildGraphData(c, tables, graph);
-}
 
 QImage played(const QByteArray& metafile, const QSize& size, bool* ok = nullptr) {
     QImage image(size, QImage::Format_RGB32);

@@ -1,3 +1,4 @@
+#include "SampleGraph.h"
 #include "WmfRecords.h"
 
 #include "render/GraphExport.h"
@@ -28,23 +29,6 @@ constexpr std::uint16_t kCreateBrush = 0x02FC;
 constexpr std::uint16_t kCreateFont = 0x02FB;
 constexpr std::uint16_t kSelectObject = 0x012D;
 constexpr std::uint16_t kDeleteObject = 0x01F0;
-
-GraphData sampleGraph(int graph) {
-    CInpJyoken c;
-    c.Title = "検討ｹｰｽ1";
-    c.Sekou = 1;
-    const std::vector<GraphTable> tables{
-        {0.8,
-         {{10.0, 812.3, 301.5, 1218.4, 452.2},
-          {12.5, 1004.1, 388.0, 1506.2, 582.0},
-          {15.0, 1190.0, 470.2, 1785.0, 705.3}}},
-        {1.0,
-         {{10.0, 1120.5, 380.0, 1680.7, 570.0},
-          {12.5, 1390.0, 480.5, 2085.0, 720.7},
-          {15.0, 1650.4, 580.1, 2475.6, 870.1}}},
-    };
-    return BuildGraphData(c, tables, graph);
-}
 
 QByteArray cp932(const QString& text) {
     const QByteArray utf8 = text.toUtf8();

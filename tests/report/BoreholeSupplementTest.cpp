@@ -118,7 +118,8 @@ TEST(BoreholeSupplement, ConditionsReportShowsTheSourceWithTheSupplementsOnly) {
     EXPECT_NE(refused->find("50/0"), std::string::npos);
     EXPECT_TRUE(Has(on, "自沈"));
     // No line of the block and the table is wider than the layer table.
-    for (auto line = on.begin() + at("ボーリングデータ"); line != on.begin() + at("地盤と杭の関係図"); ++line) {
+    for (auto line = on.begin() + at("ボーリングデータ"); line != on.begin() + at("地盤と杭の関係図");
+         ++line) {
         EXPECT_LE(EncodeCp932Lenient(*line).size(), 2 + 76u) << *line;
     }
 }

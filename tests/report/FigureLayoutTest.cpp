@@ -108,15 +108,7 @@ std::vector<FigureStudy> FigureStudies() {
     };
 }
 
-std::vector<std::string> TextsOf(const FigureBuilder& fig) {
-    std::vector<std::string> texts;
-    for (const FigText& t : fig.Texts()) {
-        texts.push_back(t.Text);
-    }
-    return texts;
-}
-
-bool Has(const std::vector<std::string>& texts, const std::string& text) {
+bool HasText(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
@@ -168,7 +160,7 @@ TEST(FigureLayout, FiguresShowTheirContents) {
     const auto figureTexts = [](const ProjectDocument& doc, auto module, double w, double h) {
         SectionRun run(doc);
         module(run.Run(), run.Context(), w, h);
-        return TextsOf(run.Run().Figure());
+        return test::TextsOf(run.Run().Figure());
     };
     // Embedment from the top of the bearing layer at -8.0 m to the tip at -10.0 m: the study's
     // N-values over it (measured at -8.0 and -9.0, interpolated at the tip), the design N-value.
@@ -176,7 +168,7 @@ TEST(FigureLayout, FiguresShowTheirContents) {
     const std::vector<std::string> aveN = figureTexts(driven, basMakeIDXFileZuAveN, 100, 90);
     for (const char* text : {"-8.000m", "-9.000m", "-10.000m", "20.0", "40.0", "43.3", "＝36.2", "Ｎ", "＿",
                              "換算根入れ長深さ", "D", "Ｎ値"}) {
-        EXPECT_TRUE(Has(aveN, text)) << text;
+        EXPECT_TRUE(HasText(aveN, text)) << text;
     }
     // Four diameters of 2.5 m above the tip at -11.5 m, N-values ending 1.5 m above it: the range
     // and the tip are still marked.
@@ -186,10 +178,10 @@ TEST(FigureLayout, FiguresShowTheirContents) {
     testdocs::SetNValues(big, {{1, 25}, {5, 28}, {8, 30}, {10, 30}});
     const std::vector<std::string> fourD = figureTexts(big, basMakeIDXFileZu4DN, 100, 90);
     for (const char* text : {"-1.500m", "-11.500m", "-10.000m", "4･D", "D"}) {
-        EXPECT_TRUE(Has(fourD, text)) << text;
+        EXPECT_TRUE(HasText(fourD, text)) << text;
     }
     const std::vector<std::string> chart = figureTexts(driven, basMakeIDXFileZu001, 80, 55);
-    EXPECT_TRUE(Has(chart, "開端鋼管杭の場合"));
+    EXPECT_TRUE(HasText(chart, "開端鋼管杭の場合"));
 }
 
 TEST(FigureLayout, NValuesOverARangeInterpolateItsEnds) {

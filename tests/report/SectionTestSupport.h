@@ -5,6 +5,7 @@
 #include "ReportTestSupport.h"
 #include "calc/basCalcMain.h"
 #include "printfile/PrintFileFormat.h"
+#include "report/FigureBuilder.h"
 #include "report/ReportSections.h"
 #include "report/SectionSupport.h"
 
@@ -97,6 +98,15 @@ inline std::vector<std::string> FigureIndexFiles(const std::vector<std::string>&
         }
     }
     return files;
+}
+
+// The texts of a figure, in the order written.
+inline std::vector<std::string> TextsOf(const FigureBuilder& fig) {
+    std::vector<std::string> texts;
+    for (const FigText& t : fig.Texts()) {
+        texts.push_back(t.Text);
+    }
+    return texts;
 }
 
 } // namespace zul::test

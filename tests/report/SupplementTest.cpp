@@ -145,14 +145,6 @@ TEST(ConditionsSupplement, OffLeavesTheReportAsItWasOnAddsTableAndFigure) {
     }
 }
 
-std::vector<std::string> TextsOf(const FigureBuilder& fig) {
-    std::vector<std::string> texts;
-    for (const FigText& t : fig.Texts()) {
-        texts.push_back(t.Text);
-    }
-    return texts;
-}
-
 TEST(ConditionsSupplement, GroundFigureNamesLayersLevelsPileAndNValues) {
     struct Case {
         const char* name;
@@ -219,7 +211,7 @@ TEST(ConditionsSupplement, GroundFigureNamesLayersLevelsPileAndNValues) {
         ctx.supplement = true;
         basMakeIDXFileSoilProfile(run.Run(), ctx, kSoilProfileWidth, kSoilProfileHeight);
         const FigureBuilder& fig = run.Run().Figure();
-        const auto texts = TextsOf(fig);
+        const auto texts = test::TextsOf(fig);
         for (const std::string& t : c.texts) {
             EXPECT_NE(std::find(texts.begin(), texts.end(), t), texts.end()) << t;
         }

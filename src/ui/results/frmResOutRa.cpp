@@ -114,7 +114,7 @@ void frmResOutRa::setNumEp(int index, double value) {
     const auto i = static_cast<std::size_t>(index);
     values_.at(i) = value;
     QLineEdit* field = numEp_.at(i);
-    const QString text = QString::fromStdString(FormatNumber(value, "###,##0.0"));
+    const QString text = QString::fromStdString(FormatCapacity(value));
     field->setText(text);
     // The fields are sized for -999,999.9 to 999,999.9.  A value beyond that (absurd input, but
     // still the result) widens its field rather than show only some of its digits or no sign.

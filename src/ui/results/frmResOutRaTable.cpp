@@ -36,7 +36,7 @@ namespace zul {
 
 namespace {
 
-const char* const kSection = "ResOutRaTable";
+const char* const kTableSection = "ResOutRaTable";
 constexpr int kTabLeftTwips = 120;
 constexpr int kFrameLeftTwips = 120;
 
@@ -196,7 +196,7 @@ void frmResOutRaTable::Open() {
     if (!usrCaption_.isEmpty()) {
         setWindowTitle(usrCaption_);
     }
-    RestoreWindowPlacement(this, context_.paths.iniFile, kSection, true);
+    RestoreWindowPlacement(this, context_.paths.iniFile, kTableSection, true);
 }
 
 void frmResOutRaTable::DrawGraph(int number) {
@@ -345,7 +345,7 @@ void frmResOutRaTable::done(int result) {
                                           QStringLiteral("ｸﾞﾗﾌﾌｧｲﾙを保存できませんでした。\n") + failure,
                                           windowTitle(), MessageIcon::Critical, MessageButtons::Ok);
     }
-    SaveWindowPlacement(this, context_.paths.iniFile, kSection, true);
+    SaveWindowPlacement(this, context_.paths.iniFile, kTableSection, true);
     QDialog::done(result);
     closing_ = false;
 }

@@ -18,6 +18,13 @@
 
 namespace zul {
 
+QPushButton* SiteButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
 namespace {
 
 QDoubleSpinBox* NumberBox(QWidget* parent, const char* name, double low, double high, int decimals,
@@ -36,13 +43,6 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption) {
     auto* check = new QCheckBox(caption, parent);
     check->setObjectName(QString::fromLatin1(name));
     return check;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 // A check box that enables the boxes of its value.
@@ -64,9 +64,9 @@ SiteInputPanel::SiteInputPanel(QWidget* parent) : QWidget(parent) {
     lstPaths_->setMinimumHeight(90);
     lstPaths_->setTextElideMode(Qt::ElideMiddle);
     lstPaths_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* addFiles = Button(files, "cmdAddFiles", QStringLiteral("ﾌｧｲﾙ追加(&F)..."));
-    auto* addFolder = Button(files, "cmdAddFolder", QStringLiteral("ﾌｫﾙﾀﾞ追加(&D)..."));
-    auto* remove = Button(files, "cmdRemovePath", QStringLiteral("削除(&R)"));
+    auto* addFiles = SiteButton(files, "cmdAddFiles", QStringLiteral("ﾌｧｲﾙ追加(&F)..."));
+    auto* addFolder = SiteButton(files, "cmdAddFolder", QStringLiteral("ﾌｫﾙﾀﾞ追加(&D)..."));
+    auto* remove = SiteButton(files, "cmdRemovePath", QStringLiteral("削除(&R)"));
     connect(addFiles, &QPushButton::clicked, this, &SiteInputPanel::AddFiles);
     connect(addFolder, &QPushButton::clicked, this, &SiteInputPanel::AddFolder);
     connect(remove, &QPushButton::clicked, this, &SiteInputPanel::RemoveChosenPaths);
@@ -122,7 +122,7 @@ SiteInputPanel::SiteInputPanel(QWidget* parent) : QWidget(parent) {
     auto* out = new QGroupBox(QStringLiteral("検討ﾌｧｲﾙ（*.zul）の出力先ﾌｫﾙﾀﾞ"), this);
     txtOutDir_ = new QLineEdit(out);
     txtOutDir_->setObjectName(QStringLiteral("txtOutDir"));
-    auto* chooseOut = Button(out, "cmdOutDir", QStringLiteral("参照(&O)..."));
+    auto* chooseOut = SiteButton(out, "cmdOutDir", QStringLiteral("参照(&O)..."));
     connect(chooseOut, &QPushButton::clicked, this, &SiteInputPanel::ChooseOutDir);
     auto* outLayout = new QHBoxLayout(out);
     outLayout->addWidget(txtOutDir_, 1);

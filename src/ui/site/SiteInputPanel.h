@@ -58,4 +58,7 @@ private:
     QLineEdit* txtOutDir_ = nullptr;
 };
 
+// A push button of the site window, named for tests, that Enter in a field does not press.
+QPushButton* SiteButton(QWidget* parent, const char* name, const QString& caption);
+
 } // namespace zul

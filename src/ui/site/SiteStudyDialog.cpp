@@ -44,13 +44,6 @@ namespace {
 const QString kTitle = QStringLiteral("複数ﾎﾞｰﾘﾝｸﾞの一括検討");
 const std::string kPlacementSection = "SiteStudy";
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QString FromPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
@@ -77,8 +70,8 @@ SiteStudyDialog::SiteStudyDialog(const ProjectDocument& base, const ProgramPaths
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
     inputs_ = new SiteInputPanel(this);
-    cmdRun_ = Button(this, "cmdRun", QStringLiteral("実行(&E)"));
-    cmdCancel_ = Button(this, "cmdCancel", QStringLiteral("中止(&S)"));
+    cmdRun_ = SiteButton(this, "cmdRun", QStringLiteral("実行(&E)"));
+    cmdCancel_ = SiteButton(this, "cmdCancel", QStringLiteral("中止(&S)"));
     cmdCancel_->setEnabled(false);
     connect(cmdRun_, &QPushButton::clicked, this, &SiteStudyDialog::Run);
     connect(cmdCancel_, &QPushButton::clicked, this, &SiteStudyDialog::Cancel);
@@ -152,10 +145,10 @@ SiteStudyDialog::SiteStudyDialog(const ProjectDocument& base, const ProgramPaths
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
 
-    cmdOpenStudy_ = Button(this, "cmdOpenStudy", QStringLiteral("この孔で検討(&K)"));
-    cmdCsv_ = Button(this, "cmdCsv", QStringLiteral("CSV出力(&V)..."));
-    cmdPrint_ = Button(this, "cmdPrint", QStringLiteral("印刷(&P)"));
-    auto* close = Button(this, "cmdClose", QStringLiteral("閉じる(&C)"));
+    cmdOpenStudy_ = SiteButton(this, "cmdOpenStudy", QStringLiteral("この孔で検討(&K)"));
+    cmdCsv_ = SiteButton(this, "cmdCsv", QStringLiteral("CSV出力(&V)..."));
+    cmdPrint_ = SiteButton(this, "cmdPrint", QStringLiteral("印刷(&P)"));
+    auto* close = SiteButton(this, "cmdClose", QStringLiteral("閉じる(&C)"));
     connect(cmdOpenStudy_, &QPushButton::clicked, this, &SiteStudyDialog::OpenStudy);
     connect(cmdCsv_, &QPushButton::clicked, this, &SiteStudyDialog::ExportCsv);
     connect(cmdPrint_, &QPushButton::clicked, this, &SiteStudyDialog::PrintReport);
