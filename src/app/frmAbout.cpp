@@ -76,3 +76,5 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 } // namespace zul
+
+#include "moc_frmAbout.cpp"

@@ -397,3 +397,5 @@ void frmMenuMain::showRecentFiles(const RecentFileList& files) {
 }
 
 } // namespace zul
+
+#include "moc_frmMenuMain.cpp"

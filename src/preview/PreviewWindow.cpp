@@ -401,3 +401,5 @@ void PreviewWindow::closeEvent(QCloseEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_PreviewWindow.cpp"

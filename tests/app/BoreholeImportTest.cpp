@@ -1,6 +1,7 @@
 // File > "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み" through the real main window and the real import dialog: the file
 // dialog, the dialog's tables and choices, the question before entered ground is replaced,
 // the filled document and the refreshed button colours; Cancel and bad files change nothing.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -399,5 +400,5 @@ void BoreholeImportTest::okAndCancelHaveAccessKeys() {
     QCOMPARE(dialog.isVisible(), false);
 }
 
-QTEST_MAIN(BoreholeImportTest)
+ZUL_QTEST_MAIN(BoreholeImportTest)
 #include "BoreholeImportTest.moc"

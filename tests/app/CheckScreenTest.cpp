@@ -1,4 +1,5 @@
 // The calculation flow of the main window and the check screen frmResOutRa.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 #include "StudyBuilders.h"
@@ -350,5 +351,5 @@ void CheckScreenTest::showsThePlausibilityNoteBelowTheValues() {
     QVERIFY(!screen.findChild<QFrame*>("fraNotes")->isVisible());
 }
 
-QTEST_MAIN(CheckScreenTest)
+ZUL_QTEST_MAIN(CheckScreenTest)
 #include "CheckScreenTest.moc"

@@ -1,5 +1,6 @@
 // The file commands of the main window: New, Open, Open recent, Save, Save As, each message
 // with its text, title, icon and buttons.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 #include "MessageBoxPresser.h"
@@ -496,5 +497,5 @@ void FileCommandsTest::fileNamedAtStartOpensWithoutDialog() {
     QCOMPARE(ReadRecentFiles(sandbox_->iniFile())[0], file);
 }
 
-QTEST_MAIN(FileCommandsTest)
+ZUL_QTEST_MAIN(FileCommandsTest)
 #include "FileCommandsTest.moc"

@@ -1,5 +1,6 @@
 // The main window: start-up, captions, menu, toolbar, entered-state colours, placement, exit
 // and the about box.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -368,5 +369,5 @@ void MainWindowTest::standardButtonsReadInJapanese() {
     }
 }
 
-QTEST_MAIN(MainWindowTest)
+ZUL_QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -1,6 +1,7 @@
 // The main window's "結果印刷": the calculation first, then the print menu modally on the
 // program's own templates; a calculation error shows its message with its causes and opens
 // nothing; the graph item follows the input as it stands.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -253,5 +254,5 @@ void PrintMenuFlowTest::calculationErrorOfANewStudyNamesItsCause() {
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-QTEST_MAIN(PrintMenuFlowTest)
+ZUL_QTEST_MAIN(PrintMenuFlowTest)
 #include "PrintMenuFlowTest.moc"

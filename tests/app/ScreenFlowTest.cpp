@@ -1,5 +1,6 @@
 // The main window opening the input screens and the study graph: the modal sequence, the
 // edited flag, the entered colours and the table calculation after the table screen.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -183,5 +184,5 @@ void ScreenFlowTest::failedTableCalculationShowsCalculationError() {
     QCOMPARE(ui.messages[0].title, QStringLiteral("vezarivezorazi"));
 }
 
-QTEST_MAIN(ScreenFlowTest)
+ZUL_QTEST_MAIN(ScreenFlowTest)
 #include "ScreenFlowTest.moc"

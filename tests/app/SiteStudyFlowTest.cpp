@@ -1,6 +1,7 @@
 // File > "複数ﾎﾞｰﾘﾝｸﾞの一括検討" through the real main window: the current study is the base study, and
 // 「この孔で検討」 opens a borehole's study as the current document after the save question of Open; a
 // refused borehole has none to open.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -76,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SiteStudyFlowTest)
+ZUL_QTEST_MAIN(SiteStudyFlowTest)
 #include "SiteStudyFlowTest.moc"

@@ -3,6 +3,7 @@
 // the frame), nothing stored centres the frame, and the preview keeps its whole frame on the
 // screen and off the print menu.  Run by scripts/check-window-placement.sh (X server and window
 // manager); skipped anywhere else.
+#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 
@@ -188,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowManagerPlacementTest)
+ZUL_QTEST_MAIN(WindowManagerPlacementTest)
 #include "WindowManagerPlacementTest.moc"

@@ -1,5 +1,6 @@
 // The Preview program: its command line, its window through the real widgets, and the
 // program itself writing a PDF without a display.
+#include "QtTestRunner.h"
 #include "../render/PrintFixtures.h"
 #include "FakeUiServices.h"
 
@@ -802,5 +803,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PreviewTest)
+ZUL_QTEST_MAIN(PreviewTest)
 #include "PreviewTest.moc"

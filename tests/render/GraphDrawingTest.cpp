@@ -1,3 +1,4 @@
+#include "QtTestRunner.h"
 #include "render/AxisScale.h"
 #include "render/GraphData.h"
 #include "render/GraphExport.h"
@@ -260,5 +261,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphDrawingTest)
+ZUL_QTEST_MAIN(GraphDrawingTest)
 #include "GraphDrawingTest.moc"

@@ -1,5 +1,6 @@
 // Print files into pages: lines and records, page breaking, fonts, figures and the files a
 // print file names.
+#include "QtTestRunner.h"
 #include "PrintFixtures.h"
 
 #include "render/PrintDocument.h"
@@ -520,5 +521,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintPagesTest)
+ZUL_QTEST_MAIN(PrintPagesTest)
 #include "PrintPagesTest.moc"

@@ -1,5 +1,6 @@
 // A print file with every kind of line as a PDF: page count and size (pdfinfo), and the text
 // in its columns (pdftotext -layout at the column pitch of the pages).
+#include "QtTestRunner.h"
 #include "PrintFixtures.h"
 
 #include "render/GraphData.h"
@@ -201,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintPdfTest)
+ZUL_QTEST_MAIN(PrintPdfTest)
 #include "PrintPdfTest.moc"

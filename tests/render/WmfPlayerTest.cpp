@@ -1,4 +1,5 @@
 // Playing back the metafiles the graph screen writes.
+#include "QtTestRunner.h"
 #include "render/WmfPlayer.h"
 #include "SampleGraph.h"
 #include "render/GraphData.h"
@@ -227,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WmfPlayerTest)
+ZUL_QTEST_MAIN(WmfPlayerTest)
 #include "WmfPlayerTest.moc"

@@ -1,3 +1,4 @@
+#include "QtTestRunner.h"
 #include "SampleGraph.h"
 #include "WmfRecords.h"
 
@@ -261,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WmfWriterTest)
+ZUL_QTEST_MAIN(WmfWriterTest)
 #include "WmfWriterTest.moc"

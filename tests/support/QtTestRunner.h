@@ -1,12 +1,10 @@
 #ifndef ZUL_TEST_QT_TEST_RUNNER_H
 #define ZUL_TEST_QT_TEST_RUNNER_H
 
-// One program runs the QtTest classes of a test folder.  Every source of such a program sees this
-// header first (tests/CMakeLists.txt), so QTEST_MAIN(Class) in a test file registers the class
-// with the folder's runner (QtTestRunner.cpp) instead of writing a main() of its own; the runner
-// starts the classes named on its command line.
-
-#include <QTest>
+// One program runs the QtTest classes of a test folder.  A test file registers its class with the
+// folder's runner (QtTestRunner.cpp) by ZUL_QTEST_MAIN(Class) or ZUL_QTEST_SCREEN_MAIN(Class) in
+// place of QtTest's QTEST_MAIN, which would write a main() of its own; the runner starts the
+// classes named on its command line.  The macros expand in test files, which include <QtTest>.
 
 namespace zul::test {
 
@@ -29,8 +27,7 @@ bool RegisterQtTest(const char* name, QtTestRun run);
         });
 
 // QtTest's own start: the application at 96 dpi.
-#undef QTEST_MAIN
-#define QTEST_MAIN(TestObject)                                                                               \
+#define ZUL_QTEST_MAIN(TestObject)                                                                               \
     ZUL_QTEST_REGISTER(TestObject, QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true))
 
 // The screen tests' start: the screens' Japanese font at 9 points, at the dpi of the platform.

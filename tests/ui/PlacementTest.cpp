@@ -1,5 +1,6 @@
 // Where the screens open: centred with their laid-out size the first time, whole on the screen
 // when a stored position would put a part of them off it.  Run once per screen size.
+#include "QtTestRunner.h"
 #include "FakeUiServices.h"
 
 #include "calc/basCalcMain.h"

@@ -1,5 +1,6 @@
 // The message boxes of the running program: the real service shows a real QMessageBox with the
 // text, title and buttons asked for, and answers with the button the user pressed.
+#include "QtTestRunner.h"
 #include "MessageBoxPresser.h"
 
 #include "ui/UiServices.h"
@@ -178,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(UiServicesTest)
+ZUL_QTEST_MAIN(UiServicesTest)
 #include "UiServicesTest.moc"

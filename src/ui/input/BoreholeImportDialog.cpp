@@ -456,3 +456,5 @@ void BoreholeImportDialog::accept() {
 }
 
 } // namespace zul
+
+#include "moc_BoreholeImportDialog.cpp"

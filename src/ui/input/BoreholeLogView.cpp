@@ -272,3 +272,5 @@ void BoreholeLogView::drawChart(QPainter& painter, const Frame& f) const {
 }
 
 } // namespace zul
+
+#include "moc_BoreholeLogView.cpp"

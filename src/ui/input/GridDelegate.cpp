@@ -89,3 +89,5 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_GridDelegate.cpp"

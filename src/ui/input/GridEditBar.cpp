@@ -93,3 +93,5 @@ QString GridEditBar::hintText() const {
 }
 
 } // namespace zul
+
+#include "moc_GridEditBar.cpp"

@@ -69,3 +69,5 @@ int GridInputScreen::placeFrame(int top, std::initializer_list<QWidget*> buttons
 }
 
 } // namespace zul
+
+#include "moc_GridInputScreen.cpp"

@@ -224,3 +224,5 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 } // namespace zul
+
+#include "moc_GridModel.cpp"

@@ -65,3 +65,5 @@ void GroundSketch::paintEvent(QPaintEvent* /*event*/) {
 }
 
 } // namespace zul
+
+#include "moc_GroundSketch.cpp"

@@ -313,3 +313,5 @@ void InputGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_InputGrid.cpp"

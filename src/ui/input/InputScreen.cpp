@@ -198,3 +198,5 @@ void InputScreen::onHelp() {
 }
 
 } // namespace zul
+
+#include "moc_InputScreen.cpp"

@@ -187,3 +187,5 @@ QString NumberField::formatted(double value) const {
 }
 
 } // namespace zul
+
+#include "moc_NumberField.cpp"

@@ -52,3 +52,5 @@ void TextField::keyPressEvent(QKeyEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_TextField.cpp"

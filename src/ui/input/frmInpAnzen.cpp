@@ -73,3 +73,5 @@ frmInpAnzen::frmInpAnzen(QWidget* parent)
 }
 
 } // namespace zul
+
+#include "moc_frmInpAnzen.cpp"

@@ -170,3 +170,5 @@ void frmInpJiban::resizeEvent(QResizeEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_frmInpJiban.cpp"

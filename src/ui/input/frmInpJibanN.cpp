@@ -58,3 +58,5 @@ void frmInpJibanN::resizeEvent(QResizeEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_frmInpJibanN.cpp"

@@ -229,3 +229,5 @@ void frmInpJyoken::applyEnabling() {
 }
 
 } // namespace zul
+
+#include "moc_frmInpJyoken.cpp"

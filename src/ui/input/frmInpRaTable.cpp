@@ -64,3 +64,5 @@ bool frmInpRaTable::beforeSave() {
 }
 
 } // namespace zul
+
+#include "moc_frmInpRaTable.cpp"

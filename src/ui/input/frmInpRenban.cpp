@@ -205,3 +205,5 @@ void frmInpRenban::showPanel(int index) {
 }
 
 } // namespace zul
+
+#include "moc_frmInpRenban.cpp"

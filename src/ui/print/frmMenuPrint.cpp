@@ -250,3 +250,5 @@ void frmMenuPrint::done(int result) {
 }
 
 } // namespace zul
+
+#include "moc_frmMenuPrint.cpp"

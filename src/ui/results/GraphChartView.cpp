@@ -89,3 +89,5 @@ bool GraphChartView::event(QEvent* event) {
 }
 
 } // namespace zul
+
+#include "moc_GraphChartView.cpp"

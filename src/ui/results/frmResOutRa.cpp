@@ -170,3 +170,5 @@ void frmResOutRa::done(int result) {
 }
 
 } // namespace zul
+
+#include "moc_frmResOutRa.cpp"

@@ -351,3 +351,5 @@ void frmResOutRaTable::done(int result) {
 }
 
 } // namespace zul
+
+#include "moc_frmResOutRaTable.cpp"

@@ -153,3 +153,5 @@ void SiteEnvelopeChart::paintEvent(QPaintEvent*) {
 }
 
 } // namespace zul
+
+#include "moc_SiteEnvelopeChart.cpp"

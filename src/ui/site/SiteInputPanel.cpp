@@ -225,3 +225,5 @@ void SiteInputPanel::ChooseOutDir() {
 }
 
 } // namespace zul
+
+#include "moc_SiteInputPanel.cpp"

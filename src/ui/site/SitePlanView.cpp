@@ -264,3 +264,5 @@ void SitePlanView::paintEvent(QPaintEvent*) {
 }
 
 } // namespace zul
+
+#include "moc_SitePlanView.cpp"

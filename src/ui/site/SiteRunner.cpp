@@ -70,3 +70,5 @@ bool SiteRunner::Start(ProjectDocument base, std::vector<std::string> files, sit
 }
 
 } // namespace zul
+
+#include "moc_SiteRunner.cpp"

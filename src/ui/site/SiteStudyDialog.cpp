@@ -450,3 +450,5 @@ void SiteStudyDialog::done(int result) {
 }
 
 } // namespace zul
+
+#include "moc_SiteStudyDialog.cpp"

@@ -209,3 +209,5 @@ QVariant SiteTableModel::data(const QModelIndex& index, int role) const {
 }
 
 } // namespace zul
+
+#include "moc_SiteTableModel.cpp"

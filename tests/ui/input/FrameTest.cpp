@@ -1,5 +1,6 @@
 // The common behaviour of the input screens: range check of the number fields, OK / Cancel /
 // frame close, the owner's refusal, placement, field navigation, the case name field.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"

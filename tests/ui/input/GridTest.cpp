@@ -1,6 +1,7 @@
 // The editing grid through the ground layer and N value screens: row limits and the enabling
 // of Add / Insert, Insert and Delete positions, Cut / Copy / Paste through the clipboard,
 // entries refused out of range, and the status-line hints.
+#include "QtTestRunner.h"
 #include "MessageBoxPresser.h"
 #include "TestServices.h"
 

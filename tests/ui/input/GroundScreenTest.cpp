@@ -1,5 +1,6 @@
 // The ground layer screen: standard values of "ﾃﾞﾌｫﾙﾄ値" for each method and kind with their
 // caps, the levels shown only with layers, and the round trip of the layers.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"

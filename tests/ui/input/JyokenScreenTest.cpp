@@ -1,5 +1,6 @@
 // The conditions screen: every row of the enabling table, reached by clicks and by loading,
 // and the round trip of every member through the binding.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"

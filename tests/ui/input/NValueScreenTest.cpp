@@ -1,4 +1,5 @@
 // The N value screen: OK sorts the rows by depth carrying the N values; Cancel stores nothing.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"

@@ -1,4 +1,5 @@
 // The numbering screen: its binding to the settings file, the previews and the edited flag.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"

@@ -1,5 +1,6 @@
 // A study typed from nothing on the six screens, opened as the main window opens them: saved
 // and reopened it equals the typed document, and it calculates to the same allowable values.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "calc/basCalcMain.h"

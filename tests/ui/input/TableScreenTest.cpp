@@ -1,5 +1,6 @@
 // The pile length table screen: the never-entered lengths, the empty-diameter rule and the
 // stored table shown again.
+#include "QtTestRunner.h"
 #include "TestServices.h"
 
 #include "document/ProjectDocument.h"

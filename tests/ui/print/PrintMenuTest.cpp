@@ -2,6 +2,7 @@
 // the join of the chosen items, the start of the preview program (a recording starter, and
 // once a real script started as a detached process), one preview per press, and what closing
 // leaves behind.
+#include "QtTestRunner.h"
 #include "../../report/ReportStudies.h"
 #include "../../report/ReportTestSupport.h"
 #include "../../util/TestFolder.h"
@@ -500,5 +501,5 @@ void PrintMenuTest::previewReadsTheArgumentsWhole() {
     QVERIFY(head.shown);
 }
 
-QTEST_MAIN(PrintMenuTest)
+ZUL_QTEST_MAIN(PrintMenuTest)
 #include "PrintMenuTest.moc"

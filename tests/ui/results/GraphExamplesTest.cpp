@@ -1,5 +1,6 @@
 // The plotted points of the sample studies are the numbers `zul-cli table --json` prints for
 // the same files: screen and terminal show one calculation.
+#include "QtTestRunner.h"
 #include "calc/basCalcMain.h"
 #include "io/InputDataFile.h"
 #include "ui/AppContext.h"
@@ -70,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphExamplesTest)
+ZUL_QTEST_MAIN(GraphExamplesTest)
 #include "GraphExamplesTest.moc"

@@ -1,3 +1,4 @@
+#include "QtTestRunner.h"
 #include "FakeUiServices.h"
 #include "StudyBuilders.h"
 
@@ -406,5 +407,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphScreenTest)
+ZUL_QTEST_MAIN(GraphScreenTest)
 #include "GraphScreenTest.moc"

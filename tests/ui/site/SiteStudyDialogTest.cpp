@@ -1,6 +1,7 @@
 // The site study window through its real widgets: the run agrees with the site run itself,
 // the table sorts, a cancelled run keeps what it finished, inputs that cannot run are refused
 // with a message, and CSV and the report are written.
+#include "QtTestRunner.h"
 #include "FakeUiServices.h"
 #include "SiteFixture.h"
 
@@ -38,7 +39,10 @@ ProgramPaths Paths() {
     return paths;
 }
 
+} // namespace
+
 // The dialog on the fixture's folder with a push-in load that some boreholes cannot carry.
+// (Outside the unnamed namespace: the test class's lambdas capture it.)
 struct Shown {
     explicit Shown(const SiteFixture& site, std::function<bool(const std::string&)> open = {})
         : paths(Paths()), dialog(site.base, paths, std::move(open)) {
@@ -62,6 +66,8 @@ struct Shown {
     ProgramPaths paths;
     SiteStudyDialog dialog;
 };
+
+namespace {
 
 // Every import choice and a pull-out load set through the widgets; the same as run options.
 site::SiteOptions ChooseEverything(SiteStudyDialog& dialog) {
@@ -353,5 +359,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SiteStudyDialogTest)
+ZUL_QTEST_MAIN(SiteStudyDialogTest)
 #include "SiteStudyDialogTest.moc"
