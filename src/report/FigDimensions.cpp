@@ -9,7 +9,7 @@ namespace {
 
 // Extension lines run this far past the dimension line; the label keeps this gap from it.
 constexpr double kOvershoot = 1.0;
-constexpr double kLabelGap = 1.2; // clear of the arrow heads (0.8 mm either side of the line)
+constexpr double kDimensionLabelGap = 1.2; // clear of the arrow heads (0.8 mm either side of the line)
 
 bool On(std::string_view flags, std::size_t i) {
     return i < flags.size() && flags[i] == '1';
@@ -54,7 +54,8 @@ void DrawDimension(FigureBuilder& fig, bool horizontal, double a1, double a2, do
         // The label's extent along the dimension line and across it.
         const double extentAlong = horizontal ? w : s;
         const double extentAcross = horizontal ? s : w;
-        const double across = LabelOnPositiveSide(flags) ? line + kLabelGap : line - kLabelGap - extentAcross;
+        const double across =
+            LabelOnPositiveSide(flags) ? line + kDimensionLabelGap : line - kDimensionLabelGap - extentAcross;
         const double along = (a1 + a2) / 2 - extentAlong / 2;
         fig.AddText(std::string(label), horizontal ? along : across, horizontal ? across : along,
                     fig.TextKind(), 3);

@@ -62,8 +62,10 @@ constexpr std::int32_t kPlainNumerator = 7, kPlainValues = 8, kPlainSafetyFactor
 constexpr std::int32_t kUltimateHeading = 10;
 
 // A skin friction table by its lines after its first one (the table's caption).
+namespace friction_table {
 constexpr std::int32_t kHeadLast = 4, kNoFrictionRow = 5, kRow = 6, kBetween = 7;
 constexpr std::int32_t kTotalRule = 8, kTotals = 9, kClose = 10;
+} // namespace friction_table
 
 } // namespace
 
@@ -172,7 +174,12 @@ void WriteFrictionRows(PageWriter& ps, const ReportContext& ctx, const TemplateB
                        std::int32_t first, const CZul& z, const colZulLiFis& segments,
                        FrictionColumns columns, std::int32_t keepAfterLast,
                        const std::vector<double>& totals) {
-    const TableLines lines{first, first + kHeadLast, first + kBetween, first + kClose, 2, keepAfterLast};
+    const TableLines lines{first,
+                           first + friction_table::kHeadLast,
+                           first + friction_table::kBetween,
+                           first + friction_table::kClose,
+                           2,
+                           keepAfterLast};
     WritePagedTable(ps, block, lines, segments.Count(), [&](std::int32_t i) {
         const clsZulLiFi& seg = *segments.Item(i + 1);
         std::vector<double> values{static_cast<double>(seg.No), LayerNValue(ctx.doc, seg.No), seg.Lii};
@@ -188,12 +195,12 @@ void WriteFrictionRows(PageWriter& ps, const ReportContext& ctx, const TemplateB
         values.push_back(seg.Fi);
         values.push_back(seg.LiFi);
         const std::string kind(SoilKindName(seg.Kind));
-        const std::int32_t k = first + (seg.IsNonF ? kNoFrictionRow : kRow);
+        const std::int32_t k = first + (seg.IsNonF ? friction_table::kNoFrictionRow : friction_table::kRow);
         ps.PrintFmtLine(block, k, values, std::span<const std::string>(&kind, 1));
     });
-    ps.PrintAsIs(block, first + kTotalRule);
-    ps.PrintFmtLine(block, first + kTotals, totals);
-    ps.PrintAsIs(block, first + kClose);
+    ps.PrintAsIs(block, first + friction_table::kTotalRule);
+    ps.PrintFmtLine(block, first + friction_table::kTotals, totals);
+    ps.PrintAsIs(block, first + friction_table::kClose);
 }
 
 } // namespace

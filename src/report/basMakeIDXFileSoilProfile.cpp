@@ -34,7 +34,7 @@ constexpr double kLevelTick = 80; // levels end here; their labels start after
 constexpr double kLabelLeft = 83;
 constexpr double kChartLeft = 132; // N = 0
 constexpr double kChartWidth = 40;
-constexpr double kLabelGap = 0.8; // between two stacked labels
+constexpr double kStackedLabelGap = 0.8; // between two stacked labels
 
 std::string Elevation(double el) {
     return FormatNumber(el, "+#0.000;-#0.000") + "m";
@@ -189,8 +189,8 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
         const bool reachesWaterMark = kNameLeft + widest + 2.5 > kWaterMarkX - 3.5;
         const auto room = FreeIntervals(across, waterShown && reachesWaterMark ? scale.YOf(z.ELWL()) : NAN);
         const std::vector<double> at =
-            PlaceLabelsBetween(nameTargets, s, kLabelGap, room)
-                .value_or(StackLabels(nameTargets, s + kLabelGap, kBottomY, kTopY));
+            PlaceLabelsBetween(nameTargets, s, kStackedLabelGap, room)
+                .value_or(StackLabels(nameTargets, s + kStackedLabelGap, kBottomY, kTopY));
         // Leaders run right of every name, so that none crosses another name.
         const double leaderX = kNameLeft + widest + 1.5;
         for (std::size_t i = 0; i < names.size(); ++i) {
@@ -206,7 +206,7 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
         for (const double el : boundaries) {
             levelTargets.push_back(scale.YOf(el));
         }
-        const std::vector<double> levelAt = StackLabels(levelTargets, s + kLabelGap, kBottomY, kTopY);
+        const std::vector<double> levelAt = StackLabels(levelTargets, s + kStackedLabelGap, kBottomY, kTopY);
         for (std::size_t i = 0; i < boundaries.size(); ++i) {
             TextRight(fig, Elevation(boundaries[i]), kLevelRight, levelAt[i] - s / 2);
             if (std::fabs(levelAt[i] - levelTargets[i]) > 0.3) {
@@ -262,7 +262,7 @@ std::string basMakeIDXFileSoilProfile(ReportRun& run, const ReportContext& ctx, 
     for (const LevelLabel& l : labels) {
         targets.push_back(l.y);
     }
-    const std::vector<double> labelAt = StackLabels(targets, s + kLabelGap, kBottomY, kTopY);
+    const std::vector<double> labelAt = StackLabels(targets, s + kStackedLabelGap, kBottomY, kTopY);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         fig.AddText(labels[i].text, kLabelLeft, labelAt[i] - s / 2, kSmallText, 3);
         Line(fig, labels[i].fromX, labels[i].y, kLabelLeft - 0.5, labelAt[i], kThin);

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace zul::test {
 

@@ -1,9 +1,9 @@
 // File > "ﾎﾞｰﾘﾝｸﾞﾃﾞｰﾀの取込み" through the real main window and the real import dialog: the file
 // dialog, the dialog's tables and choices, the question before entered ground is replaced,
 // the filled document and the refreshed button colours; Cancel and bad files change nothing.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "../io/BoreholeXml.h"
 #include "io/BoreholeReader.h"
@@ -23,8 +23,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 // The calculation flow of the main window and the check screen frmResOutRa.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 #include "StudyBuilders.h"
 
 #include "calc/basCalcMain.h"
@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 

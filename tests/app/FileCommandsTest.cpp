@@ -1,9 +1,9 @@
 // The file commands of the main window: New, Open, Open recent, Save, Save As, each message
 // with its text, title, icon and buttons.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
 #include "MessageBoxPresser.h"
+#include "QtTestRunner.h"
 
 #include "io/CPrivateProfile.h"
 #include "io/InputDataFile.h"
@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 

@@ -1,8 +1,8 @@
 // The main window: start-up, captions, menu, toolbar, entered-state colours, placement, exit
 // and the about box.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "app/AppMessages.h"
 #include "app/ApplicationSetup.h"
@@ -23,8 +23,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 using namespace zul;
 using namespace zul::test;

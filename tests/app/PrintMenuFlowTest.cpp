@@ -1,9 +1,9 @@
 // The main window's "結果印刷": the calculation first, then the print menu modally on the
 // program's own templates; a calculation error shows its message with its causes and opens
 // nothing; the graph item follows the input as it stands.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "ui/print/frmMenuPrint.h"
 
@@ -12,8 +12,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <deque>
 #include <fstream>

@@ -1,16 +1,16 @@
 // The main window opening the input screens and the study graph: the modal sequence, the
 // edited flag, the entered colours and the table calculation after the table screen.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <deque>
 #include <functional>

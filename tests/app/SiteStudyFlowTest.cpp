@@ -1,9 +1,9 @@
 // File > "複数ﾎﾞｰﾘﾝｸﾞの一括検討" through the real main window: the current study is the base study, and
 // 「この孔で検討」 opens a borehole's study as the current document after the save question of Open; a
 // refused borehole has none to open.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "../ui/site/SiteFixture.h"
 #include "ui/site/SiteStudyDialog.h"
@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 using namespace zul;
 using namespace zul::test;

@@ -3,9 +3,9 @@
 // the frame), nothing stored centres the frame, and the preview keeps its whole frame on the
 // screen and off the print menu.  Run by scripts/check-window-placement.sh (X server and window
 // manager); skipped anywhere else.
-#include "QtTestRunner.h"
 #include "AppTestSupport.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "io/CPrivateProfile.h"
 #include "preview/PreviewPlacement.h"
@@ -19,7 +19,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <memory>

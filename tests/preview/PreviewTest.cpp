@@ -1,8 +1,8 @@
 // The Preview program: its command line, its window through the real widgets, and the
 // program itself writing a PDF without a display.
-#include "QtTestRunner.h"
 #include "../render/PrintFixtures.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "io/CPrivateProfile.h"
 #include "preview/PreviewCommandLine.h"
@@ -19,7 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 #include <cstdlib>
 #include <sys/stat.h>
 

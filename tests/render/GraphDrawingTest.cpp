@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // Print files into pages: lines and records, page breaking, fonts, figures and the files a
 // print file names.
-#include "QtTestRunner.h"
 #include "PrintFixtures.h"
+#include "QtTestRunner.h"
 
 #include "render/PrintDocument.h"
 #include "render/PrintPageLayout.h"
@@ -10,7 +10,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 using namespace zul;
 using zul::test::FigureRecord;

@@ -1,7 +1,7 @@
 // A print file with every kind of line as a PDF: page count and size (pdfinfo), and the text
 // in its columns (pdftotext -layout at the column pitch of the pages).
-#include "QtTestRunner.h"
 #include "PrintFixtures.h"
+#include "QtTestRunner.h"
 
 #include "render/GraphData.h"
 #include "render/GraphExport.h"
@@ -10,7 +10,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 using namespace zul;
 using zul::test::FigureRecord;

@@ -1,6 +1,6 @@
 // Playing back the metafiles the graph screen writes.
-#include "QtTestRunner.h"
 #include "render/WmfPlayer.h"
+#include "QtTestRunner.h"
 #include "SampleGraph.h"
 #include "render/GraphData.h"
 #include "render/GraphExport.h"
@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 

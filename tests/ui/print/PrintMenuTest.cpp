@@ -2,11 +2,11 @@
 // the join of the chosen items, the start of the preview program (a recording starter, and
 // once a real script started as a detached process), one preview per press, and what closing
 // leaves behind.
-#include "QtTestRunner.h"
 #include "../../report/ReportStudies.h"
 #include "../../report/ReportTestSupport.h"
 #include "../../util/TestFolder.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 
 #include "io/CPrivateProfile.h"
 #include "io/ReportSettings.h"
@@ -17,7 +17,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 #include <memory>

@@ -1,5 +1,5 @@
-#include "QtTestRunner.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 #include "StudyBuilders.h"
 
 #include "calc/basCalcMain.h"
@@ -22,9 +22,10 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtTest>
 
 #include <memory>
 

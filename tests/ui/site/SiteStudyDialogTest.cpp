@@ -1,8 +1,8 @@
 // The site study window through its real widgets: the run agrees with the site run itself,
 // the table sorts, a cancelled run keeps what it finished, inputs that cannot run are refused
 // with a message, and CSV and the report are written.
-#include "QtTestRunner.h"
 #include "FakeUiServices.h"
+#include "QtTestRunner.h"
 #include "SiteFixture.h"
 
 #include "site/SiteCsv.h"
@@ -24,7 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QtTest>
+#include <QTest>
 
 using namespace zul;
 using namespace zul::test;
