@@ -26,40 +26,41 @@ constexpr int kTransparent = 1;
 constexpr int kFillAlternate = 1;
 constexpr int kFillWinding = 2;
 
-struct PenKey {
-    int style;
-    int width;
-    QRgb color;
-    bool operator==(const PenKey&) const = default;
-};
-
-struct BrushKey {
-    int style;
-    QRgb color;
-    bool operator==(const BrushKey&) const = default;
-};
-
-struct FontKey {
-    int height;
-    int weight;
-    bool italic;
-    QString family;
-    bool operator==(const FontKey&) const = default;
-};
-
-// Text waiting to be written, so that the pieces a text layout hands over one script run at
-// a time go out as one text record.
-struct PendingText {
-    QString text;
-    QPointF start; // baseline start, metafile units
-    QPointF end;   // baseline end
-    FontKey font;
-    QRgb color;
-};
-
 } // namespace
 
 class WmfPaintEngine final : public QPaintEngine {
+    // The pen, brush and font as last selected into the metafile: a change is written once.
+    struct PenKey {
+        int style;
+        int width;
+        QRgb color;
+        bool operator==(const PenKey&) const = default;
+    };
+
+    struct BrushKey {
+        int style;
+        QRgb color;
+        bool operator==(const BrushKey&) const = default;
+    };
+
+    struct FontKey {
+        int height;
+        int weight;
+        bool italic;
+        QString family;
+        bool operator==(const FontKey&) const = default;
+    };
+
+    // Text waiting to be written, so that the pieces a text layout hands over one script run at
+    // a time go out as one text record.
+    struct PendingText {
+        QString text;
+        QPointF start; // baseline start, metafile units
+        QPointF end;   // baseline end
+        FontKey font;
+        QRgb color;
+    };
+
 public:
     explicit WmfPaintEngine(const QSize& size)
         : QPaintEngine(QPaintEngine::PaintEngineFeatures(QPaintEngine::AllFeatures) &
