@@ -4,7 +4,7 @@
 // One program runs the QtTest classes of a test folder.  A test file registers its class with the
 // folder's runner (QtTestRunner.cpp) by ZUL_QTEST_MAIN(Class) or ZUL_QTEST_SCREEN_MAIN(Class) in
 // place of QtTest's QTEST_MAIN, which would write a main() of its own; the runner starts the
-// classes named on its command line.  The macros expand in test files, which include <QtTest>.
+// classes named on its command line.  The macros expand in test files, which include <QTest>.
 
 namespace zul::test {
 
